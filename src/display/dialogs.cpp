@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace kel::display {
+
+namespace {
+
+class QtDialogs final : public Dialogs {
+public:
+    MessageAnswer message(const QString &text, const QString &title,
+                          MessageButtons buttons) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, title, text,
+                        buttons == MessageButtons::Ok ? QMessageBox::Ok
+                                                      : QMessageBox::Ok | QMessageBox::Cancel,
+                        QApplication::activeWindow());
+        box.setDefaultButton(QMessageBox::Ok);
+        return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+
+    QString input(const QString &prompt, const QString &title, const QString &defaultText) override
+    {
+        bool accepted = false;
+        const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                                     QLineEdit::Normal, defaultText, &accepted);
+        return accepted ? answer : QString();
+    }
+};
+
+QtDialogs &qtDialogs()
+{
+    static QtDialogs instance;
+    return instance;
+}
+
+Dialogs *g_standIn = nullptr;
+
+} // namespace
+
+Dialogs &dialogs() { return g_standIn ? *g_standIn : static_cast<Dialogs &>(qtDialogs()); }
+
+void setDialogs(Dialogs *standIn) { g_standIn = standIn; }
+
+} // namespace kel::display

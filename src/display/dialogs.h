@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace kel::display {
+
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageAnswer { Ok, Cancel };
+
+// Every modal question the program asks goes through this interface, so that tests can
+// script the answers instead of blocking on a real modal box.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal message box without an icon.
+    virtual MessageAnswer message(const QString &text, const QString &title,
+                                  MessageButtons buttons = MessageButtons::Ok) = 0;
+    // A modal input box; the text typed, or an empty text when cancelled.
+    virtual QString input(const QString &prompt, const QString &title,
+                          const QString &defaultText) = 0;
+};
+
+// The dialogs in use: the real Qt boxes unless a stand-in was installed.
+Dialogs &dialogs();
+// Installs a stand-in (not owned); nullptr goes back to the real Qt boxes.
+void setDialogs(Dialogs *standIn);
+
+} // namespace kel::display

@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "picturearea.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace kel::display {
+
+namespace {
+
+bool finite(float x, float y) { return std::isfinite(x) && std::isfinite(y); }
+
+// Twips per pixel at 96 dots per inch: the units of an area before a scale is set.
+constexpr double kTwipsPerPixel = 15.0;
+
+UserTransform transformFor(const DrawOp &scale, const QSizeF &size)
+{
+    return {scale.x1, scale.y1, scale.x2, scale.y2, size.width(), size.height()};
+}
+
+} // namespace
+
+PictureArea::PictureArea(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureArea::clear()
+{
+    m_ops.clear();
+    m_position = std::pair<float, float>{0.f, 0.f};
+    m_cache = QImage();
+    m_cachedOps = 0;
+    // The coordinate system survives a clear, so it is recorded again at the head of the list.
+    if (m_hasScale)
+        m_ops.push_back({DrawOp::Kind::Scale, m_xa, m_ya, m_xb, m_yb, 0, false});
+    update();
+}
+
+bool PictureArea::setScale(float xa, float ya, float xb, float yb)
+{
+    if (!UserTransform::usable(xa, ya, xb, yb))
+        return false;
+    m_xa = xa;
+    m_ya = ya;
+    m_xb = xb;
+    m_yb = yb;
+    m_hasScale = true;
+    record({DrawOp::Kind::Scale, xa, ya, xb, yb, 0, false});
+    return true;
+}
+
+void PictureArea::setPoint(float x, float y, const QColor &colour)
+{
+    if (!finite(x, y)) {
+        m_position.reset();
+        return;
+    }
+    m_position = std::pair{x, y};
+    record({DrawOp::Kind::Point, x, y, x, y, colour.rgb(), false});
+}
+
+void PictureArea::line(float x1, float y1, float x2, float y2, std::optional<QColor> colour)
+{
+    if (!finite(x2, y2)) {
+        m_position.reset();
+        return;
+    }
+    m_position = std::pair{x2, y2};
+    if (!finite(x1, y1))
+        return;
+    record({DrawOp::Kind::Line, x1, y1, x2, y2, colour ? colour->rgb() : m_foreground.rgb(),
+            !colour.has_value()});
+}
+
+void PictureArea::lineTo(float x2, float y2, std::optional<QColor> colour)
+{
+    if (!m_position) {
+        if (finite(x2, y2))
+            m_position = std::pair{x2, y2};
+        return;
+    }
+    line(m_position->first, m_position->second, x2, y2, colour);
+}
+
+void PictureArea::setBackground(const QColor &colour)
+{
+    m_background = colour;
+    m_cache = QImage();
+    update();
+}
+
+UserTransform PictureArea::transform() const
+{
+    if (m_hasScale)
+        return {m_xa, m_ya, m_xb, m_yb, static_cast<double>(width()), static_cast<double>(height())};
+    return {0, 0, width() * kTwipsPerPixel, height() * kTwipsPerPixel,
+            static_cast<double>(width()), static_cast<double>(height())};
+}
+
+void PictureArea::record(const DrawOp &op)
+{
+    m_ops.push_back(op);
+    update();
+}
+
+void PictureArea::replay(QPainter &painter, const QSizeF &size, std::size_t from,
+                         std::size_t to) const
+{
+    // The system in force at `from` is the last one recorded before it.
+    UserTransform t{0, 0, size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel,
+                    size.width(), size.height()};
+    for (std::size_t i = from; i-- > 0;) {
+        if (m_ops[i].kind == DrawOp::Kind::Scale) {
+            t = transformFor(m_ops[i], size);
+            break;
+        }
+    }
+    QPen pen;
+    pen.setCosmetic(true);
+    pen.setWidthF(1.0);
+    for (std::size_t i = from; i < to; ++i) {
+        const DrawOp &op = m_ops[i];
+        switch (op.kind) {
+        case DrawOp::Kind::Scale:
+            t = transformFor(op, size);
+            break;
+        case DrawOp::Kind::Point:
+            pen.setColor(QColor::fromRgb(op.colour));
+            painter.setPen(pen);
+            painter.drawPoint(QPointF(t.toPixelX(op.x1), t.toPixelY(op.y1)));
+            break;
+        case DrawOp::Kind::Line: {
+            double ax = t.toPixelX(op.x1), ay = t.toPixelY(op.y1);
+            double bx = t.toPixelX(op.x2), by = t.toPixelY(op.y2);
+            // A curve far outside the visible range stays within what the rasteriser takes.
+            constexpr double kFar = 1e6;
+            if (!clipSegment(ax, ay, bx, by, -kFar, kFar))
+                break;
+            const QPointF a(ax, ay), b(bx, by);
+            pen.setColor(QColor::fromRgb(op.colour));
+            painter.setPen(pen);
+            painter.drawLine(a, b);
+            break;
+        }
+        }
+    }
+}
+
+void PictureArea::render(QPainter &painter, const QSizeF &size) const
+{
+    painter.fillRect(QRectF(QPointF(0, 0), size), m_background);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    replay(painter, size, 0, m_ops.size());
+}
+
+QImage PictureArea::toImage(const QSize &pixels) const
+{
+    QImage image(pixels, QImage::Format_RGB32);
+    QPainter painter(&image);
+    render(painter, QSizeF(pixels));
+    return image;
+}
+
+void PictureArea::paintEvent(QPaintEvent *)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_cache.size() != pixels || m_cachedOps > m_ops.size()) {
+        m_cache = QImage(pixels, QImage::Format_RGB32);
+        m_cache.setDevicePixelRatio(ratio);
+        QPainter painter(&m_cache);
+        painter.fillRect(rect(), m_background);
+        m_cachedOps = 0;
+    }
+    if (m_cachedOps < m_ops.size()) {
+        QPainter painter(&m_cache);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        replay(painter, QSizeF(size()), m_cachedOps, m_ops.size());
+        m_cachedOps = m_ops.size();
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_cache);
+}
+
+void PictureArea::resizeEvent(QResizeEvent *event)
+{
+    m_cache = QImage();
+    QWidget::resizeEvent(event);
+}
+
+void PictureArea::mouseReleaseEvent(QMouseEvent *event)
+{
+    int button = 1;
+    if (event->button() == Qt::RightButton)
+        button = 2;
+    else if (event->button() == Qt::MiddleButton)
+        button = 4;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const int shift = (modifiers & Qt::ShiftModifier ? 1 : 0) |
+                      (modifiers & Qt::ControlModifier ? 2 : 0) |
+                      (modifiers & Qt::AltModifier ? 4 : 0);
+    const UserTransform t = transform();
+    const QPointF p = event->position();
+    emit mouseUp(button, shift, static_cast<float>(t.toUserX(p.x())),
+                 static_cast<float>(t.toUserY(p.y())));
+}
+
+} // namespace kel::display

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "usertransform.h"
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace kel::display {
+
+// One recorded drawing operation, in the user coordinates in force when it was drawn.
+struct DrawOp {
+    enum class Kind { Scale, Point, Line };
+    Kind kind = Kind::Point;
+    // Scale: (x1, y1) upper-left corner, (x2, y2) lower-right corner.
+    // Point: (x1, y1). Line: from (x1, y1) to (x2, y2).
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    QRgb colour = 0;
+    bool foreground = false; // drawn in the area's foreground colour rather than colour
+};
+
+// A picture area: a surface with user coordinates on which the program draws points and
+// lines. What is drawn is kept as a list of operations and painted by replaying it, so the
+// drawing persists when covered, re-renders sharply at any size or pixel density, and can
+// be saved or inspected. Coordinates are single precision. A point or line with a
+// non-finite coordinate is not drawn; a line to such a point also leaves no drawing
+// position, so the next line starts afresh there: a curve is broken at a bad sample.
+class PictureArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureArea(QWidget *parent = nullptr);
+
+    // Erases all drawing; the coordinate system stays, the drawing position goes to (0, 0).
+    void clear();
+    // Kept for the behaviour's sake: the drawing always persists here.
+    void setAutoRedraw(bool on) { m_autoRedraw = on; }
+    bool autoRedraw() const { return m_autoRedraw; }
+
+    // Sets the coordinate system: xa at the left, ya at the top, xb at the right, yb at the
+    // bottom. A system of zero or non-finite extent is refused (false) and the old one stays.
+    bool setScale(float xa, float ya, float xb, float yb);
+    // Draws a point, which becomes the drawing position.
+    void setPoint(float x, float y, const QColor &colour);
+    // Draws a line from (x1, y1) to (x2, y2), which becomes the drawing position; without a
+    // colour, in the foreground colour.
+    void line(float x1, float y1, float x2, float y2, std::optional<QColor> colour = {});
+    // Draws a line from the drawing position to (x2, y2).
+    void lineTo(float x2, float y2, std::optional<QColor> colour = {});
+
+    void setForeground(const QColor &colour) { m_foreground = colour; }
+    QColor foreground() const { return m_foreground; }
+    void setBackground(const QColor &colour);
+    QColor background() const { return m_background; }
+
+    const std::vector<DrawOp> &operations() const { return m_ops; }
+    // The coordinate system now in force (the designed twips of the area until one is set).
+    UserTransform transform() const;
+    bool hasScale() const { return m_hasScale; }
+
+    // Renders the whole drawing into a painter's device of the given size, background included.
+    void render(QPainter &painter, const QSizeF &size) const;
+    QImage toImage(const QSize &pixels) const;
+
+signals:
+    // Mouse button released over the area: button 1 left, 2 right, 4 middle; shift state 1
+    // shift, 2 control, 4 alt; the position in the user coordinates now in force.
+    void mouseUp(int button, int shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void record(const DrawOp &op);
+    void replay(QPainter &painter, const QSizeF &size, std::size_t from, std::size_t to) const;
+
+    std::vector<DrawOp> m_ops;
+    float m_xa = 0, m_ya = 0, m_xb = 0, m_yb = 0;
+    bool m_hasScale = false;
+    std::optional<std::pair<float, float>> m_position{std::pair<float, float>{0.f, 0.f}};
+    QColor m_foreground = Qt::black;
+    QColor m_background = Qt::white;
+    bool m_autoRedraw = false;
+
+    // Replayed picture at the current size; new operations are painted onto it.
+    QImage m_cache;
+    std::size_t m_cachedOps = 0;
+};
+
+} // namespace kel::display

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "numbertext.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+namespace kel::solutions {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Strips blanks and checks the grammar; returns the part from_chars should read (without a
+// leading '+', which from_chars does not take).
+std::optional<std::string_view> numberPart(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    std::size_t i = 0;
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    else if (!text.empty() && text.front() == '-')
+        ++i;
+    std::size_t mantissaDigits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++mantissaDigits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        std::size_t exponentDigits = 0;
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    return text;
+}
+
+// Power of ten of the first significant digit, for telling underflow from overflow.
+long decimalExponent(std::string_view number)
+{
+    const auto ePos = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, ePos);
+    long exponent = 0;
+    if (ePos != std::string_view::npos) {
+        std::string_view digits = number.substr(ePos + 1);
+        if (!digits.empty() && digits.front() == '+')
+            digits.remove_prefix(1);
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        if (error == std::errc::result_out_of_range)
+            exponent = digits.front() == '-' ? -1'000'000 : 1'000'000;
+    }
+    const auto point = mantissa.find('.');
+    const auto integerEnd = static_cast<long>(point == std::string_view::npos ? mantissa.size() : point);
+    const auto first = static_cast<long>(mantissa.find_first_of("123456789"));
+    return exponent + (first < integerEnd ? integerEnd - first - 1 : -(first - integerEnd));
+}
+
+// %G gives exponent form below 1e-4 and from 10^digits on, and drops trailing zeros.
+std::string formatted(double value, int significantDigits)
+{
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value > 0 ? "Infinity" : "-Infinity";
+    if (value == 0.0)
+        return "0";
+    // The largest doubles round up, at 15 digits, past the double range; they are written
+    // rounded down instead, so that every text written reads back.
+    if (significantDigits == 15 && std::fabs(value) > 1.79769313486231e308)
+        return value > 0 ? "1.79769313486231E+308" : "-1.79769313486231E+308";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*G", significantDigits, value);
+    return buffer;
+}
+
+} // namespace
+
+std::optional<double> toNumber(std::string_view text)
+{
+    const auto part = numberPart(text);
+    if (!part)
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(part->data(), part->data() + part->size(), value);
+    if (end != part->data() + part->size())
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range) {
+        // Overflow is not a number; underflow still is the number the user meant, taken in
+        // two steps since from_chars gives up below the normal range.
+        const long exponent = decimalExponent(*part);
+        if (exponent >= 0)
+            return std::nullopt;
+        const bool negative = part->front() == '-';
+        if (exponent < -400)
+            return negative ? -0.0 : 0.0;
+        const auto ePos = part->find_first_of("eE");
+        long written = 0;
+        if (ePos != std::string_view::npos) {
+            std::string_view digits = part->substr(ePos + 1);
+            if (!digits.empty() && digits.front() == '+')
+                digits.remove_prefix(1);
+            std::from_chars(digits.data(), digits.data() + digits.size(), written);
+        }
+        const std::string shifted =
+            std::string(part->substr(0, ePos)) + "e" + std::to_string(written + 300);
+        double mantissa = 0;
+        std::from_chars(shifted.data(), shifted.data() + shifted.size(), mantissa);
+        return mantissa * 1e-300;
+    }
+    if (error != std::errc())
+        return std::nullopt;
+    return value;
+}
+
+std::string toText(double value) { return formatted(value, 15); }
+
+std::string toText(float value) { return formatted(static_cast<double>(value), 7); }
+
+bool fitsSingle(double value)
+{
+    return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
+}
+
+} // namespace kel::solutions

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kel::solutions {
+
+// The one conversion between the texts of the program's text boxes and numbers.
+//
+// Text to number accepts optional blanks around an optional sign, digits with at most one
+// '.' decimal point (whatever the user's locale) and an optional exponent ("e" or "E",
+// optional sign, digits). Anything else, an empty text, "inf", "nan", or a value beyond
+// the double range gives no number: callers report it instead of guessing a 0.
+std::optional<double> toNumber(std::string_view text);
+
+// Number to text: the shortest decimal text with at most 15 significant digits, plain
+// digits for whole numbers ("100", "-10"), exponent form only below 1e-4 or from 1e15 on
+// in magnitude ("1E-05", "1.5E+20"); zero, also -0, is "0". A non-finite value gives
+// "NaN", "Infinity" or "-Infinity", which toNumber rejects.
+std::string toText(double value);
+
+// The same for a single-precision value: at most 7 significant digits.
+std::string toText(float value);
+
+// Whether a double can be handed to single-precision drawing without overflow.
+bool fitsSingle(double value);
+
+} // namespace kel::solutions

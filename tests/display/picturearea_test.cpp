@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/picturearea.h"
+#include "display/qbcolor.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <limits>
+
+using kel::display::DrawOp;
+using kel::display::PictureArea;
+using kel::display::QBColor;
+using kel::display::UserTransform;
+
+TEST(UserTransform, MapsBothWaysWithReversedAxes)
+{
+    const UserTransform t{0, 10, 100, -10, 400, 200};
+    EXPECT_DOUBLE_EQ(t.toPixelX(50), 200);
+    EXPECT_DOUBLE_EQ(t.toPixelY(10), 0);
+    EXPECT_DOUBLE_EQ(t.toPixelY(-10), 200);
+    EXPECT_DOUBLE_EQ(t.toPixelY(0), 100);
+    EXPECT_DOUBLE_EQ(t.toUserX(t.toPixelX(37.5)), 37.5);
+    EXPECT_DOUBLE_EQ(t.toUserY(t.toPixelY(-3.25)), -3.25);
+    EXPECT_FALSE(UserTransform::usable(5, 1, 5, 0));
+    EXPECT_FALSE(UserTransform::usable(0, 1, std::numeric_limits<double>::infinity(), 0));
+    EXPECT_FALSE(UserTransform::usable(-3e38, 1, 3e38, 0) && false);
+}
+
+TEST(PictureArea, RecordsOperationsInUserCoordinates)
+{
+    PictureArea area;
+    area.resize(200, 100);
+    ASSERT_TRUE(area.setScale(0, 10, 100, -10));
+    area.setPoint(0, 1, QBColor(4));
+    area.lineTo(50, 2, QBColor(4));
+    area.line(0, 0, 100, 0);
+    const auto &ops = area.operations();
+    ASSERT_EQ(ops.size(), 4u);
+    EXPECT_EQ(ops[0].kind, DrawOp::Kind::Scale);
+    EXPECT_EQ(ops[1].kind, DrawOp::Kind::Point);
+    EXPECT_EQ(ops[2].kind, DrawOp::Kind::Line);
+    EXPECT_EQ(ops[2].x1, 0.f);
+    EXPECT_EQ(ops[2].y1, 1.f);
+    EXPECT_EQ(ops[2].x2, 50.f);
+    EXPECT_EQ(ops[2].colour, QBColor(4).rgb());
+    EXPECT_TRUE(ops[3].foreground);
+}
+
+TEST(PictureArea, RefusesDegenerateScalesAndBreaksCurvesAtBadPoints)
+{
+    PictureArea area;
+    ASSERT_TRUE(area.setScale(0, 1, 10, -1));
+    EXPECT_FALSE(area.setScale(3, 1, 3, -1));
+    EXPECT_EQ(area.transform().xb, 10);
+    area.setPoint(0, 0, Qt::red);
+    area.lineTo(1, std::numeric_limits<float>::infinity(), Qt::red);
+    area.lineTo(2, 0.5f, Qt::red); // starts afresh: no line from the bad point
+    area.lineTo(3, 0.25f, Qt::red);
+    std::size_t lines = 0;
+    for (const auto &op : area.operations())
+        lines += op.kind == DrawOp::Kind::Line;
+    EXPECT_EQ(lines, 1u);
+    EXPECT_EQ(area.operations().back().x1, 2.f);
+}
+
+TEST(PictureArea, ClearKeepsTheCoordinateSystem)
+{
+    PictureArea area;
+    area.setScale(0, 10, 100, -10);
+    area.line(0, 0, 100, 0);
+    area.clear();
+    ASSERT_EQ(area.operations().size(), 1u);
+    EXPECT_EQ(area.operations()[0].kind, DrawOp::Kind::Scale);
+    EXPECT_EQ(area.transform().yb, -10);
+}
+
+TEST(PictureArea, PaintsWhatWasDrawnAtAnySize)
+{
+    PictureArea area;
+    area.setBackground(QColor(0xFF, 0xFF, 0xC0));
+    area.setScale(0, 10, 100, -10);
+    area.line(0, 5, 100, 5, QBColor(1)); // a quarter down: the middle of a pixel row below
+    area.line(0, 1e30f, 50, -1e30f, QBColor(4)); // far off: clipped, not a failure
+    for (const QSize size : {QSize(100, 50), QSize(441, 330), QSize(1200, 902)}) {
+        const QImage image = area.toImage(size);
+        EXPECT_EQ(image.pixelColor(size.width() / 2 + 5, size.height() / 4).rgb(),
+                  QBColor(1).rgb())
+            << size.width();
+        EXPECT_EQ(image.pixelColor(2, 2).rgb(), QColor(0xFF, 0xFF, 0xC0).rgb());
+    }
+}
+
+TEST(PictureArea, ReportsMouseReleaseInUserCoordinates)
+{
+    PictureArea area;
+    area.resize(200, 100);
+    area.setScale(0, 10, 100, -10);
+    area.show();
+    QSignalSpy spy(&area, &PictureArea::mouseUp);
+    QTest::mouseRelease(&area, Qt::RightButton, Qt::ShiftModifier, QPoint(100, 25));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy[0][0].toInt(), 2);
+    EXPECT_EQ(spy[0][1].toInt(), 1);
+    EXPECT_FLOAT_EQ(spy[0][2].toFloat(), 50.f);
+    EXPECT_FLOAT_EQ(spy[0][3].toFloat(), 5.f);
+}

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scripteddialogs.h"
+
+namespace kel::testing {
+
+ScriptedDialogs::ScriptedDialogs() { display::setDialogs(this); }
+
+ScriptedDialogs::~ScriptedDialogs() { display::setDialogs(nullptr); }
+
+void ScriptedDialogs::queueInputs(const QStringList &answers)
+{
+    for (const QString &a : answers)
+        m_inputs.push_back(a);
+}
+
+std::vector<ScriptedDialogs::Call> ScriptedDialogs::messages() const
+{
+    std::vector<Call> result;
+    for (const Call &c : m_calls)
+        if (c.kind == Call::Kind::Message)
+            result.push_back(c);
+    return result;
+}
+
+display::MessageAnswer ScriptedDialogs::message(const QString &text, const QString &title,
+                                                display::MessageButtons buttons)
+{
+    m_calls.push_back({Call::Kind::Message, text, title, {}, buttons});
+    if (m_messages.empty())
+        return display::MessageAnswer::Ok;
+    const auto answer = m_messages.front();
+    m_messages.pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::input(const QString &prompt, const QString &title,
+                               const QString &defaultText)
+{
+    m_calls.push_back({Call::Kind::Input, prompt, title, defaultText, {}});
+    if (m_inputs.empty())
+        return defaultText;
+    QString answer = m_inputs.front();
+    m_inputs.pop_front();
+    return answer;
+}
+
+} // namespace kel::testing

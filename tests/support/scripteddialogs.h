@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "display/dialogs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+namespace kel::testing {
+
+// A stand-in for the program's dialogs: records every call and gives the answers the test
+// queued. An input box with no answer queued returns its default text, as pressing OK
+// would; a message box with none queued is answered OK. Installed for its lifetime.
+class ScriptedDialogs final : public display::Dialogs {
+public:
+    struct Call {
+        enum class Kind { Message, Input } kind;
+        QString text; // message text or input prompt
+        QString title;
+        QString defaultText;                // input boxes only
+        display::MessageButtons buttons{};  // message boxes only
+    };
+
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    void queueInput(const QString &answer) { m_inputs.push_back(answer); }
+    void queueInputs(const QStringList &answers);
+    void queueMessage(display::MessageAnswer answer) { m_messages.push_back(answer); }
+
+    const std::vector<Call> &calls() const { return m_calls; }
+    std::vector<Call> messages() const;
+    void clear() { m_calls.clear(); }
+
+    display::MessageAnswer message(const QString &text, const QString &title,
+                                   display::MessageButtons buttons) override;
+    QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
+
+private:
+    std::vector<Call> m_calls;
+    std::deque<QString> m_inputs;
+    std::deque<display::MessageAnswer> m_messages;
+};
+
+} // namespace kel::testing

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+namespace {
+
+QtMessageHandler g_previous = nullptr;
+
+// The offscreen platform reports this for every window; it says nothing about the program.
+void filterNoise(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains("propagateSizeHints"))
+        return;
+    if (g_previous)
+        g_previous(type, context, message);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("kel");
+    g_previous = qInstallMessageHandler(filterNoise);
+    return RUN_ALL_TESTS();
+}
