@@ -9,9 +9,11 @@
 
 #include <cmath>
 
-namespace kel::display {
+namespace kel::display
+{
 
-namespace {
+namespace
+{
 
 // A damped oscillation over the icon's width, as the lab draws an underdamped RLC circuit.
 QPainterPath curve(const QRectF &plot, double phase)
@@ -21,7 +23,8 @@ QPainterPath curve(const QRectF &plot, double phase)
     for (int n = 0; n <= kSamples; ++n) {
         const double u = static_cast<double>(n) / kSamples;
         const double value = std::exp(-2.2 * u) * std::cos(4.0 * M_PI * u + phase);
-        const QPointF p(plot.left() + u * plot.width(), plot.center().y() - value * plot.height() / 2);
+        const QPointF p(plot.left() + u * plot.width(),
+                        plot.center().y() - value * plot.height() / 2);
         if (n == 0)
             path.moveTo(p);
         else
@@ -47,7 +50,8 @@ void paintAppIcon(QPainter &painter, const QRectF &box)
     axis.setCapStyle(Qt::FlatCap);
     painter.setPen(axis);
     painter.drawLine(QPointF(plot.left(), plot.top()), QPointF(plot.left(), plot.bottom()));
-    painter.drawLine(QPointF(plot.left(), plot.center().y()), QPointF(plot.right(), plot.center().y()));
+    painter.drawLine(QPointF(plot.left(), plot.center().y()),
+                     QPointF(plot.right(), plot.center().y()));
 
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QBColor(1), s * 0.032, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

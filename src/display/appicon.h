@@ -6,7 +6,8 @@
 
 class QPainter;
 
-namespace kel::display {
+namespace kel::display
+{
 
 // The program's icon, drawn by its own code so that it is sharp at every size: a graph with
 // a damped charge oscillation and its current on the light-yellow graph paper of the lab.

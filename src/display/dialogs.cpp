@@ -5,11 +5,14 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-namespace kel::display {
+namespace kel::display
+{
 
-namespace {
+namespace
+{
 
-class QtDialogs final : public Dialogs {
+class QtDialogs final : public Dialogs
+{
 public:
     MessageAnswer message(const QString &text, const QString &title,
                           MessageButtons buttons) override
@@ -41,8 +44,14 @@ Dialogs *g_standIn = nullptr;
 
 } // namespace
 
-Dialogs &dialogs() { return g_standIn ? *g_standIn : static_cast<Dialogs &>(qtDialogs()); }
+Dialogs &dialogs()
+{
+    return g_standIn ? *g_standIn : static_cast<Dialogs &>(qtDialogs());
+}
 
-void setDialogs(Dialogs *standIn) { g_standIn = standIn; }
+void setDialogs(Dialogs *standIn)
+{
+    g_standIn = standIn;
+}
 
 } // namespace kel::display

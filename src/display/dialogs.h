@@ -3,14 +3,16 @@
 
 #include <QString>
 
-namespace kel::display {
+namespace kel::display
+{
 
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };
 
 // Every modal question the program asks goes through this interface, so that tests can
 // script the answers instead of blocking on a real modal box.
-class Dialogs {
+class Dialogs
+{
 public:
     virtual ~Dialogs() = default;
     // A modal message box without an icon.

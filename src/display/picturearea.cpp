@@ -4,13 +4,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
-namespace kel::display {
+namespace kel::display
+{
 
-namespace {
+namespace
+{
 
-bool finite(float x, float y) { return std::isfinite(x) && std::isfinite(y); }
+bool finite(float x, float y)
+{
+    return std::isfinite(x) && std::isfinite(y);
+}
 
 // Twips per pixel at 96 dots per inch: the units of an area before a scale is set.
 constexpr double kTwipsPerPixel = 15.0;
@@ -95,23 +102,117 @@ void PictureArea::setBackground(const QColor &colour)
 UserTransform PictureArea::transform() const
 {
     if (m_hasScale)
-        return {m_xa, m_ya, m_xb, m_yb, static_cast<double>(width()), static_cast<double>(height())};
-    return {0, 0, width() * kTwipsPerPixel, height() * kTwipsPerPixel,
-            static_cast<double>(width()), static_cast<double>(height())};
+        return {
+            m_xa, m_ya, m_xb, m_yb, static_cast<double>(width()), static_cast<double>(height())};
+    return {0,
+            0,
+            width() * kTwipsPerPixel,
+            height() * kTwipsPerPixel,
+            static_cast<double>(width()),
+            static_cast<double>(height())};
 }
 
 void PictureArea::record(const DrawOp &op)
 {
     m_ops.push_back(op);
+    if (m_ops.size() >= m_compactAt) {
+        compact();
+        m_compactAt = std::max(kCompactMinimum, 2 * m_ops.size());
+    }
     update();
+}
+
+namespace
+{
+
+struct StrokeKey {
+    DrawOp op;
+    std::size_t scale; // index of the coordinate system in force
+    bool operator==(const StrokeKey &o) const
+    {
+        return scale == o.scale && op.kind == o.op.kind && op.x1 == o.op.x1 && op.y1 == o.op.y1 &&
+               op.x2 == o.op.x2 && op.y2 == o.op.y2 && op.colour == o.op.colour &&
+               op.foreground == o.op.foreground;
+    }
+};
+
+struct StrokeHash {
+    std::size_t operator()(const StrokeKey &k) const
+    {
+        std::size_t h = std::hash<std::size_t>()(k.scale);
+        for (float f : {k.op.x1, k.op.y1, k.op.x2, k.op.y2})
+            h = h * 1000003u ^ std::hash<float>()(f);
+        return h * 31u ^ k.op.colour ^ (static_cast<std::size_t>(k.op.kind) << 1);
+    }
+};
+
+} // namespace
+
+void PictureArea::compact()
+{
+    // Coordinate systems get an index each; equal systems share one.
+    std::vector<DrawOp> scales;
+    std::vector<std::size_t> scaleOf(m_ops.size(), 0);
+    std::size_t current = 0;
+    bool haveScale = false;
+    for (std::size_t i = 0; i < m_ops.size(); ++i) {
+        const DrawOp &op = m_ops[i];
+        if (op.kind == DrawOp::Kind::Scale) {
+            auto same = [&](const DrawOp &s) {
+                return s.x1 == op.x1 && s.y1 == op.y1 && s.x2 == op.x2 && s.y2 == op.y2;
+            };
+            const auto found = std::find_if(scales.begin(), scales.end(), same);
+            current = static_cast<std::size_t>(found - scales.begin()) + 1;
+            if (found == scales.end())
+                scales.push_back(op);
+            haveScale = true;
+        }
+        scaleOf[i] = haveScale ? current : 0;
+    }
+    // Keep the last of identical strokes: it is the one that stays on top.
+    std::unordered_set<StrokeKey, StrokeHash> seen;
+    std::vector<bool> keep(m_ops.size(), false);
+    for (std::size_t i = m_ops.size(); i-- > 0;) {
+        if (m_ops[i].kind == DrawOp::Kind::Scale)
+            continue;
+        keep[i] = seen.insert({m_ops[i], scaleOf[i]}).second;
+    }
+    std::vector<DrawOp> compacted;
+    std::size_t emittedScale = 0;
+    for (std::size_t i = 0; i < m_ops.size(); ++i) {
+        if (!keep[i])
+            continue;
+        if (scaleOf[i] != emittedScale && scaleOf[i] != 0) {
+            compacted.push_back(scales[scaleOf[i] - 1]);
+            emittedScale = scaleOf[i];
+        }
+        compacted.push_back(m_ops[i]);
+    }
+    // The system in force now must stay in force for what is drawn next.
+    if (m_hasScale) {
+        const DrawOp now{DrawOp::Kind::Scale, m_xa, m_ya, m_xb, m_yb, 0, false};
+        const bool inForce = emittedScale != 0 && scales[emittedScale - 1].x1 == now.x1 &&
+                             scales[emittedScale - 1].y1 == now.y1 &&
+                             scales[emittedScale - 1].x2 == now.x2 &&
+                             scales[emittedScale - 1].y2 == now.y2;
+        if (!inForce)
+            compacted.push_back(now);
+    }
+    m_ops = std::move(compacted);
+    m_cache = QImage();
+    m_cachedOps = 0;
 }
 
 void PictureArea::replay(QPainter &painter, const QSizeF &size, std::size_t from,
                          std::size_t to) const
 {
     // The system in force at `from` is the last one recorded before it.
-    UserTransform t{0, 0, size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel,
-                    size.width(), size.height()};
+    UserTransform t{0,
+                    0,
+                    size.width() * kTwipsPerPixel,
+                    size.height() * kTwipsPerPixel,
+                    size.width(),
+                    size.height()};
     for (std::size_t i = from; i-- > 0;) {
         if (m_ops[i].kind == DrawOp::Kind::Scale) {
             t = transformFor(m_ops[i], size);
@@ -149,10 +250,12 @@ void PictureArea::replay(QPainter &painter, const QSizeF &size, std::size_t from
     }
 }
 
+// Drawing is not antialiased: a line drawn twice then looks exactly as a line drawn once, as
+// curves that accumulate on an area must.
 void PictureArea::render(QPainter &painter, const QSizeF &size) const
 {
     painter.fillRect(QRectF(QPointF(0, 0), size), m_background);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     replay(painter, size, 0, m_ops.size());
 }
 
@@ -177,7 +280,7 @@ void PictureArea::paintEvent(QPaintEvent *)
     }
     if (m_cachedOps < m_ops.size()) {
         QPainter painter(&m_cache);
-        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setRenderHint(QPainter::Antialiasing, false);
         replay(painter, QSizeF(size()), m_cachedOps, m_ops.size());
         m_cachedOps = m_ops.size();
     }

@@ -12,7 +12,8 @@
 
 class QPainter;
 
-namespace kel::display {
+namespace kel::display
+{
 
 // One recorded drawing operation, in the user coordinates in force when it was drawn.
 struct DrawOp {
@@ -31,7 +32,8 @@ struct DrawOp {
 // be saved or inspected. Coordinates are single precision. A point or line with a
 // non-finite coordinate is not drawn; a line to such a point also leaves no drawing
 // position, so the next line starts afresh there: a curve is broken at a bad sample.
-class PictureArea : public QWidget {
+class PictureArea : public QWidget
+{
     Q_OBJECT
 public:
     explicit PictureArea(QWidget *parent = nullptr);
@@ -67,6 +69,11 @@ public:
     void render(QPainter &painter, const QSizeF &size) const;
     QImage toImage(const QSize &pixels) const;
 
+    // Drops every operation that a later identical one paints over (same kind, coordinates,
+    // colour and coordinate system). The picture stays the same; pressing a command again and
+    // again without clearing then keeps the list, and so memory and repaint time, bounded.
+    void compact();
+
 signals:
     // Mouse button released over the area: button 1 left, 2 right, 4 middle; shift state 1
     // shift, 2 control, 4 alt; the position in the user coordinates now in force.
@@ -92,6 +99,8 @@ private:
     // Replayed picture at the current size; new operations are painted onto it.
     QImage m_cache;
     std::size_t m_cachedOps = 0;
+    std::size_t m_compactAt = kCompactMinimum;
+    static constexpr std::size_t kCompactMinimum = 200'000;
 };
 
 } // namespace kel::display

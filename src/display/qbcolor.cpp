@@ -3,7 +3,8 @@
 
 #include <array>
 
-namespace kel::display {
+namespace kel::display
+{
 
 QColor QBColor(int n)
 {

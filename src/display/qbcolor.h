@@ -3,7 +3,8 @@
 
 #include <QColor>
 
-namespace kel::display {
+namespace kel::display
+{
 
 // The sixteen-colour palette: 0 black, 1 dark blue, 2 dark green, 3 dark cyan, 4 dark red,
 // 5 dark magenta, 6 dark yellow, 7 light grey, 8 grey, 9 blue, 10 green, 11 cyan, 12 red,

@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace kel::display {
+namespace kel::display
+{
 
 TwipLayout::TwipLayout(QWidget *container, QSize designTwips)
     : QObject(container), m_container(container), m_designTwips(designTwips)
@@ -16,7 +17,10 @@ TwipLayout::TwipLayout(QWidget *container, QSize designTwips)
     container->setMinimumSize(designPixels());
 }
 
-double TwipLayout::pixelsPerTwip() const { return m_container->logicalDpiX() / 1440.0; }
+double TwipLayout::pixelsPerTwip() const
+{
+    return m_container->logicalDpiX() / 1440.0;
+}
 
 QSize TwipLayout::designPixels() const
 {
@@ -34,8 +38,9 @@ void TwipLayout::place(QWidget *widget, int left, int top, int width, int height
 void TwipLayout::apply()
 {
     const QSize design = designPixels();
-    m_factor = std::max(1.0, std::min(static_cast<double>(m_container->width()) / design.width(),
-                                      static_cast<double>(m_container->height()) / design.height()));
+    m_factor =
+        std::max(1.0, std::min(static_cast<double>(m_container->width()) / design.width(),
+                               static_cast<double>(m_container->height()) / design.height()));
     const double k = pixelsPerTwip() * m_factor;
     for (const Placement &p : m_placements) {
         const QRect &r = p.twips;

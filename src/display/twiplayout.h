@@ -9,12 +9,14 @@
 
 class QWidget;
 
-namespace kel::display {
+namespace kel::display
+{
 
 // Places a window's controls at positions given in twips (1/1440 inch; 15 twips to a pixel
 // at 96 dots per inch) and scales the whole arrangement with the window: when the container
 // grows beyond its designed size, positions, sizes and fonts grow by one common factor.
-class TwipLayout : public QObject {
+class TwipLayout : public QObject
+{
     Q_OBJECT
 public:
     TwipLayout(QWidget *container, QSize designTwips);

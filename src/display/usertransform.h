@@ -3,7 +3,8 @@
 
 #include <cmath>
 
-namespace kel::display {
+namespace kel::display
+{
 
 // The mapping between a picture area's user coordinates and its pixels. The user system
 // puts xa at the left edge, ya at the top edge, xb at the right edge and yb at the bottom
@@ -28,7 +29,8 @@ struct UserTransform {
 
 } // namespace kel::display
 
-namespace kel::display {
+namespace kel::display
+{
 
 // Clips the segment (x0, y0)-(x1, y1) to the square lo..hi on both axes (Liang-Barsky).
 // False when nothing of it lies inside. Keeps far-off curve points within what a painter

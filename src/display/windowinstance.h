@@ -3,11 +3,13 @@
 
 #include <QPointer>
 
-namespace kel::display {
+namespace kel::display
+{
 
 // The single instance of a window kind: created by the first operation that touches it
 // (its constructor runs the load step), reused afterwards, created afresh once destroyed.
-template <class Window> class WindowInstance {
+template <class Window> class WindowInstance
+{
 public:
     static Window &get()
     {

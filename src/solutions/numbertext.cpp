@@ -7,12 +7,20 @@
 #include <limits>
 #include <string>
 
-namespace kel::solutions {
+namespace kel::solutions
+{
 
-namespace {
+namespace
+{
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Strips blanks and checks the grammar; returns the part from_chars should read (without a
 // leading '+', which from_chars does not take).
@@ -68,12 +76,14 @@ long decimalExponent(std::string_view number)
         std::string_view digits = number.substr(ePos + 1);
         if (!digits.empty() && digits.front() == '+')
             digits.remove_prefix(1);
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
         if (error == std::errc::result_out_of_range)
             exponent = digits.front() == '-' ? -1'000'000 : 1'000'000;
     }
     const auto point = mantissa.find('.');
-    const auto integerEnd = static_cast<long>(point == std::string_view::npos ? mantissa.size() : point);
+    const auto integerEnd =
+        static_cast<long>(point == std::string_view::npos ? mantissa.size() : point);
     const auto first = static_cast<long>(mantissa.find_first_of("123456789"));
     return exponent + (first < integerEnd ? integerEnd - first - 1 : -(first - integerEnd));
 }
@@ -135,9 +145,15 @@ std::optional<double> toNumber(std::string_view text)
     return value;
 }
 
-std::string toText(double value) { return formatted(value, 15); }
+std::string toText(double value)
+{
+    return formatted(value, 15);
+}
 
-std::string toText(float value) { return formatted(static_cast<double>(value), 7); }
+std::string toText(float value)
+{
+    return formatted(static_cast<double>(value), 7);
+}
 
 bool fitsSingle(double value)
 {

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-namespace kel::solutions {
+namespace kel::solutions
+{
 
 // The one conversion between the texts of the program's text boxes and numbers.
 //

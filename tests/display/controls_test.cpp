@@ -42,7 +42,8 @@ TEST(Controls, CheckBoxAndScrollBarRunTheirHandlersWhenSetByProgram)
     EXPECT_EQ(moves, 1);
 }
 
-namespace {
+namespace
+{
 struct Probe : QWidget {
     Probe() { ++created; }
     static inline int created = 0;
@@ -71,7 +72,8 @@ TEST(Controls, TwipLayoutScalesTheArrangementWithTheWindow)
     container.resize(layout.designPixels());
     layout.apply();
     const double k = container.logicalDpiX() / 1440.0;
-    EXPECT_EQ(child.geometry(), QRect(qRound(150 * k), qRound(300 * k), qRound(750 * k), qRound(150 * k)));
+    EXPECT_EQ(child.geometry(),
+              QRect(qRound(150 * k), qRound(300 * k), qRound(750 * k), qRound(150 * k)));
     container.resize(layout.designPixels() * 2);
     layout.apply();
     EXPECT_DOUBLE_EQ(layout.factor(), 2.0);

@@ -81,12 +81,11 @@ TEST(PictureArea, PaintsWhatWasDrawnAtAnySize)
     PictureArea area;
     area.setBackground(QColor(0xFF, 0xFF, 0xC0));
     area.setScale(0, 10, 100, -10);
-    area.line(0, 5, 100, 5, QBColor(1)); // a quarter down: the middle of a pixel row below
+    area.line(0, 5, 100, 5, QBColor(1));         // a quarter down: the middle of a pixel row below
     area.line(0, 1e30f, 50, -1e30f, QBColor(4)); // far off: clipped, not a failure
     for (const QSize size : {QSize(100, 50), QSize(441, 330), QSize(1200, 902)}) {
         const QImage image = area.toImage(size);
-        EXPECT_EQ(image.pixelColor(size.width() / 2 + 5, size.height() / 4).rgb(),
-                  QBColor(1).rgb())
+        EXPECT_EQ(image.pixelColor(size.width() / 2 + 5, size.height() / 4).rgb(), QBColor(1).rgb())
             << size.width();
         EXPECT_EQ(image.pixelColor(2, 2).rgb(), QColor(0xFF, 0xFF, 0xC0).rgb());
     }
@@ -105,4 +104,37 @@ TEST(PictureArea, ReportsMouseReleaseInUserCoordinates)
     EXPECT_EQ(spy[0][1].toInt(), 1);
     EXPECT_FLOAT_EQ(spy[0][2].toFloat(), 50.f);
     EXPECT_FLOAT_EQ(spy[0][3].toFloat(), 5.f);
+}
+
+TEST(PictureArea, CompactingKeepsThePictureAndBoundsTheList)
+{
+    PictureArea area;
+    area.setBackground(Qt::white);
+    area.setScale(0, 10, 100, -10);
+    auto drawCurves = [&] {
+        area.setPoint(0, 0, QBColor(4));
+        for (int n = 1; n <= 200; ++n)
+            area.lineTo(n * 0.5f, static_cast<float>(5 * std::sin(n * 0.1)), QBColor(4));
+        area.setPoint(0, 1, QBColor(1));
+        for (int n = 1; n <= 200; ++n)
+            area.lineTo(n * 0.5f, static_cast<float>(5 * std::cos(n * 0.1)), QBColor(1));
+    };
+    drawCurves();
+    area.setScale(0, 5, 50, -5); // the same numbers under another system are other strokes
+    drawCurves();
+    area.setScale(0, 10, 100, -10);
+    drawCurves();
+    const QImage before = area.toImage(QSize(300, 200));
+    const std::size_t once = area.operations().size();
+    area.compact();
+    EXPECT_LT(area.operations().size(), once);
+    EXPECT_EQ(area.toImage(QSize(300, 200)), before);
+    area.line(0, 0, 100, 0); // still drawn in the system in force
+    EXPECT_EQ(area.transform().yb, -10);
+
+    for (int press = 0; press < 2000; ++press)
+        drawCurves();
+    EXPECT_LT(area.operations().size(), 2u * 200'000u + 1000u);
+    area.compact();
+    EXPECT_LE(area.operations().size(), once + 2u);
 }

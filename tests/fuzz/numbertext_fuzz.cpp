@@ -9,7 +9,8 @@
 #include <cstring>
 #include <string>
 
-namespace {
+namespace
+{
 
 void checkRoundTrip(const std::string &text)
 {

@@ -58,9 +58,10 @@ TEST(NumberText, ReadsNumbersWhateverTheirForm)
 
 TEST(NumberText, RejectsWhatIsNotANumber)
 {
-    for (const char *text : {"", " ", "abc", "1e309", "-1e309", "nan", "inf", "Infinity", "1,5",
-                             "1e", "+", "-", ".", "1.2.3", "1e+", "--1", "+-1", "0x10", "1 2",
-                             "\xd9\xa3", "1e99999999999999999999"}) {
+    for (const char *text :
+         {"",         " ",   "abc", "1e309", "-1e309", "nan",      "inf",
+          "Infinity", "1,5", "1e",  "+",     "-",      ".",        "1.2.3",
+          "1e+",      "--1", "+-1", "0x10",  "1 2",    "\xd9\xa3", "1e99999999999999999999"}) {
         EXPECT_FALSE(toNumber(text)) << '"' << text << '"';
     }
 }

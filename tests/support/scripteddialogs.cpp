@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scripteddialogs.h"
 
-namespace kel::testing {
+namespace kel::testing
+{
 
-ScriptedDialogs::ScriptedDialogs() { display::setDialogs(this); }
+ScriptedDialogs::ScriptedDialogs()
+{
+    display::setDialogs(this);
+}
 
-ScriptedDialogs::~ScriptedDialogs() { display::setDialogs(nullptr); }
+ScriptedDialogs::~ScriptedDialogs()
+{
+    display::setDialogs(nullptr);
+}
 
 void ScriptedDialogs::queueInputs(const QStringList &answers)
 {

@@ -9,19 +9,21 @@
 #include <deque>
 #include <vector>
 
-namespace kel::testing {
+namespace kel::testing
+{
 
 // A stand-in for the program's dialogs: records every call and gives the answers the test
 // queued. An input box with no answer queued returns its default text, as pressing OK
 // would; a message box with none queued is answered OK. Installed for its lifetime.
-class ScriptedDialogs final : public display::Dialogs {
+class ScriptedDialogs final : public display::Dialogs
+{
 public:
     struct Call {
         enum class Kind { Message, Input } kind;
         QString text; // message text or input prompt
         QString title;
-        QString defaultText;                // input boxes only
-        display::MessageButtons buttons{};  // message boxes only
+        QString defaultText;               // input boxes only
+        display::MessageButtons buttons{}; // message boxes only
     };
 
     ScriptedDialogs();

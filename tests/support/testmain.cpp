@@ -3,7 +3,8 @@
 
 #include <QApplication>
 
-namespace {
+namespace
+{
 
 QtMessageHandler g_previous = nullptr;
 
