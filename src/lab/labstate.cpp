@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "labstate.h"
 
-namespace kel::lab {
+namespace kel::lab
+{
 
 LabState &labState()
 {
