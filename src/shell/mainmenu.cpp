@@ -1,12 +1,199 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainmenu.h"
 
-namespace kel::shell {
+#include "about/showabout.h"
+#include "circuitlaunchers.h"
+#include "circuitschematic.h"
+#include "display/appicon.h"
+#include "display/twiplayout.h"
+#include "endprogram.h"
+#include "lab/labstate.h"
+#include "phasor/showphasors.h"
+#include "solutions/pi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace kel::shell
+{
+
+namespace
+{
+
+// Every button of the window is 1335 x 495 twips.
+constexpr int kButtonWidth = 1335;
+constexpr int kButtonHeight = 495;
+constexpr double kButtonPointSize = 9;
+
+QFont arial(double pointSize, bool bold)
+{
+    QFont font("Arial");
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
 
 MainMenu::MainMenu(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName("kel_main");
     setWindowTitle("Kel Lab for Dax 202");
+    QApplication::setWindowIcon(display::appIcon());
+
+    QAction *about = menuBar()->addAction("About");
+    about->setObjectName("About");
+    connect(about, &QAction::triggered, this, &MainMenu::About_Click);
+
+    m_client = new QWidget(this);
+    m_client->setObjectName("client");
+    setCentralWidget(m_client);
+    m_layout = new display::TwipLayout(m_client, designTwips());
+
+    addLabel("Label1", "Kel Circuit Lab", 14.25, 3240, 360, 2535, 375);
+    auto *picture = new CircuitSchematic(m_client);
+    picture->setObjectName("Picture1");
+    m_layout->place(picture, 2520, 840, 4050, 1860);
+
+    addLabel("Label3", "No EMF Source", 9.75, 1920, 3000, 1815, 375);
+    addLabel("Label2", "DC Source", 9.75, 3720, 3000, 1815, 375);
+    addLabel("Label4", "AC Source", 9.75, 5520, 3000, 1815, 375);
+
+    const QString none = "with no emf source", dc = "with a constant (DC) emf source",
+                  ac = "with an alternating emf source";
+    auto tip = [](const char *circuit, const QString &source) {
+        return QString("To study only %1 circuits %2").arg(circuit, source);
+    };
+    // Source kinds across (left 2160, 3960, 5760), circuits down (top 3360 .. 5160).
+    addButton("Command1", "RC Circuits", tip("RC", none), 2160, 3360, &MainMenu::Command1_Click);
+    addButton("Command3", "RL Circuits", tip("RL", none), 2160, 3960, &MainMenu::Command3_Click);
+    addButton("Command4", "LC Circuits", tip("LC", none), 2160, 4560, &MainMenu::Command4_Click);
+    addButton("Command5", "Kel Circuits", tip("Kel", none), 2160, 5160, &MainMenu::Command5_Click);
+    addButton("Command6", "RC Circuits", tip("RC", dc), 3960, 3360, &MainMenu::Command6_Click);
+    addButton("Command7", "RL Circuits", tip("RL", dc), 3960, 3960, &MainMenu::Command7_Click);
+    addButton("Command8", "LC Circuits", tip("LC", dc), 3960, 4560, &MainMenu::Command8_Click);
+    addButton("Command9", "Kel Circuits", tip("Kel", dc), 3960, 5160, &MainMenu::Command9_Click);
+    addButton("Command10", "RC Circuits", tip("RC", ac), 5760, 3360, &MainMenu::Command10_Click);
+    addButton("Command11", "RL Circuits", tip("RL", ac), 5760, 3960, &MainMenu::Command11_Click);
+    addButton("Command12", "LC Circuits", tip("LC", ac), 5760, 4560, &MainMenu::Command12_Click);
+    addButton("Command13", "Kel Circuits", tip("Kel", ac), 5760, 5160, &MainMenu::Command13_Click);
+    addButton("Command14", "Phasors",
+              "Brings up tool for studying phasor diagrams and phase relations", 5760, 5760,
+              &MainMenu::Command14_Click);
+    addButton("Command2", "Quit", "Quits the Program!", 7560, 5760, &MainMenu::Command2_Click);
+
+    // The client area at its designed size, with the menu bar above it.
+    const QSize client = m_layout->designPixels();
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+
+    Form_Load();
+}
+
+QLabel *MainMenu::addLabel(const char *name, const QString &caption, double pointSize, int left,
+                           int top, int width, int height)
+{
+    auto *label = new QLabel(caption, m_client);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFont(arial(pointSize, true));
+    m_layout->place(label, left, top, width, height);
+    return label;
+}
+
+QPushButton *MainMenu::addButton(const char *name, const QString &caption, const QString &tooltip,
+                                 int left, int top, void (MainMenu::*handler)())
+{
+    auto *button = new QPushButton(caption, m_client);
+    button->setObjectName(name);
+    button->setToolTip(tooltip);
+    button->setFont(arial(kButtonPointSize, false));
+    m_layout->place(button, left, top, kButtonWidth, kButtonHeight);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+void MainMenu::Form_Load()
+{
+    lab::LabState &state = lab::labState();
+    state.x1 = 0;
+    state.y1 = 10;
+    state.x2 = 100;
+    state.y2 = -10;
+    solutions::Pi = 3.1415927f;
+}
+
+void MainMenu::Command1_Click()
+{
+    launchCircuit(1);
+}
+void MainMenu::Command3_Click()
+{
+    launchCircuit(3);
+}
+void MainMenu::Command4_Click()
+{
+    launchCircuit(4);
+}
+void MainMenu::Command5_Click()
+{
+    launchCircuit(5);
+}
+void MainMenu::Command6_Click()
+{
+    launchCircuit(6);
+}
+void MainMenu::Command7_Click()
+{
+    launchCircuit(7);
+}
+void MainMenu::Command8_Click()
+{
+    launchCircuit(8);
+}
+void MainMenu::Command9_Click()
+{
+    launchCircuit(9);
+}
+void MainMenu::Command10_Click()
+{
+    launchCircuit(10);
+}
+void MainMenu::Command11_Click()
+{
+    launchCircuit(11);
+}
+void MainMenu::Command12_Click()
+{
+    launchCircuit(12);
+}
+void MainMenu::Command13_Click()
+{
+    launchCircuit(13);
+}
+
+void MainMenu::Command14_Click()
+{
+    phasor::showPhasors();
+}
+
+void MainMenu::Command2_Click()
+{
+    endProgram();
+}
+
+void MainMenu::About_Click()
+{
+    about::showAbout();
+}
+
+void MainMenu::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    endProgram();
 }
 
 } // namespace kel::shell

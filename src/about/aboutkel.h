@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace kel::display
+{
+class TwipLayout;
+}
+
+namespace kel::about
+{
+
+// The about window `AboutKel`: the program's icon, title, version and a short description.
+// Shown not modal; OK (also Enter and Esc) closes and destroys it. System Info lies below
+// the visible area and is reached from the keyboard only (Tab, or its access key Alt+S).
+class IconView;
+
+class AboutKel : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit AboutKel(QWidget *parent = nullptr);
+
+    // The client area's designed size: 5730 x 2400 twips.
+    static QSize designTwips() { return {5730, 2400}; }
+
+    // True once the window has been closed; it is then on its way to destruction.
+    bool isClosed() const { return m_closed; }
+
+public slots:
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    display::TwipLayout *m_layout = nullptr;
+    IconView *m_picIcon = nullptr;
+    QLabel *m_lblTitle = nullptr;
+    QLabel *m_lblVersion = nullptr;
+    QLabel *m_lblDescription = nullptr;
+    QPushButton *m_cmdOK = nullptr;
+    QPushButton *m_cmdSysInfo = nullptr;
+    bool m_closed = false;
+};
+
+} // namespace kel::about
