@@ -2,6 +2,7 @@
 #include "dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -31,6 +32,13 @@ public:
         const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
                                                      QLineEdit::Normal, defaultText, &accepted);
         return accepted ? answer : QString();
+    }
+
+    QString saveFile(const QString &caption, const QString &suggestedName,
+                     const QString &filter) override
+    {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedName,
+                                            filter);
     }
 };
 

@@ -21,6 +21,10 @@ public:
     // A modal input box; the text typed, or an empty text when cancelled.
     virtual QString input(const QString &prompt, const QString &title,
                           const QString &defaultText) = 0;
+    // A modal file chooser for saving: the path chosen, or an empty text when cancelled.
+    // `filter` is a Qt name filter such as "PNG image (*.png);;SVG drawing (*.svg)".
+    virtual QString saveFile(const QString &caption, const QString &suggestedName,
+                             const QString &filter) = 0;
 };
 
 // The dialogs in use: the real Qt boxes unless a stand-in was installed.

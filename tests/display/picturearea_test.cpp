@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/csvtable.h"
 #include "display/picturearea.h"
+#include "display/pictureexport.h"
 #include "display/qbcolor.h"
 
 #include <gtest/gtest.h>
@@ -137,4 +139,38 @@ TEST(PictureArea, CompactingKeepsThePictureAndBoundsTheList)
     EXPECT_LT(area.operations().size(), 2u * 200'000u + 1000u);
     area.compact();
     EXPECT_LE(area.operations().size(), once + 2u);
+}
+
+TEST(PictureExport, RendersAreasSideBySideAsPngAndSvg)
+{
+    PictureArea left, right;
+    left.resize(100, 80);
+    right.resize(60, 80);
+    left.setBackground(Qt::white);
+    right.setBackground(Qt::white);
+    left.setScale(0, 1, 1, 0);
+    right.setScale(0, 1, 1, 0);
+    left.line(0, 0.5f, 1, 0.5f, QBColor(4));
+    right.line(0.5f, 0, 0.5f, 1, QBColor(1));
+    const kel::display::PictureExport exporter({&left, &right});
+    EXPECT_EQ(exporter.screenSize(), QSize(160, 80));
+    const QImage big = exporter.image(3.0);
+    EXPECT_EQ(big.size(), QSize(480, 240));
+    EXPECT_EQ(big.pixelColor(150, 120).rgb(), QBColor(4).rgb());
+    EXPECT_EQ(big.pixelColor(300 + 90, 30).rgb(), QBColor(1).rgb());
+    const QByteArray svg = exporter.svg();
+    EXPECT_TRUE(svg.contains("<svg"));
+    EXPECT_TRUE(svg.contains("#800000"));
+    EXPECT_TRUE(svg.contains("#000080"));
+}
+
+TEST(CsvTable, WritesHeaderAndRowsInFullPrecision)
+{
+    kel::display::CsvTable table({"t (s)", "q (C)"});
+    table.addRow({0.1, 1.0 / 3.0});
+    table.addRow({0.2, std::numeric_limits<double>::quiet_NaN()});
+    const std::string text = table.text();
+    EXPECT_EQ(text, "t (s),q (C)\r\n0.10000000000000001,0.33333333333333331\r\n"
+                    "0.20000000000000001,\r\n");
+    EXPECT_EQ(table.rowCount(), 2u);
 }

@@ -52,3 +52,19 @@ QString ScriptedDialogs::input(const QString &prompt, const QString &title,
 }
 
 } // namespace kel::testing
+
+namespace kel::testing
+{
+
+QString ScriptedDialogs::saveFile(const QString &caption, const QString &suggestedName,
+                                  const QString &)
+{
+    m_calls.push_back({Call::Kind::SaveFile, caption, {}, suggestedName, {}});
+    if (m_savePaths.empty())
+        return {};
+    QString path = m_savePaths.front();
+    m_savePaths.pop_front();
+    return path;
+}
+
+} // namespace kel::testing

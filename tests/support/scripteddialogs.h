@@ -19,7 +19,7 @@ class ScriptedDialogs final : public display::Dialogs
 {
 public:
     struct Call {
-        enum class Kind { Message, Input } kind;
+        enum class Kind { Message, Input, SaveFile } kind;
         QString text; // message text or input prompt
         QString title;
         QString defaultText;               // input boxes only
@@ -40,11 +40,16 @@ public:
     display::MessageAnswer message(const QString &text, const QString &title,
                                    display::MessageButtons buttons) override;
     QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
+    // Save choosers get the queued paths, or an empty text (cancelled) when none is queued.
+    void queueSavePath(const QString &path) { m_savePaths.push_back(path); }
+    QString saveFile(const QString &caption, const QString &suggestedName,
+                     const QString &filter) override;
 
 private:
     std::vector<Call> m_calls;
     std::deque<QString> m_inputs;
     std::deque<display::MessageAnswer> m_messages;
+    std::deque<QString> m_savePaths;
 };
 
 } // namespace kel::testing

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "csvtable.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace kel::display
+{
+
+std::string CsvTable::text() const
+{
+    std::string out;
+    for (std::size_t c = 0; c < m_header.size(); ++c) {
+        if (c)
+            out += ',';
+        out += m_header[c];
+    }
+    out += "\r\n";
+    char field[40];
+    for (const auto &row : m_rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c)
+                out += ',';
+            if (std::isfinite(row[c])) {
+                std::snprintf(field, sizeof field, "%.17g", row[c]);
+                out += field;
+            }
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace kel::display

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <vector>
+
+namespace kel::display
+{
+
+class PictureArea;
+
+// Exports of what picture areas show, rendered from their recorded drawing (not from the
+// screen), so any resolution is sharp. Several areas are put side by side, left to right,
+// each scaled by the same factor from its size on screen.
+class PictureExport
+{
+public:
+    explicit PictureExport(std::vector<const PictureArea *> areas) : m_areas(std::move(areas)) {}
+
+    // Size on screen of the areas side by side, in logical pixels.
+    QSize screenSize() const;
+    // The areas rendered `scale` times their size on screen.
+    QImage image(double scale = 1.0) const;
+    // An SVG document of the areas at their size on screen.
+    QByteArray svg() const;
+    // Writes a PNG or SVG file by the path's suffix (.png or .svg); false on failure.
+    bool save(const QString &path, double scale = 1.0) const;
+    // Puts the image on the clipboard.
+    void copyToClipboard(double scale = 1.0) const;
+
+private:
+    std::vector<const PictureArea *> m_areas;
+};
+
+} // namespace kel::display
