@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-namespace kel::solutions {
+namespace kel::solutions
+{
 
 // The text boxes of the lab window that hold the circuit parameters.
 enum class Parameter { R, L, C, v0, w0, q0, i0 };
@@ -44,7 +45,7 @@ double VS(const CircuitParameters &p, double t);
 
 // The pair of functions of a configuration (CircuitKind 1..8) and the texts they read.
 struct CaseRow {
-    SolutionFunction charge;  // nullptr for the RL circuits (kinds 2 and 7)
+    SolutionFunction charge; // nullptr for the RL circuits (kinds 2 and 7)
     SolutionFunction current;
     std::span<const Parameter> reads;
 };
