@@ -1,8 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "showphasors.h"
 
-namespace kel::phasor {
+#include "display/windowinstance.h"
+#include "phasorswindow.h"
 
-void showPhasors() {}
+namespace kel::phasor
+{
+
+void showPhasors()
+{
+    PhasorsWindow &window = display::WindowInstance<PhasorsWindow>::get();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
 
 } // namespace kel::phasor

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-namespace kel::phasor {
+namespace kel::phasor
+{
 
 // Shows the single phasor window, not modal, creating it (and running its load sequence)
 // on first use.

@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "phasormath.h"
+
+#include "solutions/numbertext.h"
+#include "solutions/pi.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kel::phasor
+{
+
+namespace
+{
+
+// Farther than this many steps from the plotted interval a time has no step worth drawing.
+constexpr double kMaxSteps = 1e15;
+// A step's own time, written as text and read back, may fall this fraction of a step short.
+constexpr double kStepTolerance = 1e-6;
+
+SolveResult failure(std::string message)
+{
+    return {std::nullopt, std::move(message)};
+}
+
+std::string notANumber(const char *box)
+{
+    return std::string("The text of ") + box + " is not a number.";
+}
+
+// Whether a single-precision drawing can use ±value as an extent.
+bool drawableExtent(double value)
+{
+    return std::isfinite(value) && solutions::fitsSingle(value) && static_cast<float>(value) != 0;
+}
+
+} // namespace
+
+int colourIndex(Voltage v)
+{
+    switch (v) {
+    case Voltage::Resistor:
+        return 1;
+    case Voltage::Capacitor:
+        return 2;
+    case Voltage::Inductor:
+        return 4;
+    case Voltage::Source:
+        return 0;
+    }
+    return 0;
+}
+
+std::optional<std::int64_t> TimeBase::stepOfTime(double t) const
+{
+    const double q = (t - tMin) / dt;
+    if (!std::isfinite(q) || std::fabs(q) > kMaxSteps)
+        return std::nullopt;
+    return static_cast<std::int64_t>(std::floor(q + kStepTolerance));
+}
+
+double Solution::amplitude(Voltage v) const
+{
+    switch (v) {
+    case Voltage::Resistor:
+        return VRmax;
+    case Voltage::Capacitor:
+        return VCmax;
+    case Voltage::Inductor:
+        return VLmax;
+    case Voltage::Source:
+        return v0;
+    }
+    return 0;
+}
+
+double halfPi()
+{
+    const float half = solutions::Pi / 2;
+    return static_cast<double>(half);
+}
+
+SolveResult solveAmplitudes(const ParameterTexts &texts)
+{
+    const auto f0 = solutions::toNumber(texts.f0);
+    if (!f0)
+        return failure(notANumber("f"));
+    const auto C = solutions::toNumber(texts.C);
+    if (!C)
+        return failure(notANumber("C"));
+    const auto L = solutions::toNumber(texts.L);
+    if (!L)
+        return failure(notANumber("L"));
+    const auto R = solutions::toNumber(texts.R);
+    if (!R)
+        return failure(notANumber("R"));
+    const auto v0 = solutions::toNumber(texts.v0);
+    if (!v0)
+        return failure(notANumber("Vmax"));
+    const auto numPer = solutions::toNumber(texts.NumPer);
+    if (!numPer)
+        return failure(notANumber("Number of Cycles"));
+    // The capacitive reactance and the length of the plot both divide by the frequency.
+    if (*f0 == 0)
+        return failure("The frequency f must not be 0.");
+    if (*numPer == 0)
+        return failure("The Number of Cycles must not be 0.");
+
+    Solution s;
+    const float twoPi = solutions::Pi + solutions::Pi;
+    s.omega = *f0 * static_cast<double>(twoPi);
+    s.XC = *C == 0 ? 0.0 : (1 / s.omega) / *C;
+    s.XL = s.omega * *L;
+    const double reactance = s.XL - s.XC;
+    s.Z = std::sqrt(*R * *R + reactance * reactance);
+    if (*R == 0)
+        s.phi = reactance > 0 ? halfPi() : -halfPi();
+    else
+        s.phi = std::atan(reactance / *R);
+    if (s.Z == 0)
+        return failure("The impedance is 0 (R is 0 and the reactances of L and C cancel), so "
+                       "the current would be infinite. Change R, C, L or f.");
+    s.I0 = *v0 / s.Z;
+
+    const double VR = s.I0 * *R, VC = s.I0 * s.XC, VL = s.I0 * s.XL;
+    const std::string tooLarge =
+        "The values of R, C, L, Vmax and f give voltages too large to draw.";
+    for (double value : {s.omega, s.XC, s.XL, s.Z, s.phi, s.I0, VR, VC, VL})
+        if (!std::isfinite(value))
+            return failure(tooLarge);
+
+    s.VRmaxText = solutions::toText(VR);
+    s.VCmaxText = solutions::toText(VC);
+    s.VLmaxText = solutions::toText(VL);
+    const auto readVR = solutions::toNumber(s.VRmaxText);
+    const auto readVC = solutions::toNumber(s.VCmaxText);
+    const auto readVL = solutions::toNumber(s.VLmaxText);
+    if (!readVR || !readVC || !readVL)
+        return failure(tooLarge);
+    s.VRmax = *readVR;
+    s.VCmax = *readVC;
+    s.VLmax = *readVL;
+    s.v0 = *v0;
+
+    s.PlotMax = s.VRmax;
+    if (s.VCmax > s.PlotMax)
+        s.PlotMax = s.VCmax;
+    if (s.VLmax > s.PlotMax)
+        s.PlotMax = s.VLmax;
+    if (s.v0 > s.PlotMax)
+        s.PlotMax = s.v0;
+    if (s.PlotMax == 0)
+        return failure("The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are "
+                       "all 0 or less), so there is nothing to draw. Enter a positive Vmax.");
+    if (!drawableExtent(s.PlotMax))
+        return failure(tooLarge);
+
+    const auto time = timeBaseFor(*numPer, *f0);
+    if (!time)
+        return failure("The plotted interval, Number of Cycles / f, is too long or too short "
+                       "to draw.");
+    s.time = *time;
+    return {s, {}};
+}
+
+double phasorAngle(const Solution &s, Voltage v, double t)
+{
+    switch (v) {
+    case Voltage::Resistor:
+        return s.omega * t - s.phi;
+    case Voltage::Capacitor:
+        return s.omega * t - s.phi - halfPi();
+    case Voltage::Inductor:
+        return s.omega * t - s.phi + halfPi();
+    case Voltage::Source:
+        return s.omega * t;
+    }
+    return 0;
+}
+
+Point phasorTip(const Solution &s, Voltage v, double t)
+{
+    const double a = s.amplitude(v);
+    const double theta = phasorAngle(s, v, t);
+    return {a * std::cos(theta), a * std::sin(theta)};
+}
+
+double instantaneous(const Solution &s, Voltage v, double t)
+{
+    switch (v) {
+    case Voltage::Resistor:
+        return s.VRmax * std::sin(s.omega * t - s.phi);
+    case Voltage::Capacitor:
+        return s.VCmax * std::sin(s.omega * t - halfPi() - s.phi);
+    case Voltage::Inductor:
+        return s.VLmax * std::sin(s.omega * t + halfPi() - s.phi);
+    case Voltage::Source:
+        return s.v0 * std::sin(s.omega * t);
+    }
+    return 0;
+}
+
+std::array<Point, 100> circlePoints(double plotMax)
+{
+    std::array<Point, 100> points;
+    const double pi = solutions::Pi;
+    for (int k = 1; k <= 100; ++k) {
+        const double alpha = ((k * pi) * 2) / 100;
+        points[k - 1] = {plotMax * std::cos(alpha), plotMax * std::sin(alpha)};
+    }
+    return points;
+}
+
+std::array<Point, TimeBase::kSteps + 1> curveSamples(const Solution &s, Voltage v)
+{
+    std::array<Point, TimeBase::kSteps + 1> points;
+    points[0] = {0, v == Voltage::Source ? 0.0 : instantaneous(s, v, 0)};
+    for (int j = 1; j <= TimeBase::kSteps; ++j) {
+        const double t = s.time.timeOfStep(j);
+        points[j] = {t, instantaneous(s, v, t)};
+    }
+    return points;
+}
+
+std::vector<Segment> frameSegments()
+{
+    std::vector<Segment> segments;
+    segments.reserve(2 + 11 + 51 + 21 + 41);
+    segments.push_back({0, 0, 100, 0});
+    segments.push_back({0, -10, 0, 10});
+    for (int i = 0; i <= 10; ++i)
+        segments.push_back({10.0 * i, -0.5, 10.0 * i, 0.5});
+    for (int i = 0; i <= 50; ++i)
+        segments.push_back({2.0 * i, -0.25, 2.0 * i, 0.25});
+    // Counted in whole and half units so that no rounding creeps into the tick heights.
+    for (int i = -10; i <= 10; ++i)
+        segments.push_back({0, static_cast<double>(i), 2, static_cast<double>(i)});
+    for (int i = -20; i <= 20; ++i)
+        segments.push_back({0, i * 0.5, 1, i * 0.5});
+    return segments;
+}
+
+double frameToTime(double xFrame, const TimeBase &time)
+{
+    return time.tMin + (xFrame - kFrameLeft) / (kFrameRight - kFrameLeft) * (time.tMax - time.tMin);
+}
+
+std::optional<TimeBase> timeBaseFor(double numPer, double f0)
+{
+    if (f0 == 0)
+        return std::nullopt;
+    TimeBase time;
+    time.tMin = 0;
+    time.tMax = numPer / f0;
+    time.dt = (time.tMax - time.tMin) / TimeBase::kSteps;
+    if (!drawableExtent(time.tMax) || time.dt == 0 || !std::isfinite(time.dt))
+        return std::nullopt;
+    return time;
+}
+
+std::optional<int> barStepForTime(const std::string &t2, const std::string &numPer,
+                                  const std::string &f0)
+{
+    const auto t = solutions::toNumber(t2);
+    const auto cycles = solutions::toNumber(numPer);
+    const auto frequency = solutions::toNumber(f0);
+    if (!t || !cycles || !frequency)
+        return std::nullopt;
+    const auto time = timeBaseFor(*cycles, *frequency);
+    if (!time || !time->contains(*t))
+        return std::nullopt;
+    const auto step = time->stepOfTime(*t);
+    if (!step)
+        return std::nullopt;
+    return static_cast<int>(std::clamp<std::int64_t>(*step, 0, TimeBase::kSteps));
+}
+
+} // namespace kel::phasor
