@@ -21,8 +21,9 @@ int main(int argc, char **argv)
     clock.start();
     kel::testing::EventFuzzer fuzzer(seed);
     const std::string broken = fuzzer.run(events);
-    std::printf("seed %llu: %llu events, %llu messages, %.1f s: %s\n", seed,
+    std::printf("seed %llu: %llu events (%llu acted), %llu messages, %.1f s: %s\n", seed,
                 static_cast<unsigned long long>(fuzzer.eventsRun()),
+                static_cast<unsigned long long>(fuzzer.eventsActed()),
                 static_cast<unsigned long long>(fuzzer.messagesShown()),
                 static_cast<double>(clock.elapsed()) / 1000.0,
                 broken.empty() ? "no invariant broke" : broken.c_str());

@@ -264,6 +264,7 @@ std::string EventFuzzer::step()
     }
     }
     QCoreApplication::sendPostedEvents();
+    m_eventsActed += event.isEmpty() ? 0 : 1;
     m_messagesShown += static_cast<std::uint64_t>(m_dialogs.titles.size());
 
     // A rejected input changes no other text.

@@ -56,6 +56,8 @@ public:
 
     std::uint64_t eventsRun() const { return m_eventsRun; }
     std::uint64_t messagesShown() const { return m_messagesShown; }
+    // Events that found a control to act on (the others found none in the chosen window).
+    std::uint64_t eventsActed() const { return m_eventsActed; }
 
 private:
     std::string step();
@@ -67,6 +69,7 @@ private:
     RandomDialogs m_dialogs;
     std::uint64_t m_eventsRun = 0;
     std::uint64_t m_messagesShown = 0;
+    std::uint64_t m_eventsActed = 0;
     std::map<const void *, std::size_t> m_checkedOps; // per picture area, ops already checked
 };
 
