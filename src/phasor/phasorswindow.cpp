@@ -75,6 +75,14 @@ QString qtext(const std::string &text)
     return QString::fromStdString(text);
 }
 
+// Writes a computed number into an output box so that it reads from its first digit, even
+// when it is longer than the box.
+void writeOutput(QLineEdit *box, const std::string &text)
+{
+    box->setText(QString::fromStdString(text));
+    box->setCursorPosition(0);
+}
+
 template <class W> W *named(W *widget, const char *name, const QFont &font)
 {
     widget->setObjectName(name);
@@ -165,7 +173,7 @@ void PhasorsWindow::buildControls()
     // The voltage table: key line, check box, amplitude and instantaneous value per voltage.
     layout->place(makeLabel(client, "Label2", "Graphs Shown", label), 1320, 4080, 2640, 240);
     layout->place(makeLabel(client, "Label7", "Vmax", label), 4080, 4080, 1920, 240);
-    layout->place(makeLabel(client, "Label8", "v(t)", label), 6120, 4080, 1920, 240);
+    layout->place(makeLabel(client, "Label8", "v(t)", label), 6120, 4080, 2400, 240);
     for (const VoltageRow &row : voltageRows()) {
         const std::size_t i = rowIndex(row.voltage);
         auto *key = new QFrame(client);
@@ -184,7 +192,7 @@ void PhasorsWindow::buildControls()
             layout->place(amplitude, 4080, row.top, 1920, 300);
         }
         m_valueBoxes[i] = makeEdit(client, row.valueBox, "0.0", control);
-        layout->place(m_valueBoxes[i], 6120, row.top, 1920, 300);
+        layout->place(m_valueBoxes[i], 6120, row.top, 2400, 300);
     }
     m_VRmax = client->findChild<QLineEdit *>("VRmax");
     m_VCmax = client->findChild<QLineEdit *>("VCmax");
@@ -292,9 +300,9 @@ std::optional<Solution> PhasorsWindow::solveOrReport() const
 
 void PhasorsWindow::writeAmplitudes(const Solution &s)
 {
-    m_VRmax->setText(qtext(s.VRmaxText));
-    m_VCmax->setText(qtext(s.VCmaxText));
-    m_VLmax->setText(qtext(s.VLmaxText));
+    writeOutput(m_VRmax, s.VRmaxText);
+    writeOutput(m_VCmax, s.VCmaxText);
+    writeOutput(m_VLmax, s.VLmaxText);
 }
 
 std::optional<Solution> PhasorsWindow::SolveAmplitudes()
@@ -345,7 +353,7 @@ void PhasorsWindow::DrawPhasorDiagram(const Solution &s, double t2)
     for (Voltage v : kVoltages) {
         const Point tip = phasorTip(s, v, t2);
         m_picture3->line(0, 0, single(tip.x), single(tip.y), colourOf(v));
-        m_valueBoxes[rowIndex(v)]->setText(qtext(solutions::toText(tip.y)));
+        writeOutput(m_valueBoxes[rowIndex(v)], solutions::toText(tip.y));
     }
 }
 
