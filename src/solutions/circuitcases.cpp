@@ -4,38 +4,46 @@
 #include "numbertext.h"
 
 #include <cmath>
+#include <limits>
 
 namespace kel::solutions
 {
 
+double quotient(double a, double b)
+{
+    if (b == 0)
+        return std::numeric_limits<double>::quiet_NaN();
+    return a / b;
+}
+
 double naturalFrequency(double L, double C)
 {
-    return 1 / std::sqrt(L * C);
+    return quotient(1, std::sqrt(L * C));
 }
 
 double discriminant(double R, double L, double C)
 {
-    return std::pow(R, 2.0) - (L * 4) / C;
+    return std::pow(R, 2.0) - quotient(L * 4, C);
 }
 
 double dampingRate(double R, double L)
 {
-    return (-R) / (L + L);
+    return quotient(-R, L + L);
 }
 
 double overdampedRate1(double R, double L, double D)
 {
-    return std::sqrt(D) / (L + L) + (-R) / (L + L);
+    return quotient(std::sqrt(D), L + L) + quotient(-R, L + L);
 }
 
 double overdampedRate2(double R, double L, double D)
 {
-    return (-R) / (L + L) - std::sqrt(D) / (L + L);
+    return quotient(-R, L + L) - quotient(std::sqrt(D), L + L);
 }
 
 double dampedFrequency(double L, double D)
 {
-    return std::sqrt(-D) / (L + L);
+    return quotient(std::sqrt(-D), L + L);
 }
 
 Damping dampingOf(double R, double L, double C)
@@ -45,14 +53,16 @@ Damping dampingOf(double R, double L, double C)
         return Damping::Overdamped;
     if (D == 0)
         return Damping::Critical;
-    // D < 0, and also a D that is not a number: the underdamped formulas then give NaN.
-    return Damping::Underdamped;
+    if (D < 0)
+        return Damping::Underdamped;
+    return Damping::Undefined;
 }
 
 Resonance resonanceOf(double L, double C, std::string_view w0Text)
 {
-    return toText(naturalFrequency(L, C)) == w0Text ? Resonance::AtResonance
-                                                    : Resonance::OffResonance;
+    const double w = naturalFrequency(L, C);
+    return std::isfinite(w) && toText(w) == w0Text ? Resonance::AtResonance
+                                                   : Resonance::OffResonance;
 }
 
 } // namespace kel::solutions

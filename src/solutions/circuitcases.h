@@ -8,22 +8,40 @@
 namespace kel::solutions
 {
 
+// a / b, except that a zero divisor gives NaN. A circuit formula that would divide by zero
+// has no value; a NaN, unlike an infinity that exp(−inf) or a product can turn back into a
+// plausible finite number, carries that through to the result, where callers test for it.
+// It also keeps every division of the solutions defined behaviour.
+double quotient(double a, double b);
+
 // Derived quantities of the series circuit L·q'' + R·q' + q/C = v(t), formed with the
-// operation orders the solutions rely on (2L is L + L, R^2 is pow(R, 2.0)).
-double naturalFrequency(double L, double C);          // ω = 1 / sqrt(L·C), rad/s
-double discriminant(double R, double L, double C);    // D = R^2 − (L·4)/C, Ω²
-double dampingRate(double R, double L);               // a = (−R)/(2L), 1/s
+// operation orders the solutions rely on (2L is L + L, R^2 is pow(R, 2.0)). Every division
+// goes through quotient(), so a zero divisor gives NaN.
+double naturalFrequency(double L, double C);       // ω = 1 / sqrt(L·C), rad/s; NaN if L·C <= 0
+double discriminant(double R, double L, double C); // D = R^2 − (L·4)/C, Ω²
+double dampingRate(double R, double L);            // a = (−R)/(2L), 1/s
 double overdampedRate1(double R, double L, double D); // s1 = sqrt(D)/(2L) + (−R)/(2L), 1/s
 double overdampedRate2(double R, double L, double D); // s2 = (−R)/(2L) − sqrt(D)/(2L), 1/s
 double dampedFrequency(double L, double D);           // ωd = sqrt(−D)/(2L), rad/s
 
-// The damping test of the RLC circuits: D compared with 0 exactly, no tolerance.
-enum class Damping { Overdamped, Critical, Underdamped };
+// The damping test of the RLC circuits: D compared with 0 exactly, no tolerance. A D that is
+// not a number (C = 0, or R^2 and (L·4)/C both infinite) is in no case: Undefined, for which
+// the solutions give NaN.
+enum class Damping { Overdamped, Critical, Underdamped, Undefined };
 Damping dampingOf(double R, double L, double C);
+inline Damping dampingOf(const CircuitParameters &p)
+{
+    return dampingOf(p.R, p.L, p.C);
+}
 
 // The resonance test of the driven LC circuit: the text of ω = 1/sqrt(L·C), written by the
-// program's number text, compared character by character with the text of w0.
+// program's number text, compared character by character with the text of w0. An ω that is
+// not a finite number (L·C <= 0) is never at resonance.
 enum class Resonance { OffResonance, AtResonance };
 Resonance resonanceOf(double L, double C, std::string_view w0Text);
+inline Resonance resonanceOf(const CircuitParameters &p)
+{
+    return resonanceOf(p.L, p.C, p.w0Text);
+}
 
 } // namespace kel::solutions

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 namespace kel::solutions
 {
@@ -17,6 +19,8 @@ using std::cos;
 using std::exp;
 using std::pow;
 using std::sin;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The constants of the RLC transient, shared by a charge function and its current.
 struct RlcTransient {
@@ -36,8 +40,8 @@ RlcTransient constantSourceTransient(const CircuitParameters &p)
     case Damping::Overdamped:
         k.s1 = overdampedRate1(R, L, D);
         k.s2 = overdampedRate2(R, L, D);
-        k.A = ((-q0) * k.s2 + i0 + (C * v0) * k.s2) / (k.s1 - k.s2);
-        k.B = ((-i0) + k.s1 * q0 - (k.s1 * C) * v0) / (k.s1 - k.s2);
+        k.A = quotient((-q0) * k.s2 + i0 + (C * v0) * k.s2, k.s1 - k.s2);
+        k.B = quotient((-i0) + k.s1 * q0 - (k.s1 * C) * v0, k.s1 - k.s2);
         break;
     case Damping::Critical:
         k.a = dampingRate(R, L);
@@ -48,7 +52,9 @@ RlcTransient constantSourceTransient(const CircuitParameters &p)
         k.a = dampingRate(R, L);
         k.wd = dampedFrequency(L, D);
         k.A = q0 - C * v0;
-        k.B = (i0 - k.a * k.A) / k.wd;
+        k.B = quotient(i0 - k.a * k.A, k.wd);
+        break;
+    case Damping::Undefined:
         break;
     }
     return k;
@@ -62,9 +68,9 @@ struct DrivenResponse {
 DrivenResponse drivenResponse(const CircuitParameters &p)
 {
     const double R = p.R, L = p.L, C = p.C, w0 = p.w0, v0 = p.v0;
-    const double X = 1 / C - L * pow(w0, 2.0);
+    const double X = quotient(1, C) - L * pow(w0, 2.0);
     const double M = pow(R, 2.0) * pow(w0, 2.0) + pow(X, 2.0);
-    return {(R * (w0 * (-v0))) / M, (v0 * X) / M};
+    return {quotient(R * (w0 * (-v0)), M), quotient(v0 * X, M)};
 }
 
 // Sinusoidal source: the transient takes what the steady state leaves of q0 and i0.
@@ -79,8 +85,8 @@ RlcTransient drivenTransient(const CircuitParameters &p, const DrivenResponse &d
     case Damping::Overdamped:
         k.s1 = overdampedRate1(R, L, D);
         k.s2 = overdampedRate2(R, L, D);
-        k.A = (k.s2 * Q - J) / (k.s2 - k.s1);
-        k.B = (J - k.s1 * Q) / (k.s2 - k.s1);
+        k.A = quotient(k.s2 * Q - J, k.s2 - k.s1);
+        k.B = quotient(J - k.s1 * Q, k.s2 - k.s1);
         break;
     case Damping::Critical:
         k.a = dampingRate(R, L);
@@ -91,7 +97,9 @@ RlcTransient drivenTransient(const CircuitParameters &p, const DrivenResponse &d
         k.a = dampingRate(R, L);
         k.wd = dampedFrequency(L, D);
         k.A = Q;
-        k.B = ((i0 - k.a * k.A) - w0 * d.S) / k.wd;
+        k.B = quotient((i0 - k.a * k.A) - w0 * d.S, k.wd);
+        break;
+    case Damping::Undefined:
         break;
     }
     return k;
@@ -106,8 +114,10 @@ double transientCharge(const RlcTransient &k, double t)
         return (k.A + k.B * t) * exp(k.a * t);
     case Damping::Underdamped:
         return exp(k.a * t) * (k.A * cos(k.wd * t) + k.B * sin(k.wd * t));
+    case Damping::Undefined:
+        break;
     }
-    return NAN;
+    return kNaN;
 }
 
 using P = Parameter;
@@ -157,25 +167,25 @@ std::string_view boxName(Parameter parameter)
 double q1(const CircuitParameters &p, double t)
 {
     const double A = p.q0 - p.v0 * p.C;
-    return A * exp((-t / p.R) / p.C) + p.C * p.v0;
+    return A * exp(quotient(quotient(-t, p.R), p.C)) + p.C * p.v0;
 }
 
 double i1(const CircuitParameters &p, double t)
 {
     const double A = p.q0 - p.v0 * p.C;
-    return ((-A / p.R) / p.C) * exp((-t / p.R) / p.C);
+    return quotient(quotient(-A, p.R), p.C) * exp(quotient(quotient(-t, p.R), p.C));
 }
 
 double i2(const CircuitParameters &p, double t)
 {
-    const double A = p.i0 - p.v0 / p.R;
-    return A * exp((-t * p.R) / p.L) + p.v0 / p.R;
+    const double A = p.i0 - quotient(p.v0, p.R);
+    return A * exp(quotient(-t * p.R, p.L)) + quotient(p.v0, p.R);
 }
 
 double q3(const CircuitParameters &p, double t)
 {
     const double w = naturalFrequency(p.L, p.C);
-    return (p.q0 - p.C * p.v0) * cos(w * t) + (p.i0 / w) * sin(w * t) + p.C * p.v0;
+    return (p.q0 - p.C * p.v0) * cos(w * t) + quotient(p.i0, w) * sin(w * t) + p.C * p.v0;
 }
 
 double i3(const CircuitParameters &p, double t)
@@ -200,8 +210,10 @@ double i4(const CircuitParameters &p, double t)
     case Damping::Underdamped:
         return exp(k.a * t) * ((k.a * k.A + k.wd * k.B) * cos(k.wd * t) +
                                (k.a * k.B - k.wd * k.A) * sin(k.wd * t));
+    case Damping::Undefined:
+        break;
     }
-    return NAN;
+    return kNaN;
 }
 
 double q5(const CircuitParameters &p, double t)
@@ -209,14 +221,14 @@ double q5(const CircuitParameters &p, double t)
     const double L = p.L, w0 = p.w0, v0 = p.v0;
     const double w = naturalFrequency(L, p.C);
     if (resonanceOf(L, p.C, p.w0Text) == Resonance::OffResonance) {
-        const double P = (v0 / (pow(w, 2.0) - pow(w0, 2.0))) / L;
+        const double P = quotient(quotient(v0, pow(w, 2.0) - pow(w0, 2.0)), L);
         const double A = p.q0;
-        const double B = (p.i0 - w0 * P) / w;
+        const double B = quotient(p.i0 - w0 * P, w);
         return A * cos(w * t) + B * sin(w * t) + P * sin(w0 * t);
     }
-    const double P = -v0 / ((w0 + w0) * L);
+    const double P = quotient(-v0, (w0 + w0) * L);
     const double A = p.q0;
-    const double B = (p.i0 - P) / w0;
+    const double B = quotient(p.i0 - P, w0);
     return A * cos(w0 * t) + B * sin(w0 * t) + (P * t) * cos(w0 * t);
 }
 
@@ -225,14 +237,14 @@ double i5(const CircuitParameters &p, double t)
     const double L = p.L, w0 = p.w0, v0 = p.v0;
     const double w = naturalFrequency(L, p.C);
     if (resonanceOf(L, p.C, p.w0Text) == Resonance::OffResonance) {
-        const double P = (v0 / (pow(w, 2.0) - pow(w0, 2.0))) / L;
+        const double P = quotient(quotient(v0, pow(w, 2.0) - pow(w0, 2.0)), L);
         const double A = p.q0;
-        const double B = (p.i0 - w0 * P) / w;
+        const double B = quotient(p.i0 - w0 * P, w);
         return (-A * w) * sin(w * t) + (B * w) * cos(w * t) + (P * w0) * cos(w0 * t);
     }
-    const double P = -v0 / (L * (w0 + w0));
+    const double P = quotient(-v0, L * (w0 + w0));
     const double A = p.q0;
-    const double B = (p.i0 - P) / w0;
+    const double B = quotient(p.i0 - P, w0);
     return (-w0 * A) * sin(w0 * t) + (w0 * B) * cos(w0 * t) + P * cos(w0 * t) -
            ((P * w0) * t) * sin(w0 * t);
 }
@@ -248,8 +260,8 @@ DrivenRc drivenRc(const CircuitParameters &p)
 {
     const double R = p.R, C = p.C, w0 = p.w0, v0 = p.v0;
     const double M = pow(w0 * (R * C), 2.0) + 1;
-    const double S = (v0 * C) / M;
-    const double K = (R * ((-v0 * w0) * pow(C, 2.0))) / M;
+    const double S = quotient(v0 * C, M);
+    const double K = quotient(R * ((-v0 * w0) * pow(C, 2.0)), M);
     return {S, K, p.q0 - K};
 }
 
@@ -258,24 +270,24 @@ DrivenRc drivenRc(const CircuitParameters &p)
 double q6(const CircuitParameters &p, double t)
 {
     const DrivenRc k = drivenRc(p);
-    return k.A * exp((-t / p.R) / p.C) + k.S * sin(p.w0 * t) + k.K * cos(p.w0 * t);
+    return k.A * exp(quotient(quotient(-t, p.R), p.C)) + k.S * sin(p.w0 * t) + k.K * cos(p.w0 * t);
 }
 
 double i6(const CircuitParameters &p, double t)
 {
     const DrivenRc k = drivenRc(p);
-    return (-k.A / (p.R * p.C)) * exp((-t / p.R) / p.C) + (p.w0 * k.S) * cos(p.w0 * t) -
-           (p.w0 * k.K) * sin(p.w0 * t);
+    return quotient(-k.A, p.R * p.C) * exp(quotient(quotient(-t, p.R), p.C)) +
+           (p.w0 * k.S) * cos(p.w0 * t) - (p.w0 * k.K) * sin(p.w0 * t);
 }
 
 double i7(const CircuitParameters &p, double t)
 {
     const double R = p.R, L = p.L, w0 = p.w0, v0 = p.v0;
     const double M = pow(R, 2.0) + pow(L, 2.0) * pow(w0, 2.0);
-    const double S = (v0 * R) / M;
-    const double K = (L * (-v0 * w0)) / M;
+    const double S = quotient(v0 * R, M);
+    const double K = quotient(L * (-v0 * w0), M);
     const double A = p.i0 - K;
-    return A * exp((-t * R) / L) + S * sin(w0 * t) + K * cos(w0 * t);
+    return A * exp(quotient(-t * R, L)) + S * sin(w0 * t) + K * cos(w0 * t);
 }
 
 double q8(const CircuitParameters &p, double t)
@@ -290,7 +302,7 @@ double i8(const CircuitParameters &p, double t)
     const DrivenResponse d = drivenResponse(p);
     const RlcTransient k = drivenTransient(p, d);
     const double w0 = p.w0;
-    double transient = NAN;
+    double transient = kNaN;
     switch (k.damping) {
     case Damping::Overdamped:
         transient = (k.s1 * k.A) * exp(k.s1 * t) + (k.s2 * k.B) * exp(k.s2 * t);
@@ -301,6 +313,8 @@ double i8(const CircuitParameters &p, double t)
     case Damping::Underdamped:
         transient = exp(k.a * t) * ((k.A * k.a + k.wd * k.B) * cos(k.wd * t) +
                                     (k.B * k.a - k.wd * k.A) * sin(k.wd * t));
+        break;
+    case Damping::Undefined:
         break;
     }
     return transient - (w0 * d.K) * sin(w0 * t) + (w0 * d.S) * cos(w0 * t);
@@ -323,6 +337,8 @@ ReadResult readParameters(const std::function<std::string(Parameter)> &textOf,
 {
     CircuitParameters p;
     for (const Parameter parameter : which) {
+        if (!textOf)
+            return {std::nullopt, parameter};
         const std::string text = textOf(parameter);
         const auto value = toNumber(text);
         if (!value)
