@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -85,6 +86,21 @@ MainMenu::MainMenu(QWidget *parent) : QMainWindow(parent)
               "Brings up tool for studying phasor diagrams and phase relations", 5760, 5760,
               &MainMenu::Command14_Click);
     addButton("Command2", "Quit", "Quits the Program!", 7560, 5760, &MainMenu::Command2_Click);
+
+    // Screen readers hear which source a button's column stands for, since three buttons of a
+    // row share one caption.
+    const char *sources[] = {"no EMF source", "DC source", "AC source"};
+    const char *columns[3][4] = {{"Command1", "Command3", "Command4", "Command5"},
+                                 {"Command6", "Command7", "Command8", "Command9"},
+                                 {"Command10", "Command11", "Command12", "Command13"}};
+    for (int column = 0; column < 3; ++column)
+        for (const char *name : columns[column])
+            if (auto *button = m_client->findChild<QPushButton *>(name))
+                button->setAccessibleName(button->text() + ", " + sources[column]);
+    about->setShortcut(QKeySequence::HelpContents);
+    about->setShortcutContext(Qt::ApplicationShortcut);
+    if (auto *quit = m_client->findChild<QPushButton *>("Command2"))
+        quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // The client area at its designed size, with the menu bar above it.
     const QSize client = m_layout->designPixels();
