@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "solutions/circuitsolutions.h"
+
+#include <string>
+
+namespace kel::lab
+{
+
+enum class SourceKind { None, Constant, Alternating };
+
+// The configuration and its regime in words and numbers, for the lab window's status bar:
+// "RLC, AC source — underdamped: α = −0.05 s⁻¹, ω₀ = 0.1 rad/s, ω_d = 0.0866 rad/s",
+// "RC, no source — time constant τ = RC = 10 s", "LC, AC source — at resonance: ...".
+// The damping and resonance cases are decided exactly as the solutions decide them. Numbers
+// have four significant digits; a quantity without a value (a zero divisor) reads "undefined".
+std::string regimeText(int circuitKind, SourceKind source, const solutions::CircuitParameters &p);
+
+} // namespace kel::lab
