@@ -44,7 +44,8 @@ CircuitParameters parametersOf(const Row &row)
 double timeScale(const CircuitParameters &p)
 {
     double tau = INFINITY;
-    for (double c : {p.R * p.C, p.L / p.R, std::sqrt(std::abs(p.L * p.C)), 1 / p.w0})
+    for (double c :
+         {p.R * p.C, quotient(p.L, p.R), std::sqrt(std::abs(p.L * p.C)), quotient(1, p.w0)})
         if (std::isfinite(c) && c != 0)
             tau = std::min(tau, std::abs(c));
     return tau;
