@@ -349,7 +349,7 @@ TEST_F(PhasorsTest, ProjectionsEndAtTheTipsAndTheMarkerCrossings)
         EXPECT_EQ(projection.y2, phasors[static_cast<int>(v)].y2);
         EXPECT_EQ(projection.y1, projection.y2);
 
-        const DrawOp &onPlot = linesIn(plot(), colour).back();
+        const DrawOp onPlot = linesIn(plot(), colour).back();
         EXPECT_EQ(onPlot.x1, 0);
         EXPECT_EQ(onPlot.x2, T);
         EXPECT_EQ(onPlot.y1, onPlot.y2);
