@@ -50,7 +50,7 @@ TEST_F(GraphScale, AsksFourValuesWithTheRememberedDefaults)
     const auto after = ops();
     command("ClGraphs");
     ASSERT_EQ(ops().size(), after.size());
-    EXPECT_EQ(opsOf(DrawOp::Kind::Line).size(), 124u);
+    EXPECT_EQ(opsOf(DrawOp::Kind::Line).size(), 126u);
     EXPECT_TRUE(opsOf(DrawOp::Kind::Point).empty());
 }
 
@@ -126,7 +126,7 @@ TEST_F(GraphScale, AnswersThatAreNotNumbersAreAskedAgainAndNeverStored)
     EXPECT_EQ(s.x2, 40);
     EXPECT_EQ(s.y2, -10);
     EXPECT_EQ(s.y1, 6);
-    EXPECT_EQ(opsOf(DrawOp::Kind::Line).size(), 124u);
+    EXPECT_EQ(opsOf(DrawOp::Kind::Line).size(), 126u);
 }
 
 } // namespace

@@ -183,7 +183,7 @@ TEST_P(Launchers, ConfigureTextsControlsAndEmptyGraph)
 
     // The graph holds only the empty frame, for the scale the row names.
     const auto lines = opsOf(DrawOp::Kind::Line);
-    EXPECT_EQ(lines.size(), 124u);
+    EXPECT_EQ(lines.size(), 126u);
     EXPECT_TRUE(opsOf(DrawOp::Kind::Point).empty());
     const DrawOp scale = opsOf(DrawOp::Kind::Scale).back();
     const float right = row.currentScale ? 20 : 100, top = row.currentScale ? 1 : 10;
@@ -211,14 +211,14 @@ TEST_F(LabTest, RelaunchingOverwritesEditsAndKeepsWhatTheRowDoesNotWrite)
     type("q0", "7");
     box("Current")->setChecked(true);
     command("PlGraphs");
-    ASSERT_GT(opsOf(display::DrawOp::Kind::Line).size(), 124u);
+    ASSERT_GT(opsOf(display::DrawOp::Kind::Line).size(), 126u);
 
     launch(1);
     EXPECT_FALSE(shown("L"));
     EXPECT_EQ(text("L"), "3"); // hidden, not cleared
     launch(13);
     EXPECT_EQ(text("L"), "10");
-    EXPECT_EQ(opsOf(display::DrawOp::Kind::Line).size(), 124u);
+    EXPECT_EQ(opsOf(display::DrawOp::Kind::Line).size(), 126u);
 
     // The RL circuit writes neither C nor q0, and Command3 neither f0 nor w0.
     type("f0", "50");
