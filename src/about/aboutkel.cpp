@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutkel.h"
 
+#include "display/fonts.h"
 #include "display/twiplayout.h"
 #include "iconview.h"
 #include "programinfo.h"
@@ -15,16 +16,11 @@
 namespace kel::about
 {
 
+using display::arial;
+
 namespace
 {
 
-QFont arial(double pointSize, bool bold = false)
-{
-    QFont font("Arial");
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "circuitlaunchers.h"
 #include "circuitschematic.h"
 #include "display/appicon.h"
+#include "display/fonts.h"
 #include "display/twiplayout.h"
 #include "endprogram.h"
 #include "lab/labstate.h"
@@ -22,6 +23,8 @@
 namespace kel::shell
 {
 
+using display::arial;
+
 namespace
 {
 
@@ -30,13 +33,6 @@ constexpr int kButtonWidth = 1335;
 constexpr int kButtonHeight = 495;
 constexpr double kButtonPointSize = 9;
 
-QFont arial(double pointSize, bool bold)
-{
-    QFont font("Arial");
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 
