@@ -3,10 +3,12 @@
 
 #include "qbcolor.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kel::display
@@ -61,18 +63,36 @@ void paintAppIcon(QPainter &painter, const QRectF &box)
     painter.restore();
 }
 
+namespace
+{
+
+// Paints the icon at whatever size is asked for, when it is asked for: nothing is drawn at
+// start-up, and every size is sharp.
+class AppIconEngine final : public QIconEngine
+{
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min(rect.width(), rect.height());
+        paintAppIcon(*painter, QRectF(rect.x() + (rect.width() - side) / 2.0,
+                                      rect.y() + (rect.height() - side) / 2.0, side, side));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap result(size);
+        result.fill(Qt::transparent);
+        QPainter painter(&result);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return result;
+    }
+    QIconEngine *clone() const override { return new AppIconEngine; }
+};
+
+} // namespace
+
 QIcon appIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paintAppIcon(painter, QRectF(0, 0, size, size));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new AppIconEngine);
 }
 
 } // namespace kel::display

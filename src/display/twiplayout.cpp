@@ -32,7 +32,7 @@ QSize TwipLayout::designPixels() const
 void TwipLayout::place(QWidget *widget, int left, int top, int width, int height)
 {
     m_placements.push_back({widget, QRect(left, top, width, height), widget->font().pointSizeF()});
-    apply();
+    applyTo(m_placements.back(), pixelsPerTwip() * m_factor);
 }
 
 void TwipLayout::apply()
@@ -42,18 +42,23 @@ void TwipLayout::apply()
         std::max(1.0, std::min(static_cast<double>(m_container->width()) / design.width(),
                                static_cast<double>(m_container->height()) / design.height()));
     const double k = pixelsPerTwip() * m_factor;
-    for (const Placement &p : m_placements) {
-        const QRect &r = p.twips;
-        const int x = static_cast<int>(std::lround(r.left() * k));
-        const int y = static_cast<int>(std::lround(r.top() * k));
-        const int w = static_cast<int>(std::lround((r.left() + r.width()) * k)) - x;
-        const int h = static_cast<int>(std::lround((r.top() + r.height()) * k)) - y;
-        p.widget->setGeometry(x, y, w, h);
-        if (p.pointSize > 0) {
-            QFont font = p.widget->font();
-            font.setPointSizeF(p.pointSize * m_factor);
-            p.widget->setFont(font);
-        }
+    for (const Placement &p : m_placements)
+        applyTo(p, k);
+}
+
+void TwipLayout::applyTo(const Placement &p, double k) const
+{
+    const QRect &r = p.twips;
+    const int x = static_cast<int>(std::lround(r.left() * k));
+    const int y = static_cast<int>(std::lround(r.top() * k));
+    const int w = static_cast<int>(std::lround((r.left() + r.width()) * k)) - x;
+    const int h = static_cast<int>(std::lround((r.top() + r.height()) * k)) - y;
+    p.widget->setGeometry(x, y, w, h);
+    // Only a change of size is worth a font change: it re-lays out the widget's text.
+    if (p.pointSize > 0 && p.widget->font().pointSizeF() != p.pointSize * m_factor) {
+        QFont font = p.widget->font();
+        font.setPointSizeF(p.pointSize * m_factor);
+        p.widget->setFont(font);
     }
 }
 

@@ -44,6 +44,8 @@ private:
         QRect twips;
         double pointSize;
     };
+    void applyTo(const Placement &placement, double pixelsPerTwip) const;
+
     QWidget *m_container;
     QSize m_designTwips;
     std::vector<Placement> m_placements;
