@@ -100,7 +100,7 @@ private:
     QImage m_cache;
     std::size_t m_cachedOps = 0;
     std::size_t m_compactAt = kCompactMinimum;
-    static constexpr std::size_t kCompactMinimum = 200'000;
+    static constexpr std::size_t kCompactMinimum = 20'000;
 };
 
 } // namespace kel::display

@@ -136,7 +136,7 @@ TEST(PictureArea, CompactingKeepsThePictureAndBoundsTheList)
 
     for (int press = 0; press < 2000; ++press)
         drawCurves();
-    EXPECT_LT(area.operations().size(), 2u * 200'000u + 1000u);
+    EXPECT_LT(area.operations().size(), 2u * 20'000u + 1000u);
     area.compact();
     EXPECT_LE(area.operations().size(), once + 2u);
 }

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Plot Graphs pressed again and again without clearing: the recorded drawing, the memory and
+// the time of one full repaint of the graph stay bounded, since strokes painted over by
+// identical ones are dropped.
+#include "display/dialogs.h"
+#include "display/picturearea.h"
+#include "display/windowinstance.h"
+#include "lab/labwindow.h"
+#include "shell/circuitlaunchers.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCheckBox>
+#include <QImage>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+
+namespace
+{
+
+class AnswerOk final : public kel::display::Dialogs
+{
+public:
+    kel::display::MessageAnswer message(const QString &, const QString &,
+                                        kel::display::MessageButtons) override
+    {
+        return kel::display::MessageAnswer::Ok;
+    }
+    QString input(const QString &, const QString &, const QString &d) override { return d; }
+    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
+};
+
+// Resident memory now, from the kernel's account of this process.
+long residentKiB()
+{
+    long pages = 0, resident = 0;
+    if (FILE *f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Kind 8 (the driven RLC circuit) with charge, current and source voltage selected.
+kel::lab::LabWindow &plottingWindow()
+{
+    static AnswerOk answers;
+    kel::display::setDialogs(&answers);
+    kel::shell::launchCircuit(13);
+    auto &lab = kel::display::WindowInstance<kel::lab::LabWindow>::get();
+    for (const char *name : {"Charge", "Current", "Voltage"})
+        lab.findChild<QCheckBox *>(name)->setChecked(true);
+    return lab;
+}
+
+void BM_PlotGraphsPressedRepeatedly(benchmark::State &state)
+{
+    kel::lab::LabWindow &lab = plottingWindow();
+    kel::display::PictureArea *area = lab.graphArea();
+    const auto presses = static_cast<int>(state.range(0));
+    const long before = residentKiB();
+    const auto start = std::chrono::steady_clock::now();
+    for (int n = 0; n < presses; ++n)
+        lab.PlGraphs_Click();
+    const std::chrono::duration<double, std::micro> pressing =
+        std::chrono::steady_clock::now() - start;
+    const long after = residentKiB();
+    for (auto _ : state) {
+        const QImage image = area->toImage(area->size());
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["presses"] = presses;
+    state.counters["us_per_press"] = pressing.count() / presses;
+    state.counters["recorded_ops"] = static_cast<double>(area->operations().size());
+    state.counters["resident_growth_KiB"] = static_cast<double>(after - before);
+    kel::display::setDialogs(nullptr);
+}
+// The timed part is one full repaint of the graph after the presses.
+BENCHMARK(BM_PlotGraphsPressedRepeatedly)->Arg(1)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
