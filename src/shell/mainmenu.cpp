@@ -7,8 +7,12 @@
 #include "display/appicon.h"
 #include "display/fonts.h"
 #include "display/twiplayout.h"
+#include "display/windowinstance.h"
+#include "display/windowplacement.h"
 #include "endprogram.h"
 #include "lab/labstate.h"
+#include "lab/labwindow.h"
+#include "phasor/phasorswindow.h"
 #include "phasor/showphasors.h"
 #include "solutions/pi.h"
 
@@ -32,7 +36,6 @@ namespace
 constexpr int kButtonWidth = 1335;
 constexpr int kButtonHeight = 495;
 constexpr double kButtonPointSize = 9;
-
 
 } // namespace
 
@@ -140,56 +143,63 @@ void MainMenu::Form_Load()
 
 void MainMenu::Command1_Click()
 {
-    launchCircuit(1);
+    launch(1);
 }
 void MainMenu::Command3_Click()
 {
-    launchCircuit(3);
+    launch(3);
 }
 void MainMenu::Command4_Click()
 {
-    launchCircuit(4);
+    launch(4);
 }
 void MainMenu::Command5_Click()
 {
-    launchCircuit(5);
+    launch(5);
 }
 void MainMenu::Command6_Click()
 {
-    launchCircuit(6);
+    launch(6);
 }
 void MainMenu::Command7_Click()
 {
-    launchCircuit(7);
+    launch(7);
 }
 void MainMenu::Command8_Click()
 {
-    launchCircuit(8);
+    launch(8);
 }
 void MainMenu::Command9_Click()
 {
-    launchCircuit(9);
+    launch(9);
 }
 void MainMenu::Command10_Click()
 {
-    launchCircuit(10);
+    launch(10);
 }
 void MainMenu::Command11_Click()
 {
-    launchCircuit(11);
+    launch(11);
 }
 void MainMenu::Command12_Click()
 {
-    launchCircuit(12);
+    launch(12);
 }
 void MainMenu::Command13_Click()
 {
-    launchCircuit(13);
+    launch(13);
 }
 
 void MainMenu::Command14_Click()
 {
     phasor::showPhasors();
+    display::placeBesideOnce(display::WindowInstance<phasor::PhasorsWindow>::existing(), this);
+}
+
+void MainMenu::launch(int commandNumber)
+{
+    launchCircuit(commandNumber);
+    display::placeBesideOnce(display::WindowInstance<lab::LabWindow>::existing(), this);
 }
 
 void MainMenu::Command2_Click()

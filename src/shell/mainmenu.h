@@ -52,6 +52,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Runs a circuit launcher and, the first time, puts the lab window beside this one.
+    void launch(int commandNumber);
     QLabel *addLabel(const char *name, const QString &caption, double pointSize, int left, int top,
                      int width, int height);
     QPushButton *addButton(const char *name, const QString &caption, const QString &tooltip,
