@@ -19,7 +19,7 @@ struct FrameSegment {
 //   - 21 major vertical ticks at y2 + n·(y1 - y2)/20 and 41 minor ones at
 //     y2 + n·(y1 - y2)/40, from the vertical axis to the right, w and w/2 long with
 //     w = (x2 - x1)/50.
-// 124 segments in all; the tick lengths follow the ranges, so reversed ranges turn the
+// 126 segments in all; the tick lengths follow the ranges, so reversed ranges turn the
 // picture over with them.
 std::vector<FrameSegment> frameSegments(double x1, double x2, double y1, double y2);
 

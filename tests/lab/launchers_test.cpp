@@ -125,6 +125,11 @@ const std::vector<Row> kRows{
      false},
 };
 
+void PrintTo(const Row &row, std::ostream *os)
+{
+    *os << "Command" << row.command;
+}
+
 class Launchers : public LabTest, public ::testing::WithParamInterface<Row>
 {
 };
