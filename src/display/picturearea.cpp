@@ -311,4 +311,11 @@ void PictureArea::mouseReleaseEvent(QMouseEvent *event)
                  static_cast<float>(t.toUserY(p.y())));
 }
 
+void PictureArea::mouseMoveEvent(QMouseEvent *event)
+{
+    const UserTransform t = transform();
+    const QPointF p = event->position();
+    emit mouseMove(static_cast<float>(t.toUserX(p.x())), static_cast<float>(t.toUserY(p.y())));
+}
+
 } // namespace kel::display

@@ -78,10 +78,14 @@ signals:
     // Mouse button released over the area: button 1 left, 2 right, 4 middle; shift state 1
     // shift, 2 control, 4 alt; the position in the user coordinates now in force.
     void mouseUp(int button, int shift, float x, float y);
+    // The mouse moved over the area (with mouse tracking on, or while a button is held); the
+    // position in the user coordinates now in force.
+    void mouseMove(float x, float y);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -3,11 +3,13 @@
 
 #include "graphframe.h"
 #include "labstate.h"
+#include "labstatus.h"
 #include "parametertests.h"
 #include "plotsampling.h"
 
 #include "display/dialogs.h"
 #include "display/picturearea.h"
+#include "display/pictureexport.h"
 #include "display/qbcolor.h"
 #include "display/twiplayout.h"
 #include "solutions/numbertext.h"
@@ -16,11 +18,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
+#include <QStatusBar>
 
 #include <array>
 #include <cmath>
@@ -35,8 +41,9 @@ namespace
 using solutions::Parameter;
 
 // The client area as designed, in twips: the graph and the columns beside it above the
-// parameter strip.
-constexpr QSize kDesignTwips{9495, 6255};
+// parameter strip, with a margin of 120 on the right to match the one on the left (the
+// read-out boxes end at 9495).
+constexpr QSize kDesignTwips{9615, 6255};
 // The parameter strip, in twips; its labels are placed relative to it.
 constexpr QRect kStripTwips{120, 5040, 9255, 1095};
 
@@ -104,6 +111,8 @@ LabWindow::LabWindow(QWidget *parent) : QMainWindow(parent)
     setFont(arial(8.25));
     buildControls();
     buildMenu();
+    buildStatusBar();
+    buildKeyboardOrder();
     Form_Load();
 }
 
@@ -287,26 +296,129 @@ void LabWindow::buildMenu()
         const char *name;
         const char *caption;
         void (LabWindow::*handler)();
+        QKeySequence shortcut;
     };
     // The blank entries only space the commands apart.
     const Entry entries[] = {
-        {"ClGraphs", "Clear Graphs", &LabWindow::ClGraphs_Click},
-        {"GScale", "Graph Scale", &LabWindow::GScale_Click},
-        {"Blank1", " ", nullptr},
-        {"Blank2", "", nullptr},
-        {"blank3", "", nullptr},
-        {"PlGraphs", "Plot Graphs", &LabWindow::PlGraphs_Click},
-        {"blank4", "", nullptr},
-        {"blank5", "", nullptr},
-        {"blank6", "", nullptr},
-        {"close", "Close", &LabWindow::close_Click},
+        {"ClGraphs", "Clear Graphs", &LabWindow::ClGraphs_Click, Qt::CTRL | Qt::Key_L},
+        {"GScale", "Graph Scale", &LabWindow::GScale_Click, Qt::CTRL | Qt::Key_G},
+        {"Blank1", " ", nullptr, {}},
+        {"Blank2", "", nullptr, {}},
+        {"blank3", "", nullptr, {}},
+        {"PlGraphs", "Plot Graphs", &LabWindow::PlGraphs_Click, Qt::Key_F5},
+        {"blank4", "", nullptr, {}},
+        {"blank5", "", nullptr, {}},
+        {"blank6", "", nullptr, {}},
+        {"close", "Close", &LabWindow::close_Click, Qt::CTRL | Qt::Key_W},
     };
-    for (const Entry &e : entries) {
-        QAction *action = menuBar()->addAction(QString::fromUtf8(e.caption));
+    const auto bind = [this](QAction *action, const Entry &e) {
         action->setObjectName(e.name);
+        action->setShortcut(e.shortcut);
         if (e.handler)
             connect(action, &QAction::triggered, this, [this, h = e.handler] { (this->*h)(); });
+    };
+    for (const Entry &e : entries)
+        bind(menuBar()->addAction(QString::fromUtf8(e.caption)), e);
+
+    QMenu *exportMenu = menuBar()->addMenu("Export");
+    exportMenu->setObjectName("Export");
+    exportMenu->menuAction()->setObjectName("Export");
+    const Entry exports[] = {
+        {"SaveGraph", "Save Graph...", &LabWindow::SaveGraph_Click, Qt::CTRL | Qt::Key_S},
+        {"CopyGraph", "Copy Graph", &LabWindow::CopyGraph_Click, Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+        {"SaveData", "Save Data as CSV...", &LabWindow::SaveData_Click,
+         Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    };
+    for (const Entry &e : exports) {
+        QAction *action = exportMenu->addAction(QString::fromUtf8(e.caption));
+        bind(action, e);
+        // Also on the window, so that the shortcut works while the menu is closed.
+        addAction(action);
     }
+}
+
+void LabWindow::buildStatusBar()
+{
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName("statusBar");
+    setStatusBar(m_statusBar);
+    m_regimeStatus = new QLabel(m_statusBar);
+    m_regimeStatus->setObjectName("regimeStatus");
+    // A long regime text is cut off rather than widening the window.
+    m_regimeStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_statusBar->addWidget(m_regimeStatus, 1);
+    m_pointerStatus = new QLabel(m_statusBar);
+    m_pointerStatus->setObjectName("pointerStatus");
+    m_statusBar->addPermanentWidget(m_pointerStatus);
+    m_pointerStatus->hide();
+    m_scaleStatus = new QLabel(m_statusBar);
+    m_scaleStatus->setObjectName("scaleStatus");
+    m_statusBar->addPermanentWidget(m_scaleStatus);
+
+    for (QLineEdit *e : {m_R, m_L, m_C, m_v0, m_w0, m_q0, m_i0})
+        connect(e, &QLineEdit::textChanged, this, [this] { updateRegimeStatus(); });
+    m_picture1->setMouseTracking(true);
+    m_picture1->installEventFilter(this);
+    connect(m_picture1, &display::PictureArea::mouseMove, this, &LabWindow::Picture1_MouseMove);
+}
+
+void LabWindow::buildKeyboardOrder()
+{
+    const std::pair<QWidget *, const char *> named[] = {
+        {m_R, "Resistance R in ohms"},
+        {m_C, "Capacitance C in farads"},
+        {m_L, "Inductance L in henries"},
+        {m_v0, "Source voltage or amplitude v0 in volts"},
+        {m_f0, "Source frequency f0 in hertz"},
+        {m_q0, "Initial charge q0 in coulombs"},
+        {m_i0, "Initial current i0 in amperes"},
+        {m_Charge, "Plot charge against time"},
+        {m_Current, "Plot current against time"},
+        {m_Voltage, "Plot source voltage against time"},
+        {m_Time, "Read-out time in seconds"},
+        {m_qq, "Read-out charge in coulombs"},
+        {m_ii, "Read-out current in amperes"},
+    };
+    for (std::size_t n = 0; n < std::size(named); ++n) {
+        named[n].first->setAccessibleName(named[n].second);
+        if (n > 0)
+            setTabOrder(named[n - 1].first, named[n].first);
+    }
+    m_VSource->setAccessibleName("Source kind");
+    m_w0->setAccessibleName("Angular frequency w0 in radians per second");
+    m_picture1->setAccessibleName("Graph against time");
+    // Controls that lie under the parameter strip or the VSource box would take the focus
+    // out of sight.
+    for (QWidget *covered : std::initializer_list<QWidget *>{m_w0, m_NoV, m_DC, m_AC})
+        covered->setFocusPolicy(Qt::NoFocus);
+}
+
+void LabWindow::updateRegimeStatus()
+{
+    if (!m_source)
+        return;
+    const std::string text =
+        regimeStatus(labState().CircuitKind, *m_source, [this](Parameter p) { return textOf(p); });
+    m_regimeStatus->setText(qtext(text));
+    m_regimeStatus->setToolTip(qtext(text));
+}
+
+void LabWindow::updateScaleStatus(double left, double right, double top, double bottom)
+{
+    m_scaleStatus->setText(qtext(scaleStatus(left, right, top, bottom)));
+}
+
+void LabWindow::Picture1_MouseMove(float x, float y)
+{
+    m_pointerStatus->setText(qtext(pointerStatus(x, y)));
+    m_pointerStatus->show();
+}
+
+bool LabWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_picture1 && event->type() == QEvent::Leave)
+        m_pointerStatus->hide();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // --- Parameters and solution functions ------------------------------------------------------
@@ -411,6 +523,8 @@ void LabWindow::applyConfiguration(const CircuitConfiguration &configuration)
     };
 
     labState().CircuitKind = configuration.circuitKind;
+    m_source = configuration.source;
+    m_lastPlot = {};
 
     if (configuration.source == SourceKind::Alternating)
         m_picture1->clear();
@@ -460,6 +574,7 @@ void LabWindow::applyConfiguration(const CircuitConfiguration &configuration)
         drawFrame(s.x1, s.x2, s.y1, s.y2);
     else
         drawFrame(0, 100, 10, -10);
+    updateRegimeStatus();
 }
 
 // --- Graph frame and scale -------------------------------------------------------------------
@@ -474,11 +589,13 @@ void LabWindow::drawFrame(double x1, double x2, double y1, double y2)
     for (const FrameSegment &s : frameSegments(x1, x2, y1, y2))
         m_picture1->line(drawingCoordinate(s.x1), drawingCoordinate(s.y1), drawingCoordinate(s.x2),
                          drawingCoordinate(s.y2));
+    updateScaleStatus(x1, x2, y1, y2);
 }
 
 void LabWindow::DrawGraphFrame()
 {
     m_picture1->clear();
+    m_lastPlot = {};
     const LabState &s = labState();
     drawFrame(s.x1, s.x2, s.y1, s.y2);
 }
@@ -536,22 +653,27 @@ void LabWindow::GScale_Click()
 
 // --- Plotting --------------------------------------------------------------------------------
 
-void LabWindow::drawCurve(const std::function<double(double)> &f, int intervals, int colour,
-                          std::optional<double> firstValue)
+CurveSamples LabWindow::drawCurve(const std::function<double(double)> &f, int intervals, int colour,
+                                  std::optional<double> firstValue)
 {
     const LabState &s = labState();
-    const std::vector<PlotPoint> points = samplePolyline(f, intervals, s.x1, s.x2, firstValue);
-    if (points.empty())
-        return;
+    CurveSamples curve = sampleCurve(f, intervals, s.x1, s.x2);
+    if (curve.samples.empty())
+        return curve;
     const QColor c = display::QBColor(colour);
-    m_picture1->setPoint(points.front().t, points.front().value, c);
-    for (std::size_t n = 1; n < points.size(); ++n)
-        m_picture1->lineTo(points[n].t, points[n].value, c);
+    const auto &first = curve.samples.front();
+    m_picture1->setPoint(drawingCoordinate(first.t),
+                         drawingCoordinate(firstValue ? *firstValue : first.value), c);
+    for (std::size_t n = 1; n < curve.samples.size(); ++n)
+        m_picture1->lineTo(drawingCoordinate(curve.samples[n].t),
+                           drawingCoordinate(curve.samples[n].value), c);
+    return curve;
 }
 
 void LabWindow::PlGraphs_Click()
 {
     const int kind = labState().CircuitKind;
+    m_lastPlot = {};
 
     if (const ParameterTest *test = plotTest(kind)) {
         const auto values = readOrReport(test->parameters);
@@ -570,15 +692,17 @@ void LabWindow::PlGraphs_Click()
                     };
                 };
                 if (charge)
-                    drawCurve(sampled(row->charge), 200, 4);
+                    m_lastPlot.charge = drawCurve(sampled(row->charge), 200, 4);
                 if (current)
-                    drawCurve(sampled(row->current), 200, 1);
+                    m_lastPlot.current = drawCurve(sampled(row->current), 200, 1);
             }
         }
     }
 
     if (m_Voltage->isChecked() && readOrReport(kSourceVoltageReads)) {
-        drawCurve([this](double t) { return VS(t).value.value_or(kNaN); }, 500, 4, 0.0);
+        // The curve starts drawn at 0; the data keep the source voltage itself there.
+        m_lastPlot.voltage =
+            drawCurve([this](double t) { return VS(t).value.value_or(kNaN); }, 500, 4, 0.0);
     }
 }
 
@@ -663,6 +787,54 @@ void LabWindow::Voltage_Click()
         display::dialogs().message("This plot may be inaccurate for large frequencies do to low "
                                    "sampling of the points on the graph",
                                    "Graphics Warning");
+}
+
+// --- Export ----------------------------------------------------------------------------------
+
+void LabWindow::SaveGraph_Click()
+{
+    QString path = display::dialogs().saveFile("Save Graph", "graph.png",
+                                               "PNG image (*.png);;SVG drawing (*.svg)");
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != "png" && suffix != "svg")
+        path += ".png";
+    const display::PictureExport picture({m_picture1});
+    if (!picture.save(path, 2.0))
+        display::dialogs().message(QString("The graph could not be saved to %1.").arg(path),
+                                   "Save Graph");
+}
+
+void LabWindow::CopyGraph_Click()
+{
+    display::PictureExport({m_picture1}).copyToClipboard();
+}
+
+void LabWindow::SaveData_Click()
+{
+    if (m_lastPlot.empty()) {
+        display::dialogs().message("There is no plotted data to save. Choose Plot Graphs first.",
+                                   "Save Data as CSV");
+        return;
+    }
+    QString path =
+        display::dialogs().saveFile("Save Data as CSV", "graph.csv", "CSV table (*.csv)");
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += ".csv";
+    const std::string text = plotDataTable(m_lastPlot).text();
+    // Written to a temporary file and renamed, so a failure never leaves half a table.
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(text.data(), static_cast<qint64>(text.size())) ==
+                             static_cast<qint64>(text.size()) &&
+                         file.commit();
+    if (!written)
+        display::dialogs().message(
+            QString("The data could not be saved to %1: %2.").arg(path, file.errorString()),
+            "Save Data as CSV");
 }
 
 // --- Close -----------------------------------------------------------------------------------

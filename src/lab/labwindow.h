@@ -2,6 +2,7 @@
 #pragma once
 
 #include "circuitconfiguration.h"
+#include "plotrecord.h"
 #include "solutions/circuitsolutions.h"
 
 #include <QMainWindow>
@@ -17,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QStatusBar;
 
 namespace kel::display
 {
@@ -37,7 +39,9 @@ struct Evaluation {
 
 // The circuit lab window `rc`: the parameter texts of the series circuit, the graph
 // selection, the graph area with its frame, curves and value read-out, and the menu bar
-// Clear Graphs, Graph Scale, Plot Graphs and Close. One instance for the whole run
+// Clear Graphs, Graph Scale, Plot Graphs and Close, then Export (the graph as PNG or SVG, to
+// the clipboard, and the last plot's samples as CSV). A status bar names the configuration
+// and its regime, the graph's scale and the point under the mouse. One instance for the whole run
 // (display::WindowInstance<LabWindow>); Close only hides it.
 class LabWindow : public QMainWindow
 {
@@ -80,16 +84,30 @@ public:
     void f0_Change();
     void SetNatf_Click();
     void Voltage_Click();
+    void Picture1_MouseMove(float x, float y);
+
+    // Export commands: they ask for a file through display::dialogs() and report a failure
+    // to write in a message box.
+    void SaveGraph_Click();
+    void CopyGraph_Click();
+    void SaveData_Click();
 
     display::PictureArea *graphArea() const { return m_picture1; }
+    // The samples of the last Plot Graphs; empty again once the graph is erased.
+    const PlotRecord &lastPlot() const { return m_lastPlot; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
     void buildControls();
     void buildMenu();
+    void buildStatusBar();
+    void buildKeyboardOrder();
+    void updateRegimeStatus();
+    void updateScaleStatus(double left, double right, double top, double bottom);
 
     // Shows the window and draws axes and ticks for the given scale, without clearing.
     void drawFrame(double x1, double x2, double y1, double y2);
@@ -100,8 +118,10 @@ private:
     Evaluation evaluate(solutions::SolutionFunction f, std::span<const solutions::Parameter> reads,
                         double t) const;
     std::string textOf(solutions::Parameter parameter) const;
-    void drawCurve(const std::function<double(double)> &f, int intervals, int colour,
-                   std::optional<double> firstValue = std::nullopt);
+    // Samples f from x1 to x2 and draws it; firstValue replaces the first point's drawn
+    // value. Returns the samples as computed.
+    CurveSamples drawCurve(const std::function<double(double)> &f, int intervals, int colour,
+                           std::optional<double> firstValue = std::nullopt);
     // Asks one scale value until the answer is empty (keeps `remembered`) or a number
     // that the graph can draw.
     double askScaleValue(const QString &prompt, const QString &title, double remembered);
@@ -124,6 +144,12 @@ private:
     QCheckBox *m_Charge = nullptr, *m_Current = nullptr, *m_Voltage = nullptr, *m_RVolts = nullptr,
               *m_CVolts = nullptr, *m_LVolts = nullptr, *m_CR = nullptr, *m_CC = nullptr,
               *m_LC = nullptr;
+
+    QStatusBar *m_statusBar = nullptr;
+    QLabel *m_regimeStatus = nullptr, *m_scaleStatus = nullptr, *m_pointerStatus = nullptr;
+    // The source of the configuration last applied; none before the first launcher.
+    std::optional<SourceKind> m_source;
+    PlotRecord m_lastPlot;
 };
 
 } // namespace kel::lab

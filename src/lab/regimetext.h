@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "circuitconfiguration.h"
 #include "solutions/circuitsolutions.h"
 
 #include <string>
 
 namespace kel::lab
 {
-
-enum class SourceKind { None, Constant, Alternating };
 
 // The configuration and its regime in words and numbers, for the lab window's status bar:
 // "RLC, AC source — underdamped: α = −0.05 s⁻¹, ω₀ = 0.1 rad/s, ω_d = 0.0866 rad/s",
