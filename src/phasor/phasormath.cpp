@@ -18,14 +18,15 @@ constexpr double kMaxSteps = 1e15;
 // A step's own time, written as text and read back, may fall this fraction of a step short.
 constexpr double kStepTolerance = 1e-6;
 
-SolveResult failure(std::string message)
+SolveResult failure(Problem problem, std::string message)
 {
-    return {std::nullopt, std::move(message)};
+    return {std::nullopt, std::move(message), problem, {}};
 }
 
-std::string notANumber(const char *box)
+SolveResult notANumber(const char *box)
 {
-    return std::string("The text of ") + box + " is not a number.";
+    return {std::nullopt, std::string("The text of ") + box + " is not a number.",
+            Problem::NotANumber, box};
 }
 
 // Whether a single-precision drawing can use ±value as an extent.
@@ -84,27 +85,27 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
 {
     const auto f0 = solutions::toNumber(texts.f0);
     if (!f0)
-        return failure(notANumber("f"));
+        return notANumber("f");
     const auto C = solutions::toNumber(texts.C);
     if (!C)
-        return failure(notANumber("C"));
+        return notANumber("C");
     const auto L = solutions::toNumber(texts.L);
     if (!L)
-        return failure(notANumber("L"));
+        return notANumber("L");
     const auto R = solutions::toNumber(texts.R);
     if (!R)
-        return failure(notANumber("R"));
+        return notANumber("R");
     const auto v0 = solutions::toNumber(texts.v0);
     if (!v0)
-        return failure(notANumber("Vmax"));
+        return notANumber("Vmax");
     const auto numPer = solutions::toNumber(texts.NumPer);
     if (!numPer)
-        return failure(notANumber("Number of Cycles"));
+        return notANumber("Number of Cycles");
     // The capacitive reactance and the length of the plot both divide by the frequency.
     if (*f0 == 0)
-        return failure("The frequency f must not be 0.");
+        return failure(Problem::ZeroFrequency, "The frequency f must not be 0.");
     if (*numPer == 0)
-        return failure("The Number of Cycles must not be 0.");
+        return failure(Problem::ZeroCycles, "The Number of Cycles must not be 0.");
 
     Solution s;
     const float twoPi = solutions::Pi + solutions::Pi;
@@ -118,7 +119,8 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
     else
         s.phi = std::atan(reactance / *R);
     if (s.Z == 0)
-        return failure("The impedance is 0 (R is 0 and the reactances of L and C cancel), so "
+        return failure(Problem::ZeroImpedance,
+                       "The impedance is 0 (R is 0 and the reactances of L and C cancel), so "
                        "the current would be infinite. Change R, C, L or f.");
     s.I0 = *v0 / s.Z;
 
@@ -127,7 +129,7 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
         "The values of R, C, L, Vmax and f give voltages too large to draw.";
     for (double value : {s.omega, s.XC, s.XL, s.Z, s.phi, s.I0, VR, VC, VL})
         if (!std::isfinite(value))
-            return failure(tooLarge);
+            return failure(Problem::TooLarge, tooLarge);
 
     s.VRmaxText = solutions::toText(VR);
     s.VCmaxText = solutions::toText(VC);
@@ -136,7 +138,7 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
     const auto readVC = solutions::toNumber(s.VCmaxText);
     const auto readVL = solutions::toNumber(s.VLmaxText);
     if (!readVR || !readVC || !readVL)
-        return failure(tooLarge);
+        return failure(Problem::TooLarge, tooLarge);
     s.VRmax = *readVR;
     s.VCmax = *readVC;
     s.VLmax = *readVL;
@@ -150,17 +152,19 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
     if (s.v0 > s.PlotMax)
         s.PlotMax = s.v0;
     if (s.PlotMax == 0)
-        return failure("The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are "
+        return failure(Problem::NothingToDraw,
+                       "The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are "
                        "all 0 or less), so there is nothing to draw. Enter a positive Vmax.");
     if (!drawableExtent(s.PlotMax))
-        return failure(tooLarge);
+        return failure(Problem::TooLarge, tooLarge);
 
     const auto time = timeBaseFor(*numPer, *f0);
     if (!time)
-        return failure("The plotted interval, Number of Cycles / f, is too long or too short "
+        return failure(Problem::BadInterval,
+                       "The plotted interval, Number of Cycles / f, is too long or too short "
                        "to draw.");
     s.time = *time;
-    return {s, {}};
+    return {s, {}, Problem::None, {}};
 }
 
 double phasorAngle(const Solution &s, Voltage v, double t)

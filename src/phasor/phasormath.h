@@ -72,10 +72,24 @@ struct Solution {
     double amplitude(Voltage v) const;
 };
 
+// What keeps SolveAmplitudes from giving a drawable solution.
+enum class Problem {
+    None,
+    NotANumber,    // the box named in SolveResult::box holds no number
+    ZeroFrequency, // f = 0 divides the capacitive reactance and the plotted interval
+    ZeroCycles,    // Number of Cycles = 0 leaves no interval to plot
+    ZeroImpedance, // R = 0 and XL = XC: the current would be infinite
+    TooLarge,      // a value beyond what the drawing can hold
+    NothingToDraw, // every amplitude is 0 or less
+    BadInterval    // Number of Cycles / f too long or too short to draw
+};
+
 // Either a solution or the message that says which box holds what cannot be used.
 struct SolveResult {
     std::optional<Solution> solution;
     std::string error;
+    Problem problem = Problem::None;
+    std::string box; // the caption of the box that holds no number, for NotANumber
 };
 
 // SolveAmplitudes for the given texts, computed in the window's order of operations with the

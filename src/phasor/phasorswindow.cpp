@@ -1,20 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phasorswindow.h"
 
+#include "display/csvtable.h"
 #include "display/dialogs.h"
 #include "display/picturearea.h"
+#include "display/pictureexport.h"
 #include "display/qbcolor.h"
 #include "display/twiplayout.h"
+#include "phasordata.h"
+#include "phasorstatus.h"
 #include "solutions/numbertext.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -32,6 +41,9 @@ constexpr QRect kStripTwips{0, 5880, 9495, 615};
 const QColor kStripBackground{0xFF, 0xFF, 0xC0};
 
 const QString kErrorTitle = QStringLiteral("Input Error");
+const QString kExportTitle = QStringLiteral("Export");
+// Exported pictures are rendered at twice their size on screen, sharp enough for print.
+constexpr double kPictureScale = 2.0;
 
 // One row of the voltage table below the drawings.
 struct VoltageRow {
@@ -114,6 +126,9 @@ PhasorsWindow::PhasorsWindow(QWidget *parent) : QMainWindow(parent)
     setFont(arial(9));
     buildControls();
     buildMenu();
+    buildExportMenu();
+    buildStatusBar();
+    buildKeyboardAccess();
     Form_Load();
 }
 
@@ -248,17 +263,135 @@ void PhasorsWindow::buildMenu()
         const char *name;
         const char *caption;
         void (PhasorsWindow::*handler)();
+        QKeySequence shortcut;
     };
     const Entry entries[] = {
-        {"plot", "Plot", &PhasorsWindow::plot_Click},
-        {"ClrGraphs", "Clear Graphs", &PhasorsWindow::ClrGraphs_Click},
-        {"close", "Close", &PhasorsWindow::close_Click},
+        {"plot", "Plot", &PhasorsWindow::plot_Click, QKeySequence(Qt::Key_F5)},
+        {"ClrGraphs", "Clear Graphs", &PhasorsWindow::ClrGraphs_Click,
+         QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"close", "Close", &PhasorsWindow::close_Click, QKeySequence(Qt::CTRL | Qt::Key_W)},
     };
     for (const Entry &e : entries) {
         QAction *action = menuBar()->addAction(QString::fromUtf8(e.caption));
         action->setObjectName(e.name);
+        action->setShortcut(e.shortcut);
         connect(action, &QAction::triggered, this, [this, h = e.handler] { (this->*h)(); });
     }
+}
+
+void PhasorsWindow::buildExportMenu()
+{
+    QMenu *menu = menuBar()->addMenu("Export");
+    menu->setObjectName("Export");
+    struct Entry {
+        const char *name;
+        const char *caption;
+        void (PhasorsWindow::*handler)();
+        QKeySequence shortcut;
+    };
+    const Entry entries[] = {
+        {"SavePicture", "Save Picture...", &PhasorsWindow::SavePicture_Click,
+         QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"CopyPicture", "Copy Picture", &PhasorsWindow::CopyPicture_Click,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {"SaveCsv", "Save Data as CSV...", &PhasorsWindow::SaveCsv_Click,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+    };
+    for (const Entry &e : entries) {
+        QAction *action = menu->addAction(QString::fromUtf8(e.caption));
+        action->setObjectName(e.name);
+        action->setShortcut(e.shortcut);
+        connect(action, &QAction::triggered, this, [this, h = e.handler] { (this->*h)(); });
+    }
+}
+
+void PhasorsWindow::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName("statusBar");
+    bar->setSizeGripEnabled(false);
+    m_statusCircuit = named(new QLabel(bar), "statusCircuit", arial(9));
+    m_statusPointer = named(new QLabel(bar), "statusPointer", arial(9));
+    m_statusCircuit->setAccessibleName("Circuit values");
+    m_statusPointer->setAccessibleName("Time and voltage under the pointer");
+    bar->addWidget(m_statusCircuit, 1);
+    bar->addPermanentWidget(m_statusPointer);
+
+    for (QLineEdit *box : {m_R, m_C, m_L, m_v0, m_f0, m_NumPer})
+        connect(box, &QLineEdit::textChanged, this, [this] { updateCircuitStatus(); });
+    updateCircuitStatus();
+
+    m_picture1->setMouseTracking(true);
+    m_picture1->installEventFilter(this);
+    connect(m_picture1, &display::PictureArea::mouseMove, this, &PhasorsWindow::Picture1_MouseMove);
+}
+
+void PhasorsWindow::buildKeyboardAccess()
+{
+    struct Entry {
+        QWidget *widget;
+        const char *name;
+    };
+    // In the order the Tab key visits them: the parameters left to right, the time controls,
+    // the choice of curves and the projections, then the computed values row by row.
+    const Entry entries[] = {
+        {m_R, "Resistance R in ohms"},
+        {m_C, "Capacitance C in farads"},
+        {m_L, "Inductance L in henries"},
+        {m_v0, "Source amplitude Vmax in volts"},
+        {m_f0, "Source frequency f in hertz"},
+        {m_t2, "Time in seconds"},
+        {m_NumPer, "Number of cycles"},
+        {m_TimeSc, "Time bar"},
+        {m_checks[0], "Show the voltage across the resistor"},
+        {m_checks[1], "Show the voltage across the capacitor"},
+        {m_checks[2], "Show the voltage across the inductor"},
+        {m_checks[3], "Show the total voltage"},
+        {m_Projection, "Phasor projections"},
+        {m_VRmax, "Amplitude of the resistor voltage in volts"},
+        {m_valueBoxes[0], "Resistor voltage at the time in volts"},
+        {m_VCmax, "Amplitude of the capacitor voltage in volts"},
+        {m_valueBoxes[1], "Capacitor voltage at the time in volts"},
+        {m_VLmax, "Amplitude of the inductor voltage in volts"},
+        {m_valueBoxes[2], "Inductor voltage at the time in volts"},
+        {m_valueBoxes[3], "Total voltage at the time in volts"},
+    };
+    // The bar takes no focus by default; with it the arrow and page keys move the time.
+    m_TimeSc->setFocusPolicy(Qt::StrongFocus);
+    m_TimeSc->installEventFilter(this);
+    QWidget *previous = nullptr;
+    for (const Entry &e : entries) {
+        e.widget->setAccessibleName(e.name);
+        if (previous)
+            setTabOrder(previous, e.widget);
+        previous = e.widget;
+    }
+    m_picture3->setAccessibleName("Phasor diagram");
+    m_picture1->setAccessibleName("Voltage against time plot");
+}
+
+void PhasorsWindow::updateCircuitStatus()
+{
+    m_statusCircuit->setText(qtext(circuitStatusText(parameterTexts())));
+}
+
+bool PhasorsWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_picture1 && event->type() == QEvent::Leave)
+        m_statusPointer->clear();
+    // A horizontal scroll bar takes Left and Right the wrong way round (its controls are
+    // inverted for the wheel); on the time bar Right must move the time forward.
+    if (watched == m_TimeSc && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier &&
+            (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
+            m_TimeSc->triggerAction(key->key() == Qt::Key_Right
+                                        ? QAbstractSlider::SliderSingleStepAdd
+                                        : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void PhasorsWindow::Form_Load()
@@ -280,6 +413,7 @@ void PhasorsWindow::loadDrawing()
     setTimeScale(*s);
     DrawPhasorDiagram(*s, solutions::toNumber(m_t2->text().toStdString()).value_or(0.0));
     DrawVoltageCurves(*s);
+    m_lastDrawn = s;
 }
 
 // --- Amplitudes ------------------------------------------------------------------------------
@@ -332,6 +466,7 @@ void PhasorsWindow::ResetGraphs()
 {
     m_picture1->clear();
     m_picture3->clear();
+    m_lastDrawn.reset();
     m_picture1->setAutoRedraw(true);
     m_picture3->setAutoRedraw(true);
     m_picture1->setScale(kFrameLeft, kFrameTop, kFrameRight, kFrameBottom);
@@ -388,6 +523,7 @@ void PhasorsWindow::RedrawAtStep(std::int64_t n)
     m_picture1->line(marker, single(-s->PlotMax), marker, single(s->PlotMax), display::QBColor(3));
     DrawPhasorDiagram(*s, t2);
     DrawVoltageCurves(*s);
+    m_lastDrawn = s;
 }
 
 void PhasorsWindow::DrawProjections(const Solution &s, double t2)
@@ -471,6 +607,66 @@ void PhasorsWindow::Projection_Click()
     setTimeScale(*s);
     m_t2->setText(qtext(solutions::toText(s->time.timeOfStep(n))));
     DrawProjections(*s, solutions::toNumber(m_t2->text().toStdString()).value_or(0.0));
+}
+
+void PhasorsWindow::Picture1_MouseMove(float x, float y)
+{
+    if (!m_plotInFrameUnits) {
+        m_statusPointer->setText(qtext(pointerStatusText({x, y})));
+        return;
+    }
+    // Frame units say nothing of seconds and volts by themselves: read them through the
+    // current texts, as a click there is.
+    const auto s = solveAmplitudes(parameterTexts()).solution;
+    if (s)
+        m_statusPointer->setText(
+            qtext(pointerStatusText(plotReading(x, y, true, s->time, s->PlotMax))));
+    else
+        m_statusPointer->clear();
+}
+
+// --- Export ----------------------------------------------------------------------------------
+
+void PhasorsWindow::SavePicture_Click()
+{
+    const QString chosen = display::dialogs().saveFile("Save Picture", "phasors.png",
+                                                       "PNG image (*.png);;SVG drawing (*.svg)");
+    if (chosen.isEmpty())
+        return;
+    const QString path = qtext(withDefaultSuffix(chosen.toStdString(), ".png"));
+    if (!display::PictureExport({m_picture3, m_picture1}).save(path, kPictureScale))
+        display::dialogs().message("Could not write the picture to " + path + ".", kExportTitle);
+}
+
+void PhasorsWindow::CopyPicture_Click()
+{
+    display::PictureExport({m_picture3, m_picture1}).copyToClipboard(kPictureScale);
+}
+
+void PhasorsWindow::SaveCsv_Click()
+{
+    if (!m_lastDrawn) {
+        display::dialogs().message("There are no plotted voltages to save. Choose Plot first.",
+                                   kExportTitle);
+        return;
+    }
+    const QString chosen =
+        display::dialogs().saveFile("Save Data as CSV", "phasors.csv", "CSV table (*.csv)");
+    if (chosen.isEmpty())
+        return;
+    const QString path = qtext(withDefaultSuffix(chosen.toStdString(), ".csv"));
+    display::CsvTable table({kCurveColumns.begin(), kCurveColumns.end()});
+    for (const auto &row : curveTable(*m_lastDrawn))
+        table.addRow({row.begin(), row.end()});
+    const std::string text = table.text();
+    // Written aside and renamed into place, so a failed write leaves no half-written file.
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(text.data(), static_cast<qint64>(text.size())) ==
+                             static_cast<qint64>(text.size()) &&
+                         file.commit();
+    if (!written)
+        display::dialogs().message("Could not write the data to " + path + ".", kExportTitle);
 }
 
 } // namespace kel::phasor

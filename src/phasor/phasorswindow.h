@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
@@ -52,13 +53,29 @@ public:
     void TimeSc_Change();
     void t2_Change();
     void Picture1_MouseUp(int button, int shift, float x, float y);
+    // Shows the time and voltage under the pointer in the status bar.
+    void Picture1_MouseMove(float x, float y);
+
+    // Export menu: both drawings side by side as a PNG (twice the screen size) or SVG file, or
+    // on the clipboard; the samples of the last redraw as CSV. Files are chosen through
+    // display::dialogs(); a file that cannot be written is reported.
+    void SavePicture_Click();
+    void CopyPicture_Click();
+    void SaveCsv_Click();
 
     display::PictureArea *diagramArea() const { return m_picture3; }
     display::PictureArea *plotArea() const { return m_picture1; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
     void buildMenu();
+    void buildExportMenu();
+    void buildStatusBar();
+    void buildKeyboardAccess();
+    void updateCircuitStatus();
     void Form_Load();
     void loadDrawing();
 
@@ -82,6 +99,10 @@ private:
     std::array<QLineEdit *, 4> m_valueBoxes{};
     QScrollBar *m_TimeSc = nullptr;
     QPushButton *m_Projection = nullptr;
+    QLabel *m_statusCircuit = nullptr;
+    QLabel *m_statusPointer = nullptr;
+    // What the last redraw drew the curves from; empty once the drawings are cleared.
+    std::optional<Solution> m_lastDrawn;
     // Whether the time plot is in frame units (after a reset) rather than time coordinates.
     bool m_plotInFrameUnits = true;
 };
