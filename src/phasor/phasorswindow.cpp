@@ -3,6 +3,7 @@
 
 #include "display/csvtable.h"
 #include "display/dialogs.h"
+#include "display/fonts.h"
 #include "display/picturearea.h"
 #include "display/pictureexport.h"
 #include "display/qbcolor.h"
@@ -29,6 +30,8 @@
 
 namespace kel::phasor
 {
+
+using display::arial;
 
 namespace
 {
@@ -74,13 +77,6 @@ const std::array<VoltageRow, 4> &voltageRows()
     return rows;
 }
 
-QFont arial(double points, bool bold = false)
-{
-    QFont font("Arial");
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QString qtext(const std::string &text)
 {
