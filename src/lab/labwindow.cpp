@@ -349,6 +349,7 @@ void LabWindow::buildStatusBar()
     m_statusBar->addWidget(m_regimeStatus, 1);
     m_pointerStatus = new QLabel(m_statusBar);
     m_pointerStatus->setObjectName("pointerStatus");
+    m_pointerStatus->setContentsMargins(0, 0, 12, 0); // apart from the scale beside it
     m_statusBar->addPermanentWidget(m_pointerStatus);
     m_pointerStatus->hide();
     m_scaleStatus = new QLabel(m_statusBar);
