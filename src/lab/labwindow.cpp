@@ -8,6 +8,7 @@
 #include "plotsampling.h"
 
 #include "display/dialogs.h"
+#include "display/fonts.h"
 #include "display/picturearea.h"
 #include "display/pictureexport.h"
 #include "display/qbcolor.h"
@@ -35,6 +36,8 @@
 namespace kel::lab
 {
 
+using display::arial;
+
 namespace
 {
 
@@ -55,13 +58,6 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 constexpr std::array<Parameter, 2> kSourceVoltageReads{Parameter::w0, Parameter::v0};
 
-QFont arial(double points, bool bold = false)
-{
-    QFont font("Arial");
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QString qtext(const std::string &text)
 {
