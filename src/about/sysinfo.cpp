@@ -72,7 +72,7 @@ QString sysInfoToolPath(const KeyValueReader &getKeyValue, const FileTest &fileE
                     QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
                     QStringLiteral("MSINFO"), folder) &&
         !folder.isEmpty()) {
-        const QString tool = folder + QStringLiteral("\\MSINFO32.EXE");
+        QString tool = folder + QStringLiteral("\\MSINFO32.EXE");
         if (fileExists(tool))
             return tool;
     }
