@@ -21,7 +21,6 @@ using display::arial;
 namespace
 {
 
-
 } // namespace
 
 AboutKel::AboutKel(QWidget *parent) : QDialog(parent)

@@ -3,7 +3,8 @@
 
 #include <QFont>
 
-namespace kel::display {
+namespace kel::display
+{
 
 // The windows' typeface at a point size ("Arial", which fontconfig maps to a metric-compatible
 // face where Arial itself is missing).

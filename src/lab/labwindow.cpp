@@ -58,7 +58,6 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 constexpr std::array<Parameter, 2> kSourceVoltageReads{Parameter::w0, Parameter::v0};
 
-
 QString qtext(const std::string &text)
 {
     return QString::fromStdString(text);

@@ -77,7 +77,6 @@ const std::array<VoltageRow, 4> &voltageRows()
     return rows;
 }
 
-
 QString qtext(const std::string &text)
 {
     return QString::fromStdString(text);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-namespace kel::solutions {
+namespace kel::solutions
+{
 
 // Pi rounded to single precision (3.1415927410125732 when widened), the process-wide value
 // with which the program turns a frequency into an angular frequency and measures every
