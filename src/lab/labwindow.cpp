@@ -9,6 +9,7 @@
 
 #include "display/dialogs.h"
 #include "display/fonts.h"
+#include "display/menucommands.h"
 #include "display/picturearea.h"
 #include "display/pictureexport.h"
 #include "display/qbcolor.h"
@@ -287,49 +288,35 @@ void LabWindow::buildControls()
 
 void LabWindow::buildMenu()
 {
-    struct Entry {
-        const char *name;
-        const char *caption;
-        void (LabWindow::*handler)();
-        QKeySequence shortcut;
-    };
+    using display::MenuCommand;
     // The blank entries only space the commands apart.
-    const Entry entries[] = {
-        {"ClGraphs", "Clear Graphs", &LabWindow::ClGraphs_Click, Qt::CTRL | Qt::Key_L},
-        {"GScale", "Graph Scale", &LabWindow::GScale_Click, Qt::CTRL | Qt::Key_G},
-        {"Blank1", " ", nullptr, {}},
-        {"Blank2", "", nullptr, {}},
-        {"blank3", "", nullptr, {}},
-        {"PlGraphs", "Plot Graphs", &LabWindow::PlGraphs_Click, Qt::Key_F5},
-        {"blank4", "", nullptr, {}},
-        {"blank5", "", nullptr, {}},
-        {"blank6", "", nullptr, {}},
-        {"close", "Close", &LabWindow::close_Click, Qt::CTRL | Qt::Key_W},
-    };
-    const auto bind = [this](QAction *action, const Entry &e) {
-        action->setObjectName(e.name);
-        action->setShortcut(e.shortcut);
-        if (e.handler)
-            connect(action, &QAction::triggered, this, [this, h = e.handler] { (this->*h)(); });
-    };
-    for (const Entry &e : entries)
-        bind(menuBar()->addAction(QString::fromUtf8(e.caption)), e);
+    display::addMenuCommands(
+        menuBar(), this,
+        {
+            {"ClGraphs", "Clear Graphs", [this] { ClGraphs_Click(); }, Qt::CTRL | Qt::Key_L},
+            {"GScale", "Graph Scale", [this] { GScale_Click(); }, Qt::CTRL | Qt::Key_G},
+            {"Blank1", " ", nullptr},
+            {"Blank2", "", nullptr},
+            {"blank3", "", nullptr},
+            {"PlGraphs", "Plot Graphs", [this] { PlGraphs_Click(); }, Qt::Key_F5},
+            {"blank4", "", nullptr},
+            {"blank5", "", nullptr},
+            {"blank6", "", nullptr},
+            {"close", "Close", [this] { close_Click(); }, Qt::CTRL | Qt::Key_W},
+        });
 
     QMenu *exportMenu = menuBar()->addMenu("Export");
     exportMenu->setObjectName("Export");
     exportMenu->menuAction()->setObjectName("Export");
-    const Entry exports[] = {
-        {"SaveGraph", "Save Graph...", &LabWindow::SaveGraph_Click, Qt::CTRL | Qt::Key_S},
-        {"CopyGraph", "Copy Graph", &LabWindow::CopyGraph_Click, Qt::CTRL | Qt::SHIFT | Qt::Key_C},
-        {"SaveData", "Save Data as CSV...", &LabWindow::SaveData_Click,
-         Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-    };
-    for (const Entry &e : exports) {
-        QAction *action = exportMenu->addAction(QString::fromUtf8(e.caption));
-        bind(action, e);
-        // Also on the window, so that the shortcut works while the menu is closed.
-        addAction(action);
-    }
+    display::addMenuCommands(
+        exportMenu, this,
+        {
+            {"SaveGraph", "Save Graph...", [this] { SaveGraph_Click(); }, Qt::CTRL | Qt::Key_S},
+            {"CopyGraph", "Copy Graph", [this] { CopyGraph_Click(); },
+             Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+            {"SaveData", "Save Data as CSV...", [this] { SaveData_Click(); },
+             Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+        });
 }
 
 void LabWindow::buildStatusBar()

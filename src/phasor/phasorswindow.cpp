@@ -4,6 +4,7 @@
 #include "display/csvtable.h"
 #include "display/dialogs.h"
 #include "display/fonts.h"
+#include "display/menucommands.h"
 #include "display/picturearea.h"
 #include "display/pictureexport.h"
 #include "display/qbcolor.h"
@@ -254,50 +255,29 @@ void PhasorsWindow::buildControls()
 
 void PhasorsWindow::buildMenu()
 {
-    struct Entry {
-        const char *name;
-        const char *caption;
-        void (PhasorsWindow::*handler)();
-        QKeySequence shortcut;
-    };
-    const Entry entries[] = {
-        {"plot", "Plot", &PhasorsWindow::plot_Click, QKeySequence(Qt::Key_F5)},
-        {"ClrGraphs", "Clear Graphs", &PhasorsWindow::ClrGraphs_Click,
-         QKeySequence(Qt::CTRL | Qt::Key_L)},
-        {"close", "Close", &PhasorsWindow::close_Click, QKeySequence(Qt::CTRL | Qt::Key_W)},
-    };
-    for (const Entry &e : entries) {
-        QAction *action = menuBar()->addAction(QString::fromUtf8(e.caption));
-        action->setObjectName(e.name);
-        action->setShortcut(e.shortcut);
-        connect(action, &QAction::triggered, this, [this, h = e.handler] { (this->*h)(); });
-    }
+    display::addMenuCommands(
+        menuBar(), this,
+        {
+            {"plot", "Plot", [this] { plot_Click(); }, QKeySequence(Qt::Key_F5)},
+            {"ClrGraphs", "Clear Graphs", [this] { ClrGraphs_Click(); },
+             QKeySequence(Qt::CTRL | Qt::Key_L)},
+            {"close", "Close", [this] { close_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_W)},
+        });
 }
 
 void PhasorsWindow::buildExportMenu()
 {
     QMenu *menu = menuBar()->addMenu("Export");
     menu->setObjectName("Export");
-    struct Entry {
-        const char *name;
-        const char *caption;
-        void (PhasorsWindow::*handler)();
-        QKeySequence shortcut;
-    };
-    const Entry entries[] = {
-        {"SavePicture", "Save Picture...", &PhasorsWindow::SavePicture_Click,
-         QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"CopyPicture", "Copy Picture", &PhasorsWindow::CopyPicture_Click,
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-        {"SaveCsv", "Save Data as CSV...", &PhasorsWindow::SaveCsv_Click,
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-    };
-    for (const Entry &e : entries) {
-        QAction *action = menu->addAction(QString::fromUtf8(e.caption));
-        action->setObjectName(e.name);
-        action->setShortcut(e.shortcut);
-        connect(action, &QAction::triggered, this, [this, h = e.handler] { (this->*h)(); });
-    }
+    display::addMenuCommands(menu, this,
+                             {
+                                 {"SavePicture", "Save Picture...", [this] { SavePicture_Click(); },
+                                  QKeySequence(Qt::CTRL | Qt::Key_S)},
+                                 {"CopyPicture", "Copy Picture", [this] { CopyPicture_Click(); },
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+                                 {"SaveCsv", "Save Data as CSV...", [this] { SaveCsv_Click(); },
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+                             });
 }
 
 void PhasorsWindow::buildStatusBar()

@@ -216,37 +216,49 @@ double i4(const CircuitParameters &p, double t)
     return kNaN;
 }
 
-double q5(const CircuitParameters &p, double t)
+namespace
+{
+
+// The driven LC circuit's constants, shared by its charge and its current: off resonance the
+// free oscillation at ω plus P·sin(w0·t); at resonance the growing term P·t·cos(w0·t).
+struct DrivenLc {
+    bool atResonance;
+    double w, P, A, B;
+};
+
+DrivenLc drivenLc(const CircuitParameters &p)
 {
     const double L = p.L, w0 = p.w0, v0 = p.v0;
     const double w = naturalFrequency(L, p.C);
     if (resonanceOf(L, p.C, p.w0Text) == Resonance::OffResonance) {
         const double P = quotient(quotient(v0, pow(w, 2.0) - pow(w0, 2.0)), L);
-        const double A = p.q0;
-        const double B = quotient(p.i0 - w0 * P, w);
-        return A * cos(w * t) + B * sin(w * t) + P * sin(w0 * t);
+        return {false, w, P, p.q0, quotient(p.i0 - w0 * P, w)};
     }
+    // (2·w0)·L, and L·(2·w0) as the current writes it: a product of two doubles is the same
+    // either way round.
     const double P = quotient(-v0, (w0 + w0) * L);
-    const double A = p.q0;
-    const double B = quotient(p.i0 - P, w0);
-    return A * cos(w0 * t) + B * sin(w0 * t) + (P * t) * cos(w0 * t);
+    return {true, w, P, p.q0, quotient(p.i0 - P, w0)};
+}
+
+} // namespace
+
+double q5(const CircuitParameters &p, double t)
+{
+    const DrivenLc k = drivenLc(p);
+    const double w0 = p.w0;
+    if (!k.atResonance)
+        return k.A * cos(k.w * t) + k.B * sin(k.w * t) + k.P * sin(w0 * t);
+    return k.A * cos(w0 * t) + k.B * sin(w0 * t) + (k.P * t) * cos(w0 * t);
 }
 
 double i5(const CircuitParameters &p, double t)
 {
-    const double L = p.L, w0 = p.w0, v0 = p.v0;
-    const double w = naturalFrequency(L, p.C);
-    if (resonanceOf(L, p.C, p.w0Text) == Resonance::OffResonance) {
-        const double P = quotient(quotient(v0, pow(w, 2.0) - pow(w0, 2.0)), L);
-        const double A = p.q0;
-        const double B = quotient(p.i0 - w0 * P, w);
-        return (-A * w) * sin(w * t) + (B * w) * cos(w * t) + (P * w0) * cos(w0 * t);
-    }
-    const double P = quotient(-v0, L * (w0 + w0));
-    const double A = p.q0;
-    const double B = quotient(p.i0 - P, w0);
-    return (-w0 * A) * sin(w0 * t) + (w0 * B) * cos(w0 * t) + P * cos(w0 * t) -
-           ((P * w0) * t) * sin(w0 * t);
+    const DrivenLc k = drivenLc(p);
+    const double w0 = p.w0;
+    if (!k.atResonance)
+        return (-k.A * k.w) * sin(k.w * t) + (k.B * k.w) * cos(k.w * t) + (k.P * w0) * cos(w0 * t);
+    return (-w0 * k.A) * sin(w0 * t) + (w0 * k.B) * cos(w0 * t) + k.P * cos(w0 * t) -
+           ((k.P * w0) * t) * sin(w0 * t);
 }
 
 namespace
