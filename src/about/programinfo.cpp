@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programinfo.h"
 
+#include "kelversion.h"
+
 #include <QCoreApplication>
 
 namespace kel::about
@@ -14,10 +16,8 @@ QString programTitle()
 
 QString versionText()
 {
-    return QStringLiteral("Version %1.%2.%3")
-        .arg(kVersionMajor)
-        .arg(kVersionMinor)
-        .arg(kVersionRevision);
+    return QCoreApplication::translate("AboutKel", "Version %1")
+        .arg(QString::fromLatin1(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
 }
 
 } // namespace kel::about
