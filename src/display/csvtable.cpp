@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "csvtable.h"
 
+#include "solutions/numbertext.h"
+
 #include <cmath>
-#include <cstdio>
 
 namespace kel::display
 {
@@ -16,15 +17,12 @@ std::string CsvTable::text() const
         out += m_header[c];
     }
     out += "\r\n";
-    char field[40];
     for (const auto &row : m_rows) {
         for (std::size_t c = 0; c < row.size(); ++c) {
             if (c)
                 out += ',';
-            if (std::isfinite(row[c])) {
-                std::snprintf(field, sizeof field, "%.17g", row[c]);
-                out += field;
-            }
+            if (std::isfinite(row[c]))
+                out += solutions::shortText(row[c], 17);
         }
         out += "\r\n";
     }

@@ -9,38 +9,33 @@
 namespace kel::display
 {
 
+MessageAnswer QtDialogs::message(const QString &text, const QString &title, MessageButtons buttons)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text,
+                    buttons == MessageButtons::Ok ? QMessageBox::Ok
+                                                  : QMessageBox::Ok | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+QString QtDialogs::input(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                                 QLineEdit::Normal, defaultText, &accepted);
+    return accepted ? answer : QString();
+}
+
+QString QtDialogs::saveFile(const QString &caption, const QString &suggestedName,
+                            const QString &filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedName,
+                                        filter);
+}
+
 namespace
 {
-
-class QtDialogs final : public Dialogs
-{
-public:
-    MessageAnswer message(const QString &text, const QString &title,
-                          MessageButtons buttons) override
-    {
-        QMessageBox box(QMessageBox::NoIcon, title, text,
-                        buttons == MessageButtons::Ok ? QMessageBox::Ok
-                                                      : QMessageBox::Ok | QMessageBox::Cancel,
-                        QApplication::activeWindow());
-        box.setDefaultButton(QMessageBox::Ok);
-        return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
-    }
-
-    QString input(const QString &prompt, const QString &title, const QString &defaultText) override
-    {
-        bool accepted = false;
-        const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                                     QLineEdit::Normal, defaultText, &accepted);
-        return accepted ? answer : QString();
-    }
-
-    QString saveFile(const QString &caption, const QString &suggestedName,
-                     const QString &filter) override
-    {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedName,
-                                            filter);
-    }
-};
 
 QtDialogs &qtDialogs()
 {

@@ -27,6 +27,17 @@ public:
                              const QString &filter) = 0;
 };
 
+// The real Qt boxes, parented to the active window.
+class QtDialogs final : public Dialogs
+{
+public:
+    MessageAnswer message(const QString &text, const QString &title,
+                          MessageButtons buttons = MessageButtons::Ok) override;
+    QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
+    QString saveFile(const QString &caption, const QString &suggestedName,
+                     const QString &filter) override;
+};
+
 // The dialogs in use: the real Qt boxes unless a stand-in was installed.
 Dialogs &dialogs();
 // Installs a stand-in (not owned); nullptr goes back to the real Qt boxes.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numbertext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -88,7 +88,55 @@ long decimalExponent(std::string_view number)
     return exponent + (first < integerEnd ? integerEnd - first - 1 : -(first - integerEnd));
 }
 
-// %G gives exponent form below 1e-4 and from 10^digits on, and drops trailing zeros.
+// The decimal exponent of `value` once rounded to `significantDigits` digits.
+int roundedExponent(double value, int significantDigits)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, significantDigits - 1);
+    const char *e = std::find(buffer, result.ptr, 'e');
+    const char *digits = e + 1;
+    if (digits != result.ptr && *digits == '+')
+        ++digits;
+    int exponent = 0;
+    std::from_chars(digits, result.ptr, exponent);
+    return exponent;
+}
+
+// Removes the zeros after the decimal point in a mantissa, and the point if nothing is left.
+void dropTrailingZeros(std::string &mantissa)
+{
+    if (mantissa.find('.') == std::string::npos)
+        return;
+    while (mantissa.back() == '0')
+        mantissa.pop_back();
+    if (mantissa.back() == '.')
+        mantissa.pop_back();
+}
+
+// The %g rule without the C locale: exponent form below 1e-4 and from 10^digits on in
+// magnitude (after rounding), trailing zeros dropped, and a two-digit exponent at least.
+std::string generalForm(double value, int significantDigits, char exponentLetter)
+{
+    char buffer[400];
+    const int exponent = roundedExponent(value, significantDigits);
+    if (exponent >= -4 && exponent < significantDigits) {
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                          significantDigits - 1 - exponent);
+        std::string text(buffer, result.ptr);
+        dropTrailingZeros(text);
+        return text;
+    }
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, significantDigits - 1);
+    const std::string written(buffer, result.ptr);
+    const auto e = written.find('e');
+    std::string text = written.substr(0, e);
+    dropTrailingZeros(text);
+    return text + exponentLetter + written.substr(e + 1);
+}
+
 std::string formatted(double value, int significantDigits)
 {
     if (std::isnan(value))
@@ -101,9 +149,7 @@ std::string formatted(double value, int significantDigits)
     // rounded down instead, so that every text written reads back.
     if (significantDigits == 15 && std::fabs(value) > 1.79769313486231e308)
         return value > 0 ? "1.79769313486231E+308" : "-1.79769313486231E+308";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*G", significantDigits, value);
-    return buffer;
+    return generalForm(value, significantDigits, 'E');
 }
 
 } // namespace
@@ -153,6 +199,17 @@ std::string toText(double value)
 std::string toText(float value)
 {
     return formatted(static_cast<double>(value), 7);
+}
+
+std::string shortText(double value, int significantDigits)
+{
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value > 0 ? "Infinity" : "-Infinity";
+    if (value == 0.0)
+        return "0";
+    return generalForm(value, std::clamp(significantDigits, 1, 17), 'e');
 }
 
 bool fitsSingle(double value)

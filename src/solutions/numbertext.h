@@ -25,6 +25,14 @@ std::string toText(double value);
 // The same for a single-precision value: at most 7 significant digits.
 std::string toText(float value);
 
+// A short number for status bars and descriptions, rounded to `significantDigits`
+// significant digits (1 to 17) as C's %g would write it, but always with a '.' decimal point:
+// exponent form below 1e-4 and from 10^significantDigits on in magnitude, with a small 'e'
+// and at least two exponent digits; trailing zeros dropped. With 4 digits: "0.05", "1047",
+// "-2.5", "1.235e+06", "5e-07". Zero, also -0, is "0"; a non-finite value gives "NaN",
+// "Infinity" or "-Infinity".
+std::string shortText(double value, int significantDigits = 4);
+
 // Whether a double can be handed to single-precision drawing without overflow.
 bool fitsSingle(double value);
 

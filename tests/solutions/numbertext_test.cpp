@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <limits>
 
 using kel::solutions::toNumber;
@@ -77,4 +80,46 @@ TEST(NumberText, EveryWrittenTextReadsBackToTheSameText)
     }
     EXPECT_FALSE(toNumber(toText(std::nan(""))));
     EXPECT_FALSE(toNumber(toText(std::numeric_limits<double>::infinity())));
+}
+
+TEST(NumberText, WritesShortTextsForStatusBars)
+{
+    using kel::solutions::shortText;
+    EXPECT_EQ(shortText(0.05), "0.05");
+    EXPECT_EQ(shortText(1047.3), "1047");
+    EXPECT_EQ(shortText(-2.5), "-2.5");
+    EXPECT_EQ(shortText(1234567.0), "1.235e+06");
+    EXPECT_EQ(shortText(9999.6), "1e+04");
+    EXPECT_EQ(shortText(0.000099996), "0.0001");
+    EXPECT_EQ(shortText(5e-7), "5e-07");
+    EXPECT_EQ(shortText(-0.0), "0");
+    EXPECT_EQ(shortText(1e300 * 1e300), "Infinity");
+    EXPECT_EQ(shortText(0.1, 17), "0.10000000000000001");
+}
+
+// The C library's %g in the C locale is the reference for the digits; only the program's
+// own texts must never go through it.
+TEST(NumberText, ShortTextsAgreeWithTheCFormatInTheCLocale)
+{
+    std::setlocale(LC_NUMERIC, "C");
+    std::uint64_t state = 88172645463325252ull;
+    char expected[64];
+    for (int i = 0; i < 20000; ++i) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        const double mantissa = static_cast<double>(state % 2000001) / 1000.0 - 1000.0;
+        const double value = std::ldexp(mantissa, static_cast<int>(state >> 58) * 4 - 128);
+        for (int digits : {4, 15, 17}) {
+            std::snprintf(expected, sizeof expected, "%.*g", digits, value);
+            std::string want = expected;
+            if (want == "-0")
+                want = "0";
+            ASSERT_EQ(kel::solutions::shortText(value, digits), want) << digits;
+        }
+        std::snprintf(expected, sizeof expected, "%.15G", value);
+        if (value != 0.0) {
+            ASSERT_EQ(toText(value), expected);
+        }
+    }
 }
