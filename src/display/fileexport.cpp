@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -16,6 +17,8 @@
 
 #include <cerrno>
 #include <cstring>
+
+#include <unistd.h>
 
 namespace kel::display
 {
@@ -41,7 +44,17 @@ QString obstacleTo(const QString &path)
         return translated("The folder does not exist");
     if (!folder.isDir())
         return translated("The folder is a file");
+    // Asked of the system, so that a read-only disk and a missing permission say so.
+    if (::access(QFile::encodeName(folder.absoluteFilePath()).constData(), W_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (target.exists() && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
     return {};
+}
+
+bool isInWords(const QString &cause)
+{
+    return !cause.isEmpty() && !cause.contains(QLatin1String("Unknown error"), Qt::CaseInsensitive);
 }
 
 // Qt reports some failures (a full disk among them) as "Unknown error"; the system's own
@@ -89,12 +102,11 @@ ExportResult encodeImage(QIODevice &device, const QImage &image, const QByteArra
     QImageWriter writer(&device, format);
     if (writer.write(image))
         return {};
-    if (writer.error() == QImageWriter::DeviceError && !device.errorString().isEmpty() &&
-        !device.errorString().contains(QLatin1String("Unknown error"), Qt::CaseInsensitive))
-        return {device.errorString()};
-    const QString cause = writer.errorString();
-    if (!cause.isEmpty() && !cause.contains(QLatin1String("Unknown error"), Qt::CaseInsensitive))
-        return {cause};
+    // The device knows best why bytes did not get through; the writer why it could not encode.
+    for (const QString &cause : {device.errorString(), writer.errorString()}) {
+        if (isInWords(cause))
+            return {cause};
+    }
     return {translated("The picture could not be encoded")};
 }
 
