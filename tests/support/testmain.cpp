@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "modalwatchdog.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -23,9 +25,13 @@ int main(int argc, char **argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tests check English texts, whatever languages the system prefers; numbers still
+    // follow the locale the suite runs under.
+    qputenv("LANGUAGE", "en");
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("kel");
     g_previous = qInstallMessageHandler(filterNoise);
+    const kel::testing::ModalWatchdog watchdog;
     return RUN_ALL_TESTS();
 }
