@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "experiment.h"
+#include "pictureexport.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace kel::display
+{
+
+// A window that experiments are opened into, saved from and exported from: the lab window
+// (ExperimentWindow::Lab) and the phasor window (ExperimentWindow::Phasor).
+class ExperimentTarget
+{
+public:
+    virtual ~ExperimentTarget() = default;
+
+    // Puts the window in the state `experiment` describes by doing what the user did: the
+    // launcher, the texts, the scale, each plot replayed in order, then the current texts and
+    // check boxes. The experiment has been read by ExperimentFile, so its texts are numbers;
+    // what the window would report in a message box (a plot with parameters the circuit
+    // refuses, say) it reports through its dialogs as a click would.
+    virtual void applyExperiment(const Experiment &experiment) = 0;
+    // The window's state as an experiment, to save.
+    virtual Experiment experiment() const = 0;
+    // The picture areas that Save Graph (lab) or the picture export (phasor) writes.
+    virtual PictureExport pictures() const = 0;
+    // What the window's CSV export writes (the last plot's samples), none when nothing has
+    // been plotted.
+    virtual std::optional<QByteArray> csv() const = 0;
+};
+
+} // namespace kel::display

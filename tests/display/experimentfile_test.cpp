@@ -1,0 +1,348 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Experiment files: what they hold reads back unchanged, every kind of bad file is refused
+// with one sentence naming its problem, the examples are sound, and the recent-files list.
+#include "display/experimentfile.h"
+#include "display/recentexperiments.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <functional>
+
+using kel::display::Experiment;
+using kel::display::ExperimentFile;
+using kel::display::ExperimentWindow;
+using kel::display::LabFrame;
+using kel::display::PhasorDrawing;
+
+namespace
+{
+
+kel::display::BoxTexts labTexts(const QString &r)
+{
+    return {{"R", r},     {"L", "10"},   {"C", "0.1"},
+            {"v0", "5"},  {"f0", "100"}, {"w0", "628.318548202515"},
+            {"q0", "10"}, {"i0", "0"}};
+}
+
+Experiment labExperiment()
+{
+    Experiment e;
+    e.window = ExperimentWindow::Lab;
+    e.lab.launcher = 13;
+    e.lab.circuitKind = 8;
+    e.lab.frame = LabFrame::Scale;
+    e.lab.texts = labTexts("2.5e-3");
+    e.lab.texts["w0"] = " "; // a box that was never written starts as a blank
+    e.lab.readouts = {{"Time", "12.5"}, {"qq", "-0.25"}, {"ii", "1E-05"}};
+    e.lab.scale = {"0", "20", "1", "-1"};
+    e.lab.defaultScale = {"0", "20", "1", "-1"};
+    e.lab.curves = {"Voltage", "Charge"};
+    e.lab.plots = {{labTexts("1"), {"Charge"}}, {labTexts("1.0"), {"Current", "Voltage"}}};
+    return e;
+}
+
+Experiment phasorExperiment()
+{
+    Experiment e;
+    e.window = ExperimentWindow::Phasor;
+    e.phasor.texts = {{"R", "1000"},  {"C", "0.00005"}, {"L", "10.0"}, {"v0", "500"},
+                      {"f0", "10.0"}, {"NumPer", "5"},  {"t2", "0.26"}};
+    e.phasor.timeBar = 104;
+    e.phasor.checked = {"Checkvr", "CheckVM"};
+    e.phasor.drawing = PhasorDrawing::Cleared;
+    e.phasor.projections = true;
+    return e;
+}
+
+QJsonObject jsonOf(const Experiment &e)
+{
+    return QJsonDocument::fromJson(ExperimentFile::write(e)).object();
+}
+
+QByteArray bytesOf(const QJsonObject &root)
+{
+    return QJsonDocument(root).toJson();
+}
+
+// Changes one entry of a written lab file, reached by a path of keys.
+QByteArray editedLab(const std::function<void(QJsonObject &lab)> &edit)
+{
+    QJsonObject root = jsonOf(labExperiment());
+    QJsonObject lab = root["lab"].toObject();
+    edit(lab);
+    root["lab"] = lab;
+    return bytesOf(root);
+}
+
+QString errorOf(const QByteArray &bytes)
+{
+    const ExperimentFile::Reading reading = ExperimentFile::read(bytes);
+    EXPECT_FALSE(reading.ok());
+    EXPECT_FALSE(reading.error.isEmpty());
+    return reading.error;
+}
+
+} // namespace
+
+TEST(ExperimentFile, LabAndPhasorExperimentsReadBackUnchanged)
+{
+    for (const Experiment &e : {labExperiment(), phasorExperiment()}) {
+        const QByteArray bytes = ExperimentFile::write(e);
+        const ExperimentFile::Reading reading = ExperimentFile::read(bytes);
+        ASSERT_TRUE(reading.ok()) << reading.error.toStdString();
+        EXPECT_TRUE(*reading.experiment == e);
+        EXPECT_TRUE(ExperimentFile::problemIn(e).isEmpty());
+        // Written again, the same bytes: saving an opened file changes nothing.
+        EXPECT_EQ(ExperimentFile::write(*reading.experiment), bytes);
+    }
+}
+
+TEST(ExperimentFile, FileNamesItsFormatVersionAndWindow)
+{
+    const QJsonObject root = jsonOf(phasorExperiment());
+    EXPECT_EQ(root["format"].toString(), "kel-experiment");
+    EXPECT_EQ(root["version"].toInt(), 1);
+    EXPECT_EQ(root["window"].toString(), "phasor");
+    EXPECT_FALSE(root.contains("lab"));
+    EXPECT_EQ(root["phasor"]["drawing"].toString(), "cleared");
+    EXPECT_EQ(root["phasor"]["texts"]["t2"].toString(), "0.26");
+}
+
+TEST(ExperimentFile, RefusesWhatIsNotAnExperimentBeforeLookingInside)
+{
+    EXPECT_TRUE(errorOf("{\"format\": \"kel-experiment\", ").contains("not JSON"));
+    EXPECT_TRUE(errorOf("").contains("not JSON"));
+    EXPECT_TRUE(errorOf("[1, 2]").contains("no JSON object"));
+    EXPECT_TRUE(errorOf("{\"format\": \"spreadsheet\", \"version\": 1}")
+                    .contains("not a Kel Circuit Lab experiment"));
+    EXPECT_TRUE(errorOf("{\"version\": 1}").contains("not a Kel Circuit Lab experiment"));
+
+    // Too large is decided on the size alone, even for a well-formed file.
+    QByteArray huge = ExperimentFile::write(labExperiment());
+    huge.append(QByteArray(ExperimentFile::kMaxBytes, ' '));
+    EXPECT_EQ(errorOf(huge), "The file is larger than 4 MB, too large for an experiment.");
+}
+
+TEST(ExperimentFile, NewerFormatIsRefusedAndTheFirstVersionOpens)
+{
+    QJsonObject root = jsonOf(labExperiment());
+    root["version"] = ExperimentFile::kFormatVersion + 1;
+    EXPECT_EQ(errorOf(bytesOf(root)),
+              "The experiment was saved by a newer version of Kel Circuit Lab (file format 2; "
+              "this version reads up to 1).");
+    root["version"] = 1;
+    EXPECT_TRUE(ExperimentFile::read(bytesOf(root)).ok());
+    root["version"] = 0;
+    EXPECT_TRUE(errorOf(bytesOf(root)).contains("\"version\""));
+    root["version"] = 1.5;
+    EXPECT_EQ(errorOf(bytesOf(root)), "The entry \"version\" is not a whole number.");
+}
+
+TEST(ExperimentFile, MissingAndUnknownEntriesAreNamed)
+{
+    QJsonObject root = jsonOf(labExperiment());
+    root["comment"] = "by hand";
+    EXPECT_EQ(errorOf(bytesOf(root)),
+              "The experiment has an entry \"comment\" that this version does not know.");
+
+    root = jsonOf(labExperiment());
+    root["phasor"] = jsonOf(phasorExperiment())["phasor"];
+    EXPECT_TRUE(errorOf(bytesOf(root)).contains("\"phasor\""));
+
+    root = jsonOf(labExperiment());
+    root.remove("window");
+    EXPECT_EQ(errorOf(bytesOf(root)), "The experiment has no entry \"window\".");
+
+    EXPECT_EQ(errorOf(editedLab([](QJsonObject &lab) {
+                  QJsonObject texts = lab["texts"].toObject();
+                  texts.remove("q0");
+                  lab["texts"] = texts;
+              })),
+              "The experiment has no entry \"lab.texts.q0\".");
+    EXPECT_EQ(errorOf(editedLab([](QJsonObject &lab) {
+                  QJsonArray plots = lab["plots"].toArray();
+                  QJsonObject plot = plots[1].toObject();
+                  plot["colour"] = "red";
+                  plots[1] = plot;
+                  lab["plots"] = plots;
+              })),
+              "The experiment has an entry \"lab.plots[1].colour\" that this version does not "
+              "know.");
+}
+
+TEST(ExperimentFile, TextsThatAreNotNumbersAreRefused)
+{
+    const auto withText = [](const char *group, const char *box, const QJsonValue &text) {
+        return editedLab([&](QJsonObject &lab) {
+            QJsonObject texts = lab[group].toObject();
+            texts[box] = text;
+            lab[group] = texts;
+        });
+    };
+    EXPECT_EQ(errorOf(withText("texts", "R", "ten")),
+              "The text \"ten\" of \"lab.texts.R\" is not a number.");
+    // A decimal comma is not a number here, whatever the locale.
+    EXPECT_EQ(errorOf(withText("texts", "C", "1,5")),
+              "The text \"1,5\" of \"lab.texts.C\" is not a number.");
+    EXPECT_EQ(errorOf(withText("readouts", "qq", "1e999")),
+              "The text \"1e999\" of \"lab.readouts.qq\" is not a number.");
+    EXPECT_EQ(errorOf(withText("texts", "L", 10)),
+              "The entry \"lab.texts.L\" is not a text in quotes.");
+    // A scale is always a number, and x1 = x2 draws nothing.
+    EXPECT_TRUE(errorOf(withText("scale", "y2", "")).contains("lab.scale.y2"));
+    EXPECT_EQ(errorOf(withText("defaultScale", "x2", "0.0")),
+              "The scale \"lab.defaultScale\" has x1 equal to x2.");
+
+    Experiment e = phasorExperiment();
+    e.phasor.texts["NumPer"] = "five";
+    EXPECT_EQ(ExperimentFile::problemIn(e),
+              "The text \"five\" of \"phasor.texts.NumPer\" is not a number.");
+}
+
+TEST(ExperimentFile, LauncherCircuitFrameAndNamesMustFitTheProgram)
+{
+    const auto withValue = [](const char *key, const QJsonValue &value) {
+        return editedLab([&](QJsonObject &lab) { lab[key] = value; });
+    };
+    EXPECT_EQ(errorOf(withValue("launcher", 2)),
+              "The entry \"lab.launcher\" is 2, which names no circuit button.");
+    EXPECT_EQ(errorOf(withValue("launcher", 14)),
+              "The entry \"lab.launcher\" is 14; it must be from 1 to 13.");
+    EXPECT_EQ(errorOf(withValue("circuit", 5)),
+              "The entry \"lab.circuit\" is 5, but launcher 13 sets circuit 8.");
+    EXPECT_TRUE(errorOf(withValue("frame", "round")).contains("not one of \"fixed\", \"scale\""));
+    EXPECT_TRUE(errorOf(withValue("curves", QJsonArray{"Charge", "RVolts"}))
+                    .contains("\"RVolts\", which is not one of"));
+    EXPECT_EQ(errorOf(withValue("curves", QJsonArray{"Charge", "Charge"})),
+              "The list \"lab.curves\" holds \"Charge\" twice.");
+    EXPECT_EQ(errorOf(withValue("plots", QJsonArray{7})),
+              "The entry \"lab.plots[0]\" is not a group of entries in braces.");
+
+    // LC with an AC source draws the frame of the current scale: never the fixed one.
+    QByteArray lc = editedLab([](QJsonObject &lab) {
+        lab["launcher"] = 12;
+        lab["circuit"] = 5;
+        lab["frame"] = "fixed";
+    });
+    EXPECT_TRUE(errorOf(lc).contains("cannot be \"fixed\""));
+
+    QJsonObject root = jsonOf(phasorExperiment());
+    QJsonObject phasor = root["phasor"].toObject();
+    phasor["timeBar"] = 201;
+    root["phasor"] = phasor;
+    EXPECT_EQ(errorOf(bytesOf(root)),
+              "The entry \"phasor.timeBar\" is 201; it must be from 0 to 200.");
+    phasor["timeBar"] = 0;
+    phasor["projections"] = "yes";
+    root["phasor"] = phasor;
+    EXPECT_EQ(errorOf(bytesOf(root)), "The entry \"phasor.projections\" is not true or false.");
+}
+
+TEST(ExperimentFile, PlotsBeyondTheLimitAreRefusedAtTheLimitRead)
+{
+    Experiment e = labExperiment();
+    e.lab.plots.assign(ExperimentFile::kMaxPlots, e.lab.plots.front());
+    const ExperimentFile::Reading atLimit = ExperimentFile::read(ExperimentFile::write(e));
+    ASSERT_TRUE(atLimit.ok()) << atLimit.error.toStdString();
+    EXPECT_EQ(atLimit.experiment->lab.plots.size(), std::size_t(ExperimentFile::kMaxPlots));
+
+    e.lab.plots.push_back(e.lab.plots.front());
+    EXPECT_EQ(errorOf(ExperimentFile::write(e)),
+              "The experiment has 1001 plots; at most 1000 are read.");
+}
+
+TEST(ExperimentFile, EveryCutOfAGoodFileIsRefusedWithoutHarm)
+{
+    // Cut short anywhere (a save interrupted by another program, a download that stopped),
+    // a file never reads as a different experiment.
+    const QByteArray bytes = ExperimentFile::write(labExperiment());
+    for (qsizetype n = 0; n < bytes.size() - 2; n += 7)
+        EXPECT_FALSE(ExperimentFile::read(bytes.left(n)).ok()) << n;
+}
+
+TEST(ExperimentFile, ReadingFilesChecksTheSizeFirst)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_EQ(ExperimentFile::readFile(dir.filePath("none.kel")).error, "The file does not exist.");
+
+    QFile big(dir.filePath("big.kel"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(ExperimentFile::kMaxBytes + 1)); // sparse: nothing to read
+    big.close();
+    EXPECT_TRUE(ExperimentFile::readFile(big.fileName()).error.contains("larger than 4 MB"));
+
+    QFile good(dir.filePath("good.kel"));
+    ASSERT_TRUE(good.open(QIODevice::WriteOnly));
+    good.write(ExperimentFile::write(phasorExperiment()));
+    good.close();
+    const ExperimentFile::Reading reading = ExperimentFile::readFile(good.fileName());
+    ASSERT_TRUE(reading.ok()) << reading.error.toStdString();
+    EXPECT_TRUE(*reading.experiment == phasorExperiment());
+}
+
+TEST(ExperimentFile, ExamplesAreSoundExperiments)
+{
+    const struct {
+        const char *file;
+        ExperimentWindow window;
+    } examples[] = {
+        {"underdamped-rlc.kel", ExperimentWindow::Lab},
+        {"overdamped-rlc.kel", ExperimentWindow::Lab},
+        {"critically-damped-rlc.kel", ExperimentWindow::Lab},
+        {"rc-charging.kel", ExperimentWindow::Lab},
+        {"lc-beats.kel", ExperimentWindow::Lab},
+        {"driven-rlc-resonance.kel", ExperimentWindow::Phasor},
+    };
+    const QDir folder(QStringLiteral(KEL_EXAMPLES_DIR));
+    EXPECT_EQ(folder.entryList({"*.kel"}, QDir::Files).size(), qsizetype(std::size(examples)));
+    for (const auto &example : examples) {
+        const ExperimentFile::Reading reading =
+            ExperimentFile::readFile(folder.filePath(example.file));
+        ASSERT_TRUE(reading.ok()) << example.file << ": " << reading.error.toStdString();
+        EXPECT_EQ(reading.experiment->window, example.window) << example.file;
+        if (example.window == ExperimentWindow::Lab) {
+            EXPECT_FALSE(reading.experiment->lab.plots.empty()) << example.file;
+        }
+    }
+}
+
+TEST(RecentExperiments, NewestFirstWithoutRepeatsAndAtMostEight)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QSettings settings(dir.filePath("kel.ini"), QSettings::IniFormat);
+    kel::display::RecentExperiments recent(settings);
+    EXPECT_TRUE(recent.files().isEmpty());
+
+    for (int i = 0; i < 10; ++i)
+        recent.add(dir.filePath(QStringLiteral("e%1.kel").arg(i)));
+    QStringList files = recent.files();
+    ASSERT_EQ(files.size(), kel::display::RecentExperiments::kMaxFiles);
+    EXPECT_EQ(files.front(), dir.filePath("e9.kel"));
+    EXPECT_EQ(files.back(), dir.filePath("e2.kel"));
+
+    // The same file by another spelling moves to the front instead of appearing twice.
+    recent.add(dir.path() + "/sub/../e5.kel");
+    files = recent.files();
+    EXPECT_EQ(files.size(), kel::display::RecentExperiments::kMaxFiles);
+    EXPECT_EQ(files.front(), dir.filePath("e5.kel"));
+    EXPECT_EQ(files.count(dir.filePath("e5.kel")), 1);
+
+    recent.remove(dir.filePath("e5.kel"));
+    EXPECT_FALSE(recent.files().contains(dir.filePath("e5.kel")));
+
+    // Kept in the settings: a new program run sees the same list.
+    QSettings again(dir.filePath("kel.ini"), QSettings::IniFormat);
+    EXPECT_EQ(kel::display::RecentExperiments(again).files(), recent.files());
+    recent.clear();
+    EXPECT_TRUE(recent.files().isEmpty());
+}
