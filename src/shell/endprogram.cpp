@@ -8,9 +8,8 @@
 namespace kel::shell
 {
 
-void endProgram()
+void endProgram(bool &ending)
 {
-    static bool ending = false;
     if (ending)
         return;
     ending = true;

@@ -1,20 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainmenu.h"
 
-#include "about/showabout.h"
-#include "circuitlaunchers.h"
 #include "circuitschematic.h"
+#include "endprogram.h"
+
+#include "about/aboutkel.h"
 #include "display/appicon.h"
+#include "display/dialogs.h"
 #include "display/fonts.h"
 #include "display/twiplayout.h"
-#include "display/windowinstance.h"
 #include "display/windowplacement.h"
-#include "endprogram.h"
-#include "lab/labstate.h"
+#include "lab/core/circuitlaunchers.h"
 #include "lab/labwindow.h"
 #include "phasor/phasorswindow.h"
-#include "phasor/showphasors.h"
-#include "solutions/pi.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +21,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+
+#include <type_traits>
 
 namespace kel::shell
 {
@@ -37,58 +37,92 @@ constexpr int kButtonWidth = 1335;
 constexpr int kButtonHeight = 495;
 constexpr double kButtonPointSize = 9;
 
+// A window that the menu opens, given the dialogs when it takes them.
+template <class Window> Window *newWindow(display::Dialogs &dialogs)
+{
+    if constexpr (std::is_constructible_v<Window, display::Dialogs &>)
+        return new Window(dialogs);
+    else
+        return new Window;
+}
+
 } // namespace
 
-MainMenu::MainMenu(QWidget *parent) : QMainWindow(parent)
+MainMenu::MainMenu(QWidget *parent) : MainMenu(*new display::QtDialogs, parent)
+{
+    m_ownDialogs.reset(&m_dialogs);
+}
+
+MainMenu::MainMenu(display::Dialogs &dialogs, QWidget *parent)
+    : QMainWindow(parent), m_dialogs(dialogs)
 {
     setObjectName("kel_main");
-    setWindowTitle("Kel Lab for Dax 202");
+    setWindowTitle(tr("Kel Lab for Dax 202"));
     QApplication::setWindowIcon(display::appIcon());
+    buildControls();
+    for (const MainMenuSlot &s : kMainMenuSlots) {
+        const auto slot = s.slot;
+        if (auto *action = findChild<QAction *>(s.objectName))
+            connect(action, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+        else if (auto *button = findChild<QPushButton *>(s.objectName))
+            connect(button, &QPushButton::clicked, this, [this, slot] { (this->*slot)(); });
+    }
+    for (const lab::CircuitLauncher &l : lab::circuitLaunchers()) {
+        const int number = l.commandNumber;
+        auto *button = findChild<QPushButton *>(QStringLiteral("Command%1").arg(number));
+        connect(button, &QPushButton::clicked, this, [this, number] { launchCircuit(number); });
+    }
+}
 
-    QAction *about = menuBar()->addAction("About");
+MainMenu::~MainMenu()
+{
+    delete m_about.data();
+}
+
+void MainMenu::buildControls()
+{
+    QAction *about = menuBar()->addAction(tr("About"));
     about->setObjectName("About");
-    connect(about, &QAction::triggered, this, &MainMenu::About_Click);
 
     m_client = new QWidget(this);
     m_client->setObjectName("client");
     setCentralWidget(m_client);
     m_layout = new display::TwipLayout(m_client, designTwips());
 
-    addLabel("Label1", "Kel Circuit Lab", 14.25, 3240, 360, 2535, 375);
+    addLabel("Label1", tr("Kel Circuit Lab"), 14.25, 3240, 360, 2535, 375);
     auto *picture = new CircuitSchematic(m_client);
     picture->setObjectName("Picture1");
     m_layout->place(picture, 2520, 840, 4050, 1860);
 
-    addLabel("Label3", "No EMF Source", 9.75, 1920, 3000, 1815, 375);
-    addLabel("Label2", "DC Source", 9.75, 3720, 3000, 1815, 375);
-    addLabel("Label4", "AC Source", 9.75, 5520, 3000, 1815, 375);
+    addLabel("Label3", tr("No EMF Source"), 9.75, 1920, 3000, 1815, 375);
+    addLabel("Label2", tr("DC Source"), 9.75, 3720, 3000, 1815, 375);
+    addLabel("Label4", tr("AC Source"), 9.75, 5520, 3000, 1815, 375);
 
-    const QString none = "with no emf source", dc = "with a constant (DC) emf source",
-                  ac = "with an alternating emf source";
+    const QString none = tr("with no emf source"), dc = tr("with a constant (DC) emf source"),
+                  ac = tr("with an alternating emf source");
     auto tip = [](const char *circuit, const QString &source) {
-        return QString("To study only %1 circuits %2").arg(circuit, source);
+        return tr("To study only %1 circuits %2").arg(QLatin1String(circuit), source);
     };
     // Source kinds across (left 2160, 3960, 5760), circuits down (top 3360 .. 5160).
-    addButton("Command1", "RC Circuits", tip("RC", none), 2160, 3360, &MainMenu::Command1_Click);
-    addButton("Command3", "RL Circuits", tip("RL", none), 2160, 3960, &MainMenu::Command3_Click);
-    addButton("Command4", "LC Circuits", tip("LC", none), 2160, 4560, &MainMenu::Command4_Click);
-    addButton("Command5", "Kel Circuits", tip("Kel", none), 2160, 5160, &MainMenu::Command5_Click);
-    addButton("Command6", "RC Circuits", tip("RC", dc), 3960, 3360, &MainMenu::Command6_Click);
-    addButton("Command7", "RL Circuits", tip("RL", dc), 3960, 3960, &MainMenu::Command7_Click);
-    addButton("Command8", "LC Circuits", tip("LC", dc), 3960, 4560, &MainMenu::Command8_Click);
-    addButton("Command9", "Kel Circuits", tip("Kel", dc), 3960, 5160, &MainMenu::Command9_Click);
-    addButton("Command10", "RC Circuits", tip("RC", ac), 5760, 3360, &MainMenu::Command10_Click);
-    addButton("Command11", "RL Circuits", tip("RL", ac), 5760, 3960, &MainMenu::Command11_Click);
-    addButton("Command12", "LC Circuits", tip("LC", ac), 5760, 4560, &MainMenu::Command12_Click);
-    addButton("Command13", "Kel Circuits", tip("Kel", ac), 5760, 5160, &MainMenu::Command13_Click);
-    addButton("Command14", "Phasors",
-              "Brings up tool for studying phasor diagrams and phase relations", 5760, 5760,
-              &MainMenu::Command14_Click);
-    addButton("Command2", "Quit", "Quits the Program!", 7560, 5760, &MainMenu::Command2_Click);
+    addButton("Command1", tr("RC Circuits"), tip("RC", none), 2160, 3360);
+    addButton("Command3", tr("RL Circuits"), tip("RL", none), 2160, 3960);
+    addButton("Command4", tr("LC Circuits"), tip("LC", none), 2160, 4560);
+    addButton("Command5", tr("Kel Circuits"), tip("Kel", none), 2160, 5160);
+    addButton("Command6", tr("RC Circuits"), tip("RC", dc), 3960, 3360);
+    addButton("Command7", tr("RL Circuits"), tip("RL", dc), 3960, 3960);
+    addButton("Command8", tr("LC Circuits"), tip("LC", dc), 3960, 4560);
+    addButton("Command9", tr("Kel Circuits"), tip("Kel", dc), 3960, 5160);
+    addButton("Command10", tr("RC Circuits"), tip("RC", ac), 5760, 3360);
+    addButton("Command11", tr("RL Circuits"), tip("RL", ac), 5760, 3960);
+    addButton("Command12", tr("LC Circuits"), tip("LC", ac), 5760, 4560);
+    addButton("Command13", tr("Kel Circuits"), tip("Kel", ac), 5760, 5160);
+    addButton("Command14", tr("Phasors"),
+              tr("Brings up tool for studying phasor diagrams and phase relations"), 5760, 5760);
+    addButton("Command2", tr("Quit"), tr("Quits the Program!"), 7560, 5760);
 
     // Screen readers hear which source a button's column stands for, since three buttons of a
     // row share one caption.
-    const char *sources[] = {"no EMF source", "DC source", "AC source"};
+    const QString sources[] = {tr("no EMF source"), tr("DC source"), tr("AC source")};
     const char *columns[3][4] = {{"Command1", "Command3", "Command4", "Command5"},
                                  {"Command6", "Command7", "Command8", "Command9"},
                                  {"Command10", "Command11", "Command12", "Command13"}};
@@ -104,8 +138,6 @@ MainMenu::MainMenu(QWidget *parent) : QMainWindow(parent)
     // The client area at its designed size, with the menu bar above it.
     const QSize client = m_layout->designPixels();
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
-
-    Form_Load();
 }
 
 QLabel *MainMenu::addLabel(const char *name, const QString &caption, double pointSize, int left,
@@ -120,102 +152,69 @@ QLabel *MainMenu::addLabel(const char *name, const QString &caption, double poin
 }
 
 QPushButton *MainMenu::addButton(const char *name, const QString &caption, const QString &tooltip,
-                                 int left, int top, void (MainMenu::*handler)())
+                                 int left, int top)
 {
     auto *button = new QPushButton(caption, m_client);
     button->setObjectName(name);
     button->setToolTip(tooltip);
     button->setFont(arial(kButtonPointSize, false));
     m_layout->place(button, left, top, kButtonWidth, kButtonHeight);
-    connect(button, &QPushButton::clicked, this, handler);
     return button;
 }
 
-void MainMenu::Form_Load()
+about::AboutKel *MainMenu::aboutWindow() const
 {
-    lab::LabState &state = lab::labState();
-    state.x1 = 0;
-    state.y1 = 10;
-    state.x2 = 100;
-    state.y2 = -10;
-    solutions::Pi = 3.1415927f;
+    return m_about.data();
 }
 
-void MainMenu::Command1_Click()
+lab::LabWindow &MainMenu::lab()
 {
-    launch(1);
-}
-void MainMenu::Command3_Click()
-{
-    launch(3);
-}
-void MainMenu::Command4_Click()
-{
-    launch(4);
-}
-void MainMenu::Command5_Click()
-{
-    launch(5);
-}
-void MainMenu::Command6_Click()
-{
-    launch(6);
-}
-void MainMenu::Command7_Click()
-{
-    launch(7);
-}
-void MainMenu::Command8_Click()
-{
-    launch(8);
-}
-void MainMenu::Command9_Click()
-{
-    launch(9);
-}
-void MainMenu::Command10_Click()
-{
-    launch(10);
-}
-void MainMenu::Command11_Click()
-{
-    launch(11);
-}
-void MainMenu::Command12_Click()
-{
-    launch(12);
-}
-void MainMenu::Command13_Click()
-{
-    launch(13);
+    if (!m_lab)
+        m_lab.reset(newWindow<lab::LabWindow>(m_dialogs));
+    return *m_lab;
 }
 
-void MainMenu::Command14_Click()
+void MainMenu::launchCircuit(int commandNumber)
 {
-    phasor::showPhasors();
-    display::placeBesideOnce(display::WindowInstance<phasor::PhasorsWindow>::existing(), this);
+    const lab::CircuitConfiguration *configuration = lab::launcherConfiguration(commandNumber);
+    if (!configuration)
+        return;
+    lab().applyConfiguration(*configuration);
+    display::placeBesideOnce(m_lab.get(), this);
 }
 
-void MainMenu::launch(int commandNumber)
+void MainMenu::openPhasors()
 {
-    launchCircuit(commandNumber);
-    display::placeBesideOnce(display::WindowInstance<lab::LabWindow>::existing(), this);
+    if (!m_phasors)
+        m_phasors.reset(newWindow<phasor::PhasorsWindow>(m_dialogs));
+    m_phasors->show();
+    m_phasors->raise();
+    m_phasors->activateWindow();
+    display::placeBesideOnce(m_phasors.get(), this);
 }
 
-void MainMenu::Command2_Click()
+void MainMenu::showAbout()
 {
-    endProgram();
+    // A box closed by OK deletes itself at the next turn of the event loop; until then the
+    // next About must not bring back the closing one.
+    if (m_about && m_about->isClosed())
+        delete m_about.data();
+    if (!m_about)
+        m_about = newWindow<about::AboutKel>(m_dialogs);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
 }
 
-void MainMenu::About_Click()
+void MainMenu::quitProgram()
 {
-    about::showAbout();
+    endProgram(m_ending);
 }
 
 void MainMenu::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    endProgram();
+    endProgram(m_ending);
 }
 
 } // namespace kel::shell

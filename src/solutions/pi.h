@@ -4,9 +4,9 @@
 namespace kel::solutions
 {
 
-// Pi rounded to single precision (3.1415927410125732 when widened), the process-wide value
-// with which the program turns a frequency into an angular frequency and measures every
-// phasor angle. The main window's and the lab window's load steps set it.
-inline float Pi = 3.1415927f;
+// Pi rounded to single precision (3.1415927410125732 when widened): the value with which the
+// program turns a frequency into an angular frequency and measures every phasor angle. Its
+// single precision shows in the results (ω = f·(Pi + Pi)), so it is kept rather than M_PI.
+inline constexpr float Pi = 3.1415927f;
 
 } // namespace kel::solutions

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "circuitkind.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
@@ -51,7 +53,7 @@ enum class TextBox { v0, f0, q0, i0, R, L, C };
 
 // One circuit configuration of the lab window: everything its launcher applies.
 struct CircuitConfiguration {
-    std::int16_t circuitKind = 1;
+    CircuitKind circuitKind = CircuitKind::Rc;
     SourceKind source = SourceKind::None;
     std::string_view vsourceText;                            // blanks included, exactly as shown
     std::vector<std::pair<TextBox, std::string_view>> texts; // in the order written

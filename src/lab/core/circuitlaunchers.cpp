@@ -1,38 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuitlaunchers.h"
 
-#include "display/windowinstance.h"
-#include "lab/circuitconfiguration.h"
-#include "lab/labwindow.h"
-
 #include <array>
 
-namespace kel::shell
+namespace kel::lab
 {
 
 namespace
 {
 
-using lab::CircuitConfiguration;
-using lab::ControlGroup;
-using lab::FrameKind;
-using lab::groups;
-using lab::SourceButton;
-using lab::SourceKind;
-using T = lab::TextBox;
+using T = TextBox;
 using G = ControlGroup;
+using K = CircuitKind;
 
-struct Launcher {
-    int commandNumber;
-    CircuitConfiguration configuration;
-};
-
-// The twelve circuit buttons of the main menu and the configuration each one opens.
-const std::array<Launcher, 12> &launchers()
+const std::array<CircuitLauncher, 12> &launchers()
 {
-    static const std::array<Launcher, 12> table{{
+    static const std::array<CircuitLauncher, 12> table{{
         {1,
-         {1,
+         {K::Rc,
           SourceKind::None,
           "No EMF ",
           {{T::v0, "0"}, {T::f0, "100"}, {T::q0, "10"}, {T::C, "10"}, {T::R, "1"}},
@@ -41,7 +26,7 @@ const std::array<Launcher, 12> &launchers()
           SourceButton::None,
           FrameKind::Fixed}},
         {3,
-         {2,
+         {K::Rl,
           SourceKind::None,
           "No EMF ",
           {{T::v0, "0"}, {T::i0, "5"}, {T::R, "1"}, {T::L, "10"}},
@@ -49,7 +34,7 @@ const std::array<Launcher, 12> &launchers()
           SourceButton::None,
           FrameKind::Fixed}},
         {4,
-         {3,
+         {K::Lc,
           SourceKind::None,
           "No EMF ",
           {{T::v0, "0"}, {T::f0, "100"}, {T::q0, "10"}, {T::i0, "0"}, {T::C, "10"}, {T::L, "10"}},
@@ -58,7 +43,7 @@ const std::array<Launcher, 12> &launchers()
           SourceButton::NoV,
           FrameKind::CurrentScale}},
         {5,
-         {4,
+         {K::Rlc,
           SourceKind::None,
           "No EMF",
           {{T::v0, "0"},
@@ -73,7 +58,7 @@ const std::array<Launcher, 12> &launchers()
           SourceButton::NoV,
           FrameKind::CurrentScale}},
         {6,
-         {1,
+         {K::Rc,
           SourceKind::Constant,
           "Constant EMF ",
           {{T::f0, "100"}, {T::v0, "1"}, {T::q0, "1"}, {T::C, "10"}, {T::R, "1"}},
@@ -82,7 +67,7 @@ const std::array<Launcher, 12> &launchers()
           SourceButton::None,
           FrameKind::Fixed}},
         {7,
-         {2,
+         {K::Rl,
           SourceKind::Constant,
           "Constant EMF ",
           {{T::f0, "100"}, {T::v0, "1"}, {T::i0, "5"}, {T::R, "1"}, {T::L, "10"}},
@@ -90,7 +75,7 @@ const std::array<Launcher, 12> &launchers()
           SourceButton::None,
           FrameKind::Fixed}},
         {8,
-         {3,
+         {K::Lc,
           SourceKind::Constant,
           "Constant EMF ",
           {{T::f0, "100"}, {T::v0, "1"}, {T::q0, "1"}, {T::i0, "0"}, {T::C, "10"}, {T::L, "10"}},
@@ -99,7 +84,7 @@ const std::array<Launcher, 12> &launchers()
           SourceButton::DC,
           FrameKind::CurrentScale}},
         {9,
-         {4,
+         {K::Rlc,
           SourceKind::Constant,
           "Constant EMF",
           {{T::f0, "100"},
@@ -114,7 +99,7 @@ const std::array<Launcher, 12> &launchers()
           SourceButton::DC,
           FrameKind::CurrentScale}},
         {10,
-         {6,
+         {K::DrivenRc,
           SourceKind::Alternating,
           "Alternating EMF",
           {{T::f0, "100"}, {T::v0, "10"}, {T::q0, "10"}, {T::C, "10"}, {T::R, "1"}},
@@ -123,7 +108,7 @@ const std::array<Launcher, 12> &launchers()
           SourceButton::None,
           FrameKind::Fixed}},
         {11,
-         {7,
+         {K::DrivenRl,
           SourceKind::Alternating,
           "Alternating EMF",
           {{T::f0, "100"}, {T::v0, "5"}, {T::i0, "10"}, {T::R, "1"}, {T::L, "10"}},
@@ -132,7 +117,7 @@ const std::array<Launcher, 12> &launchers()
           SourceButton::None,
           FrameKind::Fixed}},
         {12,
-         {5,
+         {K::DrivenLc,
           SourceKind::Alternating,
           "Alternating EMF",
           {{T::f0, "100"},
@@ -148,7 +133,7 @@ const std::array<Launcher, 12> &launchers()
           SourceButton::AC,
           FrameKind::CurrentScale}},
         {13,
-         {8,
+         {K::DrivenRlc,
           SourceKind::Alternating,
           "Alternating EMF",
           {{T::f0, "100"},
@@ -169,14 +154,17 @@ const std::array<Launcher, 12> &launchers()
 
 } // namespace
 
-void launchCircuit(int commandNumber)
+std::span<const CircuitLauncher> circuitLaunchers()
 {
-    for (const Launcher &l : launchers()) {
-        if (l.commandNumber == commandNumber) {
-            display::WindowInstance<lab::LabWindow>::get().applyConfiguration(l.configuration);
-            return;
-        }
-    }
+    return launchers();
 }
 
-} // namespace kel::shell
+const CircuitConfiguration *launcherConfiguration(int commandNumber)
+{
+    for (const CircuitLauncher &l : launchers())
+        if (l.commandNumber == commandNumber)
+            return &l.configuration;
+    return nullptr;
+}
+
+} // namespace kel::lab

@@ -1,11 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-namespace kel::shell
+#include "circuitconfiguration.h"
+
+#include <span>
+
+namespace kel::lab
 {
 
-// Runs the launcher of the main menu's circuit button `Command<number>` (1, 3..13): applies
-// its configuration to the lab window and shows it.
-void launchCircuit(int commandNumber);
+// A circuit button of the main menu, `Command<commandNumber>`, and the configuration it opens
+// in the lab window.
+struct CircuitLauncher {
+    int commandNumber = 0;
+    CircuitConfiguration configuration;
+};
 
-} // namespace kel::shell
+// The twelve circuit buttons (Command1, Command3 .. Command13), source kind by source kind.
+std::span<const CircuitLauncher> circuitLaunchers();
+
+// The configuration of the button `Command<commandNumber>`; nullptr for any other number.
+const CircuitConfiguration *launcherConfiguration(int commandNumber);
+
+} // namespace kel::lab

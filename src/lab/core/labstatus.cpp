@@ -6,7 +6,6 @@
 #include "solutions/numbertext.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace kel::lab
 {
@@ -26,11 +25,7 @@ std::string fourDigits(float value)
 {
     if (!std::isfinite(value))
         return "undefined";
-    if (value == 0)
-        value = 0; // no "-0"
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.4g", static_cast<double>(value));
-    return withRealMinus(buffer);
+    return withRealMinus(solutions::shortText(static_cast<double>(value)));
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "display/csvtable.h"
-
 #include <functional>
 #include <vector>
 
@@ -32,11 +30,5 @@ struct PlotRecord {
 // f at intervals + 1 times from x1 to x2, each t computed from n as the curves are drawn.
 CurveSamples sampleCurve(const std::function<double(double)> &f, int intervals, double x1,
                          double x2);
-
-// The record as a table "t (s),q (C),i (A),v (V)": one row for every sample time of any curve,
-// in the order of the samples (so by time from x1 to x2); a time that two curves share (every
-// fifth voltage sample falls on every second charge or current sample) is one row. A curve
-// without a sample at a row's time, or not drawn at all, leaves its field empty.
-display::CsvTable plotDataTable(const PlotRecord &record);
 
 } // namespace kel::lab

@@ -2,9 +2,9 @@
 #include "regimetext.h"
 
 #include "solutions/circuitcases.h"
+#include "solutions/numbertext.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace kel::lab
 {
@@ -17,11 +17,8 @@ std::string number(double value)
 {
     if (!std::isfinite(value))
         return "undefined";
-    if (value == 0)
-        value = 0; // no "-0"
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.4g", std::fabs(value));
-    return (value < 0 ? "\u2212" : "") + std::string(buffer);
+    const std::string digits = solutions::shortText(std::fabs(value));
+    return (value < 0 && digits != "0" ? "\u2212" : "") + digits;
 }
 
 std::string sourceName(SourceKind source)
@@ -49,12 +46,12 @@ std::string rlcRegime(const solutions::CircuitParameters &p)
                " s\u207B\u00B9, s\u2082 = " + number(solutions::overdampedRate2(p.R, p.L, D)) +
                " s\u207B\u00B9";
     case Damping::Critical:
-        return "critically damped: \u03B1 = " + number(solutions::dampingRate(p.R, p.L)) +
+        return "critically damped: \u03B1 = " + number(-solutions::dampingRate(p.R, p.L)) +
                " s\u207B\u00B9, " + w0;
     case Damping::Underdamped:
-        return "underdamped: \u03B1 = " + number(solutions::dampingRate(p.R, p.L)) +
+        return "underdamped: \u03B1 = " + number(-solutions::dampingRate(p.R, p.L)) +
                " s\u207B\u00B9, " + w0 +
-               ", \u03C9_d = " + number(solutions::dampedFrequency(p.L, D)) + " rad/s";
+               ", \u03C9d = " + number(solutions::dampedFrequency(p.L, D)) + " rad/s";
     case Damping::Undefined:
         break;
     }

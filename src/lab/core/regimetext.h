@@ -10,10 +10,11 @@ namespace kel::lab
 {
 
 // The configuration and its regime in words and numbers, for the lab window's status bar:
-// "RLC, AC source — underdamped: α = −0.05 s⁻¹, ω₀ = 0.1 rad/s, ω_d = 0.0866 rad/s",
+// "RLC, AC source — underdamped: α = 0.05 s⁻¹, ω₀ = 0.1 rad/s, ωd = 0.0866 rad/s",
 // "RC, no source — time constant τ = RC = 10 s", "LC, AC source — at resonance: ...".
-// The damping and resonance cases are decided exactly as the solutions decide them. Numbers
-// have four significant digits; a quantity without a value (a zero divisor) reads "undefined".
+// α = R/2L is the damping rate, positive for a positive R. The damping and resonance cases are
+// decided exactly as the solutions decide them. Numbers have four significant digits; a quantity
+// without a value (a zero divisor) reads "undefined".
 std::string regimeText(int circuitKind, SourceKind source, const solutions::CircuitParameters &p);
 
 } // namespace kel::lab

@@ -1,0 +1,374 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "labcontrols.h"
+
+#include "display/fonts.h"
+#include "display/picturearea.h"
+#include "display/twiplayout.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+
+namespace kel::lab
+{
+
+namespace
+{
+
+// The client area as designed, in twips: the graph and the columns beside it above the
+// parameter strip, with a margin of 120 on the right to match the one on the left (the
+// read-out boxes end at 9495).
+constexpr QSize kDesignTwips{9615, 6255};
+// The parameter strip, in twips; its labels are placed relative to it.
+constexpr QRect kStripTwips{120, 5040, 9255, 1095};
+
+// Light yellow, red FF, green FF, blue C0.
+constexpr QColor kPictureBackground{0xFF, 0xFF, 0xC0};
+
+enum class Kind { Label, Edit, Check, Radio, Button, Picture, Strip };
+enum class Font { Small, Box, StripLabel, Heading, Title };
+enum class Start { Shown, Hidden };
+
+struct ControlSpec {
+    Kind kind;
+    const char *name;
+    const char *caption;
+    Font font;
+    int left, top, width, height; // twips, in the client area or, for Button and labels
+                                  // after the strip, in the strip
+    const char *toolTip = nullptr;
+    Start start = Start::Shown;
+};
+
+// In creation order: controls that lie under the parameter strip come before it, so that
+// it covers them; the controls after the strip up to the source-kind buttons are its own.
+constexpr ControlSpec kClientControls[] = {
+    {Kind::Picture, "Picture1", "", Font::Small, 120, 0, 6615, 4935,
+     QT_TRANSLATE_NOOP("LabWindow", "Click here to get values of time, current and/or charge")},
+    {Kind::Label, "Label10", QT_TRANSLATE_NOOP("LabWindow", "Graph Selection"), Font::Title, 7080,
+     0, 2295, 405},
+    {Kind::Check, "Charge", QT_TRANSLATE_NOOP("LabWindow", "Charge vs Time"), Font::Small, 7080,
+     480, 2295, 300, QT_TRANSLATE_NOOP("LabWindow", "Check to display Charge vs time graph")},
+    {Kind::Check, "Current", QT_TRANSLATE_NOOP("LabWindow", "Current vs Time"), Font::Small, 7080,
+     840, 2295, 300, QT_TRANSLATE_NOOP("LabWindow", "Check to display Current vs time graph")},
+    {Kind::Label, "Label12", QT_TRANSLATE_NOOP("LabWindow", "Voltages"), Font::Small, 7080, 1200,
+     2295, 240, nullptr, Start::Hidden},
+    {Kind::Check, "Voltage", QT_TRANSLATE_NOOP("LabWindow", "Source Voltage vs Time"), Font::Small,
+     7080, 1440, 2295, 300, nullptr, Start::Hidden},
+    {Kind::Check, "RVolts", QT_TRANSLATE_NOOP("LabWindow", "Resistor Voltage vs Time"), Font::Small,
+     7080, 1800, 2295, 300, nullptr, Start::Hidden},
+    {Kind::Check, "CVolts", QT_TRANSLATE_NOOP("LabWindow", "Capacitor Voltage vs Time"),
+     Font::Small, 7080, 2160, 2295, 300, nullptr, Start::Hidden},
+    {Kind::Check, "LVolts", QT_TRANSLATE_NOOP("LabWindow", "Inductor Voltage vs Time"), Font::Small,
+     7080, 2520, 2295, 300, nullptr, Start::Hidden},
+    {Kind::Label, "Label3", QT_TRANSLATE_NOOP("LabWindow", "Values"), Font::Small, 6960, 2880, 1935,
+     240, nullptr, Start::Hidden},
+    {Kind::Label, "Label6", QT_TRANSLATE_NOOP("LabWindow", "Time"), Font::Small, 6960, 3120, 600,
+     315},
+    {Kind::Edit, "Time", "", Font::Small, 7560, 3120, 1935, 315},
+    {Kind::Label, "Labelcc", QT_TRANSLATE_NOOP("LabWindow", "Charge"), Font::Small, 6960, 3480, 600,
+     315},
+    {Kind::Edit, "qq", "", Font::Small, 7560, 3480, 1935, 315},
+    {Kind::Label, "Labelii", QT_TRANSLATE_NOOP("LabWindow", "Current"), Font::Small, 6960, 3840,
+     600, 315},
+    {Kind::Edit, "ii", "", Font::Small, 7560, 3840, 1935, 315},
+    {Kind::Label, "clabel", "q0", Font::StripLabel, 6960, 4560, 360, 330},
+    {Kind::Edit, "q0", "", Font::Box, 7320, 4560, 735, 330,
+     QT_TRANSLATE_NOOP("LabWindow", "Initial charge in Coulombs")},
+    {Kind::Label, "ilabel", "i0", Font::StripLabel, 8280, 4560, 240, 330},
+    {Kind::Edit, "i0", "", Font::Box, 8520, 4560, 735, 330,
+     QT_TRANSLATE_NOOP("LabWindow", "Initial current in amperes")},
+    {Kind::Edit, "w0", "", Font::Box, 6600, 5640, 855, 360},
+    {Kind::Label, "Label13", QT_TRANSLATE_NOOP("LabWindow", "Currents"), Font::Small, 240, 5160,
+     1695, 240, nullptr, Start::Hidden},
+    {Kind::Check, "CR", QT_TRANSLATE_NOOP("LabWindow", "Resistor Current vs Time"), Font::Small,
+     240, 5280, 2295, 300, nullptr, Start::Hidden},
+    {Kind::Check, "CC", QT_TRANSLATE_NOOP("LabWindow", "Capacitor Current vs Time"), Font::Small,
+     2640, 5280, 2295, 300, nullptr, Start::Hidden},
+    {Kind::Check, "LC", QT_TRANSLATE_NOOP("LabWindow", "Inductor Current vs Time"), Font::Small,
+     5040, 5280, 2295, 300, nullptr, Start::Hidden},
+    {Kind::Strip, "Picture2", "", Font::Small, kStripTwips.x(), kStripTwips.y(),
+     kStripTwips.width(), kStripTwips.height()},
+    {Kind::Radio, "NoV", QT_TRANSLATE_NOOP("LabWindow", "None"), Font::Small, 2040, 5640, 720, 360,
+     nullptr, Start::Hidden},
+    {Kind::Radio, "DC", QT_TRANSLATE_NOOP("LabWindow", "D.C."), Font::Small, 2760, 5640, 600, 360,
+     nullptr, Start::Hidden},
+    {Kind::Radio, "AC", QT_TRANSLATE_NOOP("LabWindow", "A.C."), Font::Small, 3360, 5640, 600, 360,
+     nullptr, Start::Hidden},
+    {Kind::Edit, "R", "", Font::Box, 2520, 5160, 855, 360},
+    {Kind::Edit, "C", "", Font::Box, 4320, 5160, 855, 360},
+    {Kind::Edit, "L", "", Font::Box, 6240, 5160, 855, 360},
+    {Kind::Edit, "VSource", "", Font::Box, 2040, 5640, 1935, 360,
+     QT_TRANSLATE_NOOP("LabWindow", "This is the current type of voltage")},
+    {Kind::Edit, "v0", "", Font::Box, 5280, 5640, 855, 360},
+    {Kind::Edit, "f0", "", Font::Box, 7920, 5640, 975, 360,
+     QT_TRANSLATE_NOOP("LabWindow", "This is the driving frequency")},
+};
+
+// The parameter strip's own labels and button, in twips within the strip.
+constexpr ControlSpec kStripControls[] = {
+    {Kind::Label, "Label19", QT_TRANSLATE_NOOP("LabWindow", "Parameters"), Font::Heading, 0, 120,
+     1935, 360},
+    {Kind::Label, "LabelR", "R =", Font::StripLabel, 2040, 120, 360, 360},
+    {Kind::Label, "unitR", " \u03A9", Font::StripLabel, 3240, 120, 480, 360},
+    {Kind::Label, "LabelC", "C =", Font::StripLabel, 3840, 120, 360, 360},
+    {Kind::Label, "unitC", "F", Font::StripLabel, 5040, 120, 240, 360},
+    {Kind::Label, "mu", " \u00B5", Font::StripLabel, 5280, 120, 360, 360},
+    {Kind::Label, "LabelL", "L =", Font::StripLabel, 5760, 120, 360, 360},
+    {Kind::Label, "unitL", " H", Font::StripLabel, 6960, 120, 480, 360},
+    {Kind::Label, "Label14", QT_TRANSLATE_NOOP("LabWindow", "Voltage Source"), Font::Heading, 0,
+     600, 1920, 360},
+    {Kind::Label, "Amp", QT_TRANSLATE_NOOP("LabWindow", "Amplitude "), Font::StripLabel, 4080, 600,
+     1080, 360},
+    {Kind::Label, "amplabel", " V", Font::StripLabel, 6000, 600, 480, 360},
+    {Kind::Label, "freq", QT_TRANSLATE_NOOP("LabWindow", "Frequency "), Font::StripLabel, 6720, 600,
+     1080, 360},
+    {Kind::Label, "unitw", " Hz", Font::StripLabel, 8760, 600, 480, 360},
+    {Kind::Button, "SetNatf", QT_TRANSLATE_NOOP("LabWindow", "Set f to Natural Frequency"),
+     Font::Small, 7680, 0, 1575, 360, nullptr, Start::Hidden},
+};
+
+constexpr LabMenuEntry kMenuEntries[] = {
+    {"ClGraphs", QT_TRANSLATE_NOOP("LabWindow", "Clear Graphs"),
+     (Qt::CTRL | Qt::Key_L).toCombined()},
+    {"GScale", QT_TRANSLATE_NOOP("LabWindow", "Graph Scale"), (Qt::CTRL | Qt::Key_G).toCombined()},
+    {"Blank1", " ", 0},
+    {"Blank2", "", 0},
+    {"blank3", "", 0},
+    {"PlGraphs", QT_TRANSLATE_NOOP("LabWindow", "Plot Graphs"), Qt::Key_F5},
+    {"blank4", "", 0},
+    {"blank5", "", 0},
+    {"blank6", "", 0},
+    {"close", QT_TRANSLATE_NOOP("LabWindow", "Close"), (Qt::CTRL | Qt::Key_W).toCombined()},
+};
+
+constexpr LabMenuEntry kExportEntries[] = {
+    {"SaveGraph", QT_TRANSLATE_NOOP("LabWindow", "Save Graph..."),
+     (Qt::CTRL | Qt::Key_S).toCombined()},
+    {"CopyGraph", QT_TRANSLATE_NOOP("LabWindow", "Copy Graph"),
+     (Qt::CTRL | Qt::SHIFT | Qt::Key_C).toCombined()},
+    {"SaveData", QT_TRANSLATE_NOOP("LabWindow", "Save Data as CSV..."),
+     (Qt::CTRL | Qt::SHIFT | Qt::Key_S).toCombined()},
+};
+
+// The Tab order and the names screen readers hear.
+constexpr std::pair<const char *, const char *> kKeyboardOrder[] = {
+    {"R", QT_TRANSLATE_NOOP("LabWindow", "Resistance R in ohms")},
+    {"C", QT_TRANSLATE_NOOP("LabWindow", "Capacitance C in farads")},
+    {"L", QT_TRANSLATE_NOOP("LabWindow", "Inductance L in henries")},
+    {"v0", QT_TRANSLATE_NOOP("LabWindow", "Source voltage or amplitude v0 in volts")},
+    {"f0", QT_TRANSLATE_NOOP("LabWindow", "Source frequency f0 in hertz")},
+    {"q0", QT_TRANSLATE_NOOP("LabWindow", "Initial charge q0 in coulombs")},
+    {"i0", QT_TRANSLATE_NOOP("LabWindow", "Initial current i0 in amperes")},
+    {"Charge", QT_TRANSLATE_NOOP("LabWindow", "Plot charge against time")},
+    {"Current", QT_TRANSLATE_NOOP("LabWindow", "Plot current against time")},
+    {"Voltage", QT_TRANSLATE_NOOP("LabWindow", "Plot source voltage against time")},
+    {"Time", QT_TRANSLATE_NOOP("LabWindow", "Read-out time in seconds")},
+    {"qq", QT_TRANSLATE_NOOP("LabWindow", "Read-out charge in coulombs")},
+    {"ii", QT_TRANSLATE_NOOP("LabWindow", "Read-out current in amperes")},
+};
+constexpr std::pair<const char *, const char *> kOtherAccessibleNames[] = {
+    {"VSource", QT_TRANSLATE_NOOP("LabWindow", "Source kind")},
+    {"w0", QT_TRANSLATE_NOOP("LabWindow", "Angular frequency w0 in radians per second")},
+    {"Picture1", QT_TRANSLATE_NOOP("LabWindow", "Graph against time")},
+};
+// Controls under the parameter strip or the VSource box would take the focus out of sight.
+constexpr const char *kNoFocus[] = {"w0", "NoV", "DC", "AC"};
+
+constexpr const char *kFieldNames[kFieldCount] = {"R",  "L",  "C",       "v0",   "f0", "w0",
+                                                  "q0", "i0", "VSource", "Time", "qq", "ii"};
+
+constexpr const char *kResistance[] = {"LabelR", "unitR", "R"};
+constexpr const char *kCapacitance[] = {"LabelC", "unitC", "C"};
+constexpr const char *kInductance[] = {"LabelL", "unitL", "L"};
+constexpr const char *kAmplitude[] = {"v0", "Amp", "amplabel"};
+constexpr const char *kFrequency[] = {"freq", "f0", "unitw"};
+constexpr const char *kInitialCharge[] = {"clabel", "q0"};
+constexpr const char *kInitialCurrent[] = {"ilabel", "i0"};
+constexpr const char *kChargeReadout[] = {"qq", "Labelcc"};
+constexpr const char *kChargeGraph[] = {"Charge"};
+constexpr const char *kCurrentGraph[] = {"Current"};
+constexpr const char *kSourceGraph[] = {"Voltage"};
+constexpr const char *kAlwaysHidden[] = {"mu", "RVolts", "CVolts", "LVolts", "CR", "CC", "LC"};
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("LabWindow", text);
+}
+
+QFont fontOf(Font font)
+{
+    switch (font) {
+    case Font::Small:
+        return display::arial(8.25);
+    case Font::Box:
+        return display::arial(9.75);
+    case Font::StripLabel:
+        return display::arial(9.75, true);
+    case Font::Heading:
+        return display::arial(12, true);
+    case Font::Title:
+        return display::arial(14.25, true);
+    }
+    return display::arial(8.25);
+}
+
+QWidget *create(const ControlSpec &spec, QWidget *parent)
+{
+    const QString caption = translated(spec.caption);
+    switch (spec.kind) {
+    case Kind::Label: {
+        auto *label = new QLabel(caption, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return label;
+    }
+    case Kind::Edit:
+        return new QLineEdit(parent);
+    case Kind::Check:
+        return new QCheckBox(caption, parent);
+    case Kind::Radio:
+        return new QRadioButton(caption, parent);
+    case Kind::Button:
+        return new QPushButton(caption, parent);
+    case Kind::Picture:
+    case Kind::Strip: {
+        auto *picture = new display::PictureArea(parent);
+        picture->setBackground(kPictureBackground);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+void placeAll(std::span<const ControlSpec> specs, QWidget *parent, display::TwipLayout *layout,
+              QWidget **strip)
+{
+    for (const ControlSpec &spec : specs) {
+        QWidget *widget = create(spec, parent);
+        widget->setObjectName(spec.name);
+        widget->setFont(fontOf(spec.font));
+        if (spec.toolTip)
+            widget->setToolTip(translated(spec.toolTip));
+        layout->place(widget, spec.left, spec.top, spec.width, spec.height);
+        if (spec.start == Start::Hidden)
+            widget->hide();
+        if (spec.kind == Kind::Strip && strip)
+            *strip = widget;
+    }
+}
+
+QLabel *addStatusLabel(QStatusBar *bar, const char *name)
+{
+    auto *label = new QLabel(bar);
+    label->setObjectName(name);
+    return label;
+}
+
+void buildStatusBar(QMainWindow *window, LabControls &controls)
+{
+    auto *bar = new QStatusBar(window);
+    bar->setObjectName("statusBar");
+    window->setStatusBar(bar);
+    // The regime text takes the room left; the pointer and scale texts keep their own width
+    // and the window elides the regime text (with the whole of it in the tool tip).
+    controls.regimeStatus = addStatusLabel(bar, "regimeStatus");
+    controls.regimeStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    controls.regimeStatus->setMinimumWidth(1);
+    bar->addWidget(controls.regimeStatus, 1);
+    controls.pointerStatus = addStatusLabel(bar, "pointerStatus");
+    controls.pointerStatus->setContentsMargins(0, 0, 12, 0); // apart from the scale beside it
+    bar->addPermanentWidget(controls.pointerStatus);
+    controls.pointerStatus->hide();
+    controls.scaleStatus = addStatusLabel(bar, "scaleStatus");
+    bar->addPermanentWidget(controls.scaleStatus);
+}
+
+} // namespace
+
+std::span<const LabMenuEntry> labMenuEntries()
+{
+    return kMenuEntries;
+}
+
+std::span<const LabMenuEntry> labExportEntries()
+{
+    return kExportEntries;
+}
+
+LabControls buildLabControls(QMainWindow *window)
+{
+    auto *client = new QWidget(window);
+    client->setObjectName("rcClient");
+    window->setCentralWidget(client);
+    QWidget *strip = nullptr;
+    placeAll(kClientControls, client, new display::TwipLayout(client, kDesignTwips), &strip);
+    placeAll(kStripControls, strip, new display::TwipLayout(strip, kStripTwips.size()), nullptr);
+
+    LabControls controls;
+    controls.graph = client->findChild<display::PictureArea *>("Picture1");
+    for (std::size_t n = 0; n < kFieldCount; ++n)
+        controls.boxes[n] = client->findChild<QLineEdit *>(kFieldNames[n]);
+    controls.charge = client->findChild<QCheckBox *>("Charge");
+    controls.current = client->findChild<QCheckBox *>("Current");
+    controls.voltage = client->findChild<QCheckBox *>("Voltage");
+    controls.naturalFrequency = strip->findChild<QPushButton *>("SetNatf");
+    buildStatusBar(window, controls);
+    return controls;
+}
+
+void setLabKeyboardOrder(QMainWindow *window)
+{
+    QWidget *previous = nullptr;
+    for (const auto &[name, accessible] : kKeyboardOrder) {
+        auto *widget = window->findChild<QWidget *>(name);
+        widget->setAccessibleName(translated(accessible));
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    for (const auto &[name, accessible] : kOtherAccessibleNames)
+        window->findChild<QWidget *>(name)->setAccessibleName(translated(accessible));
+    for (const char *name : kNoFocus)
+        window->findChild<QWidget *>(name)->setFocusPolicy(Qt::NoFocus);
+}
+
+std::span<const char *const> groupMembers(ControlGroup group)
+{
+    switch (group) {
+    case ControlGroup::Resistance:
+        return kResistance;
+    case ControlGroup::Capacitance:
+        return kCapacitance;
+    case ControlGroup::Inductance:
+        return kInductance;
+    case ControlGroup::Amplitude:
+        return kAmplitude;
+    case ControlGroup::Frequency:
+        return kFrequency;
+    case ControlGroup::InitialCharge:
+        return kInitialCharge;
+    case ControlGroup::InitialCurrent:
+        return kInitialCurrent;
+    case ControlGroup::ChargeReadout:
+        return kChargeReadout;
+    case ControlGroup::ChargeGraph:
+        return kChargeGraph;
+    case ControlGroup::CurrentGraph:
+        return kCurrentGraph;
+    case ControlGroup::SourceGraph:
+        return kSourceGraph;
+    }
+    return {};
+}
+
+std::span<const char *const> alwaysHidden()
+{
+    return kAlwaysHidden;
+}
+
+} // namespace kel::lab
