@@ -61,7 +61,7 @@ bool isInWords(const QString &cause)
 // words are clearer then, and the free space tells a full disk apart.
 QString causeOf(const QSaveFile &file, int systemError, const QString &path, qint64 size)
 {
-    const QString reported = file.errorString();
+    QString reported = file.errorString();
     if (!reported.isEmpty() &&
         !reported.contains(QLatin1String("Unknown error"), Qt::CaseInsensitive))
         return reported;
@@ -119,7 +119,7 @@ ExportResult writeImageAtomically(const QString &path, const QImage &image)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (const ExportResult encoded = encodeImage(buffer, image, format); !encoded.ok())
+    if (ExportResult encoded = encodeImage(buffer, image, format); !encoded.ok())
         return encoded;
     buffer.close();
     return writeFileAtomically(path, bytes);
