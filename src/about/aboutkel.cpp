@@ -18,12 +18,7 @@ namespace kel::about
 
 using display::arial;
 
-namespace
-{
-
-} // namespace
-
-AboutKel::AboutKel(QWidget *parent) : QDialog(parent)
+AboutKel::AboutKel(display::Dialogs &dialogs, QWidget *parent) : QDialog(parent), m_dialogs(dialogs)
 {
     setObjectName("AboutKel");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -45,8 +40,8 @@ AboutKel::AboutKel(QWidget *parent) : QDialog(parent)
     m_layout->place(m_lblVersion, 1080, 780, 3885, 225);
 
     m_lblDescription = new QLabel(
-        "This is a work in progress. It was created in the wee hours of the morning of March 18, "
-        "1998. Use with care! - Revisions were made March 22, 1998.",
+        tr("This is a work in progress. It was created in the wee hours of the morning of March "
+           "18, 1998. Use with care! - Revisions were made March 22, 1998."),
         this);
     m_lblDescription->setObjectName("lblDescription");
     m_lblDescription->setWordWrap(true);
@@ -54,7 +49,7 @@ AboutKel::AboutKel(QWidget *parent) : QDialog(parent)
     m_lblDescription->setFont(arial(8));
     m_layout->place(m_lblDescription, 1050, 1125, 3885, 690);
 
-    m_cmdOK = new QPushButton("OK", this);
+    m_cmdOK = new QPushButton(tr("OK"), this);
     m_cmdOK->setObjectName("cmdOK");
     m_cmdOK->setFont(arial(8));
     m_cmdOK->setDefault(true);
@@ -62,7 +57,7 @@ AboutKel::AboutKel(QWidget *parent) : QDialog(parent)
     connect(m_cmdOK, &QPushButton::clicked, this, &AboutKel::cmdOK_Click);
 
     // Below the bottom edge, so never seen; it still takes the focus by Tab and answers Alt+S.
-    m_cmdSysInfo = new QPushButton("&System Info...", this);
+    m_cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     m_cmdSysInfo->setObjectName("cmdSysInfo");
     m_cmdSysInfo->setFont(arial(8));
     m_layout->place(m_cmdSysInfo, 4260, 3075, 1245, 345);
@@ -91,7 +86,7 @@ AboutKel::AboutKel(QWidget *parent) : QDialog(parent)
 void AboutKel::Form_Load()
 {
     const QString title = programTitle();
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
     m_lblVersion->setText(versionText());
     m_lblTitle->setText(title);
 }
@@ -103,7 +98,7 @@ void AboutKel::cmdOK_Click()
 
 void AboutKel::cmdSysInfo_Click()
 {
-    StartSysInfo();
+    StartSysInfo(m_dialogs);
 }
 
 void AboutKel::keyPressEvent(QKeyEvent *event)

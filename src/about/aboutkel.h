@@ -8,8 +8,9 @@ class QPushButton;
 
 namespace kel::display
 {
+class Dialogs;
 class TwipLayout;
-}
+} // namespace kel::display
 
 namespace kel::about
 {
@@ -23,7 +24,8 @@ class AboutKel : public QDialog
 {
     Q_OBJECT
 public:
-    explicit AboutKel(QWidget *parent = nullptr);
+    // `dialogs` answers System Info's message and must outlive the window.
+    explicit AboutKel(display::Dialogs &dialogs, QWidget *parent = nullptr);
 
     // The client area's designed size: 5730 x 2400 twips.
     static QSize designTwips() { return {5730, 2400}; }
@@ -41,6 +43,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    display::Dialogs &m_dialogs;
     display::TwipLayout *m_layout = nullptr;
     IconView *m_picIcon = nullptr;
     QLabel *m_lblTitle = nullptr;

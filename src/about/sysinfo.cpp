@@ -4,6 +4,7 @@
 #include "display/dialogs.h"
 #include "programinfo.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
@@ -79,14 +80,15 @@ QString sysInfoToolPath(const KeyValueReader &getKeyValue, const FileTest &fileE
     return {};
 }
 
-void StartSysInfo()
+void StartSysInfo(display::Dialogs &dialogs)
 {
     const QString tool =
         sysInfoToolPath(GetKeyValue, [](const QString &file) { return QFileInfo::exists(file); });
     if (!tool.isEmpty() && QProcess::startDetached(tool, {}))
         return;
-    display::dialogs().message(QStringLiteral("System Information Is Unavailable At This Time"),
-                               programTitle(), display::MessageButtons::Ok);
+    dialogs.message(
+        QCoreApplication::translate("AboutKel", "System Information Is Unavailable At This Time"),
+        programTitle(), display::MessageButtons::Ok);
 }
 
 } // namespace kel::about

@@ -5,6 +5,11 @@
 
 #include <functional>
 
+namespace kel::display
+{
+class Dialogs;
+}
+
 namespace kel::about
 {
 
@@ -29,6 +34,6 @@ QString sysInfoToolPath(const KeyValueReader &getKeyValue, const FileTest &fileE
 
 // Starts the system-information tool as a separate program without waiting for it; when it
 // cannot be found or started, says "System Information Is Unavailable At This Time".
-void StartSysInfo();
+void StartSysInfo(display::Dialogs &dialogs);
 
 } // namespace kel::about

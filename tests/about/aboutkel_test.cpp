@@ -1,57 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The about window through its real widgets, and how it finds the system-information tool.
 #include "about/aboutkel.h"
-#include "about/showabout.h"
 #include "about/sysinfo.h"
-#include "display/windowinstance.h"
+#include "shell/mainmenu.h"
 #include "support/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
 #include <cmath>
 #include <map>
+#include <string>
 
 using kel::about::AboutKel;
 
 namespace
 {
 
-using Instance = kel::display::WindowInstance<AboutKel>;
-
-AboutKel &shownAbout()
+// A shown About box, deleted when it closes itself or when the test ends.
+class ShownAbout
 {
-    Instance::destroy();
-    kel::about::showAbout();
-    AboutKel *about = Instance::existing();
-    EXPECT_NE(about, nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(about));
-    return *about;
-}
+public:
+    ShownAbout() : m_about(new AboutKel(m_dialogs))
+    {
+        m_about->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_about.data()));
+    }
+    ~ShownAbout() { delete m_about.data(); }
+    ShownAbout(const ShownAbout &) = delete;
+    ShownAbout &operator=(const ShownAbout &) = delete;
 
-QRect pixels(const QWidget &w, int left, int top, int width, int height)
-{
-    const double k = w.logicalDpiX() / 1440.0;
-    const int x = static_cast<int>(std::lround(left * k));
-    const int y = static_cast<int>(std::lround(top * k));
-    return {x, y, static_cast<int>(std::lround((left + width) * k)) - x,
-            static_cast<int>(std::lround((top + height) * k)) - y};
-}
-
-bool destroyedSoon()
-{
-    return QTest::qWaitFor([] { return Instance::existing() == nullptr; }, 2000);
-}
-
+    AboutKel &window() { return *m_about; }
+    kel::testing::ScriptedDialogs &dialogs() { return m_dialogs; }
 } // namespace
 
 TEST(About, LoadStepWritesCaptionTitleAndVersion)
 {
-    AboutKel &about = shownAbout();
+    ShownAbout shown;
+    AboutKel &about = shown.window();
     EXPECT_EQ(about.windowTitle(), "About kel");
     EXPECT_EQ(about.size(), pixels(about, 0, 0, 5730, 2400).size());
     const struct {
@@ -74,12 +65,12 @@ TEST(About, LoadStepWritesCaptionTitleAndVersion)
     auto *icon = about.findChild<QWidget *>("picIcon");
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(icon->geometry(), pixels(about, 240, 240, 540, 540));
-    Instance::destroy();
 }
 
 TEST(About, OkIsSeenAndSystemInfoLiesBelowTheEdgeButInTheTabOrder)
 {
-    AboutKel &about = shownAbout();
+    ShownAbout shown;
+    AboutKel &about = shown.window();
     auto *ok = about.findChild<QPushButton *>("cmdOK");
     auto *sysInfo = about.findChild<QPushButton *>("cmdSysInfo");
     ASSERT_NE(ok, nullptr);
@@ -93,7 +84,6 @@ TEST(About, OkIsSeenAndSystemInfoLiesBelowTheEdgeButInTheTabOrder)
     ok->setFocus();
     QTest::keyClick(&about, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), sysInfo);
-    Instance::destroy();
 }
 
 class AboutKeys : public ::testing::TestWithParam<Qt::Key>
@@ -102,36 +92,50 @@ class AboutKeys : public ::testing::TestWithParam<Qt::Key>
 
 TEST_P(AboutKeys, KeyPressesOkWhichClosesAndDestroysTheWindow)
 {
-    AboutKel &about = shownAbout();
-    QTest::keyClick(&about, GetParam());
-    EXPECT_FALSE(about.isVisible());
-    EXPECT_TRUE(destroyedSoon());
+    ShownAbout shown;
+    QTest::keyClick(&shown.window(), GetParam());
+    EXPECT_FALSE(shown.window().isVisible());
+    EXPECT_TRUE(shown.destroyedSoon());
 }
 
 INSTANTIATE_TEST_SUITE_P(EnterReturnEsc, AboutKeys,
-                         ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape));
+                         ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape),
+                         [](const ::testing::TestParamInfo<Qt::Key> &info) {
+                             switch (info.param) {
+                             case Qt::Key_Return:
+                                 return std::string("Return");
+                             case Qt::Key_Enter:
+                                 return std::string("Enter");
+                             default:
+                                 return std::string("Escape");
+                             }
+                         });
 
 TEST(About, ShowingAgainReusesTheWindowUntilOkThenCreatesAFreshOne)
 {
-    AboutKel &about = shownAbout();
-    kel::about::showAbout();
-    EXPECT_EQ(Instance::existing(), &about);
+    kel::testing::ScriptedDialogs dialogs;
+    kel::shell::MainMenu menu(dialogs);
+    menu.showAbout();
+    AboutKel *about = menu.aboutWindow();
+    ASSERT_NE(about, nullptr);
+    menu.showAbout();
+    EXPECT_EQ(menu.aboutWindow(), about);
 
-    QTest::mouseClick(about.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    QTest::mouseClick(about->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
     // About again before the closed window is gone: a new, visible window, not the dying one.
-    kel::about::showAbout();
-    AboutKel *again = Instance::existing();
+    menu.showAbout();
+    AboutKel *again = menu.aboutWindow();
     ASSERT_NE(again, nullptr);
     EXPECT_FALSE(again->isClosed());
     EXPECT_TRUE(again->isVisible());
     EXPECT_EQ(again->windowTitle(), "About kel");
-    Instance::destroy();
 }
 
 TEST(About, SystemInfoWithoutTheToolSaysItIsUnavailable)
 {
-    kel::testing::ScriptedDialogs dialogs;
-    AboutKel &about = shownAbout();
+    ShownAbout shown;
+    AboutKel &about = shown.window();
+    kel::testing::ScriptedDialogs &dialogs = shown.dialogs();
     // The access key presses the button as a click would, after its brief pressed look.
     QTest::keyClick(&about, Qt::Key_S, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !dialogs.messages().empty(); }, 2000));
@@ -141,7 +145,6 @@ TEST(About, SystemInfoWithoutTheToolSaysItIsUnavailable)
     EXPECT_EQ(messages[0].title, "kel");
     EXPECT_EQ(messages[0].buttons, kel::display::MessageButtons::Ok);
     EXPECT_TRUE(about.isVisible());
-    Instance::destroy();
 }
 
 TEST(About, ToolIsFoundFromThePathValueOrTheSharedToolsLocation)
