@@ -1,0 +1,465 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "resonancewindow.h"
+
+#include "display/csvtable.h"
+#include "display/dialogs.h"
+#include "display/fileexport.h"
+#include "display/picturearea.h"
+#include "display/pictureexport.h"
+#include "display/qbcolor.h"
+#include "display/qstringtext.h"
+#include "resonanceruler.h"
+#include "resonancesource.h"
+#include "solutions/numbertext.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <numbers>
+
+namespace kel::phasor
+{
+
+namespace
+{
+
+// The picture's user coordinates: x is log10 f; y runs from 0 at the bottom to kTop, the
+// phase plot in the lower band of heights and the amplitude plot above it.
+constexpr float kTop = 2.3f;
+struct Band {
+    float bottom, top;
+};
+constexpr Band kPhaseBand{0.06f, 1.0f};
+constexpr Band kAmplitudeBand{1.16f, 2.24f};
+// Short ticks at 2, 3, ... 9 times each decade, as a fraction of a plot's height.
+constexpr float kMinorTick = 0.03f;
+// Shading lines across the whole axis width: enough to fill it at twice the screen size.
+constexpr int kShadeLines = 2400;
+// Exported pictures are rendered at twice their size on screen.
+constexpr double kPictureScale = 2.0;
+
+const QColor kAmplitudeColour = display::QBColor(1);
+const QColor kPhaseColour = display::QBColor(4);
+const QColor kResonanceColour = display::QBColor(2);
+const QColor kSourceColour{0xE0, 0x80, 0x00};
+const QColor kShadeColour{0xDC, 0xE8, 0xFF};
+const QColor kBandEdgeColour{0x70, 0x90, 0xE0};
+const QColor kGridColour{0xD4, 0xD4, 0xD4};
+const QColor kFrameColour = display::QBColor(0);
+
+float single(double value)
+{
+    return static_cast<float>(value);
+}
+
+float decadeOf(double f)
+{
+    return single(std::log10(f));
+}
+
+// Maps the curve's values onto the two plots.
+struct PlotScale {
+    double lo = 0, hi = 1; // current range of the amplitude plot, A
+
+    explicit PlotScale(const ResonanceCurve &curve)
+    {
+        const double peak = curve.figures.peakCurrent;
+        lo = std::min(0.0, peak);
+        hi = std::max(0.0, peak);
+        if (hi == lo)
+            hi = lo + 1;
+    }
+    float amplitudeY(double I0) const
+    {
+        return kAmplitudeBand.bottom +
+               single((I0 - lo) / (hi - lo)) * (kAmplitudeBand.top - kAmplitudeBand.bottom);
+    }
+    static float phaseY(double phi)
+    {
+        const float middle = (kPhaseBand.bottom + kPhaseBand.top) / 2;
+        return middle +
+               single(phi / (std::numbers::pi / 2)) * (kPhaseBand.top - kPhaseBand.bottom) / 2;
+    }
+};
+
+QString degrees(double phi)
+{
+    return display::toQString(solutions::shortText(phi * 180 / std::numbers::pi) + "\u00b0");
+}
+
+QString withUnit(double value, const char *unit)
+{
+    return display::toQString(withPrefix(value, unit));
+}
+
+QLabel *namedLabel(const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+// The frame, grid, shaded band and markers of one plot, behind its curve.
+void drawBackdrop(display::PictureArea &area, const ResonanceCurve &curve, Band band)
+{
+    const FrequencyAxis &axis = curve.axis;
+    const auto xLo = static_cast<float>(axis.firstDecade);
+    const auto xHi = static_cast<float>(axis.lastDecade);
+    const float x1 = std::max(xLo, decadeOf(curve.figures.f1));
+    const float x2 = std::min(xHi, decadeOf(curve.figures.f2));
+    const int lines =
+        std::max(1, static_cast<int>(std::ceil((x2 - x1) / (xHi - xLo) * kShadeLines)));
+    for (int i = 0; i <= lines; ++i) {
+        const float x = x1 + (x2 - x1) * static_cast<float>(i) / static_cast<float>(lines);
+        area.line(x, band.bottom, x, band.top, kShadeColour);
+    }
+    for (int d = axis.firstDecade; d < axis.lastDecade; ++d) {
+        const auto x = static_cast<float>(d);
+        area.line(x, band.bottom, x, band.top, kGridColour);
+        const float tick = kMinorTick * (band.top - band.bottom);
+        for (int m = 2; m <= 9; ++m) {
+            const float xm = x + single(std::log10(m));
+            area.line(xm, band.bottom, xm, band.bottom + tick, kFrameColour);
+        }
+    }
+    for (float x : {x1, x2})
+        area.line(x, band.bottom, x, band.top, kBandEdgeColour);
+    const float x0 = decadeOf(curve.figures.f0);
+    area.line(x0, band.bottom, x0, band.top, kResonanceColour);
+    if (curve.sourceOnAxis()) {
+        const float xf = decadeOf(curve.circuit.f);
+        area.line(xf, band.bottom, xf, band.top, kSourceColour);
+    }
+    area.line(xLo, band.bottom, xHi, band.bottom, kFrameColour);
+    area.lineTo(xHi, band.top, kFrameColour);
+    area.lineTo(xLo, band.top, kFrameColour);
+    area.lineTo(xLo, band.bottom, kFrameColour);
+}
+
+// A small cross at (x, y), sized as a fraction of the picture's extent.
+void drawCross(display::PictureArea &area, const FrequencyAxis &axis, float x, float y)
+{
+    const float dx = 0.008f * static_cast<float>(axis.decades());
+    const float dy = 0.02f * kTop;
+    area.line(x - dx, y - dy, x + dx, y + dy, kSourceColour);
+    area.line(x - dx, y + dy, x + dx, y - dy, kSourceColour);
+}
+
+} // namespace
+
+ResonanceWindow::ResonanceWindow(ResonanceSource &source, display::Dialogs &dialogs,
+                                 QWidget *parent)
+    : QMainWindow(parent), m_source(source), m_dialogs(dialogs)
+{
+    setObjectName("ResonanceCurve");
+    setWindowTitle(tr("Resonance Curve"));
+    // A window of its own beside the one it came from, also when that one owns it.
+    setWindowFlag(Qt::Window);
+    buildControls();
+    buildMenu();
+}
+
+void ResonanceWindow::buildControls()
+{
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    auto *columns = new QHBoxLayout(client);
+
+    auto *plots = new QVBoxLayout;
+    m_picture = new display::PictureArea(client);
+    m_picture->setObjectName("ResonancePicture");
+    m_picture->setMinimumSize(480, 320);
+    m_picture->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_picture->setMouseTracking(true);
+    m_picture->setToolTip(tr("Click to set the source to this frequency"));
+    m_picture->setAccessibleName(tr("Current amplitude and phase against frequency"));
+    m_ruler = new ResonanceRuler(client);
+    m_ruler->setObjectName("ResonanceRuler");
+    auto *axisTitle = new QLabel(tr("Frequency f (logarithmic scale)"), client);
+    axisTitle->setObjectName("ResonanceAxisTitle");
+    axisTitle->setAlignment(Qt::AlignHCenter);
+    plots->addWidget(m_picture, 1);
+    plots->addWidget(m_ruler);
+    plots->addWidget(axisTitle);
+    columns->addLayout(plots, 1);
+
+    auto *side = new QVBoxLayout;
+    m_f0 = namedLabel("resonanceFrequency", client);
+    m_Q = namedLabel("qualityFactor", client);
+    m_bandwidth = namedLabel("bandwidth", client);
+    m_band = namedLabel("halfPowerBand", client);
+    m_sourcePoint = namedLabel("sourcePoint", client);
+    m_scales = namedLabel("plotScales", client);
+    auto *key = namedLabel("colourKey", client);
+    key->setTextFormat(Qt::RichText);
+    const auto swatch = [](const QColor &colour, const QString &text) {
+        return QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2<br>")
+            .arg(colour.name(), text.toHtmlEscaped());
+    };
+    key->setText(swatch(kAmplitudeColour, tr("current amplitude I\u2080")) +
+                 swatch(kPhaseColour, tr("phase \u03c6")) +
+                 swatch(kResonanceColour, tr("resonance frequency f\u2080")) +
+                 swatch(kSourceColour, tr("source frequency f")) +
+                 swatch(kBandEdgeColour, tr("half-power band")));
+    m_note = namedLabel("ResonanceNote", client);
+    m_note->setStyleSheet(QStringLiteral("color: #a00000"));
+    m_note->hide();
+    for (QLabel *label : {m_f0, m_Q, m_bandwidth, m_band, m_sourcePoint, m_scales, key, m_note})
+        side->addWidget(label);
+    side->addStretch(1);
+    auto *sideWidget = new QWidget(client);
+    sideWidget->setLayout(side);
+    sideWidget->setFixedWidth(270);
+    columns->addWidget(sideWidget);
+
+    m_statusPointer = namedLabel("statusPointer", this);
+    m_statusPointer->setWordWrap(false);
+    statusBar()->setObjectName("statusBar");
+    statusBar()->addWidget(m_statusPointer, 1);
+
+    connect(m_picture, &display::PictureArea::mouseUp, this, &ResonanceWindow::onPictureClicked);
+    connect(m_picture, &display::PictureArea::mouseMove, this, &ResonanceWindow::onPointerMoved);
+}
+
+void ResonanceWindow::buildMenu()
+{
+    const auto command = [this](QMenu *menu, const char *name, const QString &caption,
+                                const QKeySequence &shortcut, void (ResonanceWindow::*slot)()) {
+        auto *action = new QAction(caption, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        menu->addAction(action);
+        addAction(action);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    QMenu *exportMenu = menuBar()->addMenu(tr("Export"));
+    exportMenu->setObjectName("Export");
+    command(exportMenu, "SavePicture", tr("Save Picture..."), QKeySequence(Qt::CTRL | Qt::Key_S),
+            &ResonanceWindow::savePicture);
+    command(exportMenu, "CopyPicture", tr("Copy Picture"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ResonanceWindow::copyPicture);
+    command(exportMenu, "SaveCsv", tr("Save Data as CSV..."),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &ResonanceWindow::saveCsv);
+    auto *close = new QAction(tr("Close"), this);
+    close->setObjectName("close");
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    menuBar()->addAction(close);
+    addAction(close);
+    connect(close, &QAction::triggered, this, &QWidget::hide);
+}
+
+void ResonanceWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    refresh();
+}
+
+void ResonanceWindow::refresh()
+{
+    if (!isVisible())
+        return;
+    const auto text = [this](const char *name) {
+        return display::toStdString(m_source.parameterText(QString::fromLatin1(name)));
+    };
+    ResonanceTexts texts{text("v0"), text("R"), text("L"), text("C"), text("f0")};
+    if (m_lastTexts == texts)
+        return;
+    m_lastTexts = texts;
+    ResonanceCurve curve = resonanceCurve(texts);
+    if (!curve.ok()) {
+        m_note->setText(problemText(curve, texts));
+        m_note->show();
+        return;
+    }
+    m_note->hide();
+    m_note->clear();
+    draw(curve);
+    writeFigures(curve);
+    m_curve = std::move(curve);
+}
+
+void ResonanceWindow::draw(const ResonanceCurve &curve)
+{
+    display::PictureArea &area = *m_picture;
+    const FrequencyAxis &axis = curve.axis;
+    area.clear();
+    area.setScale(static_cast<float>(axis.firstDecade), kTop, static_cast<float>(axis.lastDecade),
+                  0);
+    const PlotScale scale(curve);
+    drawBackdrop(area, curve, kAmplitudeBand);
+    drawBackdrop(area, curve, kPhaseBand);
+
+    const double halfPower = curve.figures.peakCurrent / std::numbers::sqrt2;
+    area.line(decadeOf(curve.figures.f1), scale.amplitudeY(halfPower), decadeOf(curve.figures.f2),
+              scale.amplitudeY(halfPower), kBandEdgeColour);
+    if (scale.lo < 0)
+        area.line(static_cast<float>(axis.firstDecade), scale.amplitudeY(0),
+                  static_cast<float>(axis.lastDecade), scale.amplitudeY(0), kFrameColour);
+    for (double phi : {-std::numbers::pi / 4, std::numbers::pi / 4})
+        area.line(static_cast<float>(axis.firstDecade), PlotScale::phaseY(phi),
+                  static_cast<float>(axis.lastDecade), PlotScale::phaseY(phi), kGridColour);
+    area.line(static_cast<float>(axis.firstDecade), PlotScale::phaseY(0),
+              static_cast<float>(axis.lastDecade), PlotScale::phaseY(0), kFrameColour);
+
+    const auto &samples = curve.samples;
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+        const float xa = decadeOf(samples[i - 1].f), xb = decadeOf(samples[i].f);
+        area.line(xa, scale.amplitudeY(samples[i - 1].I0), xb, scale.amplitudeY(samples[i].I0),
+                  kAmplitudeColour);
+        area.line(xa, PlotScale::phaseY(samples[i - 1].phi), xb, PlotScale::phaseY(samples[i].phi),
+                  kPhaseColour);
+    }
+    if (curve.sourceOnAxis()) {
+        const double f = curve.circuit.f;
+        const float x = decadeOf(f);
+        drawCross(area, axis, x, scale.amplitudeY(currentAmplitude(curve.circuit, f)));
+        drawCross(area, axis, x, PlotScale::phaseY(phase(curve.circuit, f)));
+    }
+    m_ruler->setAxis(axis);
+}
+
+void ResonanceWindow::writeFigures(const ResonanceCurve &curve)
+{
+    const ResonanceFigures &fig = curve.figures;
+    m_f0->setText(
+        tr("Resonance frequency f\u2080 = 1/(2\u03c0\u221a(LC)) = %1").arg(withUnit(fig.f0, "Hz")));
+    m_Q->setText(tr("Quality factor Q = \u03c9\u2080L/R = %1")
+                     .arg(display::toQString(solutions::shortText(fig.Q))));
+    m_bandwidth->setText(
+        tr("Bandwidth \u0394f = R/(2\u03c0L) = %1").arg(withUnit(fig.bandwidth, "Hz")));
+    m_band->setText(tr("Half-power band (shaded): %1 to %2, where I\u2080 = I\u2080max/\u221a2 "
+                       "and \u03c6 = \u00b145\u00b0")
+                        .arg(withUnit(fig.f1, "Hz"), withUnit(fig.f2, "Hz")));
+    const double f = curve.circuit.f;
+    const QString fText = withUnit(f, "Hz");
+    if (curve.sourceOnAxis())
+        m_sourcePoint->setText(tr("Source f = %1: I\u2080 = %2, \u03c6 = %3")
+                                   .arg(fText, withUnit(currentAmplitude(curve.circuit, f), "A"),
+                                        degrees(phase(curve.circuit, f))));
+    else
+        m_sourcePoint->setText(tr("Source f = %1 is not on the frequency axis.").arg(fText));
+    const PlotScale scale(curve);
+    m_scales->setText(tr("Upper plot: current amplitude I\u2080 from %1 to %2.\n"
+                         "Lower plot: phase \u03c6 from \u221290\u00b0 to +90\u00b0, grey lines "
+                         "at \u00b145\u00b0.\nClick a frequency to set the source to it.")
+                          .arg(withUnit(scale.lo, "A"), withUnit(scale.hi, "A")));
+}
+
+QString ResonanceWindow::problemText(const ResonanceCurve &curve, const ResonanceTexts &texts) const
+{
+    QString text;
+    switch (curve.problem) {
+    case ResonanceProblem::NotANumber: {
+        const std::string &b = curve.badText;
+        const std::string &typed = b == "V0"  ? texts.V0
+                                   : b == "R" ? texts.R
+                                   : b == "L" ? texts.L
+                                   : b == "C" ? texts.C
+                                              : texts.f;
+        const QString shown = display::toQString(typed);
+        const QString what = b == "V0"  ? tr("The source amplitude")
+                             : b == "f" ? tr("The source frequency")
+                                        : display::toQString(b);
+        text = display::withDecimalCommaHint(
+            tr("%1 \u201c%2\u201d is not a number.").arg(what, shown), shown);
+        break;
+    }
+    case ResonanceProblem::ZeroResistance:
+        text = tr("R = 0: without resistance Q is infinite and the current at resonance has no "
+                  "limit. Give R a value above 0.");
+        break;
+    case ResonanceProblem::NegativeResistance:
+        text = tr("R is negative: give R a value above 0.");
+        break;
+    case ResonanceProblem::NoInductance:
+        text = tr("L must be above 0 for the circuit to resonate.");
+        break;
+    case ResonanceProblem::NoCapacitance:
+        text = tr("C must be above 0 for the circuit to resonate (C = 0 means no capacitor).");
+        break;
+    case ResonanceProblem::OutOfRange:
+        text = tr("These values give frequencies or currents too large or too small to draw.");
+        break;
+    case ResonanceProblem::EmptyBand:
+        text = tr("The half-power band is too narrow to compute: Q is too large. Give R a "
+                  "larger value.");
+        break;
+    case ResonanceProblem::None:
+        break;
+    }
+    if (m_curve)
+        text += QLatin1Char(' ') + tr("The picture shows the last values that could be drawn.");
+    return text;
+}
+
+void ResonanceWindow::onPictureClicked(int button, int, float x, float)
+{
+    if (button != 1 || !m_curve)
+        return;
+    const FrequencyAxis &axis = m_curve->axis;
+    const double decade = std::clamp(static_cast<double>(x), static_cast<double>(axis.firstDecade),
+                                     static_cast<double>(axis.lastDecade));
+    const double perPixel = axis.decades() / std::max(1.0, static_cast<double>(m_picture->width()));
+    const double f = roundedFrequency(std::pow(10.0, decade), perPixel);
+    m_source.setSourceFrequency(display::numberText(f));
+    refresh();
+}
+
+void ResonanceWindow::onPointerMoved(float x, float)
+{
+    if (!m_curve || !std::isfinite(x)) {
+        m_statusPointer->clear();
+        return;
+    }
+    const double f = std::pow(10.0, static_cast<double>(x));
+    if (!m_curve->axis.contains(f)) {
+        m_statusPointer->clear();
+        return;
+    }
+    m_statusPointer->setText(tr("f = %1   I\u2080 = %2   \u03c6 = %3")
+                                 .arg(withUnit(f, "Hz"),
+                                      withUnit(currentAmplitude(m_curve->circuit, f), "A"),
+                                      degrees(phase(m_curve->circuit, f))));
+}
+
+void ResonanceWindow::savePicture()
+{
+    display::saveThroughDialog(
+        m_dialogs, tr("Save Picture"), QStringLiteral("resonance.png"),
+        tr("PNG image (*.png);;SVG drawing (*.svg)"), [this](const QString &path) {
+            return display::writePictures(display::PictureExport({m_picture}), path, kPictureScale);
+        });
+}
+
+void ResonanceWindow::copyPicture()
+{
+    display::PictureExport({m_picture}).copyToClipboard(kPictureScale);
+}
+
+void ResonanceWindow::saveCsv()
+{
+    if (!m_curve) {
+        m_dialogs.message(tr("There is no curve to save yet."), tr("Save Data as CSV"));
+        return;
+    }
+    display::saveThroughDialog(m_dialogs, tr("Save Data as CSV"), QStringLiteral("resonance.csv"),
+                               tr("CSV table (*.csv)"), [this](const QString &path) {
+                                   display::CsvTable table({display::toStdString(tr("f (Hz)")),
+                                                            display::toStdString(tr("I0 (A)")),
+                                                            display::toStdString(tr("phi (rad)"))});
+                                   for (const ResonanceSample &s : m_curve->samples)
+                                       table.addRow({s.f, s.I0, s.phi});
+                                   return display::writeFileAtomically(
+                                       path, QByteArray::fromStdString(table.text()));
+                               });
+}
+
+} // namespace kel::phasor

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/picturearea.h"
+#include "display/qstringtext.h"
+#include "phasor/resonanceruler.h"
+#include "phasor/resonancesource.h"
+#include "phasor/resonancetextboxes.h"
+#include "phasor/resonancewindow.h"
+#include "solutions/numbertext.h"
+#include "support/scripteddialogs.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace kel::phasor
+{
+namespace
+{
+
+using display::toQString;
+
+// A source window reduced to its five texts, counting the frequencies written into it.
+class FakeSource final : public ResonanceSource
+{
+public:
+    QString parameterText(const QString &name) const override { return texts.value(name); }
+    void setSourceFrequency(const QString &text) override
+    {
+        texts["f0"] = text;
+        written << text;
+    }
+
+    QMap<QString, QString> texts{
+        {"v0", "5"}, {"R", "10"}, {"L", "0.1"}, {"C", "1e-6"}, {"f0", "100"}};
+    QStringList written;
+};
+
+class ResonanceWindowTest : public ::testing::Test
+{
+public:
+    void SetUp() override
+    {
+        m_window.resize(900, 520);
+        m_window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+    }
+
+    QString label(const char *name)
+    {
+        auto *l = m_window.findChild<QLabel *>(name);
+        EXPECT_NE(l, nullptr) << name;
+        return l ? l->text() : QString();
+    }
+    bool noteShown()
+    {
+        auto *note = m_window.findChild<QLabel *>("ResonanceNote");
+        return note && note->isVisible();
+    }
+    QImage picture() { return m_window.picture()->grab().toImage(); }
+    void edit(const char *name, const QString &text)
+    {
+        m_source.texts[name] = text;
+        m_window.refresh();
+    }
+    // Where frequency f lies on the picture, halfway down.
+    QPoint pointAt(double f)
+    {
+        const display::UserTransform t = m_window.picture()->transform();
+        return {static_cast<int>(std::lround(t.toPixelX(std::log10(f)))),
+                m_window.picture()->height() / 2};
+    }
+
+    FakeSource m_source;
+    testing::ScriptedDialogs m_dialogs;
+    ResonanceWindow m_window{m_source, m_dialogs};
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ResonanceWindowTest, ShowsTheFiguresOfTheSourceCircuit)
+{
+    EXPECT_EQ(m_window.objectName(), "ResonanceCurve");
+    EXPECT_EQ(m_window.windowTitle(), "Resonance Curve");
+    EXPECT_TRUE(label("resonanceFrequency").endsWith("= 503.3 Hz"));
+    EXPECT_TRUE(label("qualityFactor").endsWith("= 31.62"));
+    EXPECT_TRUE(label("bandwidth").endsWith("= 15.92 Hz"));
+    EXPECT_TRUE(label("halfPowerBand").contains("495.4 Hz to 511.3 Hz"))
+        << label("halfPowerBand").toStdString();
+    EXPECT_TRUE(label("sourcePoint").contains("100 Hz")) << label("sourcePoint").toStdString();
+    EXPECT_FALSE(noteShown());
+    ASSERT_TRUE(m_window.curve().has_value());
+    EXPECT_EQ(m_window.curve()->axis.firstDecade, 1);
+    EXPECT_EQ(m_window.curve()->axis.lastDecade, 4);
+    const QStringList ruler = m_window.findChild<ResonanceRuler *>("ResonanceRuler")->labels();
+    EXPECT_EQ(ruler, QStringList({"10 Hz", "100 Hz", "1 kHz", "10 kHz"}));
+
+    // Typing in the source follows live; nothing on screen is ever "NaN".
+    edit("R", "1");
+    EXPECT_TRUE(label("qualityFactor").endsWith("= 316.2"));
+    for (const char *name : {"resonanceFrequency", "qualityFactor", "bandwidth", "halfPowerBand",
+                             "sourcePoint", "plotScales"})
+        EXPECT_FALSE(label(name).contains("NaN")) << name;
+}
+
+TEST_F(ResonanceWindowTest, ClickSetsTheSourceFrequencyAndMarksIt)
+{
+    QTest::mouseClick(m_window.picture(), Qt::LeftButton, {}, pointAt(1000));
+    ASSERT_EQ(m_source.written.size(), 1);
+    const std::optional<double> f = solutions::toNumber(m_source.written[0].toStdString());
+    ASSERT_TRUE(f.has_value()) << m_source.written[0].toStdString();
+    // Within a pixel of 1 kHz on a three-decade axis, rounded to a short text.
+    EXPECT_NEAR(std::log10(*f), 3, 3.0 / m_window.picture()->width() * 1.5);
+    EXPECT_LE(m_source.written[0].size(), 6);
+    EXPECT_EQ(m_window.curve()->circuit.f, *f);
+    EXPECT_TRUE(label("sourcePoint").contains(toQString(withPrefix(*f, "Hz"))))
+        << label("sourcePoint").toStdString();
+
+    // Other buttons pick nothing.
+    QTest::mouseClick(m_window.picture(), Qt::RightButton, {}, pointAt(300));
+    EXPECT_EQ(m_source.written.size(), 1);
+    EXPECT_TRUE(m_dialogs.calls().empty());
+}
+
+TEST_F(ResonanceWindowTest, BadTextsGiveANoteAndLeaveThePicture)
+{
+    const QImage before = picture();
+    const QString figures = label("qualityFactor");
+    const struct {
+        const char *box;
+        const char *text;
+        const char *says;
+    } rows[] = {
+        {"R", "abc", "\u201cabc\u201d is not a number"},
+        {"f0", "1,5", "\u201c1,5\u201d is not a number"},
+        {"R", "0", "R = 0"},
+        {"L", "-2", "L must be above 0"},
+        {"C", "0", "C must be above 0"},
+        {"R", "1e-300", "too narrow"},
+    };
+    for (const auto &row : rows) {
+        const QString kept = m_source.texts[row.box];
+        edit(row.box, QString::fromUtf8(row.text));
+        EXPECT_TRUE(noteShown()) << row.text;
+        EXPECT_TRUE(label("ResonanceNote").contains(QString::fromUtf8(row.says)))
+            << label("ResonanceNote").toStdString();
+        EXPECT_TRUE(label("ResonanceNote").contains("last values")) << row.text;
+        EXPECT_EQ(picture(), before) << row.text;
+        EXPECT_EQ(label("qualityFactor"), figures);
+        edit(row.box, kept);
+        EXPECT_FALSE(noteShown()) << row.text;
+    }
+    // A note, never a modal box, while the user types.
+    EXPECT_TRUE(m_dialogs.calls().empty());
+}
+
+TEST_F(ResonanceWindowTest, ExportsCsvWithDecimalPointsAndThePicture)
+{
+    m_dialogs.queueSavePath(m_dir.filePath("curve.csv"));
+    m_window.findChild<QAction *>("SaveCsv")->trigger();
+    QFile file(m_dir.filePath("curve.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), static_cast<int>(m_window.curve()->samples.size()) + 1);
+    EXPECT_EQ(lines[0].trimmed(), "f (Hz),I0 (A),phi (rad)");
+    for (int i = 1; i < lines.size(); ++i) {
+        const QStringList fields = lines[i].trimmed().split(',');
+        ASSERT_EQ(fields.size(), 3) << lines[i].toStdString();
+        for (const QString &field : fields)
+            ASSERT_TRUE(solutions::toNumber(field.toStdString())) << lines[i].toStdString();
+    }
+    EXPECT_TRUE(lines[1].contains('.'));
+
+    m_dialogs.queueSavePath(m_dir.filePath("curve"));
+    m_window.findChild<QAction *>("SavePicture")->trigger();
+    const QImage png(m_dir.filePath("curve.png"));
+    EXPECT_EQ(png.size(), m_window.picture()->size() * 2);
+    m_dialogs.queueSavePath(m_dir.filePath("curve.svg"));
+    m_window.findChild<QAction *>("SavePicture")->trigger();
+    EXPECT_TRUE(QFile::exists(m_dir.filePath("curve.svg")));
+    EXPECT_TRUE(m_dialogs.messages().empty());
+}
+
+TEST(ResonanceTextBoxesTest, FollowsAHostsBoxesAndWritesItsFrequency)
+{
+    testing::ScriptedDialogs dialogs;
+    QPointer<ResonanceWindow> window;
+    int redraws = 0;
+    {
+        QWidget host;
+        for (const char *name : {"v0", "R", "L", "C", "f0"})
+            (new QLineEdit(&host))->setObjectName(name);
+        const auto set = [&host](const char *name, const QString &text) {
+            host.findChild<QLineEdit *>(name)->setText(text);
+        };
+        set("v0", "500");
+        set("R", "1000");
+        set("L", "10.0");
+        set("C", "0.00005");
+        set("f0", "10.0");
+        window = showResonanceCurve(&host, dialogs, [&redraws] { ++redraws; });
+        ASSERT_TRUE(window);
+        EXPECT_TRUE(window->isWindow());
+        EXPECT_EQ(showResonanceCurve(&host, dialogs, [] {}), window.data());
+        EXPECT_TRUE(window->findChild<QLabel *>("qualityFactor")->text().endsWith("= 0.4472"));
+
+        QTest::keyClicks(host.findChild<QLineEdit *>("R"), "0");
+        EXPECT_TRUE(window->findChild<QLabel *>("qualityFactor")->text().endsWith("= 0.04472"));
+
+        const display::UserTransform t = window->picture()->transform();
+        QTest::mouseClick(window->picture(), Qt::LeftButton, {},
+                          QPoint(static_cast<int>(t.toPixelX(1.0)), 10));
+        EXPECT_EQ(redraws, 1);
+        const QString f0 = host.findChild<QLineEdit *>("f0")->text();
+        EXPECT_EQ(window->curve()->circuit.f, solutions::toNumber(f0.toStdString()));
+        EXPECT_NEAR(std::log10(window->curve()->circuit.f), 1.0, 0.05);
+    }
+    // The host owns the window.
+    EXPECT_TRUE(window.isNull());
+}
+
+// With KEL_SHOTS set to a folder, saves the window for a high-Q and a low-Q circuit there.
+TEST_F(ResonanceWindowTest, ScreenshotsWhenAsked)
+{
+    const QString folder = qEnvironmentVariable("KEL_SHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "KEL_SHOTS not set";
+    edit("R", "1");
+    edit("f0", "480");
+    EXPECT_TRUE(m_window.grab().save(folder + "/resonance-highq.png"));
+    m_source.texts = {
+        {"v0", "500"}, {"R", "1000"}, {"L", "10.0"}, {"C", "0.00005"}, {"f0", "10.0"}};
+    m_window.refresh();
+    EXPECT_TRUE(m_window.grab().save(folder + "/resonance-lowq.png"));
+}
+
+} // namespace
+} // namespace kel::phasor
