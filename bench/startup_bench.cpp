@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time to the main window shown and first painted, and peak memory, each against a
-// minimal Qt Widgets window measured in the same run (alternating runs of the two probes).
+// minimal Qt Widgets window measured in the same run (alternating runs of the two probes). Each
+// probe reports its own peak, read by itself before it exits.
+#include "solutions/numbertext.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -24,9 +27,11 @@ ProbeResult runProbe(const QString &which)
     process.start(QCoreApplication::applicationDirPath() + "/startup_probe", {which});
     process.waitForFinished(30000);
     const QList<QByteArray> fields = process.readAllStandardOutput().trimmed().split(' ');
-    if (fields.size() != 2)
+    if (process.exitCode() != 0 || fields.size() != 2)
         return {};
-    return {fields[0].toDouble(), fields[1].toDouble()};
+    const auto ms = kel::solutions::toNumber(fields[0].toStdString());
+    const auto kib = kel::solutions::toNumber(fields[1].toStdString());
+    return {ms.value_or(0), kib.value_or(0)};
 }
 
 double median(std::vector<double> v)
