@@ -18,7 +18,12 @@ double quotient(double a, double b)
 
 double naturalFrequency(double L, double C)
 {
-    return quotient(1, std::sqrt(L * C));
+    const double product = L * C;
+    if (std::isnormal(product) || !std::isfinite(L) || !std::isfinite(C) || L == 0 || C == 0 ||
+        (L < 0) != (C < 0))
+        return quotient(1, std::sqrt(product));
+    // L·C left the double range although ω itself may not have.
+    return quotient(1, std::sqrt(std::abs(L)) * std::sqrt(std::abs(C)));
 }
 
 double discriminant(double R, double L, double C)
@@ -31,19 +36,19 @@ double dampingRate(double R, double L)
     return quotient(-R, L + L);
 }
 
-double overdampedRate1(double R, double L, double D)
+double overdampedRate1(double R, double L, double disc)
 {
-    return quotient(std::sqrt(D), L + L) + quotient(-R, L + L);
+    return quotient(std::sqrt(disc), L + L) + quotient(-R, L + L);
 }
 
-double overdampedRate2(double R, double L, double D)
+double overdampedRate2(double R, double L, double disc)
 {
-    return quotient(-R, L + L) - quotient(std::sqrt(D), L + L);
+    return quotient(-R, L + L) - quotient(std::sqrt(disc), L + L);
 }
 
-double dampedFrequency(double L, double D)
+double dampedFrequency(double L, double disc)
 {
-    return quotient(std::sqrt(-D), L + L);
+    return quotient(std::sqrt(-disc), L + L);
 }
 
 Damping dampingOf(double R, double L, double C)

@@ -20,9 +20,9 @@ double quotient(double a, double b);
 double naturalFrequency(double L, double C);       // ω = 1 / sqrt(L·C), rad/s; NaN if L·C <= 0
 double discriminant(double R, double L, double C); // D = R^2 − (L·4)/C, Ω²
 double dampingRate(double R, double L);            // a = (−R)/(2L), 1/s
-double overdampedRate1(double R, double L, double D); // s1 = sqrt(D)/(2L) + (−R)/(2L), 1/s
-double overdampedRate2(double R, double L, double D); // s2 = (−R)/(2L) − sqrt(D)/(2L), 1/s
-double dampedFrequency(double L, double D);           // ωd = sqrt(−D)/(2L), rad/s
+double overdampedRate1(double R, double L, double disc); // s1 = sqrt(D)/(2L) + (−R)/(2L), 1/s
+double overdampedRate2(double R, double L, double disc); // s2 = (−R)/(2L) − sqrt(D)/(2L), 1/s
+double dampedFrequency(double L, double disc);           // ωd = sqrt(−D)/(2L), rad/s
 
 // The damping test of the RLC circuits: D compared with 0 exactly, no tolerance. A D that is
 // not a number (C = 0, or R^2 and (L·4)/C both infinite) is in no case: Undefined, for which

@@ -138,6 +138,21 @@ TEST(LongTimes, ResonanceGrowsLinearlyAndOffResonanceStaysBounded)
         EXPECT_LE(swing(off, t), 1.01 * early) << t;
 }
 
+// "1.0" is not the text of ω = 1, so the text test selects the off-resonance case, whose
+// textbook form divides 0 by 0 there; the curve must still be the resonance curve
+// q = (v0/(2·L))·(sin t − t·cos t) from rest, and its current (v0/(2·L))·t·sin t.
+TEST(Resonance, TextsThatDifferForEqualNumbersStillGiveTheResonanceCurve)
+{
+    for (const char *text : {"1.0", "1", "1.00000000000000000001"}) {
+        const CircuitParameters p{0, 1, 1, 3, 1, 0, 0, text};
+        for (double t : {0.5, 7.0, 93.0}) {
+            const double q = 1.5 * (std::sin(t) - t * std::cos(t));
+            EXPECT_TRUE(closeTo(q5(p, t), q, 1.5 * (1 + t), 1e-13)) << text << " " << t;
+            EXPECT_TRUE(closeTo(i5(p, t), 1.5 * t * std::sin(t), 1.5 * t, 1e-13)) << text << t;
+        }
+    }
+}
+
 struct BadRow {
     const char *name;
     int kind;
@@ -171,8 +186,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRow{"RlcWithoutC", 4, params(1, 1, 0, 1, 0, 1, 0), 2},
                       BadRow{"RlcNegativeROverflows", 4, params(-1, 1, 1, 1, 0, 1, 0), 1e4},
                       BadRow{"LcDrivenNegativeProduct", 5, params(0, 1, -1, 1, 1, 0, 0), 2},
-                      BadRow{
-                          "LcDrivenAtOmegaWithOtherText", 5, {0, 10, 10, 1, 0.1, 0, 0, "0.10"}, 2},
                       BadRow{"RcDrivenWithoutR", 6, params(0, 0, 1, 1, 2, 1, 0), 2},
                       BadRow{"RlDrivenWithoutL", 7, params(1, 0, 0, 1, 2, 0, 1), 2},
                       BadRow{"RlDrivenStill", 7, params(0, 1, 0, 1, 0, 0, 1), 2},

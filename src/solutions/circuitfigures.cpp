@@ -1,0 +1,378 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "circuitfigures.h"
+
+#include <cmath>
+#include <complex>
+#include <limits>
+
+namespace kel::solutions
+{
+
+namespace
+{
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Within this band squares of the operands can neither overflow nor lose digits to underflow.
+constexpr double kSquareSafe = 1e150;
+
+bool squareSafe(double x)
+{
+    const double m = std::abs(x);
+    return m < kSquareSafe && (m > 1 / kSquareSafe || m == 0);
+}
+
+// sqrt(x² + y²) without the cost of std::hypot where plain squares are safe.
+double magnitude(double x, double y)
+{
+    if (squareSafe(x) && squareSafe(y))
+        return std::sqrt(x * x + y * y);
+    return std::hypot(x, y);
+}
+
+// sin(x)/x, 1 at 0.
+double sinc(double x)
+{
+    return x == 0 ? 1 : std::sin(x) / x;
+}
+
+// exp(z) − 1 without cancellation for small |z|.
+std::complex<double> expm1(std::complex<double> z)
+{
+    const double half = std::sin(z.imag() / 2);
+    return {std::expm1(z.real()) * std::cos(z.imag()) - 2 * half * half,
+            std::exp(z.real()) * std::sin(z.imag())};
+}
+
+// φ(z) = (1 − exp(−z))/z, 1 at 0: the divided difference that carries the resonance.
+std::complex<double> phi(std::complex<double> z)
+{
+    if (z == std::complex<double>(0, 0))
+        return 1;
+    return -expm1(-z) / z;
+}
+
+// The steady part of a source and its derivative at t.
+struct Steady {
+    double charge, current;
+};
+
+Steady steadyAt(const CircuitFigures &f, double t)
+{
+    if (f.w0 == 0)
+        return {f.steadyK, 0};
+    const double c = std::cos(f.w0 * t), s = std::sin(f.w0 * t);
+    return {f.steadyK * c + f.steadyS * s, f.w0 * f.steadyS * c - f.w0 * f.steadyK * s};
+}
+
+// The amplitudes of the driven steady state K·cos + S·sin of the RLC circuit, from
+// X = 1/C − L·w0² and M = (R·w0)² + X², scaled so that no square leaves the double range.
+void setRlcSteadyState(CircuitFigures &f, double R, double L, double C)
+{
+    const double w0 = f.w0;
+    const double reactance = quotient(1, C) - (L * w0) * w0;
+    const double resistive = R * w0;
+    const double h = magnitude(resistive, reactance);
+    f.steadyK = quotient(quotient(-f.v0, h) * resistive, h);
+    f.steadyS = quotient(quotient(f.v0, h) * reactance, h);
+}
+
+void setRlcTransient(CircuitFigures &f, double R, double L, double C)
+{
+    f.alpha = quotient(R, L + L);
+    f.omega0 = naturalFrequency(L, C);
+    f.omega0Squared = std::isnormal(L * C) ? quotient(1, L * C) : quotient(quotient(1, L), C);
+    const double disc = discriminant(R, L, C);
+    if (f.kind != 3)
+        f.damping = dampingOf(R, L, C);
+    if (std::isnan(f.alpha) || std::isnan(f.omega0Squared) || !std::isfinite(f.steadyK) ||
+        !std::isfinite(f.steadyS)) {
+        f.form = SolutionForm::Undefined;
+        return;
+    }
+    // β² = α² − ω0², from D where it is a finite number (the same D the damping test reads),
+    // otherwise as a product that keeps the squares of extreme magnitudes in range.
+    double b2;
+    if (std::isfinite(disc) && f.kind != 3) {
+        b2 = quotient(quotient(disc, L + L), L + L);
+    } else if (f.omega0Squared > 0) {
+        const double w = std::isnan(f.omega0) ? std::sqrt(f.omega0Squared) : f.omega0;
+        b2 = (std::abs(f.alpha) - w) * (std::abs(f.alpha) + w);
+    } else {
+        b2 = std::pow(magnitude(f.alpha, std::sqrt(-f.omega0Squared)), 2.0);
+    }
+    if (f.damping == Damping::Undefined && std::isfinite(b2) && f.kind != 3)
+        f.damping =
+            b2 > 0 ? Damping::Overdamped : (b2 == 0 ? Damping::Critical : Damping::Underdamped);
+
+    const double restCharge = f.q0 - f.steadyK;
+    const double restCurrent = f.i0 - f.w0 * f.steadyS;
+    f.tau = quotient(1, f.alpha);
+    f.quality = quotient(f.omega0, f.alpha + f.alpha);
+    if (b2 < 0) {
+        f.omegaD = f.kind == 3 ? f.omega0 : std::sqrt(-b2);
+        const bool nearResonance =
+            f.w0 != 0 && std::abs(f.alpha) + std::abs(std::abs(f.w0) - f.omegaD) <= 0.5 * f.omega0;
+        f.form = nearResonance ? SolutionForm::NearResonance : SolutionForm::Oscillation;
+        f.drive = std::copysign(1.0, f.w0) * quotient(f.v0, L);
+    } else if (std::sqrt(b2) <= 0.5 * std::abs(f.alpha)) {
+        f.beta = std::sqrt(b2);
+        f.form = SolutionForm::Hyperbolic;
+    } else {
+        f.beta = std::sqrt(b2);
+        f.form = SolutionForm::TwoExponentials;
+    }
+    if (f.form == SolutionForm::TwoExponentials) {
+        // The rate away from 0 has no cancellation; its partner follows from s1·s2 = 1/(L·C).
+        const double far = -(f.alpha + std::copysign(f.beta, f.alpha));
+        const double near = quotient(f.omega0Squared, far);
+        const double larger = std::max(far, near), smaller = std::min(far, near);
+        f.s1 = L > 0 ? larger : smaller;
+        f.s2 = L > 0 ? smaller : larger;
+        f.coeffA = quotient(f.s2 * restCharge - restCurrent, f.s2 - f.s1);
+        f.coeffB = quotient(restCurrent - f.s1 * restCharge, f.s2 - f.s1);
+        f.currentA = f.s1 * f.coeffA;
+        f.currentBw = f.s2 * f.coeffB;
+        return;
+    }
+    if (f.form == SolutionForm::Hyperbolic) {
+        f.s1 = -f.alpha + f.beta;
+        f.s2 = -f.alpha - f.beta;
+    }
+    f.coeffA = restCharge;
+    f.coeffBw = f.alpha * restCharge + restCurrent;
+    const double root = f.form == SolutionForm::Hyperbolic ? f.beta : f.omegaD;
+    f.coeffB = root == 0 ? f.coeffBw : quotient(f.coeffBw, root);
+    f.currentA = restCurrent;
+    f.currentBw = -(f.omega0Squared * restCharge + f.alpha * restCurrent);
+}
+
+void setDrivenLc(CircuitFigures &f, const CircuitParameters &p)
+{
+    const double L = p.L, w = std::abs(p.w0);
+    f.omega0 = naturalFrequency(L, p.C);
+    f.omega0Squared = f.omega0 * f.omega0;
+    f.omegaD = f.omega0;
+    f.resonance = resonanceOf(L, p.C, p.w0Text);
+    if (!std::isfinite(f.omega0) || std::isnan(quotient(1, L))) {
+        f.form = SolutionForm::Undefined;
+        return;
+    }
+    f.form = SolutionForm::DrivenLc;
+    f.coeffA = p.q0;
+    f.coeffB = quotient(p.i0, f.omega0);
+    f.drive = std::copysign(1.0, p.w0) * quotient(p.v0, L);
+    f.drivenF = quotient(f.drive, f.omega0 + w);
+    if (f.resonance == Resonance::AtResonance)
+        f.drivenP = quotient(-p.v0, (p.w0 + p.w0) * L);
+    else
+        f.drivenP = quotient(quotient(p.v0, (f.omega0 - p.w0) * (f.omega0 + p.w0)), L);
+}
+
+} // namespace
+
+CircuitFigures figuresOf(int kind, const CircuitParameters &p)
+{
+    CircuitFigures f;
+    f.kind = kind;
+    f.v0 = p.v0;
+    f.q0 = p.q0;
+    f.i0 = p.i0;
+    const double R = p.R, L = p.L, C = p.C;
+    switch (kind) {
+    case 1: // RC
+        f.form = SolutionForm::Exponential;
+        f.rate = quotient(quotient(1, R), C);
+        f.tau = R * C;
+        f.steadyK = C * p.v0;
+        f.coeffA = p.q0 - p.v0 * C;
+        f.currentA = quotient(quotient(-f.coeffA, R), C);
+        break;
+    case 2: // RL
+        f.form = SolutionForm::Exponential;
+        f.rate = quotient(R, L);
+        f.tau = quotient(L, R);
+        f.steadyK = quotient(p.v0, R);
+        f.coeffA = p.i0 - f.steadyK;
+        break;
+    case 3: // LC, constant source: the RLC circuit without resistance
+        f.steadyK = C * p.v0;
+        f.omega0 = naturalFrequency(L, C);
+        if (!std::isfinite(f.omega0)) {
+            f.omegaD = f.omega0;
+            break;
+        }
+        setRlcTransient(f, 0, L, C);
+        break;
+    case 4: // RLC, constant source
+        f.steadyK = C * p.v0;
+        setRlcTransient(f, R, L, C);
+        break;
+    case 5:
+        f.w0 = p.w0;
+        setDrivenLc(f, p);
+        break;
+    case 6: { // RC, sinusoidal source: denominator = u² + 1 with u = w0·R·C, kept in range for
+              // large u
+        f.form = SolutionForm::Exponential;
+        f.w0 = p.w0;
+        f.rate = quotient(quotient(1, R), C);
+        f.tau = R * C;
+        const double u = p.w0 * (R * C);
+        const double vC = p.v0 * C;
+        if (std::abs(u) <= 1) {
+            const double denominator = u * u + 1;
+            f.steadyS = vC / denominator;
+            f.steadyK = -(vC * u) / denominator;
+        } else {
+            const double uM = u + 1 / u; // denominator/u
+            f.steadyS = vC / u / uM;
+            f.steadyK = -vC / uM;
+        }
+        f.coeffA = p.q0 - f.steadyK;
+        f.currentA = -f.coeffA * f.rate;
+        if (std::isnan(f.rate))
+            f.form = SolutionForm::Undefined;
+        break;
+    }
+    case 7: { // RL, sinusoidal source: denominator = R² + (L·w0)²
+        f.form = SolutionForm::Exponential;
+        f.w0 = p.w0;
+        f.rate = quotient(R, L);
+        f.tau = quotient(L, R);
+        const double h = magnitude(R, L * p.w0);
+        f.steadyS = quotient(quotient(p.v0, h) * R, h);
+        f.steadyK = quotient(quotient(-p.v0, h) * (L * p.w0), h);
+        f.coeffA = p.i0 - f.steadyK;
+        if (std::isnan(f.rate) || std::isnan(f.steadyK))
+            f.form = SolutionForm::Undefined;
+        break;
+    }
+    case 8:
+        f.w0 = p.w0;
+        setRlcSteadyState(f, R, L, C);
+        setRlcTransient(f, R, L, C);
+        break;
+    default:
+        break;
+    }
+    return f;
+}
+
+namespace
+{
+
+// The two solutions of the free RLC circuit used by the oscillation and hyperbolic forms,
+// without the exp(−α·t) they share where it could underflow alone: c = exp(−α·t)·cos ωd·t
+// or exp(−α·t)·cosh β·t, and s = exp(−α·t)·sin(ωd·t)/ωd or exp(−α·t)·sinh(β·t)/β.
+struct FreePair {
+    double c, s;
+};
+
+FreePair freePair(const CircuitFigures &f, double t)
+{
+    if (f.form == SolutionForm::Hyperbolic) {
+        // exp(−α·t)·cosh β·t = E·(1 + exp(−x))/2 and exp(−α·t)·sinh(β·t)/β = t·E·φ(x), with
+        // E = exp((−α + β·sign t)·t) the larger exponential and x = 2·β·|t|.
+        const double x = 2 * f.beta * std::abs(t);
+        const double em = std::expm1(-x);
+        const double dominant = std::exp((-f.alpha + std::copysign(f.beta, t)) * t);
+        return {dominant * (2 + em) / 2, t * dominant * (x == 0 ? 1 : -em / x)};
+    }
+    const double e = f.alpha == 0 ? 1 : std::exp(-f.alpha * t);
+    return {e * std::cos(f.omegaD * t), e * (t * sinc(f.omegaD * t))};
+}
+
+// The response of the driven RLC circuit to exp(i·w·t) from rest, near resonance:
+// h = (F(r+) − F(r−))/(2·i·ωd) with r± = −α ± i·ωd and F(r) = t·exp(i·w·t)·φ((i·w − r)·t).
+std::complex<double> responseFromRest(const CircuitFigures &f, double t)
+{
+    const double w = std::abs(f.w0);
+    const std::complex<double> drive(std::cos(w * t), std::sin(w * t));
+    const std::complex<double> zPlus(f.alpha * t, (w - f.omegaD) * t);
+    const std::complex<double> zMinus(f.alpha * t, (w + f.omegaD) * t);
+    const std::complex<double> difference = t * drive * (phi(zPlus) - phi(zMinus));
+    return difference / std::complex<double>(0, 2 * f.omegaD);
+}
+
+} // namespace
+
+double chargeAt(const CircuitFigures &f, double t)
+{
+    switch (f.form) {
+    case SolutionForm::Exponential: {
+        if (f.kind == 2 || f.kind == 7)
+            return kNaN;
+        const double decay = f.coeffA * std::exp(-t * f.rate);
+        if (f.w0 == 0 && f.kind == 1)
+            return decay + f.steadyK;
+        return decay + f.steadyS * std::sin(f.w0 * t) + f.steadyK * std::cos(f.w0 * t);
+    }
+    case SolutionForm::Oscillation:
+    case SolutionForm::Hyperbolic: {
+        const FreePair b = freePair(f, t);
+        return f.coeffA * b.c + f.coeffBw * b.s + steadyAt(f, t).charge;
+    }
+    case SolutionForm::TwoExponentials:
+        return f.coeffA * std::exp(f.s1 * t) + f.coeffB * std::exp(f.s2 * t) +
+               steadyAt(f, t).charge;
+    case SolutionForm::DrivenLc: {
+        const double w = std::abs(f.w0), wn = f.omega0;
+        const double delta = (w - wn) / 2, sigma = (w + wn) / 2;
+        const double forced = std::sin(wn * t) / wn - t * sinc(delta * t) * std::cos(sigma * t);
+        return f.coeffA * std::cos(wn * t) + f.coeffB * std::sin(wn * t) + f.drivenF * forced;
+    }
+    case SolutionForm::NearResonance: {
+        const FreePair b = freePair(f, t);
+        const double free = f.q0 * b.c + (f.alpha * f.q0 + f.i0) * b.s;
+        return free + f.drive * responseFromRest(f, t).imag();
+    }
+    case SolutionForm::Undefined:
+        break;
+    }
+    return kNaN;
+}
+
+double currentAt(const CircuitFigures &f, double t)
+{
+    switch (f.form) {
+    case SolutionForm::Exponential: {
+        const double e = std::exp(-t * f.rate);
+        switch (f.kind) {
+        case 1:
+            return f.currentA * e;
+        case 2:
+            return f.coeffA * e + f.steadyK;
+        case 6:
+            return f.currentA * e + (f.w0 * f.steadyS) * std::cos(f.w0 * t) -
+                   (f.w0 * f.steadyK) * std::sin(f.w0 * t);
+        default:
+            return f.coeffA * e + f.steadyS * std::sin(f.w0 * t) + f.steadyK * std::cos(f.w0 * t);
+        }
+    }
+    case SolutionForm::Oscillation:
+    case SolutionForm::Hyperbolic: {
+        const FreePair b = freePair(f, t);
+        return f.currentA * b.c + f.currentBw * b.s + steadyAt(f, t).current;
+    }
+    case SolutionForm::TwoExponentials:
+        return f.currentA * std::exp(f.s1 * t) + f.currentBw * std::exp(f.s2 * t) +
+               steadyAt(f, t).current;
+    case SolutionForm::DrivenLc: {
+        const double w = std::abs(f.w0), wn = f.omega0;
+        const double delta = (w - wn) / 2, sigma = (w + wn) / 2;
+        return -wn * f.coeffA * std::sin(wn * t) + f.i0 * std::cos(wn * t) +
+               f.drivenF * w * t * sinc(delta * t) * std::sin(sigma * t);
+    }
+    case SolutionForm::NearResonance: {
+        const FreePair b = freePair(f, t);
+        const double free = f.i0 * b.c - (f.omega0Squared * f.q0 + f.alpha * f.i0) * b.s;
+        return free + f.drive * std::abs(f.w0) * responseFromRest(f, t).real();
+    }
+    case SolutionForm::Undefined:
+        break;
+    }
+    return kNaN;
+}
+
+} // namespace kel::solutions

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "circuitcases.h"
+#include "circuitsolutions.h"
+
+namespace kel::solutions
+{
+
+// Which closed form a circuit's charge and current are evaluated with. Each is accurate on
+// its own side of a boundary and meets its neighbour continuously there, so a curve stays
+// right as a parameter crosses from one to the other.
+enum class SolutionForm {
+    // RC and RL: A·exp(−t/τ) plus the steady part.
+    Exponential,
+    // LC and underdamped RLC: exp(−α·t)·(A·cos ωd·t + B·sin ωd·t), B·sin ωd·t evaluated as
+    // (B·ωd)·t·sinc(ωd·t) so that it stays finite as ωd goes to 0.
+    Oscillation,
+    // Critically damped and nearly critically overdamped RLC (β <= |α|/2):
+    // exp(−α·t)·(A·cosh β·t + B·sinh β·t), sinh β·t as β·t·sinhc(β·t). At β = 0 this is
+    // (A + B·t)·exp(−α·t), the critical form, and it joins the oscillation at ωd = 0.
+    Hyperbolic,
+    // Overdamped RLC with well separated rates: A·exp(s1·t) + B·exp(s2·t), the rate nearer 0
+    // from Vieta (s1·s2 = 1/(L·C)) instead of a cancelling difference.
+    TwoExponentials,
+    // Driven LC: the difference of the free and the driven sines written as a product,
+    // (sin w0·t − (w0/ω)·sin ω·t)/(ω² − w0²) = (sin(ω·t)/ω − t·sinc(δ·t)·cos(σ·t))/(ω + w0)
+    // with δ = (w0 − ω)/2 and σ = (w0 + ω)/2: at δ = 0 it is the resonance form itself.
+    DrivenLc,
+    // Driven RLC near resonance (|w0 − ωd| and α small against ω): the source's part
+    // as (v0/L)·Im h(t), h the response to exp(i·w0·t) from rest, written with
+    // φ(z) = (1 − exp(−z))/z so that the growing resonance term needs no cancellation.
+    NearResonance,
+    // The parameters give no curve (a zero divisor, L·C <= 0 where ω is needed): NaN.
+    Undefined,
+};
+
+// What a circuit is, computed once from its kind (CircuitKind 1..8) and parameters: the
+// regime and its figures, and the constants of the closed form. The charge and current
+// evaluators, the regime text and the equations shown to the student all read this one
+// value. Units: rates and angular frequencies in 1/s and rad/s, τ in s, charges in C,
+// currents in A.
+//
+// Every form is written about the steady part K·cos(w·t) + S·sin(w·t) (a constant source
+// has w = 0 and K = C·v0; the RL circuits' steady part is a current), with the transient
+// taking what it leaves of the initial values: Q = q0 − K and J = i0 − w·S.
+struct CircuitFigures {
+    int kind = 0;
+    SolutionForm form = SolutionForm::Undefined;
+    Damping damping = Damping::Undefined;          // RLC kinds 4 and 8 (the exact test on D)
+    Resonance resonance = Resonance::OffResonance; // kind 5 (the text test)
+
+    double alpha = 0;         // α = R/(2L), the decay rate of the envelope (the lab's a = −α)
+    double omega0 = 0;        // ω0 = 1/sqrt(L·C); NaN where L·C <= 0
+    double omega0Squared = 0; // 1/(L·C), which stays defined for L·C < 0
+    double omegaD = 0;        // ωd = sqrt(ω0² − α²), underdamped
+    double beta = 0;          // β = sqrt(α² − ω0²) >= 0, overdamped
+    double s1 = 0, s2 = 0;    // overdamped rates, s1 = −α + sqrt(D)/(2L) as the lab names them
+    double tau = 0;           // time constant: R·C, L/R, or 1/α for the RLC envelope
+    double quality = 0;       // Q = ω0·L/R of the RLC circuits
+
+    double v0 = 0;      // source voltage or amplitude, V
+    double w0 = 0;      // driving angular frequency as typed (0 for a constant source)
+    double steadyK = 0; // steady part's cosine amplitude (the constant C·v0 or v0/R)
+    double steadyS = 0; // steady part's sine amplitude
+    double q0 = 0, i0 = 0;
+
+    // The transient, with the meaning of A and B given by the form (see SolutionForm):
+    // Exponential A; Oscillation A, B; Hyperbolic A, B (B·t at β = 0); TwoExponentials A, B;
+    // DrivenLc A = q0, B = i0/ω and P below.
+    double coeffA = 0, coeffB = 0;
+    double coeffBw = 0; // B·ωd (oscillation) or B·β (hyperbolic): the factor the evaluators use
+    double currentA = 0; // the current's cosine (cosh) coefficient, J = i(0) − w·S
+    double currentBw = 0; // the current's sine (sinh) coefficient times ωd (β): −(ω0²·A + α·J)
+    double rate = 0;      // Exponential: the decay rate 1/τ as the lab forms it, (1/R)/C or R/L
+
+    // The driven LC circuit's particular amplitude as the lab writes it:
+    // off resonance P = (v0/(ω0² − w0²))/L; at resonance (the text test) P = −v0/((2·w0)·L).
+    double drivenP = 0;
+    // Driven LC and near resonance: the source term's factor (sign of w0)·v0/L, and for the
+    // driven LC that factor over ω0 + |w0|, the amplitude F of
+    // F·(sin(ω0·t)/ω0 − t·sinc(δ·t)·cos(σ·t)); at resonance F = v0/(2·L·w0) = −P.
+    double drive = 0;
+    double drivenF = 0;
+};
+
+// The figures of `kind` for `p`. A kind outside 1..8 gives the Undefined form.
+CircuitFigures figuresOf(int kind, const CircuitParameters &p);
+
+// Charge (C) and current (A) at time t (s) from the figures; NaN for the Undefined form and
+// for the charge of the RL kinds 2 and 7.
+double chargeAt(const CircuitFigures &f, double t);
+double currentAt(const CircuitFigures &f, double t);
+
+} // namespace kel::solutions
