@@ -43,7 +43,7 @@ std::vector<ResonanceSample> sample(const ResonanceCircuit &c, const ResonanceFi
 {
     std::vector<double> fs;
     const int count = axis.decades() * ResonanceCurve::kSamplesPerDecade;
-    fs.reserve(static_cast<std::size_t>(count + ResonanceCurve::kBandSamples + 4));
+    fs.reserve(static_cast<std::size_t>(count) + ResonanceCurve::kBandSamples + 4);
     for (int i = 0; i <= count; ++i)
         fs.push_back(std::pow(10.0, axis.firstDecade + static_cast<double>(i) /
                                                            ResonanceCurve::kSamplesPerDecade));
@@ -80,7 +80,7 @@ double reactance(const ResonanceCircuit &c, double f)
 double currentAmplitude(const ResonanceCircuit &c, double f)
 {
     const double x = reactance(c, f);
-    return c.V0 / std::sqrt(c.R * c.R + x * x);
+    return c.v0 / std::sqrt(c.R * c.R + x * x);
 }
 
 double phase(const ResonanceCircuit &c, double f)
@@ -133,7 +133,7 @@ FrequencyAxis frequencyAxis(double f0, double f1, double f2, double f)
 ResonanceCurve resonanceCurve(const ResonanceTexts &texts)
 {
     const std::array<std::pair<const char *, const std::string *>, 5> fields{{
-        {"V0", &texts.V0},
+        {"V0", &texts.v0},
         {"R", &texts.R},
         {"L", &texts.L},
         {"C", &texts.C},
@@ -164,7 +164,7 @@ ResonanceCurve resonanceCurve(const ResonanceCircuit &c)
     const double omega0 = 1.0 / std::sqrt(c.L * c.C);
     fig.f0 = omega0 / twoPi();
     fig.omega0 = angularFrequency(fig.f0);
-    fig.Q = fig.omega0 * c.L / c.R;
+    fig.quality = fig.omega0 * c.L / c.R;
     fig.bandwidth = c.R / (twoPi() * c.L);
     const double alpha = c.R / (2 * c.L);
     const double root = std::hypot(alpha, fig.omega0);
@@ -172,14 +172,14 @@ ResonanceCurve resonanceCurve(const ResonanceCircuit &c)
     const double omega2 = root + alpha;
     fig.f2 = omega2 / twoPi();
     fig.f1 = (fig.omega0 / omega2) * fig.omega0 / twoPi();
-    fig.peakCurrent = c.V0 / c.R;
+    fig.peakCurrent = c.v0 / c.R;
 
     if (!usableFrequency(fig.f0) || !std::isfinite(fig.bandwidth) || !std::isfinite(fig.f2))
         return failed(ResonanceProblem::OutOfRange);
     // A resistance too small for the band to show in double precision.
     if (!(fig.f1 < fig.f0) || !(fig.f0 < fig.f2))
         return failed(ResonanceProblem::EmptyBand);
-    if (!usableFrequency(fig.f1) || !usableFrequency(fig.f2) || !std::isfinite(fig.Q) ||
+    if (!usableFrequency(fig.f1) || !usableFrequency(fig.f2) || !std::isfinite(fig.quality) ||
         !std::isfinite(fig.peakCurrent) || !solutions::fitsSingle(fig.peakCurrent))
         return failed(ResonanceProblem::OutOfRange);
 

@@ -17,7 +17,7 @@ namespace kel::phasor
 
 // The parameter texts of the window the curve belongs to.
 struct ResonanceTexts {
-    std::string V0; // source amplitude, V
+    std::string v0; // source amplitude, V
     std::string R;  // resistance, ohm
     std::string L;  // inductance, H
     std::string C;  // capacitance, F
@@ -28,7 +28,7 @@ struct ResonanceTexts {
 
 // The same as numbers.
 struct ResonanceCircuit {
-    double V0 = 0; // V
+    double v0 = 0; // V
     double R = 0;  // ohm
     double L = 0;  // H
     double C = 0;  // F
@@ -39,7 +39,7 @@ struct ResonanceCircuit {
 double angularFrequency(double f);
 // Reactance X(f) = omega L - 1 / (omega C), ohm.
 double reactance(const ResonanceCircuit &c, double f);
-// Current amplitude I0(f) = V0 / |Z(f)| with |Z| = sqrt(R^2 + X^2), A.
+// Current amplitude I0(f) = v0 / |Z(f)| with |Z| = sqrt(R^2 + X^2), A.
 double currentAmplitude(const ResonanceCircuit &c, double f);
 // Phase by which the current lags the source, phi(f) = atan(X / R), rad, -pi/2 .. pi/2.
 double phase(const ResonanceCircuit &c, double f);
@@ -48,12 +48,12 @@ double phase(const ResonanceCircuit &c, double f);
 struct ResonanceFigures {
     double f0 = 0;        // resonance frequency 1 / (2 Pi sqrt(L C)), Hz
     double omega0 = 0;    // 2 Pi f0, rad/s
-    double Q = 0;         // quality factor omega0 L / R
+    double quality = 0;   // quality factor Q = omega0 L / R
     double bandwidth = 0; // half-power bandwidth R / (2 Pi L) = f2 - f1, Hz
     // Half-power frequencies, where I0 = peak / sqrt 2 and phi = -+pi/4: with alpha = R / 2L,
     // omega1,2 = sqrt(alpha^2 + omega0^2) -+ alpha (omega1 omega2 = omega0^2), Hz.
     double f1 = 0, f2 = 0;
-    double peakCurrent = 0; // I0(f0) = V0 / R, A
+    double peakCurrent = 0; // I0(f0) = v0 / R, A
 };
 
 // The logarithmic frequency axis: whole decades 10^firstDecade .. 10^lastDecade Hz.
@@ -78,9 +78,9 @@ enum class ResonanceProblem {
 };
 
 struct ResonanceSample {
-    double f = 0;   // Hz
-    double I0 = 0;  // A
-    double phi = 0; // rad
+    double f = 0;       // Hz
+    double current = 0; // current amplitude I0, A
+    double phi = 0;     // rad
 };
 
 // A curve ready to draw, or the reason there is none.

@@ -75,10 +75,10 @@ struct PlotScale {
         if (hi == lo)
             hi = lo + 1;
     }
-    float amplitudeY(double I0) const
+    float amplitudeY(double current) const
     {
         return kAmplitudeBand.bottom +
-               single((I0 - lo) / (hi - lo)) * (kAmplitudeBand.top - kAmplitudeBand.bottom);
+               single((current - lo) / (hi - lo)) * (kAmplitudeBand.top - kAmplitudeBand.bottom);
     }
     static float phaseY(double phi)
     {
@@ -193,7 +193,7 @@ void ResonanceWindow::buildControls()
 
     auto *side = new QVBoxLayout;
     m_f0 = namedLabel("resonanceFrequency", client);
-    m_Q = namedLabel("qualityFactor", client);
+    m_quality = namedLabel("qualityFactor", client);
     m_bandwidth = namedLabel("bandwidth", client);
     m_band = namedLabel("halfPowerBand", client);
     m_sourcePoint = namedLabel("sourcePoint", client);
@@ -212,7 +212,8 @@ void ResonanceWindow::buildControls()
     m_note = namedLabel("ResonanceNote", client);
     m_note->setStyleSheet(QStringLiteral("color: #a00000"));
     m_note->hide();
-    for (QLabel *label : {m_f0, m_Q, m_bandwidth, m_band, m_sourcePoint, m_scales, key, m_note})
+    for (QLabel *label :
+         {m_f0, m_quality, m_bandwidth, m_band, m_sourcePoint, m_scales, key, m_note})
         side->addWidget(label);
     side->addStretch(1);
     auto *sideWidget = new QWidget(client);
@@ -312,8 +313,8 @@ void ResonanceWindow::draw(const ResonanceCurve &curve)
     const auto &samples = curve.samples;
     for (std::size_t i = 1; i < samples.size(); ++i) {
         const float xa = decadeOf(samples[i - 1].f), xb = decadeOf(samples[i].f);
-        area.line(xa, scale.amplitudeY(samples[i - 1].I0), xb, scale.amplitudeY(samples[i].I0),
-                  kAmplitudeColour);
+        area.line(xa, scale.amplitudeY(samples[i - 1].current), xb,
+                  scale.amplitudeY(samples[i].current), kAmplitudeColour);
         area.line(xa, PlotScale::phaseY(samples[i - 1].phi), xb, PlotScale::phaseY(samples[i].phi),
                   kPhaseColour);
     }
@@ -331,8 +332,8 @@ void ResonanceWindow::writeFigures(const ResonanceCurve &curve)
     const ResonanceFigures &fig = curve.figures;
     m_f0->setText(
         tr("Resonance frequency f\u2080 = 1/(2\u03c0\u221a(LC)) = %1").arg(withUnit(fig.f0, "Hz")));
-    m_Q->setText(tr("Quality factor Q = \u03c9\u2080L/R = %1")
-                     .arg(display::toQString(solutions::shortText(fig.Q))));
+    m_quality->setText(tr("Quality factor Q = \u03c9\u2080L/R = %1")
+                           .arg(display::toQString(solutions::shortText(fig.quality))));
     m_bandwidth->setText(
         tr("Bandwidth \u0394f = R/(2\u03c0L) = %1").arg(withUnit(fig.bandwidth, "Hz")));
     m_band->setText(tr("Half-power band (shaded): %1 to %2, where I\u2080 = I\u2080max/\u221a2 "
@@ -359,7 +360,7 @@ QString ResonanceWindow::problemText(const ResonanceCurve &curve, const Resonanc
     switch (curve.problem) {
     case ResonanceProblem::NotANumber: {
         const std::string &b = curve.badText;
-        const std::string &typed = b == "V0"  ? texts.V0
+        const std::string &typed = b == "V0"  ? texts.v0
                                    : b == "R" ? texts.R
                                    : b == "L" ? texts.L
                                    : b == "C" ? texts.C
@@ -456,7 +457,7 @@ void ResonanceWindow::saveCsv()
                                                             display::toStdString(tr("I0 (A)")),
                                                             display::toStdString(tr("phi (rad)"))});
                                    for (const ResonanceSample &s : m_curve->samples)
-                                       table.addRow({s.f, s.I0, s.phi});
+                                       table.addRow({s.f, s.current, s.phi});
                                    return display::writeFileAtomically(
                                        path, QByteArray::fromStdString(table.text()));
                                });

@@ -71,7 +71,7 @@ private:
     display::PictureArea *m_picture = nullptr;
     ResonanceRuler *m_ruler = nullptr;
     QLabel *m_f0 = nullptr;
-    QLabel *m_Q = nullptr;
+    QLabel *m_quality = nullptr;
     QLabel *m_bandwidth = nullptr;
     QLabel *m_band = nullptr;
     QLabel *m_sourcePoint = nullptr;

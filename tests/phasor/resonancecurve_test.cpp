@@ -22,7 +22,7 @@ struct Circuit {
     ResonanceCircuit c;
     // Worked by hand with the exact pi: f0 = 1 / (2 pi sqrt(LC)), Q = sqrt(L/C) / R,
     // bandwidth = R / (2 pi L).
-    double f0, Q, bandwidth;
+    double f0, quality, bandwidth;
 };
 
 const Circuit kCircuits[] = {
@@ -48,9 +48,9 @@ TEST_P(ResonanceCircuits, FiguresMatchTheWorkedNumbers)
     ASSERT_TRUE(curve.ok());
     const ResonanceFigures &fig = curve.figures;
     EXPECT_TRUE(closeTo(fig.f0, k.f0, 0, 1e-7));
-    EXPECT_TRUE(closeTo(fig.Q, k.Q, 0, 1e-12));
+    EXPECT_TRUE(closeTo(fig.quality, k.quality, 0, 1e-12));
     EXPECT_TRUE(closeTo(fig.bandwidth, k.bandwidth, 0, 1e-7));
-    EXPECT_TRUE(closeTo(fig.peakCurrent, k.c.V0 / k.c.R));
+    EXPECT_TRUE(closeTo(fig.peakCurrent, k.c.v0 / k.c.R));
     // The half-power edges: the band is the bandwidth wide, centred geometrically on f0, and
     // there the current is the peak over root 2 and the phase -+45 degrees.
     EXPECT_TRUE(closeTo(fig.f2 - fig.f1, fig.bandwidth, 0, 1e-9));
@@ -80,7 +80,7 @@ TEST_P(ResonanceCircuits, SamplesFollowTheFormulasDensely)
         }
         const double omega = s[i].f * twoPi;
         const double x = omega * k.c.L - 1 / (omega * k.c.C);
-        EXPECT_TRUE(closeTo(s[i].I0, k.c.V0 / std::sqrt(k.c.R * k.c.R + x * x))) << s[i].f;
+        EXPECT_TRUE(closeTo(s[i].current, k.c.v0 / std::sqrt(k.c.R * k.c.R + x * x))) << s[i].f;
         EXPECT_TRUE(closeTo(s[i].phi, std::atan(x / k.c.R))) << s[i].f;
     }
     for (int d = curve.axis.firstDecade; d < curve.axis.lastDecade; ++d) {
@@ -91,21 +91,22 @@ TEST_P(ResonanceCircuits, SamplesFollowTheFormulasDensely)
     }
 }
 
-// i(t) = I0 sin(wt - phi), q(t) = -I0/w cos(wt - phi) solve L q'' + R q' + q / C = V0 sin(wt).
+// i(t) = I0 sin(wt - phi), q(t) = -I0/w cos(wt - phi) solve L q'' + R q' + q / C = v0 sin(wt).
 TEST_P(ResonanceCircuits, CurrentSolvesTheCircuitEquation)
 {
     const Circuit &k = GetParam();
     const ResonanceCurve curve = resonanceCurve(k.c);
     ASSERT_TRUE(curve.ok());
     for (double f : {curve.figures.f1, curve.figures.f0 / 3, curve.figures.f0 * 7}) {
-        const double w = angularFrequency(f), I0 = currentAmplitude(k.c, f), phi = phase(k.c, f);
+        const double w = angularFrequency(f), amplitude = currentAmplitude(k.c, f),
+                     phi = phase(k.c, f);
         for (double t : {0.0, 0.3 / f, 0.77 / f}) {
-            const double di = I0 * w * std::cos(w * t - phi);
-            const double i = I0 * std::sin(w * t - phi);
-            const double q = -I0 / w * std::cos(w * t - phi);
+            const double di = amplitude * w * std::cos(w * t - phi);
+            const double i = amplitude * std::sin(w * t - phi);
+            const double q = -amplitude / w * std::cos(w * t - phi);
             const double scale = std::abs(k.c.L * di) + std::abs(k.c.R * i) + std::abs(q / k.c.C);
             EXPECT_TRUE(
-                closeTo(k.c.L * di + k.c.R * i + q / k.c.C, k.c.V0 * std::sin(w * t), scale, 1e-9))
+                closeTo(k.c.L * di + k.c.R * i + q / k.c.C, k.c.v0 * std::sin(w * t), scale, 1e-9))
                 << f << " " << t;
         }
     }

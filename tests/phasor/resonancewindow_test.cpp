@@ -50,46 +50,46 @@ class ResonanceWindowTest : public ::testing::Test
 public:
     void SetUp() override
     {
-        m_window.resize(900, 520);
-        m_window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+        window.resize(900, 520);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
     QString label(const char *name)
     {
-        auto *l = m_window.findChild<QLabel *>(name);
+        auto *l = window.findChild<QLabel *>(name);
         EXPECT_NE(l, nullptr) << name;
         return l ? l->text() : QString();
     }
     bool noteShown()
     {
-        auto *note = m_window.findChild<QLabel *>("ResonanceNote");
+        auto *note = window.findChild<QLabel *>("ResonanceNote");
         return note && note->isVisible();
     }
-    QImage picture() { return m_window.picture()->grab().toImage(); }
+    QImage picture() { return window.picture()->grab().toImage(); }
     void edit(const char *name, const QString &text)
     {
-        m_source.texts[name] = text;
-        m_window.refresh();
+        source.texts[name] = text;
+        window.refresh();
     }
     // Where frequency f lies on the picture, halfway down.
     QPoint pointAt(double f)
     {
-        const display::UserTransform t = m_window.picture()->transform();
+        const display::UserTransform t = window.picture()->transform();
         return {static_cast<int>(std::lround(t.toPixelX(std::log10(f)))),
-                m_window.picture()->height() / 2};
+                window.picture()->height() / 2};
     }
 
-    FakeSource m_source;
-    testing::ScriptedDialogs m_dialogs;
-    ResonanceWindow m_window{m_source, m_dialogs};
-    QTemporaryDir m_dir;
+    FakeSource source;
+    testing::ScriptedDialogs dialogs;
+    ResonanceWindow window{source, dialogs};
+    QTemporaryDir dir;
 };
 
 TEST_F(ResonanceWindowTest, ShowsTheFiguresOfTheSourceCircuit)
 {
-    EXPECT_EQ(m_window.objectName(), "ResonanceCurve");
-    EXPECT_EQ(m_window.windowTitle(), "Resonance Curve");
+    EXPECT_EQ(window.objectName(), "ResonanceCurve");
+    EXPECT_EQ(window.windowTitle(), "Resonance Curve");
     EXPECT_TRUE(label("resonanceFrequency").endsWith("= 503.3 Hz"));
     EXPECT_TRUE(label("qualityFactor").endsWith("= 31.62"));
     EXPECT_TRUE(label("bandwidth").endsWith("= 15.92 Hz"));
@@ -97,10 +97,10 @@ TEST_F(ResonanceWindowTest, ShowsTheFiguresOfTheSourceCircuit)
         << label("halfPowerBand").toStdString();
     EXPECT_TRUE(label("sourcePoint").contains("100 Hz")) << label("sourcePoint").toStdString();
     EXPECT_FALSE(noteShown());
-    ASSERT_TRUE(m_window.curve().has_value());
-    EXPECT_EQ(m_window.curve()->axis.firstDecade, 1);
-    EXPECT_EQ(m_window.curve()->axis.lastDecade, 4);
-    const QStringList ruler = m_window.findChild<ResonanceRuler *>("ResonanceRuler")->labels();
+    ASSERT_TRUE(window.curve().has_value());
+    EXPECT_EQ(window.curve()->axis.firstDecade, 1);
+    EXPECT_EQ(window.curve()->axis.lastDecade, 4);
+    const QStringList ruler = window.findChild<ResonanceRuler *>("ResonanceRuler")->labels();
     EXPECT_EQ(ruler, QStringList({"10 Hz", "100 Hz", "1 kHz", "10 kHz"}));
 
     // Typing in the source follows live; nothing on screen is ever "NaN".
@@ -113,21 +113,21 @@ TEST_F(ResonanceWindowTest, ShowsTheFiguresOfTheSourceCircuit)
 
 TEST_F(ResonanceWindowTest, ClickSetsTheSourceFrequencyAndMarksIt)
 {
-    QTest::mouseClick(m_window.picture(), Qt::LeftButton, {}, pointAt(1000));
-    ASSERT_EQ(m_source.written.size(), 1);
-    const std::optional<double> f = solutions::toNumber(m_source.written[0].toStdString());
-    ASSERT_TRUE(f.has_value()) << m_source.written[0].toStdString();
+    QTest::mouseClick(window.picture(), Qt::LeftButton, {}, pointAt(1000));
+    ASSERT_EQ(source.written.size(), 1);
+    const std::optional<double> f = solutions::toNumber(source.written[0].toStdString());
+    ASSERT_TRUE(f.has_value()) << source.written[0].toStdString();
     // Within a pixel of 1 kHz on a three-decade axis, rounded to a short text.
-    EXPECT_NEAR(std::log10(*f), 3, 3.0 / m_window.picture()->width() * 1.5);
-    EXPECT_LE(m_source.written[0].size(), 6);
-    EXPECT_EQ(m_window.curve()->circuit.f, *f);
+    EXPECT_NEAR(std::log10(*f), 3, 3.0 / window.picture()->width() * 1.5);
+    EXPECT_LE(source.written[0].size(), 6);
+    EXPECT_EQ(window.curve()->circuit.f, *f);
     EXPECT_TRUE(label("sourcePoint").contains(toQString(withPrefix(*f, "Hz"))))
         << label("sourcePoint").toStdString();
 
     // Other buttons pick nothing.
-    QTest::mouseClick(m_window.picture(), Qt::RightButton, {}, pointAt(300));
-    EXPECT_EQ(m_source.written.size(), 1);
-    EXPECT_TRUE(m_dialogs.calls().empty());
+    QTest::mouseClick(window.picture(), Qt::RightButton, {}, pointAt(300));
+    EXPECT_EQ(source.written.size(), 1);
+    EXPECT_TRUE(dialogs.calls().empty());
 }
 
 TEST_F(ResonanceWindowTest, BadTextsGiveANoteAndLeaveThePicture)
@@ -147,7 +147,7 @@ TEST_F(ResonanceWindowTest, BadTextsGiveANoteAndLeaveThePicture)
         {"R", "1e-300", "too narrow"},
     };
     for (const auto &row : rows) {
-        const QString kept = m_source.texts[row.box];
+        const QString kept = source.texts[row.box];
         edit(row.box, QString::fromUtf8(row.text));
         EXPECT_TRUE(noteShown()) << row.text;
         EXPECT_TRUE(label("ResonanceNote").contains(QString::fromUtf8(row.says)))
@@ -159,17 +159,17 @@ TEST_F(ResonanceWindowTest, BadTextsGiveANoteAndLeaveThePicture)
         EXPECT_FALSE(noteShown()) << row.text;
     }
     // A note, never a modal box, while the user types.
-    EXPECT_TRUE(m_dialogs.calls().empty());
+    EXPECT_TRUE(dialogs.calls().empty());
 }
 
 TEST_F(ResonanceWindowTest, ExportsCsvWithDecimalPointsAndThePicture)
 {
-    m_dialogs.queueSavePath(m_dir.filePath("curve.csv"));
-    m_window.findChild<QAction *>("SaveCsv")->trigger();
-    QFile file(m_dir.filePath("curve.csv"));
+    dialogs.queueSavePath(dir.filePath("curve.csv"));
+    window.findChild<QAction *>("SaveCsv")->trigger();
+    QFile file(dir.filePath("curve.csv"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), static_cast<int>(m_window.curve()->samples.size()) + 1);
+    ASSERT_EQ(lines.size(), static_cast<int>(window.curve()->samples.size()) + 1);
     EXPECT_EQ(lines[0].trimmed(), "f (Hz),I0 (A),phi (rad)");
     for (int i = 1; i < lines.size(); ++i) {
         const QStringList fields = lines[i].trimmed().split(',');
@@ -179,14 +179,14 @@ TEST_F(ResonanceWindowTest, ExportsCsvWithDecimalPointsAndThePicture)
     }
     EXPECT_TRUE(lines[1].contains('.'));
 
-    m_dialogs.queueSavePath(m_dir.filePath("curve"));
-    m_window.findChild<QAction *>("SavePicture")->trigger();
-    const QImage png(m_dir.filePath("curve.png"));
-    EXPECT_EQ(png.size(), m_window.picture()->size() * 2);
-    m_dialogs.queueSavePath(m_dir.filePath("curve.svg"));
-    m_window.findChild<QAction *>("SavePicture")->trigger();
-    EXPECT_TRUE(QFile::exists(m_dir.filePath("curve.svg")));
-    EXPECT_TRUE(m_dialogs.messages().empty());
+    dialogs.queueSavePath(dir.filePath("curve"));
+    window.findChild<QAction *>("SavePicture")->trigger();
+    const QImage png(dir.filePath("curve.png"));
+    EXPECT_EQ(png.size(), window.picture()->size() * 2);
+    dialogs.queueSavePath(dir.filePath("curve.svg"));
+    window.findChild<QAction *>("SavePicture")->trigger();
+    EXPECT_TRUE(QFile::exists(dir.filePath("curve.svg")));
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST(ResonanceTextBoxesTest, FollowsAHostsBoxesAndWritesItsFrequency)
@@ -235,11 +235,10 @@ TEST_F(ResonanceWindowTest, ScreenshotsWhenAsked)
         GTEST_SKIP() << "KEL_SHOTS not set";
     edit("R", "1");
     edit("f0", "480");
-    EXPECT_TRUE(m_window.grab().save(folder + "/resonance-highq.png"));
-    m_source.texts = {
-        {"v0", "500"}, {"R", "1000"}, {"L", "10.0"}, {"C", "0.00005"}, {"f0", "10.0"}};
-    m_window.refresh();
-    EXPECT_TRUE(m_window.grab().save(folder + "/resonance-lowq.png"));
+    EXPECT_TRUE(window.grab().save(folder + "/resonance-highq.png"));
+    source.texts = {{"v0", "500"}, {"R", "1000"}, {"L", "10.0"}, {"C", "0.00005"}, {"f0", "10.0"}};
+    window.refresh();
+    EXPECT_TRUE(window.grab().save(folder + "/resonance-lowq.png"));
 }
 
 } // namespace
