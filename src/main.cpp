@@ -1,16 +1,128 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/windowinstance.h"
+#include "display/dialogs.h"
+#include "display/experimentfile.h"
+#include "display/experimenttarget.h"
+#include "display/qstringtext.h"
 #include "kelversion.h"
+#include "shell/commandline.h"
+#include "shell/headlessexport.h"
 #include "shell/mainmenu.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include <memory>
+#include <optional>
+
+namespace
+{
+
+using kel::shell::CommandLineRequest;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+bool displayPresent()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+// Exports render exactly what the window would show on any machine, so they never use the
+// display; the help, the version and a refusal need none either. Without a display, Qt would
+// abort before a word could be said.
+void choosePlatform(const CommandLineRequest &request)
+{
+    const bool chosenByUser = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (request.action == CommandLineRequest::Action::Export ||
+        (!chosenByUser && (!request.needsDisplay() || !displayPresent())))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The window an experiment opens into, for exporting without showing it.
+std::unique_ptr<kel::display::ExperimentTarget> makeTarget(kel::display::ExperimentWindow,
+                                                           kel::display::Dialogs &)
+{
+    // TODO(lead): return the lab window or the phasor window, made with these dialogs, once
+    // they implement display::ExperimentTarget.
+    return nullptr;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    choosePlatform(kel::shell::CommandLine::parse(argumentsOf(argc, argv)));
     QApplication app(argc, argv);
-    QApplication::setApplicationName("kel");
-    QApplication::setApplicationVersion(
-        QString::fromLatin1(kel::kVersion.data(), static_cast<qsizetype>(kel::kVersion.size())));
-    kel::display::WindowInstance<kel::shell::MainMenu>::get().show();
+    QApplication::setApplicationName(QStringLiteral("kel"));
+    QApplication::setApplicationVersion(kel::display::toQString(kel::kVersion));
+
+    // TODO(translations): install the translations for the --lang code here, before the
+    // command line is read again (its help and messages are translated), through
+    // shell::Languages once it is built into kel_shell.
+
+    const CommandLineRequest request = kel::shell::CommandLine::parse(QApplication::arguments());
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    switch (request.action) {
+    case CommandLineRequest::Action::ShowHelp:
+        out << request.text;
+        return 0;
+    case CommandLineRequest::Action::ShowVersion:
+        out << request.text << Qt::endl;
+        return 0;
+    case CommandLineRequest::Action::Refuse:
+        errors << "kel: " << request.text << Qt::endl
+               << tr("Try \"kel --help\" for the options.") << Qt::endl;
+        return 1;
+    case CommandLineRequest::Action::Export:
+        return kel::shell::exportExperiment(request, makeTarget, errors);
+    case CommandLineRequest::Action::OpenWindows:
+        break;
+    }
+
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") && !displayPresent()) {
+        errors << "kel: "
+               << tr("There is no display to show the windows on (neither DISPLAY nor "
+                     "WAYLAND_DISPLAY is set). To write an experiment's pictures without one: "
+                     "kel FILE.kel --export-png OUT.png")
+               << Qt::endl;
+        return 1;
+    }
+
+    kel::display::QtDialogs dialogs;
+    std::optional<kel::display::Experiment> experiment;
+    if (!request.experimentPath.isEmpty()) {
+        const auto reading = kel::display::ExperimentFile::readFile(request.experimentPath);
+        if (!reading.ok()) {
+            const QString file = QDir::toNativeSeparators(request.experimentPath);
+            errors << "kel: " << file << ": " << reading.error << Qt::endl;
+            dialogs.message(tr("The experiment %1 cannot be opened. %2").arg(file, reading.error),
+                            QStringLiteral("kel"));
+            return 1;
+        }
+        experiment = reading.experiment;
+    }
+
+    kel::shell::MainMenu menu(dialogs);
+    menu.show();
+    if (experiment) {
+        // TODO(lead): open the experiment into its window through the main menu, which owns
+        // the lab and phasor windows (display::ExperimentTarget::applyExperiment).
+    }
     return QApplication::exec();
 }

@@ -27,8 +27,10 @@ public:
     virtual void applyExperiment(const Experiment &experiment) = 0;
     // The window's state as an experiment, to save.
     virtual Experiment experiment() const = 0;
-    // The picture areas that Save Graph (lab) or the picture export (phasor) writes.
+    // The picture areas that Save Graph (lab) or the picture export (phasor) writes, and the
+    // scale it writes them at, so that a headless export gives the same pixels.
     virtual PictureExport pictures() const = 0;
+    virtual double pictureScale() const = 0;
     // What the window's CSV export writes (the last plot's samples), none when nothing has
     // been plotted.
     virtual std::optional<QByteArray> csv() const = 0;

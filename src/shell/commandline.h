@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kel::shell
+{
+
+// What the command line asks for:
+//   kel [--lang CODE] [FILE.kel]
+//   kel FILE.kel [--export-png OUT.png] [--export-svg OUT.svg] [--export-csv OUT.csv]
+//       [--size WxH]
+//   kel --help | --version
+struct CommandLineRequest {
+    enum class Action {
+        OpenWindows, // the main menu, and the experiment when a file is given
+        Export,      // the experiment's pictures and samples written without a window
+        ShowHelp,    // `text` is the help
+        ShowVersion, // `text` is "kel 1.0.0"
+        Refuse,      // `text` says what is wrong with the command line
+    };
+    Action action = Action::OpenWindows;
+    QString text;
+    QString experimentPath; // empty when no file is given
+    QString language;       // empty for the system's languages
+    QString pngPath;
+    QString svgPath;
+    QString csvPath;
+    std::optional<QSize> pngSize; // fit the PNG within this many pixels
+
+    // Whether carrying it out shows windows, and so needs a display.
+    bool needsDisplay() const { return action == Action::OpenWindows; }
+};
+
+class CommandLine
+{
+public:
+    // The largest side --size accepts, in pixels.
+    static constexpr int kMaxSide = 8192;
+
+    // `arguments` as main() receives them, the program's name first. The texts of the help
+    // and the messages are translated when a translation is installed.
+    static CommandLineRequest parse(const QStringList &arguments);
+
+    // "800x600" (or "800X600") as a size; none for anything else, a side of 0 or one beyond
+    // kMaxSide.
+    static std::optional<QSize> sizeOf(const QString &text);
+};
+
+} // namespace kel::shell
