@@ -52,6 +52,12 @@ std::complex<double> phi(std::complex<double> z)
     return -expm1(-z) / z;
 }
 
+// 1/(R·C), also where R·C alone would leave the double range.
+double rcRate(double R, double C)
+{
+    return std::isnormal(R * C) ? quotient(1, R * C) : quotient(quotient(1, R), C);
+}
+
 // The steady part of a source and its derivative at t.
 struct Steady {
     double charge, current;
@@ -90,10 +96,11 @@ void setRlcTransient(CircuitFigures &f, double R, double L, double C)
         f.form = SolutionForm::Undefined;
         return;
     }
-    // β² = α² − ω0², from D where it is a finite number (the same D the damping test reads),
-    // otherwise as a product that keeps the squares of extreme magnitudes in range.
+    // β² = α² − ω0², from D where neither of its terms left the double range (the same D the
+    // damping test reads), otherwise as a product that keeps extreme magnitudes in range.
     double b2;
-    if (std::isfinite(disc) && f.kind != 3) {
+    const double resistive = std::pow(R, 2.0), reactive = quotient(L * 4, C);
+    if (f.kind != 3 && std::isfinite(disc) && std::isnormal(resistive) && std::isnormal(reactive)) {
         b2 = quotient(quotient(disc, L + L), L + L);
     } else if (f.omega0Squared > 0) {
         const double w = std::isnan(f.omega0) ? std::sqrt(f.omega0Squared) : f.omega0;
@@ -132,7 +139,7 @@ void setRlcTransient(CircuitFigures &f, double R, double L, double C)
         f.coeffA = quotient(f.s2 * restCharge - restCurrent, f.s2 - f.s1);
         f.coeffB = quotient(restCurrent - f.s1 * restCharge, f.s2 - f.s1);
         f.currentA = f.s1 * f.coeffA;
-        f.currentBw = f.s2 * f.coeffB;
+        f.currentB = f.s2 * f.coeffB;
         return;
     }
     if (f.form == SolutionForm::Hyperbolic) {
@@ -141,10 +148,17 @@ void setRlcTransient(CircuitFigures &f, double R, double L, double C)
     }
     f.coeffA = restCharge;
     f.coeffBw = f.alpha * restCharge + restCurrent;
-    const double root = f.form == SolutionForm::Hyperbolic ? f.beta : f.omegaD;
-    f.coeffB = root == 0 ? f.coeffBw : quotient(f.coeffBw, root);
     f.currentA = restCurrent;
-    f.currentBw = -(f.omega0Squared * restCharge + f.alpha * restCurrent);
+    if (f.form == SolutionForm::Hyperbolic) {
+        f.coeffB = f.beta == 0 ? f.coeffBw : quotient(f.coeffBw, f.beta);
+        f.currentB = -(f.omega0Squared * restCharge + f.alpha * restCurrent);
+        return;
+    }
+    // ωd >= sqrt of the smallest double, so B stays finite; ω0²/ωd is formed as ω0·(ω0/ωd)
+    // so that a large ω0 does not overflow in its square.
+    f.coeffB = quotient(f.coeffBw, f.omegaD);
+    f.currentB = -(f.omega0 * quotient(f.omega0, f.omegaD) * restCharge +
+                   quotient(f.alpha, f.omegaD) * restCurrent);
 }
 
 void setDrivenLc(CircuitFigures &f, const CircuitParameters &p)
@@ -182,11 +196,11 @@ CircuitFigures figuresOf(int kind, const CircuitParameters &p)
     switch (kind) {
     case 1: // RC
         f.form = SolutionForm::Exponential;
-        f.rate = quotient(quotient(1, R), C);
+        f.rate = rcRate(R, C);
         f.tau = R * C;
         f.steadyK = C * p.v0;
         f.coeffA = p.q0 - p.v0 * C;
-        f.currentA = quotient(quotient(-f.coeffA, R), C);
+        f.currentA = -f.coeffA * f.rate;
         break;
     case 2: // RL
         f.form = SolutionForm::Exponential;
@@ -216,7 +230,7 @@ CircuitFigures figuresOf(int kind, const CircuitParameters &p)
               // large u
         f.form = SolutionForm::Exponential;
         f.w0 = p.w0;
-        f.rate = quotient(quotient(1, R), C);
+        f.rate = rcRate(R, C);
         f.tau = R * C;
         const double u = p.w0 * (R * C);
         const double vC = p.v0 * C;
@@ -308,7 +322,11 @@ double chargeAt(const CircuitFigures &f, double t)
             return decay + f.steadyK;
         return decay + f.steadyS * std::sin(f.w0 * t) + f.steadyK * std::cos(f.w0 * t);
     }
-    case SolutionForm::Oscillation:
+    case SolutionForm::Oscillation: {
+        const double e = f.alpha == 0 ? 1 : std::exp(-f.alpha * t);
+        return e * (f.coeffA * std::cos(f.omegaD * t) + f.coeffB * std::sin(f.omegaD * t)) +
+               steadyAt(f, t).charge;
+    }
     case SolutionForm::Hyperbolic: {
         const FreePair b = freePair(f, t);
         return f.coeffA * b.c + f.coeffBw * b.s + steadyAt(f, t).charge;
@@ -350,13 +368,17 @@ double currentAt(const CircuitFigures &f, double t)
             return f.coeffA * e + f.steadyS * std::sin(f.w0 * t) + f.steadyK * std::cos(f.w0 * t);
         }
     }
-    case SolutionForm::Oscillation:
+    case SolutionForm::Oscillation: {
+        const double e = f.alpha == 0 ? 1 : std::exp(-f.alpha * t);
+        return e * (f.currentA * std::cos(f.omegaD * t) + f.currentB * std::sin(f.omegaD * t)) +
+               steadyAt(f, t).current;
+    }
     case SolutionForm::Hyperbolic: {
         const FreePair b = freePair(f, t);
-        return f.currentA * b.c + f.currentBw * b.s + steadyAt(f, t).current;
+        return f.currentA * b.c + f.currentB * b.s + steadyAt(f, t).current;
     }
     case SolutionForm::TwoExponentials:
-        return f.currentA * std::exp(f.s1 * t) + f.currentBw * std::exp(f.s2 * t) +
+        return f.currentA * std::exp(f.s1 * t) + f.currentB * std::exp(f.s2 * t) +
                steadyAt(f, t).current;
     case SolutionForm::DrivenLc: {
         const double w = std::abs(f.w0), wn = f.omega0;

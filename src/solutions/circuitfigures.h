@@ -41,9 +41,9 @@ enum class SolutionForm {
 // value. Units: rates and angular frequencies in 1/s and rad/s, τ in s, charges in C,
 // currents in A.
 //
-// Every form is written about the steady part K·cos(w·t) + S·sin(w·t) (a constant source
-// has w = 0 and K = C·v0; the RL circuits' steady part is a current), with the transient
-// taking what it leaves of the initial values: Q = q0 − K and J = i0 − w·S.
+// Every form is written about the steady part K·cos(w0·t) + S·sin(w0·t) (steadyK, steadyS; a
+// constant source has w0 = 0 and K = C·v0, or K = v0/R for the RL circuit's current), with
+// the transient taking what it leaves of the initial values: Q = q0 − K, J = i0 − w0·S.
 struct CircuitFigures {
     int kind = 0;
     SolutionForm form = SolutionForm::Undefined;
@@ -65,14 +65,22 @@ struct CircuitFigures {
     double steadyS = 0; // steady part's sine amplitude
     double q0 = 0, i0 = 0;
 
-    // The transient, with the meaning of A and B given by the form (see SolutionForm):
-    // Exponential A; Oscillation A, B; Hyperbolic A, B (B·t at β = 0); TwoExponentials A, B;
-    // DrivenLc A = q0, B = i0/ω and P below.
+    // The transient's constants A (coeffA) and B (coeffB), as the form uses them:
+    //   Exponential      A·exp(−t/τ), A = q0 − K (RC) or i0 − K (RL);
+    //   Oscillation      exp(−α·t)·(A·cos ωd·t + B·sin ωd·t), A = Q, B = (α·Q + J)/ωd;
+    //   Hyperbolic       exp(−α·t)·(A·cosh β·t + B·sinh β·t), A = Q, B = (α·Q + J)/β, and
+    //                    (A + B·t)·exp(−α·t) with B = α·Q + J at β = 0;
+    //   TwoExponentials  A·exp(s1·t) + B·exp(s2·t), A = (s2·Q − J)/(s2 − s1),
+    //                    B = (J − s1·Q)/(s2 − s1);
+    //   DrivenLc         A·cos ω0·t + B·sin ω0·t + F·(...), A = q0, B = i0/ω0.
     double coeffA = 0, coeffB = 0;
-    double coeffBw = 0; // B·ωd (oscillation) or B·β (hyperbolic): the factor the evaluators use
-    double currentA = 0; // the current's cosine (cosh) coefficient, J = i(0) − w·S
-    double currentBw = 0; // the current's sine (sinh) coefficient times ωd (β): −(ω0²·A + α·J)
-    double rate = 0;      // Exponential: the decay rate 1/τ as the lab forms it, (1/R)/C or R/L
+    double coeffBw = 0; // Hyperbolic: B·β = α·Q + J, finite at β = 0
+    // The current in the same form: Oscillation exp(−α·t)·(iA·cos ωd·t + iB·sin ωd·t),
+    // iA = J, iB = −(ω0²·Q + α·J)/ωd; Hyperbolic iA·exp(−α·t)·cosh β·t +
+    // iB·exp(−α·t)·sinh(β·t)/β, iA = J, iB = −(ω0²·Q + α·J); TwoExponentials
+    // iA·exp(s1·t) + iB·exp(s2·t), iA = s1·A, iB = s2·B; RC iA·exp(−t/τ), iA = −A/τ.
+    double currentA = 0, currentB = 0;
+    double rate = 0; // Exponential: the decay rate 1/τ, 1/(R·C) or R/L
 
     // The driven LC circuit's particular amplitude as the lab writes it:
     // off resonance P = (v0/(ω0² − w0²))/L; at resonance (the text test) P = −v0/((2·w0)·L).
