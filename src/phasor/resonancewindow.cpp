@@ -13,7 +13,9 @@
 #include "solutions/numbertext.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -226,6 +228,8 @@ void ResonanceWindow::buildControls()
     statusBar()->setObjectName("statusBar");
     statusBar()->addWidget(m_statusPointer, 1);
 
+    m_picture->setFocusPolicy(Qt::StrongFocus);
+    m_picture->installEventFilter(this);
     connect(m_picture, &display::PictureArea::mouseUp, this, &ResonanceWindow::onPictureClicked);
     connect(m_picture, &display::PictureArea::mouseMove, this, &ResonanceWindow::onPointerMoved);
 }
@@ -350,7 +354,8 @@ void ResonanceWindow::writeFigures(const ResonanceCurve &curve)
     const PlotScale scale(curve);
     m_scales->setText(tr("Upper plot: current amplitude I\u2080 from %1 to %2.\n"
                          "Lower plot: phase \u03c6 from \u221290\u00b0 to +90\u00b0, grey lines "
-                         "at \u00b145\u00b0.\nClick a frequency to set the source to it.")
+                         "at \u00b145\u00b0.\nClick a frequency, or press Left or Right, to set "
+                         "the source to it.")
                           .arg(withUnit(scale.lo, "A"), withUnit(scale.hi, "A")));
 }
 
@@ -403,15 +408,47 @@ QString ResonanceWindow::problemText(const ResonanceCurve &curve, const Resonanc
 
 void ResonanceWindow::onPictureClicked(int button, int, float x, float)
 {
-    if (button != 1 || !m_curve)
+    if (button == 1)
+        pickFrequency(static_cast<double>(x));
+}
+
+void ResonanceWindow::pickFrequency(double decade)
+{
+    if (!m_curve || !std::isfinite(decade))
         return;
     const FrequencyAxis &axis = m_curve->axis;
-    const double decade = std::clamp(static_cast<double>(x), static_cast<double>(axis.firstDecade),
-                                     static_cast<double>(axis.lastDecade));
+    decade = std::clamp(decade, static_cast<double>(axis.firstDecade),
+                        static_cast<double>(axis.lastDecade));
     const double perPixel = axis.decades() / std::max(1.0, static_cast<double>(m_picture->width()));
     const double f = roundedFrequency(std::pow(10.0, decade), perPixel);
     m_source.setSourceFrequency(display::numberText(f));
     refresh();
+}
+
+void ResonanceWindow::stepSourceFrequency(double decades)
+{
+    if (!m_curve)
+        return;
+    const double from =
+        m_curve->sourceOnAxis() ? std::log10(m_curve->circuit.f) : std::log10(m_curve->figures.f0);
+    pickFrequency(from + decades);
+}
+
+bool ResonanceWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_picture && event->type() == QEvent::Leave)
+        m_statusPointer->clear();
+    if (watched == m_picture && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool shift = key->modifiers() == Qt::ShiftModifier;
+        if ((key->modifiers() == Qt::NoModifier || shift) &&
+            (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
+            const double step = shift ? 0.1 : 0.01;
+            stepSourceFrequency(key->key() == Qt::Key_Right ? step : -step);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void ResonanceWindow::onPointerMoved(float x, float)

@@ -56,12 +56,16 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
     void buildMenu();
     void onPictureClicked(int button, int shift, float x, float y);
     void onPointerMoved(float x, float y);
+    // Left and Right on the focused picture: the source frequency one step down or up.
+    void stepSourceFrequency(double decades);
+    void pickFrequency(double decade);
     void draw(const ResonanceCurve &curve);
     void writeFigures(const ResonanceCurve &curve);
     QString problemText(const ResonanceCurve &curve, const ResonanceTexts &texts) const;

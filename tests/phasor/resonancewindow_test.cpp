@@ -124,9 +124,20 @@ TEST_F(ResonanceWindowTest, ClickSetsTheSourceFrequencyAndMarksIt)
     EXPECT_TRUE(label("sourcePoint").contains(toQString(withPrefix(*f, "Hz"))))
         << label("sourcePoint").toStdString();
 
+    // Right and Left on the picture step the source frequency by a hundredth of a decade.
+    QTest::keyClick(window.picture(), Qt::Key_Right);
+    ASSERT_EQ(source.written.size(), 2);
+    const double up = solutions::toNumber(source.written[1].toStdString()).value_or(0);
+    EXPECT_NEAR(std::log10(up / *f), 0.01, 0.003);
+    QTest::keyClick(window.picture(), Qt::Key_Left, Qt::ShiftModifier);
+    const double down = solutions::toNumber(source.written[2].toStdString()).value_or(0);
+    EXPECT_NEAR(std::log10(up / down), 0.1, 0.003);
+    EXPECT_EQ(window.curve()->circuit.f, down);
+
     // Other buttons pick nothing.
+    source.written.clear();
     QTest::mouseClick(window.picture(), Qt::RightButton, {}, pointAt(300));
-    EXPECT_EQ(source.written.size(), 1);
+    EXPECT_TRUE(source.written.empty());
     EXPECT_TRUE(dialogs.calls().empty());
 }
 
