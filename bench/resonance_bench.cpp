@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The resonance window following a keystroke in its source: the curve computed and drawn
+// afresh, then painted once at twice the screen's pixel density, as on a high-DPI screen.
+#include "display/dialogs.h"
+#include "display/picturearea.h"
+#include "phasor/resonancesource.h"
+#include "phasor/resonancewindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+
+namespace
+{
+
+class Texts final : public kel::phasor::ResonanceSource
+{
+public:
+    QString parameterText(const QString &name) const override
+    {
+        if (name == "v0")
+            return QStringLiteral("500");
+        if (name == "R")
+            return R;
+        if (name == "L")
+            return QStringLiteral("10.0");
+        if (name == "C")
+            return QStringLiteral("0.00005");
+        return QStringLiteral("10.0");
+    }
+    void setSourceFrequency(const QString &) override {}
+
+    QString R = QStringLiteral("1000");
+};
+
+// Nothing is exported here, so no dialog is ever asked.
+class NoDialogs final : public kel::display::Dialogs
+{
+public:
+    kel::display::MessageAnswer message(const QString &, const QString &,
+                                        kel::display::MessageButtons) override
+    {
+        return kel::display::MessageAnswer::Ok;
+    }
+    QString input(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
+};
+
+void BM_ResonanceRefresh(benchmark::State &state)
+{
+    Texts texts;
+    NoDialogs dialogs;
+    kel::phasor::ResonanceWindow window(texts, dialogs);
+    window.resize(900, 520);
+    window.show();
+    const kel::display::PictureArea *picture = window.picture();
+    QImage image(picture->size() * 2, QImage::Format_RGB32);
+    // Two resistances in turn, so that every refresh draws anew.
+    const QString resistances[] = {QStringLiteral("1000"), QStringLiteral("1001")};
+    int n = 0;
+    for (auto _ : state) {
+        texts.R = resistances[n++ % 2];
+        window.refresh();
+        QPainter painter(&image);
+        picture->render(painter, image.size());
+    }
+    state.counters["operations"] = static_cast<double>(picture->operations().size());
+}
+BENCHMARK(BM_ResonanceRefresh)->Unit(benchmark::kMillisecond);
+
+} // namespace
