@@ -87,6 +87,8 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
         return refused(parser.errorText());
 
     CommandLineRequest request;
+    // Kept for the help too, which is shown in that language.
+    request.language = parser.value(language);
     if (parser.isSet(help)) {
         request.action = CommandLineRequest::Action::ShowHelp;
         request.text = parser.helpText();
@@ -109,7 +111,6 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
         return refused(tr("Give one experiment file, not %1.")
                            .arg(display::numberText(static_cast<double>(files.size()))));
     request.experimentPath = files.value(0);
-    request.language = parser.value(language);
     request.pngPath = parser.value(png);
     request.svgPath = parser.value(svg);
     request.csvPath = parser.value(csv);
