@@ -35,6 +35,9 @@ public:
     void applyConfiguration(const CircuitConfiguration &configuration);
 
     const LabSession &session() const { return m_session; }
+    // The scale the next empty graph and plot use (Graph Scale without its questions); the
+    // graph on screen stays as it is until then.
+    void setGraphScale(const GraphScale &scale) { m_session.setScale(scale); }
     display::PictureArea *graphArea() const { return m_controls.graph; }
     // The samples of the last Plot Graphs; empty again once the graph is erased.
     const PlotRecord &lastPlot() const { return m_session.lastPlot(); }

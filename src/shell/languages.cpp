@@ -13,6 +13,24 @@ namespace
 {
 
 constexpr auto kResourceFolder = ":/i18n";
+// tools/update_translations.py writes every translation once more into this context.
+constexpr auto kAnyContext = "SourceText";
+
+// The program's translation, which finds a text by its English alone when its own context has
+// no entry for it: texts keep their translation when code moves between classes ahead of the
+// next update of the translation files.
+class ProgramTranslator final : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText,
+                      const char *disambiguation = nullptr, int n = -1) const override
+    {
+        QString text = QTranslator::translate(context, sourceText, disambiguation, n);
+        if (text.isNull() && sourceText && *sourceText)
+            text = QTranslator::translate(kAnyContext, sourceText, disambiguation, n);
+        return text;
+    }
+};
 
 // "de-DE", "de_DE.UTF-8" and "de_DE@euro" all become "de_DE".
 QString normalised(QString code)
@@ -71,7 +89,7 @@ QString Languages::install(const QString &code)
     if (language == QLatin1String("en"))
         return m_language;
 
-    auto program = std::make_unique<QTranslator>();
+    auto program = std::make_unique<ProgramTranslator>();
     if (!program->load(QStringLiteral("kel_") + language, QString::fromLatin1(kResourceFolder)))
         return m_language;
     QCoreApplication::installTranslator(program.get());

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lab's Qt-free pieces: the frame lines, the sampling of curves and the parameter tests.
-#include "lab/graphframe.h"
-#include "lab/parametertests.h"
-#include "lab/plotsampling.h"
+#include "lab/core/graphframe.h"
+#include "lab/core/parametertests.h"
+#include "lab/core/plotsampling.h"
 
 #include <gtest/gtest.h>
 

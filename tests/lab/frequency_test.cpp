@@ -32,21 +32,21 @@ TEST_F(LabTest, TypingTheFrequencyRewritesTheAngularFrequency)
 TEST_F(LabTest, NaturalFrequencyEntersResonanceAndTypingLeavesIt)
 {
     launch(12); // LC, AC: L 10, C 10, v0 5, q0 10, i0 0
-    window().SetNatf_Click();
+    window().setNaturalFrequency();
     EXPECT_EQ(text("w0"), "0.1");
     EXPECT_EQ(text("f0"), QString::fromStdString(solutions::toText(0.1 / 6.28318)));
 
     // At resonance: q = 10 cos(w t) + 25 sin(w t) - 2.5 t cos(w t), w = 0.1.
     const double t = 10;
     const double resonant = 10 * std::cos(1.0) + 25 * std::sin(1.0) - 2.5 * t * std::cos(1.0);
-    EXPECT_NEAR(window().q5(t).value.value(), resonant, 1e-9);
+    EXPECT_NEAR(session().q5(t).value.value(), resonant, 1e-9);
 
     // Retyping the shown frequency uses 2·Pi, not 6.28318: off resonance.
     const QString shownF0 = text("f0");
     edit("f0")->clear();
     QTest::keyClicks(edit("f0"), shownF0);
     EXPECT_NE(text("w0"), "0.1");
-    const auto off = window().q5(t);
+    const auto off = session().q5(t);
     ASSERT_TRUE(off);
     EXPECT_GT(std::abs(*off.value - resonant), 1e-6);
 }
@@ -57,7 +57,7 @@ TEST_F(LabTest, NaturalFrequencyNeedsAPositiveProduct)
     for (auto [L, C] : {std::pair{"0", "10"}, {"-1", "10"}, {"abc", "10"}, {"10", ""}}) {
         type("L", L);
         type("C", C);
-        window().SetNatf_Click();
+        window().setNaturalFrequency();
         EXPECT_EQ(text("f0"), "100") << L << " " << C;
         EXPECT_EQ(text("w0"), "628.318548202515");
     }
@@ -84,16 +84,16 @@ TEST_F(LabTest, TickingTheSourceVoltageWarnsEachTime)
 TEST_F(LabTest, SolutionFunctionsFollowTheTextsAndNameABadOne)
 {
     launch(1);
-    EXPECT_NEAR(window().q1(10).value.value(), 10 * std::exp(-1.0), 1e-12);
+    EXPECT_NEAR(session().q1(10).value.value(), 10 * std::exp(-1.0), 1e-12);
     type("q0", "20");
-    EXPECT_NEAR(window().q1(10).value.value(), 20 * std::exp(-1.0), 1e-12);
+    EXPECT_NEAR(session().q1(10).value.value(), 20 * std::exp(-1.0), 1e-12);
     type("R", "one");
-    const auto bad = window().i1(0);
+    const auto bad = session().i1(0);
     EXPECT_FALSE(bad);
     EXPECT_EQ(bad.badBox, solutions::Parameter::R);
     type("w0", "2");
     type("v0", "3");
-    EXPECT_NEAR(window().VS(0.25).value.value(), 3 * std::sin(0.5), 1e-15);
+    EXPECT_NEAR(session().VS(0.25).value.value(), 3 * std::sin(0.5), 1e-15);
 }
 
 } // namespace

@@ -58,7 +58,7 @@ TEST_F(GraphScale, NewScaleSetsFrameAndSampling)
 {
     dialogs.queueInputs({"0", "20", "-1", "1"});
     command("GScale");
-    const lab::LabState &s = lab::labState();
+    const lab::GraphScale &s = session().scale();
     EXPECT_EQ(s.x1, 0);
     EXPECT_EQ(s.x2, 20);
     EXPECT_EQ(s.y1, 1);
@@ -103,7 +103,7 @@ TEST_F(GraphScale, EqualEntriesAskThatRangeAgain)
     EXPECT_EQ(errors[0].buttons, display::MessageButtons::OkCancel);
     // Defaults offered again are the remembered ones, not the rejected answers.
     EXPECT_EQ(dialogs.calls()[3].defaultText, "0");
-    const lab::LabState &s = lab::labState();
+    const lab::GraphScale &s = session().scale();
     EXPECT_EQ(s.x1, 1);
     EXPECT_EQ(s.x2, 2);
     EXPECT_EQ(s.y2, -3);
@@ -121,7 +121,7 @@ TEST_F(GraphScale, AnswersThatAreNotNumbersAreAskedAgainAndNeverStored)
                   "Error: 1e39 is too large for the graph. Try Again", "Enter maximum t value",
                   "Enter minimum vertical value", "Enter maximum vertical value",
                   "Error: x is not a number. Try Again", "Enter maximum vertical value"}));
-    const lab::LabState &s = lab::labState();
+    const lab::GraphScale &s = session().scale();
     EXPECT_EQ(s.x1, 2);
     EXPECT_EQ(s.x2, 40);
     EXPECT_EQ(s.y2, -10);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The last plot's samples as a table, and the status bar's scale and pointer texts.
-#include "lab/labstatus.h"
-#include "lab/plotrecord.h"
+#include "lab/core/labstatus.h"
+#include "lab/plotdatatable.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +12,21 @@ namespace kel::lab
 namespace
 {
 
+display::CsvTable table(const PlotRecord &record)
+{
+    return plotDataTable(record, {"t (s)", "q (C)", "i (A)", "v (V)"});
+}
+
 TEST(PlotDataTable, MergesSampleTimesOfCurvesWithDifferentIntervals)
 {
     PlotRecord r;
     r.charge = sampleCurve([](double t) { return 2 * t; }, 200, 0, 100);
     r.voltage = sampleCurve([](double t) { return -t; }, 500, 0, 100);
-    const std::string text = plotDataTable(r).text();
+    const std::string text = table(r).text();
     // 201 + 501 times, 101 of them shared (the whole seconds).
-    EXPECT_EQ(plotDataTable(r).rowCount(), 601u);
+    EXPECT_EQ(table(r).rowCount(), 601u);
     EXPECT_EQ(text.substr(0, text.find("\r\n")), "t (s),q (C),i (A),v (V)");
-    EXPECT_NE(text.find("\r\n0,0,,-0\r\n0.20000000000000001,,,-0.20000000000000001\r\n"),
+    EXPECT_NE(text.find("\r\n0,0,,0\r\n0.20000000000000001,,,-0.20000000000000001\r\n"),
               std::string::npos);
     // Charge alone at 0.5 s, both curves on the whole seconds.
     EXPECT_NE(text.find("\r\n0.5,1,,\r\n0.60000000000000009,,,"), std::string::npos);
@@ -33,9 +38,9 @@ TEST(PlotDataTable, ReversedRangeRunsFromFirstToLastSampleAndBadSamplesAreEmpty)
 {
     PlotRecord r;
     r.current = sampleCurve([](double t) { return t > 5 ? NAN : t; }, 2, 10, 0);
-    const std::string text = plotDataTable(r).text();
+    const std::string text = table(r).text();
     EXPECT_EQ(text, "t (s),q (C),i (A),v (V)\r\n10,,,\r\n5,,5,\r\n0,,0,\r\n");
-    EXPECT_EQ(plotDataTable(PlotRecord{}).rowCount(), 0u);
+    EXPECT_EQ(table(PlotRecord{}).rowCount(), 0u);
 }
 
 TEST(StatusTexts, ScaleAndPointerUseRealMinusSigns)

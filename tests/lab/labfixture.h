@@ -2,10 +2,8 @@
 #pragma once
 
 #include "display/picturearea.h"
-#include "display/windowinstance.h"
-#include "lab/labstate.h"
+#include "lab/core/circuitlaunchers.h"
 #include "lab/labwindow.h"
-#include "shell/circuitlaunchers.h"
 #include "support/scripteddialogs.h"
 
 #include <QAction>
@@ -14,26 +12,34 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace kel::testing
 {
 
-// A fresh lab window and lab state for every test, with the dialogs scripted.
+// A fresh lab window for every test, with the dialogs scripted.
 class LabTest : public ::testing::Test
 {
 protected:
-    using Window = display::WindowInstance<lab::LabWindow>;
-
-    void SetUp() override
+    lab::LabWindow &window()
     {
-        Window::destroy();
-        lab::labState() = lab::LabState{};
+        if (!m_window)
+            m_window = std::make_unique<lab::LabWindow>(dialogs);
+        return *m_window;
     }
-    void TearDown() override { Window::destroy(); }
-
-    lab::LabWindow &window() { return Window::get(); }
-    void launch(int command) { shell::launchCircuit(command); }
+    const lab::LabSession &session() { return window().session(); }
+    // What the main menu's button `Command<command>` does to the lab window.
+    void launch(int command)
+    {
+        const lab::CircuitConfiguration *configuration = lab::launcherConfiguration(command);
+        ASSERT_NE(configuration, nullptr) << command;
+        window().applyConfiguration(*configuration);
+    }
+    void setScale(double x1, double x2, double y1, double y2)
+    {
+        window().setGraphScale({x1, x2, y1, y2});
+    }
 
     QLineEdit *edit(const char *name)
     {
@@ -73,6 +79,9 @@ protected:
     }
 
     ScriptedDialogs dialogs;
+
+private:
+    std::unique_ptr<lab::LabWindow> m_window;
 };
 
 } // namespace kel::testing

@@ -84,9 +84,7 @@ TEST_F(PlotGraphs, DrivenRLCDrawsChargeThenCurrentThenSource)
 
 TEST_F(PlotGraphs, SamplesTheScaleRangeEvenUnderTheFixedFrame)
 {
-    window();
-    lab::labState().x1 = 5;
-    lab::labState().x2 = 20;
+    setScale(5, 20, 10, -10);
     launch(10); // RC, AC: fixed 0..100 frame
     tick({"Current", "Voltage"});
     command("PlGraphs");

@@ -35,12 +35,12 @@ TEST_F(Readout, ValuesAreTakenAtTheTimeAsWritten)
 {
     launch(1);
     // The click's time in single precision, read back from its text.
-    window().Picture1_MouseUp(1, 0, 10.000001f, 0);
+    window().readOutAt(1, 0, 10.000001f, 0);
     EXPECT_EQ(text("Time"), "10");
     // q1 with R 1, C 10, q0 10 is 10·exp(-t/10).
     EXPECT_EQ(text("qq"), QString::fromStdString(solutions::toText(10 * std::exp(-10.0 / 10))));
     const QString first = text("ii");
-    window().Picture1_MouseUp(2, 1, 10.0000001f, 5);
+    window().readOutAt(2, 1, 10.0000001f, 5);
     EXPECT_EQ(text("ii"), first);
 }
 
@@ -57,7 +57,7 @@ TEST_F(Readout, RLCircuitsWriteOnlyTheCurrentAndDifferInTheirTest)
     launch(3); // RL, no source: R = 0 refused
     type("R", "0");
     type("ii", "before");
-    window().Picture1_MouseUp(1, 0, 42.5f, 0);
+    window().readOutAt(1, 0, 42.5f, 0);
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].text, "Wrong Values of parameters");
     EXPECT_EQ(text("Time"), "42.5");
@@ -82,7 +82,7 @@ TEST_F(Readout, BadTextsAndValuesWithoutAFiniteResultLeaveTheReadout)
     type("i0", "0");
     type("L", "-10");
     dialogs.clear();
-    window().Picture1_MouseUp(1, 0, 3, 0);
+    window().readOutAt(1, 0, 3, 0);
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].title, "Input Error");
     EXPECT_EQ(text("ii"), ii);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lab/regimetext.h"
+#include "lab/core/regimetext.h"
 #include "solutions/numbertext.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +21,10 @@ CircuitParameters rlc(double R, double L, double C, double w0 = 0)
 TEST(RegimeText, NamesEveryDampingCaseWithItsNumbers)
 {
     EXPECT_EQ(regimeText(8, SourceKind::Alternating, rlc(1, 10, 10)),
-              "RLC, AC source \u2014 underdamped: \u03B1 = \u22120.05 s\u207B\u00B9, "
-              "\u03C9\u2080 = 0.1 rad/s, \u03C9_d = 0.0866 rad/s");
+              "RLC, AC source \u2014 underdamped: \u03B1 = 0.05 s\u207B\u00B9, "
+              "\u03C9\u2080 = 0.1 rad/s, \u03C9d = 0.0866 rad/s");
     EXPECT_EQ(regimeText(4, SourceKind::None, rlc(2, 1, 1)),
-              "RLC, no source \u2014 critically damped: \u03B1 = \u22121 s\u207B\u00B9, "
+              "RLC, no source \u2014 critically damped: \u03B1 = 1 s\u207B\u00B9, "
               "\u03C9\u2080 = 1 rad/s");
     EXPECT_EQ(regimeText(4, SourceKind::Constant, rlc(3, 1, 1)),
               "RLC, DC source \u2014 overdamped: s\u2081 = \u22120.382 s\u207B\u00B9, "

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard access to the main menu: shortcuts and the names screen readers announce.
-#include "display/windowinstance.h"
+#include "about/aboutkel.h"
 #include "shell/mainmenu.h"
 #include "support/scripteddialogs.h"
 
@@ -11,12 +11,12 @@
 #include <QPushButton>
 #include <QTest>
 
-using kel::display::WindowInstance;
 using kel::shell::MainMenu;
 
 TEST(Keyboard, MainMenuButtonsAreNamedWithTheirSource)
 {
-    MainMenu &menu = WindowInstance<MainMenu>::get();
+    kel::testing::ScriptedDialogs dialogs;
+    MainMenu menu(dialogs);
     EXPECT_EQ(menu.findChild<QPushButton *>("Command1")->accessibleName(),
               "RC Circuits, no EMF source");
     EXPECT_EQ(menu.findChild<QPushButton *>("Command9")->accessibleName(),
@@ -29,7 +29,8 @@ TEST(Keyboard, MainMenuButtonsAreNamedWithTheirSource)
 
 TEST(Keyboard, F1OpensTheAboutWindow)
 {
-    MainMenu &menu = WindowInstance<MainMenu>::get();
+    kel::testing::ScriptedDialogs dialogs;
+    MainMenu menu(dialogs);
     menu.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
     menu.activateWindow();
@@ -43,6 +44,7 @@ TEST(Keyboard, F1OpensTheAboutWindow)
         if (w->objectName() == "AboutKel" && w->isVisible())
             aboutWindow = w;
     EXPECT_NE(aboutWindow, nullptr);
+    EXPECT_EQ(aboutWindow, static_cast<QWidget *>(menu.aboutWindow()));
     EXPECT_EQ(menu.findChild<QPushButton *>("Command2")->shortcut(),
               QKeySequence(Qt::CTRL | Qt::Key_Q));
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu driven through its real widgets: layout, load step, launchers, About, Quit.
 #include "about/aboutkel.h"
-#include "display/windowinstance.h"
-#include "lab/labstate.h"
+#include "lab/labwindow.h"
 #include "shell/mainmenu.h"
 #include "solutions/pi.h"
+#include "support/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -25,18 +25,16 @@ using kel::shell::MainMenu;
 namespace
 {
 
-using Menu = kel::display::WindowInstance<MainMenu>;
-using About = kel::display::WindowInstance<kel::about::AboutKel>;
-
-// A fresh main menu, shown and at its designed size.
-MainMenu &freshMenu()
-{
-    Menu::destroy();
-    MainMenu &menu = Menu::get();
-    menu.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&menu));
-    return menu;
-}
+// A fresh main menu with scripted dialogs, shown and at its designed size.
+struct FreshMenu {
+    FreshMenu()
+    {
+        menu.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    }
+    kel::testing::ScriptedDialogs dialogs;
+    MainMenu menu{dialogs};
+};
 
 // The pixel rectangle that a twips rectangle occupies at the designed size.
 QRect pixels(const QWidget &w, int left, int top, int width, int height)
@@ -120,7 +118,8 @@ int runLoopWith(const std::function<void()> &action)
 
 TEST(MainMenu, ButtonsHaveTheirCaptionsTooltipsAndPlaces)
 {
-    MainMenu &menu = freshMenu();
+    FreshMenu fresh;
+    MainMenu &menu = fresh.menu;
     QWidget *client = menu.centralWidget();
     EXPECT_EQ(client->size(), pixels(*client, 0, 0, 9015, 6375).size());
     for (const ButtonRow &row : kButtons) {
@@ -135,7 +134,8 @@ TEST(MainMenu, ButtonsHaveTheirCaptionsTooltipsAndPlaces)
 
 TEST(MainMenu, TitleHeadingsPictureAndAboutCommand)
 {
-    MainMenu &menu = freshMenu();
+    FreshMenu fresh;
+    MainMenu &menu = fresh.menu;
     EXPECT_EQ(menu.objectName(), "kel_main");
     EXPECT_EQ(menu.windowTitle(), "Kel Lab for Dax 202");
     QWidget *client = menu.centralWidget();
@@ -167,38 +167,39 @@ TEST(MainMenu, TitleHeadingsPictureAndAboutCommand)
     EXPECT_EQ(about->menu(), nullptr); // a command on the bar itself, no drop-down
 }
 
-TEST(MainMenu, LoadStepSetsTheGraphScaleAndPi)
+TEST(MainMenu, TheLabStartsWithTheDefaultGraphScaleAndPiInSinglePrecision)
 {
-    kel::lab::LabState &state = kel::lab::labState();
-    state.x1 = 5;
-    state.x2 = 20;
-    state.y1 = 1;
-    state.y2 = -1;
-    kel::solutions::Pi = 3.0f;
-    freshMenu();
-    EXPECT_EQ(state.x1, 0);
-    EXPECT_EQ(state.x2, 100);
-    EXPECT_EQ(state.y1, 10);
-    EXPECT_EQ(state.y2, -10);
+    FreshMenu fresh;
+    EXPECT_EQ(fresh.menu.labWindow(), nullptr); // created on first use
+    QTest::mouseClick(button(fresh.menu, "Command4"), Qt::LeftButton);
+    ASSERT_NE(fresh.menu.labWindow(), nullptr);
+    const kel::lab::GraphScale &scale = fresh.menu.labWindow()->session().scale();
+    EXPECT_EQ(scale.x1, 0);
+    EXPECT_EQ(scale.x2, 100);
+    EXPECT_EQ(scale.y1, 10);
+    EXPECT_EQ(scale.y2, -10);
     EXPECT_EQ(static_cast<double>(kel::solutions::Pi), 3.1415927410125732);
 }
 
 TEST(MainMenu, EachCircuitButtonOpensTheLabWithItsCircuit)
 {
-    MainMenu &menu = freshMenu();
+    FreshMenu fresh;
+    MainMenu &menu = fresh.menu;
     for (const ButtonRow &row : kButtons) {
         if (row.circuitKind == 0)
             continue;
-        kel::lab::labState().CircuitKind = 0;
         QTest::mouseClick(button(menu, row.name), Qt::LeftButton);
-        EXPECT_EQ(kel::lab::labState().CircuitKind, row.circuitKind) << row.name;
+        ASSERT_NE(menu.labWindow(), nullptr);
+        EXPECT_EQ(kel::lab::caseNumber(menu.labWindow()->session().circuitKind()), row.circuitKind)
+            << row.name;
         EXPECT_EQ(visibleTopLevels("rc"), 1) << row.name;
     }
 }
 
 TEST(MainMenu, PhasorsButtonShowsOnePhasorWindow)
 {
-    MainMenu &menu = freshMenu();
+    FreshMenu fresh;
+    MainMenu &menu = fresh.menu;
     QTest::mouseClick(button(menu, "Command14"), Qt::LeftButton);
     QTest::mouseClick(button(menu, "Command14"), Qt::LeftButton);
     EXPECT_EQ(visibleTopLevels("Phasors"), 1);
@@ -207,21 +208,22 @@ TEST(MainMenu, PhasorsButtonShowsOnePhasorWindow)
 
 TEST(MainMenu, AboutShowsOneNonModalAboutWindow)
 {
-    MainMenu &menu = freshMenu();
+    FreshMenu fresh;
+    MainMenu &menu = fresh.menu;
     aboutCommand(menu)->trigger();
-    kel::about::AboutKel *about = About::existing();
+    kel::about::AboutKel *about = menu.aboutWindow();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
     aboutCommand(menu)->trigger();
-    EXPECT_EQ(About::existing(), about);
+    EXPECT_EQ(menu.aboutWindow(), about);
     EXPECT_EQ(visibleTopLevels("AboutKel"), 1);
-    About::destroy();
 }
 
 TEST(MainMenu, QuitClosesEveryWindowAndEndsTheProgram)
 {
-    MainMenu &menu = freshMenu();
+    FreshMenu fresh;
+    MainMenu &menu = fresh.menu;
     QTest::mouseClick(button(menu, "Command13"), Qt::LeftButton);
     QTest::mouseClick(button(menu, "Command14"), Qt::LeftButton);
     aboutCommand(menu)->trigger();
@@ -239,7 +241,8 @@ TEST(MainMenu, QuitClosesEveryWindowAndEndsTheProgram)
 
 TEST(MainMenu, ClosingTheFrameEndsTheProgramToo)
 {
-    MainMenu &menu = freshMenu();
+    FreshMenu fresh;
+    MainMenu &menu = fresh.menu;
     QTest::mouseClick(button(menu, "Command1"), Qt::LeftButton);
     QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
     const int code = runLoopWith([&] { menu.close(); });

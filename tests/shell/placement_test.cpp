@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/windowinstance.h"
 #include "lab/labwindow.h"
 #include "shell/mainmenu.h"
 #include "support/scripteddialogs.h"
@@ -8,16 +7,14 @@
 
 #include <QPushButton>
 
-using kel::display::WindowInstance;
-
 TEST(Placement, TheLabWindowOpensBesideTheMainMenuAndStaysWhereTheUserPutsIt)
 {
     kel::testing::ScriptedDialogs dialogs;
-    auto &menu = WindowInstance<kel::shell::MainMenu>::get();
+    kel::shell::MainMenu menu(dialogs);
     menu.move(0, 0);
     menu.show();
     menu.findChild<QPushButton *>("Command1")->click();
-    auto *lab = WindowInstance<kel::lab::LabWindow>::existing();
+    auto *lab = menu.labWindow();
     ASSERT_NE(lab, nullptr);
     // Beside, below or at least offset: never exactly over the main menu.
     EXPECT_NE(lab->frameGeometry().topLeft(), menu.frameGeometry().topLeft());

@@ -2,8 +2,7 @@
 #include "eventfuzzer.h"
 
 #include "display/picturearea.h"
-#include "display/windowinstance.h"
-#include "lab/labstate.h"
+#include "lab/labwindow.h"
 #include "shell/mainmenu.h"
 
 #include <QAction>
@@ -96,9 +95,10 @@ QString RandomDialogs::input(const QString &, const QString &, const QString &de
     }
 }
 
-EventFuzzer::EventFuzzer(std::uint64_t seed) : m_random(seed), m_dialogs(m_random)
+EventFuzzer::EventFuzzer(std::uint64_t seed)
+    : m_random(seed), m_dialogs(m_random), m_menu(std::make_unique<shell::MainMenu>(m_dialogs))
 {
-    display::WindowInstance<shell::MainMenu>::get().show();
+    m_menu->show();
 }
 
 EventFuzzer::~EventFuzzer() = default;
@@ -241,7 +241,7 @@ std::string EventFuzzer::step()
         break;
     }
     default: { // open a window from the main menu, or close one
-        auto &menu = display::WindowInstance<shell::MainMenu>::get();
+        shell::MainMenu &menu = *m_menu;
         if (window != &menu && m_random() % 3 == 0) {
             event = "close " + window->objectName();
             window->close();
@@ -285,10 +285,12 @@ std::string EventFuzzer::step()
 
 std::string EventFuzzer::checkInvariants(const QString &event)
 {
-    const lab::LabState &s = lab::labState();
-    if (!std::isfinite(s.x1) || !std::isfinite(s.x2) || !std::isfinite(s.y1) ||
-        !std::isfinite(s.y2) || s.x1 == s.x2 || s.y1 == s.y2)
-        return (event + ": the lab's scale is not usable").toStdString();
+    if (const lab::LabWindow *labWindow = m_menu->labWindow()) {
+        const lab::GraphScale &s = labWindow->session().scale();
+        if (!std::isfinite(s.x1) || !std::isfinite(s.x2) || !std::isfinite(s.y1) ||
+            !std::isfinite(s.y2) || s.x1 == s.x2 || s.y1 == s.y2)
+            return (event + ": the lab's scale is not usable").toStdString();
+    }
 
     for (QWidget *top : QApplication::topLevelWidgets()) {
         for (auto *area : top->findChildren<display::PictureArea *>()) {

@@ -8,11 +8,17 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 class QWidget;
+
+namespace kel::shell
+{
+class MainMenu;
+}
 
 namespace kel::testing
 {
@@ -67,6 +73,7 @@ private:
 
     std::mt19937_64 m_random;
     RandomDialogs m_dialogs;
+    std::unique_ptr<shell::MainMenu> m_menu; // owns every window the run opens
     std::uint64_t m_eventsRun = 0;
     std::uint64_t m_messagesShown = 0;
     std::uint64_t m_eventsActed = 0;

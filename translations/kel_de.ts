@@ -1,0 +1,2227 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+    <context>
+        <name>AboutKel</name>
+        <message>
+            <source>Version %1</source>
+            <translation>Version %1</translation>
+        </message>
+        <message>
+            <source>System Information Is Unavailable At This Time</source>
+            <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
+        </message>
+    </context>
+    <context>
+        <name>LabWindow</name>
+        <message>
+            <source>Click here to get values of time, current and/or charge</source>
+            <translation>Hier klicken, um Zeit, Stromstärke und Ladung abzulesen</translation>
+        </message>
+        <message>
+            <source>Graph Selection</source>
+            <translation>Graphenauswahl</translation>
+        </message>
+        <message>
+            <source>Charge vs Time</source>
+            <translation>Ladung q(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Charge vs time graph</source>
+            <translation>Ankreuzen, um die Ladung über der Zeit zu zeichnen</translation>
+        </message>
+        <message>
+            <source>Current vs Time</source>
+            <translation>Stromstärke i(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Current vs time graph</source>
+            <translation>Ankreuzen, um die Stromstärke über der Zeit zu zeichnen</translation>
+        </message>
+        <message>
+            <source>Voltages</source>
+            <translation>Spannungen</translation>
+        </message>
+        <message>
+            <source>Source Voltage vs Time</source>
+            <translation>Quellenspannung v(t)</translation>
+        </message>
+        <message>
+            <source>Resistor Voltage vs Time</source>
+            <translation>Spannung am Widerstand</translation>
+        </message>
+        <message>
+            <source>Capacitor Voltage vs Time</source>
+            <translation>Spannung am Kondensator</translation>
+        </message>
+        <message>
+            <source>Inductor Voltage vs Time</source>
+            <translation>Spannung an der Spule</translation>
+        </message>
+        <message>
+            <source>Values</source>
+            <translation>Werte</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>Charge</source>
+            <translation>Ladung</translation>
+        </message>
+        <message>
+            <source>Current</source>
+            <translation>Strom</translation>
+        </message>
+        <message>
+            <source>Initial charge in Coulombs</source>
+            <translation>Anfangsladung in Coulomb</translation>
+        </message>
+        <message>
+            <source>Initial current in amperes</source>
+            <translation>Anfangsstromstärke in Ampere</translation>
+        </message>
+        <message>
+            <source>Currents</source>
+            <translation>Ströme</translation>
+        </message>
+        <message>
+            <source>Resistor Current vs Time</source>
+            <translation>Strom im Widerstand</translation>
+        </message>
+        <message>
+            <source>Capacitor Current vs Time</source>
+            <translation>Strom im Kondensator</translation>
+        </message>
+        <message>
+            <source>Inductor Current vs Time</source>
+            <translation>Strom in der Spule</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Keine</translation>
+        </message>
+        <message>
+            <source>D.C.</source>
+            <translation>Gleich</translation>
+        </message>
+        <message>
+            <source>A.C.</source>
+            <translation>Wechsel</translation>
+        </message>
+        <message>
+            <source>This is the current type of voltage</source>
+            <translation>Die gewählte Art der Spannungsquelle</translation>
+        </message>
+        <message>
+            <source>This is the driving frequency</source>
+            <translation>Die Frequenz der Erregerspannung</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>Voltage Source</source>
+            <translation>Quelle</translation>
+        </message>
+        <message>
+            <source>Amplitude </source>
+            <translation>Amplitude </translation>
+        </message>
+        <message>
+            <source>Frequency </source>
+            <translation>Frequenz </translation>
+        </message>
+        <message>
+            <source>Set f to Natural Frequency</source>
+            <translation>f = Eigenfrequenz</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Graphen löschen</translation>
+        </message>
+        <message>
+            <source>Graph Scale</source>
+            <translation>Skalierung</translation>
+        </message>
+        <message>
+            <source>Plot Graphs</source>
+            <translation>Graphen zeichnen</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Save Graph...</source>
+            <translation>Graph speichern...</translation>
+        </message>
+        <message>
+            <source>Copy Graph</source>
+            <translation>Graph kopieren</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Daten als CSV speichern...</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Widerstand R in Ohm</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Kapazität C in Farad</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Induktivität L in Henry</translation>
+        </message>
+        <message>
+            <source>Source voltage or amplitude v0 in volts</source>
+            <translation>Quellenspannung oder Amplitude v0 in Volt</translation>
+        </message>
+        <message>
+            <source>Source frequency f0 in hertz</source>
+            <translation>Quellenfrequenz f0 in Hertz</translation>
+        </message>
+        <message>
+            <source>Initial charge q0 in coulombs</source>
+            <translation>Anfangsladung q0 in Coulomb</translation>
+        </message>
+        <message>
+            <source>Initial current i0 in amperes</source>
+            <translation>Anfangsstromstärke i0 in Ampere</translation>
+        </message>
+        <message>
+            <source>Plot charge against time</source>
+            <translation>Ladung über der Zeit zeichnen</translation>
+        </message>
+        <message>
+            <source>Plot current against time</source>
+            <translation>Stromstärke über der Zeit zeichnen</translation>
+        </message>
+        <message>
+            <source>Plot source voltage against time</source>
+            <translation>Quellenspannung über der Zeit zeichnen</translation>
+        </message>
+        <message>
+            <source>Read-out time in seconds</source>
+            <translation>Abgelesene Zeit in Sekunden</translation>
+        </message>
+        <message>
+            <source>Read-out charge in coulombs</source>
+            <translation>Abgelesene Ladung in Coulomb</translation>
+        </message>
+        <message>
+            <source>Read-out current in amperes</source>
+            <translation>Abgelesene Stromstärke in Ampere</translation>
+        </message>
+        <message>
+            <source>Source kind</source>
+            <translation>Art der Quelle</translation>
+        </message>
+        <message>
+            <source>Angular frequency w0 in radians per second</source>
+            <translation>Kreisfrequenz w0 in Radiant pro Sekunde</translation>
+        </message>
+        <message>
+            <source>Graph against time</source>
+            <translation>Graph über der Zeit</translation>
+        </message>
+    </context>
+    <context>
+        <name>NumberText</name>
+        <message>
+            <source>Type a decimal point, as in %1.</source>
+            <translation>Bitte einen Dezimalpunkt eingeben, wie in %1.</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in 1.5.</source>
+            <translation>Bitte einen Dezimalpunkt eingeben, wie in 1.5.</translation>
+        </message>
+    </context>
+    <context>
+        <name>PhasorsWindow</name>
+        <message>
+            <source>Voltage across Resistor</source>
+            <translation>Spannung am Widerstand</translation>
+        </message>
+        <message>
+            <source>Voltage across Capacitor</source>
+            <translation>Spannung am Kondensator</translation>
+        </message>
+        <message>
+            <source>Voltage across Inductor</source>
+            <translation>Spannung an der Spule</translation>
+        </message>
+        <message>
+            <source>Total Voltage across LCR </source>
+            <translation>Gesamtspannung an LCR </translation>
+        </message>
+        <message>
+            <source>R =</source>
+            <translation>R =</translation>
+        </message>
+        <message>
+            <source>C =</source>
+            <translation>C =</translation>
+        </message>
+        <message>
+            <source>L =</source>
+            <translation>L =</translation>
+        </message>
+        <message>
+            <source>Vmax =</source>
+            <translation>Vmax =</translation>
+        </message>
+        <message>
+            <source>f =</source>
+            <translation>f =</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Widerstand R in Ohm</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Kapazität C in Farad</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Induktivität L in Henry</translation>
+        </message>
+        <message>
+            <source>Source amplitude Vmax in volts</source>
+            <translation>Amplitude der Quellenspannung Vmax in Volt</translation>
+        </message>
+        <message>
+            <source>Source frequency f in hertz</source>
+            <translation>Quellenfrequenz f in Hertz</translation>
+        </message>
+        <message>
+            <source>Time in seconds</source>
+            <translation>Zeit in Sekunden</translation>
+        </message>
+        <message>
+            <source>Number of cycles</source>
+            <translation>Periodenzahl</translation>
+        </message>
+        <message>
+            <source>Time bar</source>
+            <translation>Zeitleiste</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the resistor</source>
+            <translation>Spannung am Widerstand anzeigen</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the capacitor</source>
+            <translation>Spannung am Kondensator anzeigen</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the inductor</source>
+            <translation>Spannung an der Spule anzeigen</translation>
+        </message>
+        <message>
+            <source>Show the total voltage</source>
+            <translation>Gesamtspannung anzeigen</translation>
+        </message>
+        <message>
+            <source>Phasor projections</source>
+            <translation>Zeigerprojektionen</translation>
+        </message>
+        <message>
+            <source>Amplitude of the resistor voltage in volts</source>
+            <translation>Amplitude der Spannung am Widerstand in Volt</translation>
+        </message>
+        <message>
+            <source>Resistor voltage at the time in volts</source>
+            <translation>Spannung am Widerstand zum Zeitpunkt t in Volt</translation>
+        </message>
+        <message>
+            <source>Amplitude of the capacitor voltage in volts</source>
+            <translation>Amplitude der Kondensatorspannung in Volt</translation>
+        </message>
+        <message>
+            <source>Capacitor voltage at the time in volts</source>
+            <translation>Kondensatorspannung zum Zeitpunkt t in Volt</translation>
+        </message>
+        <message>
+            <source>Amplitude of the inductor voltage in volts</source>
+            <translation>Amplitude der Spulenspannung in Volt</translation>
+        </message>
+        <message>
+            <source>Inductor voltage at the time in volts</source>
+            <translation>Spulenspannung zum Zeitpunkt t in Volt</translation>
+        </message>
+        <message>
+            <source>Total voltage at the time in volts</source>
+            <translation>Gesamtspannung zum Zeitpunkt t in Volt</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::about::AboutKel</name>
+        <message>
+            <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
+            <translation>Ein unfertiges Werk, entstanden in den frühen Morgenstunden des 18. März 1998. Mit Vorsicht verwenden! – Überarbeitet am 22. März 1998.</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>&amp;System Info...</source>
+            <translation>&amp;Systeminfo...</translation>
+        </message>
+        <message>
+            <source>About %1</source>
+            <translation>Über %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display</name>
+        <message>
+            <source>The file is larger than %1 MB, too large for an experiment.</source>
+            <translation>Die Datei ist größer als %1 MB und damit zu groß für einen Versuch.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>Der Eintrag "lab.launcher" ist %1; das ist keine Schaltfläche eines Kreises.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>Der Eintrag "lab.circuit" ist %1, aber Schaltfläche %2 wählt Kreis %3.</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>Schaltfläche %1 zeichnet den Rahmen der aktuellen Skalierung, daher kann "lab.frame" nicht "fixed" sein.</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>Der Versuch hat %1 Graphen; höchstens %2 werden gelesen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display::ExperimentFile</name>
+        <message>
+            <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
+            <translation>Die Datei ist kein Versuch: Sie ist kein JSON (%1 bei Zeichen %2).</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it holds no JSON object.</source>
+            <translation>Die Datei ist kein Versuch: Sie enthält kein JSON-Objekt.</translation>
+        </message>
+        <message>
+            <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
+            <translation>Die Datei ist kein Versuch des Kel-Kreislabors (ihr "format" ist nicht "kel-experiment").</translation>
+        </message>
+        <message>
+            <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
+            <translation>Der Versuch wurde mit einer neueren Version des Kel-Kreislabors gespeichert (Dateiformat %1; diese Version liest bis %2).</translation>
+        </message>
+        <message>
+            <source>The file does not exist.</source>
+            <translation>Die Datei existiert nicht.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display::TreeReader</name>
+        <message>
+            <source>The experiment has no entry %1.</source>
+            <translation>Dem Versuch fehlt der Eintrag %1.</translation>
+        </message>
+        <message>
+            <source>The experiment has an entry %1 that this version does not know.</source>
+            <translation>Der Versuch hat einen Eintrag %1, den diese Version nicht kennt.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a group of entries in braces.</source>
+            <translation>Der Eintrag %1 ist keine Gruppe von Einträgen in geschweiften Klammern.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a text in quotes.</source>
+            <translation>Der Eintrag %1 ist kein Text in Anführungszeichen.</translation>
+        </message>
+        <message>
+            <source>The text %1 of %2 is not a number.</source>
+            <translation>Der Text %1 von %2 ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>In der Skalierung %1 ist x1 gleich x2.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a whole number.</source>
+            <translation>Der Eintrag %1 ist keine ganze Zahl.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; it must be from %3 to %4.</source>
+            <translation>Der Eintrag %1 ist %2; er muss zwischen %3 und %4 liegen.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not true or false.</source>
+            <translation>Der Eintrag %1 ist weder true noch false.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2, not one of %3.</source>
+            <translation>Der Eintrag %1 ist %2, nicht einer von %3.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a list in brackets.</source>
+            <translation>Der Eintrag %1 ist keine Liste in eckigen Klammern.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2, which is not one of %3.</source>
+            <translation>Die Liste %1 enthält %2; das ist keiner von %3.</translation>
+        </message>
+        <message>
+            <source>an entry that is no name</source>
+            <translation>ein Eintrag, der kein Name ist</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2 twice.</source>
+            <translation>Die Liste %1 enthält %2 zweimal.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab</name>
+        <message>
+            <source>Input Error</source>
+            <translation>Eingabefehler</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabSession</name>
+        <message>
+            <source>Error: %1 is too large for the graph. Try Again</source>
+            <translation>Fehler: %1 ist zu groß für den Graphen. Bitte noch einmal</translation>
+        </message>
+        <message>
+            <source>Error: %1 is not a number. Try Again</source>
+            <translation>Fehler: %1 ist keine Zahl. Bitte noch einmal</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Fehler in der Eingabe</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>Der Text in %1 ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>Wrong Values of parameters</source>
+            <translation>Ungültige Parameterwerte</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>Der Text in Zeit ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the current or charge at this time.</source>
+            <translation>Diese Parameter ergeben zu diesem Zeitpunkt keinen endlichen Wert für Stromstärke oder Ladung.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabWindow</name>
+        <message>
+            <source>Kel Circuits Lab for Dax 202</source>
+            <translation>Kel-Kreislabor für Dax 202</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportieren</translation>
+        </message>
+        <message>
+            <source>Enter minimum t value</source>
+            <translation>Kleinsten Wert von t eingeben</translation>
+        </message>
+        <message>
+            <source>Minimum t value</source>
+            <translation>Kleinster Wert von t</translation>
+        </message>
+        <message>
+            <source>Enter maximum t value</source>
+            <translation>Größten Wert von t eingeben</translation>
+        </message>
+        <message>
+            <source>Maximum t value</source>
+            <translation>Größter Wert von t</translation>
+        </message>
+        <message>
+            <source>Error: x1 = x2. Try Again</source>
+            <translation>Fehler: x1 = x2. Bitte noch einmal</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Fehler in der Eingabe</translation>
+        </message>
+        <message>
+            <source>Enter minimum vertical value</source>
+            <translation>Kleinsten Wert der Hochachse eingeben</translation>
+        </message>
+        <message>
+            <source>Minimum vertical value</source>
+            <translation>Kleinster Wert der Hochachse</translation>
+        </message>
+        <message>
+            <source>Enter maximum vertical value</source>
+            <translation>Größten Wert der Hochachse eingeben</translation>
+        </message>
+        <message>
+            <source>Maximum vertical value</source>
+            <translation>Größter Wert der Hochachse</translation>
+        </message>
+        <message>
+            <source>Error: y1 = y2. Try Again</source>
+            <translation>Fehler: y1 = y2. Bitte noch einmal</translation>
+        </message>
+        <message>
+            <source>This plot may be inaccurate for large frequencies do to low sampling of the points on the graph</source>
+            <translation>Bei hohen Frequenzen kann dieser Graph ungenau sein, weil er aus zu wenigen Punkten gezeichnet wird</translation>
+        </message>
+        <message>
+            <source>Graphics Warning</source>
+            <translation>Hinweis zum Graphen</translation>
+        </message>
+        <message>
+            <source>Save Graph</source>
+            <translation>Graph speichern</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
+        </message>
+        <message>
+            <source>There is no plotted data to save. Choose Plot Graphs first.</source>
+            <translation>Es gibt keine gezeichneten Daten zum Speichern. Bitte zuerst Graphen zeichnen wählen.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Daten als CSV speichern</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>q (C)</source>
+            <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>i (A)</source>
+            <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>v (V)</source>
+            <translation>v (V)</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>CSV-Tabelle (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor</name>
+        <message>
+            <source>Phasors</source>
+            <translation>Zeiger</translation>
+        </message>
+        <message>
+            <source>Voltage vs. Time</source>
+            <translation>Spannungen über der Zeit</translation>
+        </message>
+        <message>
+            <source>Click to Replot at this time</source>
+            <translation>Klicken, um zu diesem Zeitpunkt neu zu zeichnen</translation>
+        </message>
+        <message>
+            <source>Phasor Projections</source>
+            <translation>Zeigerprojektionen</translation>
+        </message>
+        <message>
+            <source>Superimposes horizontal lines to see projection on vertical axis.</source>
+            <translation>Zeichnet waagerechte Linien ein, die die Projektion auf die Hochachse zeigen.</translation>
+        </message>
+        <message>
+            <source>Time Bar</source>
+            <translation>Zeitleiste</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>Number of Cycles</source>
+            <translation>Periodenzahl</translation>
+        </message>
+        <message>
+            <source>Number of cycles shown on Voltage vs time plots</source>
+            <translation>Anzahl der Perioden in den Spannung-Zeit-Diagrammen</translation>
+        </message>
+        <message>
+            <source>Graphs Shown</source>
+            <translation>Angezeigte Graphen</translation>
+        </message>
+        <message>
+            <source>Vmax</source>
+            <translation>Vmax</translation>
+        </message>
+        <message>
+            <source>v(t)</source>
+            <translation>v(t)</translation>
+        </message>
+        <message>
+            <source>Toggle to set display of this voltage</source>
+            <translation>Diese Spannung ein- oder ausblenden</translation>
+        </message>
+        <message>
+            <source>Circuit values</source>
+            <translation>Werte des Kreises</translation>
+        </message>
+        <message>
+            <source>Time and voltage under the pointer</source>
+            <translation>Zeit und Spannung unter dem Mauszeiger</translation>
+        </message>
+        <message>
+            <source>Phasor diagram</source>
+            <translation>Zeigerdiagramm</translation>
+        </message>
+        <message>
+            <source>Voltage against time plot</source>
+            <translation>Spannung-Zeit-Diagramm</translation>
+        </message>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 ist keine Zahl</translation>
+        </message>
+        <message>
+            <source>f must not be 0</source>
+            <translation>f darf nicht 0 sein</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must not be 0</source>
+            <translation>Die Periodenzahl darf nicht 0 sein</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must be greater than 0</source>
+            <translation>Die Periodenzahl muss größer als 0 sein</translation>
+        </message>
+        <message>
+            <source>Z = 0 Ω: the current would be infinite</source>
+            <translation>Z = 0 Ω: Die Stromstärke wäre unendlich</translation>
+        </message>
+        <message>
+            <source>the values are too large to draw</source>
+            <translation>die Werte sind zu groß zum Zeichnen</translation>
+        </message>
+        <message>
+            <source>every amplitude is 0: nothing to draw</source>
+            <translation>alle Amplituden sind 0: nichts zu zeichnen</translation>
+        </message>
+        <message>
+            <source>Number of Cycles / f is too long or too short to draw</source>
+            <translation>Periodenzahl / f ist zu lang oder zu kurz zum Zeichnen</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>Der Text in %1 ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>The frequency f must not be 0.</source>
+            <translation>Die Frequenz f darf nicht 0 sein.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must not be 0.</source>
+            <translation>Die Periodenzahl darf nicht 0 sein.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
+            <translation>Die Periodenzahl muss größer als 0 sein: Bei 0 oder weniger Perioden bleibt keine Zeit zum Zeichnen.</translation>
+        </message>
+        <message>
+            <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
+            <translation>Die Impedanz ist 0 (R ist 0, und die Blindwiderstände von L und C heben sich auf), also wäre die Stromstärke unendlich. Bitte R, C, L oder f ändern.</translation>
+        </message>
+        <message>
+            <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
+            <translation>Die Werte von R, C, L, Vmax und f ergeben Spannungen, die zu groß zum Zeichnen sind.</translation>
+        </message>
+        <message>
+            <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
+            <translation>Die größte Spannungsamplitude ist 0 (VRmax, VCmax, VLmax und Vmax sind alle 0 oder kleiner), es gibt also nichts zu zeichnen. Bitte ein positives Vmax eingeben.</translation>
+        </message>
+        <message>
+            <source>The plotted interval, Number of Cycles / f, is too long or too short to draw.</source>
+            <translation>Das gezeichnete Intervall, Periodenzahl / f, ist zu lang oder zu kurz zum Zeichnen.</translation>
+        </message>
+        <message>
+            <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
+            <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>t = %1 s, v = %2 V</source>
+            <translation>t = %1 s, v = %2 V</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::PhasorsAnimator</name>
+        <message>
+            <source>Pause</source>
+            <translation>Pause</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Abspielen</translation>
+        </message>
+        <message>
+            <source>Playing at %1×</source>
+            <translation>Läuft mit %1×</translation>
+        </message>
+        <message>
+            <source>Paused at %1×</source>
+            <translation>Angehalten bei %1×</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::PhasorsWindow</name>
+        <message>
+            <source>Phasor Plots</source>
+            <translation>Zeigerdiagramme</translation>
+        </message>
+        <message>
+            <source>Plot</source>
+            <translation>Zeichnen</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Graphen löschen</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportieren</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Bild speichern...</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Bild kopieren</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Daten als CSV speichern...</translation>
+        </message>
+        <message>
+            <source>Animate</source>
+            <translation>Animieren</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Abspielen</translation>
+        </message>
+        <message>
+            <source>Slower</source>
+            <translation>Langsamer</translation>
+        </message>
+        <message>
+            <source>Faster</source>
+            <translation>Schneller</translation>
+        </message>
+        <message>
+            <source>Restart</source>
+            <translation>Neu starten</translation>
+        </message>
+        <message>
+            <source>Animation speed</source>
+            <translation>Animationsgeschwindigkeit</translation>
+        </message>
+        <message>
+            <source>Input Error</source>
+            <translation>Eingabefehler</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>Der Text in Zeit ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>The Time is too far outside the plotted interval to draw.</source>
+            <translation>Die Zeit liegt zu weit außerhalb des gezeichneten Intervalls.</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Bild speichern</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
+        </message>
+        <message>
+            <source>There are no plotted voltages to save. Choose Plot first.</source>
+            <translation>Es gibt keine gezeichneten Spannungen zum Speichern. Bitte zuerst Zeichnen wählen.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Daten als CSV speichern</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>CSV-Tabelle (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::ResonanceWindow</name>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Resonanzkurve</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Klicken, um die Quelle auf diese Frequenz zu stellen</translation>
+        </message>
+        <message>
+            <source>Current amplitude and phase against frequency</source>
+            <translation>Amplitude und Phase der Stromstärke in Abhängigkeit von der Frequenz</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale)</source>
+            <translation>Frequenz f (logarithmische Skala)</translation>
+        </message>
+        <message>
+            <source>current amplitude I₀</source>
+            <translation>Amplitude der Stromstärke I₀</translation>
+        </message>
+        <message>
+            <source>phase φ</source>
+            <translation>Phase φ</translation>
+        </message>
+        <message>
+            <source>resonance frequency f₀</source>
+            <translation>Resonanzfrequenz f₀</translation>
+        </message>
+        <message>
+            <source>source frequency f</source>
+            <translation>Quellenfrequenz f</translation>
+        </message>
+        <message>
+            <source>half-power band</source>
+            <translation>Halbwertsbreite</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportieren</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Bild speichern...</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Bild kopieren</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Daten als CSV speichern...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Resonanzfrequenz f₀ = 1/(2π√(LC)) = %1</translation>
+        </message>
+        <message>
+            <source>Quality factor Q = ω₀L/R = %1</source>
+            <translation>Güte Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Bandwidth 㥏 = R/(2πL) = %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/↢ and φ = 녅°</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Source f = %1: I₀ = %2, φ = %3</source>
+            <translation>Quelle f = %1: I₀ = %2, φ = %3</translation>
+        </message>
+        <message>
+            <source>Source f = %1 is not on the frequency axis.</source>
+            <translation>Die Quellenfrequenz f = %1 liegt nicht auf der Frequenzachse.</translation>
+        </message>
+        <message>
+            <source>The source amplitude</source>
+            <translation>Die Amplitude der Quelle</translation>
+        </message>
+        <message>
+            <source>The source frequency</source>
+            <translation>Die Frequenz der Quelle</translation>
+        </message>
+        <message>
+            <source>%1 “%2” is not a number.</source>
+            <translation>%1 „%2“ ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>R = 0: without resistance Q is infinite and the current at resonance has no limit. Give R a value above 0.</source>
+            <translation>R = 0: Ohne Widerstand ist Q unendlich und die Stromstärke bei Resonanz unbegrenzt. Bitte für R einen Wert größer als 0 eingeben.</translation>
+        </message>
+        <message>
+            <source>R is negative: give R a value above 0.</source>
+            <translation>R ist negativ: Bitte für R einen Wert größer als 0 eingeben.</translation>
+        </message>
+        <message>
+            <source>L must be above 0 for the circuit to resonate.</source>
+            <translation>Damit der Kreis schwingen kann, muss L größer als 0 sein.</translation>
+        </message>
+        <message>
+            <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
+            <translation>Damit der Kreis schwingen kann, muss C größer als 0 sein (C = 0 bedeutet: kein Kondensator).</translation>
+        </message>
+        <message>
+            <source>These values give frequencies or currents too large or too small to draw.</source>
+            <translation>Diese Werte ergeben Frequenzen oder Stromstärken, die zu groß oder zu klein zum Zeichnen sind.</translation>
+        </message>
+        <message>
+            <source>The half-power band is too narrow to compute: Q is too large. Give R a larger value.</source>
+            <translation>Die Halbwertsbreite ist zu schmal zum Berechnen: Q ist zu groß. Bitte für R einen größeren Wert eingeben.</translation>
+        </message>
+        <message>
+            <source>The picture shows the last values that could be drawn.</source>
+            <translation>Das Bild zeigt die letzten Werte, die sich zeichnen ließen.</translation>
+        </message>
+        <message>
+            <source>f = %1   I₀ = %2   φ = %3</source>
+            <translation>f = %1   I₀ = %2   φ = %3</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Bild speichern</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
+        </message>
+        <message>
+            <source>There is no curve to save yet.</source>
+            <translation>Es gibt noch keine Kurve zum Speichern.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Daten als CSV speichern</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>CSV-Tabelle (*.csv)</translation>
+        </message>
+        <message>
+            <source>f (Hz)</source>
+            <translation>f (Hz)</translation>
+        </message>
+        <message>
+            <source>I0 (A)</source>
+            <translation>I0 (A)</translation>
+        </message>
+        <message>
+            <source>phi (rad)</source>
+            <translation>phi (rad)</translation>
+        </message>
+        <message>
+            <source>Upper plot: current amplitude I₀ from %1 to %2.
+Lower plot: phase φ from ነ° to +90°, grey lines at 녅°.
+Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::CommandLine</name>
+        <message>
+            <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
+            <translation>Kel-Kreislabor: die exakte Ladung, Stromstärke und Spannungen von RC-, RL-, LC- und RLC-Reihenschaltungen und die Zeiger eines angeregten RLC-Kreises.</translation>
+        </message>
+        <message>
+            <source>Shows the program's version.</source>
+            <translation>Zeigt die Version des Programms.</translation>
+        </message>
+        <message>
+            <source>Shows the program in the language CODE (de, en, es, fr, pt_BR) instead of the system's.</source>
+            <translation>Zeigt das Programm in der Sprache CODE (de, en, es, fr, pt_BR) statt in der des Systems.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
+            <translation>Schreibt das Bild des Versuchs als PNG in DATEI, ohne ein Fenster zu zeigen.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
+            <translation>Schreibt das Bild des Versuchs als SVG in DATEI, ohne ein Fenster zu zeigen.</translation>
+        </message>
+        <message>
+            <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
+            <translation>Schreibt die Werte des letzten Graphen des Versuchs als CSV in DATEI, ohne ein Fenster zu zeigen.</translation>
+        </message>
+        <message>
+            <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
+            <translation>Passt das PNG in BxH Pixel ein (etwa 1600x1200), ohne das Seitenverhältnis zu ändern.</translation>
+        </message>
+        <message>
+            <source>The experiment to open.</source>
+            <translation>Der zu öffnende Versuch.</translation>
+        </message>
+        <message>
+            <source>The option --%1 is given more than once.</source>
+            <translation>Die Option --%1 ist mehrfach angegeben.</translation>
+        </message>
+        <message>
+            <source>Give one experiment file, not %1.</source>
+            <translation>Bitte nur eine Versuchsdatei angeben, nicht %1.</translation>
+        </message>
+        <message>
+            <source>The option --%1 needs a value.</source>
+            <translation>Die Option --%1 braucht einen Wert.</translation>
+        </message>
+        <message>
+            <source>The size "%1" is not WIDTHxHEIGHT in pixels from 1 to %2, such as 1600x1200.</source>
+            <translation>Die Größe "%1" hat nicht die Form BREITExHÖHE in Pixeln von 1 bis %2, etwa 1600x1200.</translation>
+        </message>
+        <message>
+            <source>The option --size sets the size of --export-png; give both.</source>
+            <translation>Die Option --size legt die Größe für --export-png fest; bitte beide angeben.</translation>
+        </message>
+        <message>
+            <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
+            <translation>Zum Exportieren wird die Versuchsdatei gebraucht (kel DATEI.kel --export-png AUS.png).</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::ExportRun</name>
+        <message>
+            <source>This program cannot open the experiment's window.</source>
+            <translation>Dieses Programm kann das Fenster des Versuchs nicht öffnen.</translation>
+        </message>
+        <message>
+            <source>The experiment has no plot whose samples could be written.</source>
+            <translation>Der Versuch enthält keinen Graphen, dessen Werte geschrieben werden könnten.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::MainMenu</name>
+        <message>
+            <source>Kel Lab for Dax 202</source>
+            <translation>Kel-Labor für Dax 202</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Über</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab</source>
+            <translation>Kel-Kreislabor</translation>
+        </message>
+        <message>
+            <source>No EMF Source</source>
+            <translation>Ohne Quelle</translation>
+        </message>
+        <message>
+            <source>DC Source</source>
+            <translation>Gleichspannung</translation>
+        </message>
+        <message>
+            <source>AC Source</source>
+            <translation>Wechselspannung</translation>
+        </message>
+        <message>
+            <source>with no emf source</source>
+            <translation>ohne Spannungsquelle</translation>
+        </message>
+        <message>
+            <source>with a constant (DC) emf source</source>
+            <translation>mit Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>with an alternating emf source</source>
+            <translation>mit Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>To study only %1 circuits %2</source>
+            <translation>Nur %1-Kreise %2 untersuchen</translation>
+        </message>
+        <message>
+            <source>RC Circuits</source>
+            <translation>RC-Kreise</translation>
+        </message>
+        <message>
+            <source>RL Circuits</source>
+            <translation>RL-Kreise</translation>
+        </message>
+        <message>
+            <source>LC Circuits</source>
+            <translation>LC-Kreise</translation>
+        </message>
+        <message>
+            <source>Kel Circuits</source>
+            <translation>Kel-Kreise</translation>
+        </message>
+        <message>
+            <source>Phasors</source>
+            <translation>Zeiger</translation>
+        </message>
+        <message>
+            <source>Brings up tool for studying phasor diagrams and phase relations</source>
+            <translation>Öffnet das Werkzeug für Zeigerdiagramme und Phasenbeziehungen</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Beenden</translation>
+        </message>
+        <message>
+            <source>Quits the Program!</source>
+            <translation>Beendet das Programm!</translation>
+        </message>
+        <message>
+            <source>no EMF source</source>
+            <translation>ohne Spannungsquelle</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>Wechselspannungsquelle</translation>
+        </message>
+    </context>
+    <context>
+        <name>SourceText</name>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 ist keine Zahl</translation>
+        </message>
+        <message>
+            <source>%1 “%2” is not a number.</source>
+            <translation>%1 „%2“ ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>&amp;System Info...</source>
+            <translation>&amp;Systeminfo...</translation>
+        </message>
+        <message>
+            <source>A.C.</source>
+            <translation>Wechsel</translation>
+        </message>
+        <message>
+            <source>AC Source</source>
+            <translation>Wechselspannung</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Über</translation>
+        </message>
+        <message>
+            <source>About %1</source>
+            <translation>Über %1</translation>
+        </message>
+        <message>
+            <source>Amplitude </source>
+            <translation>Amplitude </translation>
+        </message>
+        <message>
+            <source>Amplitude of the capacitor voltage in volts</source>
+            <translation>Amplitude der Kondensatorspannung in Volt</translation>
+        </message>
+        <message>
+            <source>Amplitude of the inductor voltage in volts</source>
+            <translation>Amplitude der Spulenspannung in Volt</translation>
+        </message>
+        <message>
+            <source>Amplitude of the resistor voltage in volts</source>
+            <translation>Amplitude der Spannung am Widerstand in Volt</translation>
+        </message>
+        <message>
+            <source>Angular frequency w0 in radians per second</source>
+            <translation>Kreisfrequenz w0 in Radiant pro Sekunde</translation>
+        </message>
+        <message>
+            <source>Animate</source>
+            <translation>Animieren</translation>
+        </message>
+        <message>
+            <source>Animation speed</source>
+            <translation>Animationsgeschwindigkeit</translation>
+        </message>
+        <message>
+            <source>Brings up tool for studying phasor diagrams and phase relations</source>
+            <translation>Öffnet das Werkzeug für Zeigerdiagramme und Phasenbeziehungen</translation>
+        </message>
+        <message>
+            <source>C =</source>
+            <translation>C =</translation>
+        </message>
+        <message>
+            <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
+            <translation>Damit der Kreis schwingen kann, muss C größer als 0 sein (C = 0 bedeutet: kein Kondensator).</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>CSV-Tabelle (*.csv)</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Kapazität C in Farad</translation>
+        </message>
+        <message>
+            <source>Capacitor Current vs Time</source>
+            <translation>Strom im Kondensator</translation>
+        </message>
+        <message>
+            <source>Capacitor Voltage vs Time</source>
+            <translation>Spannung am Kondensator</translation>
+        </message>
+        <message>
+            <source>Capacitor voltage at the time in volts</source>
+            <translation>Kondensatorspannung zum Zeitpunkt t in Volt</translation>
+        </message>
+        <message>
+            <source>Charge</source>
+            <translation>Ladung</translation>
+        </message>
+        <message>
+            <source>Charge vs Time</source>
+            <translation>Ladung q(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Charge vs time graph</source>
+            <translation>Ankreuzen, um die Ladung über der Zeit zu zeichnen</translation>
+        </message>
+        <message>
+            <source>Check to display Current vs time graph</source>
+            <translation>Ankreuzen, um die Stromstärke über der Zeit zu zeichnen</translation>
+        </message>
+        <message>
+            <source>Circuit values</source>
+            <translation>Werte des Kreises</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Graphen löschen</translation>
+        </message>
+        <message>
+            <source>Click here to get values of time, current and/or charge</source>
+            <translation>Hier klicken, um Zeit, Stromstärke und Ladung abzulesen</translation>
+        </message>
+        <message>
+            <source>Click to Replot at this time</source>
+            <translation>Klicken, um zu diesem Zeitpunkt neu zu zeichnen</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Klicken, um die Quelle auf diese Frequenz zu stellen</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Copy Graph</source>
+            <translation>Graph kopieren</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Bild kopieren</translation>
+        </message>
+        <message>
+            <source>Current</source>
+            <translation>Strom</translation>
+        </message>
+        <message>
+            <source>Current amplitude and phase against frequency</source>
+            <translation>Amplitude und Phase der Stromstärke in Abhängigkeit von der Frequenz</translation>
+        </message>
+        <message>
+            <source>Current vs Time</source>
+            <translation>Stromstärke i(t)</translation>
+        </message>
+        <message>
+            <source>Currents</source>
+            <translation>Ströme</translation>
+        </message>
+        <message>
+            <source>D.C.</source>
+            <translation>Gleich</translation>
+        </message>
+        <message>
+            <source>DC Source</source>
+            <translation>Gleichspannung</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>Enter maximum t value</source>
+            <translation>Größten Wert von t eingeben</translation>
+        </message>
+        <message>
+            <source>Enter maximum vertical value</source>
+            <translation>Größten Wert der Hochachse eingeben</translation>
+        </message>
+        <message>
+            <source>Enter minimum t value</source>
+            <translation>Kleinsten Wert von t eingeben</translation>
+        </message>
+        <message>
+            <source>Enter minimum vertical value</source>
+            <translation>Kleinsten Wert der Hochachse eingeben</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Fehler in der Eingabe</translation>
+        </message>
+        <message>
+            <source>Error: %1 is not a number. Try Again</source>
+            <translation>Fehler: %1 ist keine Zahl. Bitte noch einmal</translation>
+        </message>
+        <message>
+            <source>Error: %1 is too large for the graph. Try Again</source>
+            <translation>Fehler: %1 ist zu groß für den Graphen. Bitte noch einmal</translation>
+        </message>
+        <message>
+            <source>Error: x1 = x2. Try Again</source>
+            <translation>Fehler: x1 = x2. Bitte noch einmal</translation>
+        </message>
+        <message>
+            <source>Error: y1 = y2. Try Again</source>
+            <translation>Fehler: y1 = y2. Bitte noch einmal</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportieren</translation>
+        </message>
+        <message>
+            <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
+            <translation>Zum Exportieren wird die Versuchsdatei gebraucht (kel DATEI.kel --export-png AUS.png).</translation>
+        </message>
+        <message>
+            <source>Faster</source>
+            <translation>Schneller</translation>
+        </message>
+        <message>
+            <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
+            <translation>Passt das PNG in BxH Pixel ein (etwa 1600x1200), ohne das Seitenverhältnis zu ändern.</translation>
+        </message>
+        <message>
+            <source>Frequency </source>
+            <translation>Frequenz </translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale)</source>
+            <translation>Frequenz f (logarithmische Skala)</translation>
+        </message>
+        <message>
+            <source>Give one experiment file, not %1.</source>
+            <translation>Bitte nur eine Versuchsdatei angeben, nicht %1.</translation>
+        </message>
+        <message>
+            <source>Graph Scale</source>
+            <translation>Skalierung</translation>
+        </message>
+        <message>
+            <source>Graph Selection</source>
+            <translation>Graphenauswahl</translation>
+        </message>
+        <message>
+            <source>Graph against time</source>
+            <translation>Graph über der Zeit</translation>
+        </message>
+        <message>
+            <source>Graphics Warning</source>
+            <translation>Hinweis zum Graphen</translation>
+        </message>
+        <message>
+            <source>Graphs Shown</source>
+            <translation>Angezeigte Graphen</translation>
+        </message>
+        <message>
+            <source>I0 (A)</source>
+            <translation>I0 (A)</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Induktivität L in Henry</translation>
+        </message>
+        <message>
+            <source>Inductor Current vs Time</source>
+            <translation>Strom in der Spule</translation>
+        </message>
+        <message>
+            <source>Inductor Voltage vs Time</source>
+            <translation>Spannung an der Spule</translation>
+        </message>
+        <message>
+            <source>Inductor voltage at the time in volts</source>
+            <translation>Spulenspannung zum Zeitpunkt t in Volt</translation>
+        </message>
+        <message>
+            <source>Initial charge in Coulombs</source>
+            <translation>Anfangsladung in Coulomb</translation>
+        </message>
+        <message>
+            <source>Initial charge q0 in coulombs</source>
+            <translation>Anfangsladung q0 in Coulomb</translation>
+        </message>
+        <message>
+            <source>Initial current i0 in amperes</source>
+            <translation>Anfangsstromstärke i0 in Ampere</translation>
+        </message>
+        <message>
+            <source>Initial current in amperes</source>
+            <translation>Anfangsstromstärke in Ampere</translation>
+        </message>
+        <message>
+            <source>Input Error</source>
+            <translation>Eingabefehler</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab</source>
+            <translation>Kel-Kreislabor</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
+            <translation>Kel-Kreislabor: die exakte Ladung, Stromstärke und Spannungen von RC-, RL-, LC- und RLC-Reihenschaltungen und die Zeiger eines angeregten RLC-Kreises.</translation>
+        </message>
+        <message>
+            <source>Kel Circuits</source>
+            <translation>Kel-Kreise</translation>
+        </message>
+        <message>
+            <source>Kel Circuits Lab for Dax 202</source>
+            <translation>Kel-Kreislabor für Dax 202</translation>
+        </message>
+        <message>
+            <source>Kel Lab for Dax 202</source>
+            <translation>Kel-Labor für Dax 202</translation>
+        </message>
+        <message>
+            <source>L =</source>
+            <translation>L =</translation>
+        </message>
+        <message>
+            <source>L must be above 0 for the circuit to resonate.</source>
+            <translation>Damit der Kreis schwingen kann, muss L größer als 0 sein.</translation>
+        </message>
+        <message>
+            <source>LC Circuits</source>
+            <translation>LC-Kreise</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>Schaltfläche %1 zeichnet den Rahmen der aktuellen Skalierung, daher kann "lab.frame" nicht "fixed" sein.</translation>
+        </message>
+        <message>
+            <source>Maximum t value</source>
+            <translation>Größter Wert von t</translation>
+        </message>
+        <message>
+            <source>Maximum vertical value</source>
+            <translation>Größter Wert der Hochachse</translation>
+        </message>
+        <message>
+            <source>Minimum t value</source>
+            <translation>Kleinster Wert von t</translation>
+        </message>
+        <message>
+            <source>Minimum vertical value</source>
+            <translation>Kleinster Wert der Hochachse</translation>
+        </message>
+        <message>
+            <source>No EMF Source</source>
+            <translation>Ohne Quelle</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Keine</translation>
+        </message>
+        <message>
+            <source>Number of Cycles</source>
+            <translation>Periodenzahl</translation>
+        </message>
+        <message>
+            <source>Number of Cycles / f is too long or too short to draw</source>
+            <translation>Periodenzahl / f ist zu lang oder zu kurz zum Zeichnen</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must be greater than 0</source>
+            <translation>Die Periodenzahl muss größer als 0 sein</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must not be 0</source>
+            <translation>Die Periodenzahl darf nicht 0 sein</translation>
+        </message>
+        <message>
+            <source>Number of cycles</source>
+            <translation>Periodenzahl</translation>
+        </message>
+        <message>
+            <source>Number of cycles shown on Voltage vs time plots</source>
+            <translation>Anzahl der Perioden in den Spannung-Zeit-Diagrammen</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Pause</translation>
+        </message>
+        <message>
+            <source>Paused at %1×</source>
+            <translation>Angehalten bei %1×</translation>
+        </message>
+        <message>
+            <source>Phasor Plots</source>
+            <translation>Zeigerdiagramme</translation>
+        </message>
+        <message>
+            <source>Phasor Projections</source>
+            <translation>Zeigerprojektionen</translation>
+        </message>
+        <message>
+            <source>Phasor diagram</source>
+            <translation>Zeigerdiagramm</translation>
+        </message>
+        <message>
+            <source>Phasor projections</source>
+            <translation>Zeigerprojektionen</translation>
+        </message>
+        <message>
+            <source>Phasors</source>
+            <translation>Zeiger</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Abspielen</translation>
+        </message>
+        <message>
+            <source>Playing at %1×</source>
+            <translation>Läuft mit %1×</translation>
+        </message>
+        <message>
+            <source>Plot</source>
+            <translation>Zeichnen</translation>
+        </message>
+        <message>
+            <source>Plot Graphs</source>
+            <translation>Graphen zeichnen</translation>
+        </message>
+        <message>
+            <source>Plot charge against time</source>
+            <translation>Ladung über der Zeit zeichnen</translation>
+        </message>
+        <message>
+            <source>Plot current against time</source>
+            <translation>Stromstärke über der Zeit zeichnen</translation>
+        </message>
+        <message>
+            <source>Plot source voltage against time</source>
+            <translation>Quellenspannung über der Zeit zeichnen</translation>
+        </message>
+        <message>
+            <source>Quality factor Q = ω₀L/R = %1</source>
+            <translation>Güte Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Beenden</translation>
+        </message>
+        <message>
+            <source>Quits the Program!</source>
+            <translation>Beendet das Programm!</translation>
+        </message>
+        <message>
+            <source>R =</source>
+            <translation>R =</translation>
+        </message>
+        <message>
+            <source>R = 0: without resistance Q is infinite and the current at resonance has no limit. Give R a value above 0.</source>
+            <translation>R = 0: Ohne Widerstand ist Q unendlich und die Stromstärke bei Resonanz unbegrenzt. Bitte für R einen Wert größer als 0 eingeben.</translation>
+        </message>
+        <message>
+            <source>R is negative: give R a value above 0.</source>
+            <translation>R ist negativ: Bitte für R einen Wert größer als 0 eingeben.</translation>
+        </message>
+        <message>
+            <source>RC Circuits</source>
+            <translation>RC-Kreise</translation>
+        </message>
+        <message>
+            <source>RL Circuits</source>
+            <translation>RL-Kreise</translation>
+        </message>
+        <message>
+            <source>Read-out charge in coulombs</source>
+            <translation>Abgelesene Ladung in Coulomb</translation>
+        </message>
+        <message>
+            <source>Read-out current in amperes</source>
+            <translation>Abgelesene Stromstärke in Ampere</translation>
+        </message>
+        <message>
+            <source>Read-out time in seconds</source>
+            <translation>Abgelesene Zeit in Sekunden</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Widerstand R in Ohm</translation>
+        </message>
+        <message>
+            <source>Resistor Current vs Time</source>
+            <translation>Strom im Widerstand</translation>
+        </message>
+        <message>
+            <source>Resistor Voltage vs Time</source>
+            <translation>Spannung am Widerstand</translation>
+        </message>
+        <message>
+            <source>Resistor voltage at the time in volts</source>
+            <translation>Spannung am Widerstand zum Zeitpunkt t in Volt</translation>
+        </message>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Resonanzkurve</translation>
+        </message>
+        <message>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Resonanzfrequenz f₀ = 1/(2π√(LC)) = %1</translation>
+        </message>
+        <message>
+            <source>Restart</source>
+            <translation>Neu starten</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Daten als CSV speichern</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Daten als CSV speichern...</translation>
+        </message>
+        <message>
+            <source>Save Graph</source>
+            <translation>Graph speichern</translation>
+        </message>
+        <message>
+            <source>Save Graph...</source>
+            <translation>Graph speichern...</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Bild speichern</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Bild speichern...</translation>
+        </message>
+        <message>
+            <source>Set f to Natural Frequency</source>
+            <translation>f = Eigenfrequenz</translation>
+        </message>
+        <message>
+            <source>Show the total voltage</source>
+            <translation>Gesamtspannung anzeigen</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the capacitor</source>
+            <translation>Spannung am Kondensator anzeigen</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the inductor</source>
+            <translation>Spannung an der Spule anzeigen</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the resistor</source>
+            <translation>Spannung am Widerstand anzeigen</translation>
+        </message>
+        <message>
+            <source>Shows the program in the language CODE (de, en, es, fr, pt_BR) instead of the system's.</source>
+            <translation>Zeigt das Programm in der Sprache CODE (de, en, es, fr, pt_BR) statt in der des Systems.</translation>
+        </message>
+        <message>
+            <source>Shows the program's version.</source>
+            <translation>Zeigt die Version des Programms.</translation>
+        </message>
+        <message>
+            <source>Slower</source>
+            <translation>Langsamer</translation>
+        </message>
+        <message>
+            <source>Source Voltage vs Time</source>
+            <translation>Quellenspannung v(t)</translation>
+        </message>
+        <message>
+            <source>Source amplitude Vmax in volts</source>
+            <translation>Amplitude der Quellenspannung Vmax in Volt</translation>
+        </message>
+        <message>
+            <source>Source f = %1 is not on the frequency axis.</source>
+            <translation>Die Quellenfrequenz f = %1 liegt nicht auf der Frequenzachse.</translation>
+        </message>
+        <message>
+            <source>Source f = %1: I₀ = %2, φ = %3</source>
+            <translation>Quelle f = %1: I₀ = %2, φ = %3</translation>
+        </message>
+        <message>
+            <source>Source frequency f in hertz</source>
+            <translation>Quellenfrequenz f in Hertz</translation>
+        </message>
+        <message>
+            <source>Source frequency f0 in hertz</source>
+            <translation>Quellenfrequenz f0 in Hertz</translation>
+        </message>
+        <message>
+            <source>Source kind</source>
+            <translation>Art der Quelle</translation>
+        </message>
+        <message>
+            <source>Source voltage or amplitude v0 in volts</source>
+            <translation>Quellenspannung oder Amplitude v0 in Volt</translation>
+        </message>
+        <message>
+            <source>Superimposes horizontal lines to see projection on vertical axis.</source>
+            <translation>Zeichnet waagerechte Linien ein, die die Projektion auf die Hochachse zeigen.</translation>
+        </message>
+        <message>
+            <source>System Information Is Unavailable At This Time</source>
+            <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
+            <translation>Die Periodenzahl muss größer als 0 sein: Bei 0 oder weniger Perioden bleibt keine Zeit zum Zeichnen.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must not be 0.</source>
+            <translation>Die Periodenzahl darf nicht 0 sein.</translation>
+        </message>
+        <message>
+            <source>The Time is too far outside the plotted interval to draw.</source>
+            <translation>Die Zeit liegt zu weit außerhalb des gezeichneten Intervalls.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>Der Eintrag "lab.circuit" ist %1, aber Schaltfläche %2 wählt Kreis %3.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>Der Eintrag "lab.launcher" ist %1; das ist keine Schaltfläche eines Kreises.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2, not one of %3.</source>
+            <translation>Der Eintrag %1 ist %2, nicht einer von %3.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; it must be from %3 to %4.</source>
+            <translation>Der Eintrag %1 ist %2; er muss zwischen %3 und %4 liegen.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a group of entries in braces.</source>
+            <translation>Der Eintrag %1 ist keine Gruppe von Einträgen in geschweiften Klammern.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a list in brackets.</source>
+            <translation>Der Eintrag %1 ist keine Liste in eckigen Klammern.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a text in quotes.</source>
+            <translation>Der Eintrag %1 ist kein Text in Anführungszeichen.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a whole number.</source>
+            <translation>Der Eintrag %1 ist keine ganze Zahl.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not true or false.</source>
+            <translation>Der Eintrag %1 ist weder true noch false.</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>Der Versuch hat %1 Graphen; höchstens %2 werden gelesen.</translation>
+        </message>
+        <message>
+            <source>The experiment has an entry %1 that this version does not know.</source>
+            <translation>Der Versuch hat einen Eintrag %1, den diese Version nicht kennt.</translation>
+        </message>
+        <message>
+            <source>The experiment has no entry %1.</source>
+            <translation>Dem Versuch fehlt der Eintrag %1.</translation>
+        </message>
+        <message>
+            <source>The experiment has no plot whose samples could be written.</source>
+            <translation>Der Versuch enthält keinen Graphen, dessen Werte geschrieben werden könnten.</translation>
+        </message>
+        <message>
+            <source>The experiment to open.</source>
+            <translation>Der zu öffnende Versuch.</translation>
+        </message>
+        <message>
+            <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
+            <translation>Der Versuch wurde mit einer neueren Version des Kel-Kreislabors gespeichert (Dateiformat %1; diese Version liest bis %2).</translation>
+        </message>
+        <message>
+            <source>The file does not exist.</source>
+            <translation>Die Datei existiert nicht.</translation>
+        </message>
+        <message>
+            <source>The file is larger than %1 MB, too large for an experiment.</source>
+            <translation>Die Datei ist größer als %1 MB und damit zu groß für einen Versuch.</translation>
+        </message>
+        <message>
+            <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
+            <translation>Die Datei ist kein Versuch des Kel-Kreislabors (ihr "format" ist nicht "kel-experiment").</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it holds no JSON object.</source>
+            <translation>Die Datei ist kein Versuch: Sie enthält kein JSON-Objekt.</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
+            <translation>Die Datei ist kein Versuch: Sie ist kein JSON (%1 bei Zeichen %2).</translation>
+        </message>
+        <message>
+            <source>The frequency f must not be 0.</source>
+            <translation>Die Frequenz f darf nicht 0 sein.</translation>
+        </message>
+        <message>
+            <source>The half-power band is too narrow to compute: Q is too large. Give R a larger value.</source>
+            <translation>Die Halbwertsbreite ist zu schmal zum Berechnen: Q ist zu groß. Bitte für R einen größeren Wert eingeben.</translation>
+        </message>
+        <message>
+            <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
+            <translation>Die Impedanz ist 0 (R ist 0, und die Blindwiderstände von L und C heben sich auf), also wäre die Stromstärke unendlich. Bitte R, C, L oder f ändern.</translation>
+        </message>
+        <message>
+            <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
+            <translation>Die größte Spannungsamplitude ist 0 (VRmax, VCmax, VLmax und Vmax sind alle 0 oder kleiner), es gibt also nichts zu zeichnen. Bitte ein positives Vmax eingeben.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2 twice.</source>
+            <translation>Die Liste %1 enthält %2 zweimal.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2, which is not one of %3.</source>
+            <translation>Die Liste %1 enthält %2; das ist keiner von %3.</translation>
+        </message>
+        <message>
+            <source>The option --%1 is given more than once.</source>
+            <translation>Die Option --%1 ist mehrfach angegeben.</translation>
+        </message>
+        <message>
+            <source>The option --%1 needs a value.</source>
+            <translation>Die Option --%1 braucht einen Wert.</translation>
+        </message>
+        <message>
+            <source>The option --size sets the size of --export-png; give both.</source>
+            <translation>Die Option --size legt die Größe für --export-png fest; bitte beide angeben.</translation>
+        </message>
+        <message>
+            <source>The picture shows the last values that could be drawn.</source>
+            <translation>Das Bild zeigt die letzten Werte, die sich zeichnen ließen.</translation>
+        </message>
+        <message>
+            <source>The plotted interval, Number of Cycles / f, is too long or too short to draw.</source>
+            <translation>Das gezeichnete Intervall, Periodenzahl / f, ist zu lang oder zu kurz zum Zeichnen.</translation>
+        </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>In der Skalierung %1 ist x1 gleich x2.</translation>
+        </message>
+        <message>
+            <source>The size "%1" is not WIDTHxHEIGHT in pixels from 1 to %2, such as 1600x1200.</source>
+            <translation>Die Größe "%1" hat nicht die Form BREITExHÖHE in Pixeln von 1 bis %2, etwa 1600x1200.</translation>
+        </message>
+        <message>
+            <source>The source amplitude</source>
+            <translation>Die Amplitude der Quelle</translation>
+        </message>
+        <message>
+            <source>The source frequency</source>
+            <translation>Die Frequenz der Quelle</translation>
+        </message>
+        <message>
+            <source>The text %1 of %2 is not a number.</source>
+            <translation>Der Text %1 von %2 ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>Der Text in %1 ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>Der Text in Zeit ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
+            <translation>Die Werte von R, C, L, Vmax und f ergeben Spannungen, die zu groß zum Zeichnen sind.</translation>
+        </message>
+        <message>
+            <source>There are no plotted voltages to save. Choose Plot first.</source>
+            <translation>Es gibt keine gezeichneten Spannungen zum Speichern. Bitte zuerst Zeichnen wählen.</translation>
+        </message>
+        <message>
+            <source>There is no curve to save yet.</source>
+            <translation>Es gibt noch keine Kurve zum Speichern.</translation>
+        </message>
+        <message>
+            <source>There is no plotted data to save. Choose Plot Graphs first.</source>
+            <translation>Es gibt keine gezeichneten Daten zum Speichern. Bitte zuerst Graphen zeichnen wählen.</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the current or charge at this time.</source>
+            <translation>Diese Parameter ergeben zu diesem Zeitpunkt keinen endlichen Wert für Stromstärke oder Ladung.</translation>
+        </message>
+        <message>
+            <source>These values give frequencies or currents too large or too small to draw.</source>
+            <translation>Diese Werte ergeben Frequenzen oder Stromstärken, die zu groß oder zu klein zum Zeichnen sind.</translation>
+        </message>
+        <message>
+            <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
+            <translation>Ein unfertiges Werk, entstanden in den frühen Morgenstunden des 18. März 1998. Mit Vorsicht verwenden! – Überarbeitet am 22. März 1998.</translation>
+        </message>
+        <message>
+            <source>This is the current type of voltage</source>
+            <translation>Die gewählte Art der Spannungsquelle</translation>
+        </message>
+        <message>
+            <source>This is the driving frequency</source>
+            <translation>Die Frequenz der Erregerspannung</translation>
+        </message>
+        <message>
+            <source>This plot may be inaccurate for large frequencies do to low sampling of the points on the graph</source>
+            <translation>Bei hohen Frequenzen kann dieser Graph ungenau sein, weil er aus zu wenigen Punkten gezeichnet wird</translation>
+        </message>
+        <message>
+            <source>This program cannot open the experiment's window.</source>
+            <translation>Dieses Programm kann das Fenster des Versuchs nicht öffnen.</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>Time Bar</source>
+            <translation>Zeitleiste</translation>
+        </message>
+        <message>
+            <source>Time and voltage under the pointer</source>
+            <translation>Zeit und Spannung unter dem Mauszeiger</translation>
+        </message>
+        <message>
+            <source>Time bar</source>
+            <translation>Zeitleiste</translation>
+        </message>
+        <message>
+            <source>Time in seconds</source>
+            <translation>Zeit in Sekunden</translation>
+        </message>
+        <message>
+            <source>To study only %1 circuits %2</source>
+            <translation>Nur %1-Kreise %2 untersuchen</translation>
+        </message>
+        <message>
+            <source>Toggle to set display of this voltage</source>
+            <translation>Diese Spannung ein- oder ausblenden</translation>
+        </message>
+        <message>
+            <source>Total Voltage across LCR </source>
+            <translation>Gesamtspannung an LCR </translation>
+        </message>
+        <message>
+            <source>Total voltage at the time in volts</source>
+            <translation>Gesamtspannung zum Zeitpunkt t in Volt</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in %1.</source>
+            <translation>Bitte einen Dezimalpunkt eingeben, wie in %1.</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in 1.5.</source>
+            <translation>Bitte einen Dezimalpunkt eingeben, wie in 1.5.</translation>
+        </message>
+        <message>
+            <source>Values</source>
+            <translation>Werte</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>Version %1</translation>
+        </message>
+        <message>
+            <source>Vmax</source>
+            <translation>Vmax</translation>
+        </message>
+        <message>
+            <source>Vmax =</source>
+            <translation>Vmax =</translation>
+        </message>
+        <message>
+            <source>Voltage Source</source>
+            <translation>Quelle</translation>
+        </message>
+        <message>
+            <source>Voltage across Capacitor</source>
+            <translation>Spannung am Kondensator</translation>
+        </message>
+        <message>
+            <source>Voltage across Inductor</source>
+            <translation>Spannung an der Spule</translation>
+        </message>
+        <message>
+            <source>Voltage across Resistor</source>
+            <translation>Spannung am Widerstand</translation>
+        </message>
+        <message>
+            <source>Voltage against time plot</source>
+            <translation>Spannung-Zeit-Diagramm</translation>
+        </message>
+        <message>
+            <source>Voltage vs. Time</source>
+            <translation>Spannungen über der Zeit</translation>
+        </message>
+        <message>
+            <source>Voltages</source>
+            <translation>Spannungen</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
+            <translation>Schreibt das Bild des Versuchs als PNG in DATEI, ohne ein Fenster zu zeigen.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
+            <translation>Schreibt das Bild des Versuchs als SVG in DATEI, ohne ein Fenster zu zeigen.</translation>
+        </message>
+        <message>
+            <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
+            <translation>Schreibt die Werte des letzten Graphen des Versuchs als CSV in DATEI, ohne ein Fenster zu zeigen.</translation>
+        </message>
+        <message>
+            <source>Wrong Values of parameters</source>
+            <translation>Ungültige Parameterwerte</translation>
+        </message>
+        <message>
+            <source>Z = 0 Ω: the current would be infinite</source>
+            <translation>Z = 0 Ω: Die Stromstärke wäre unendlich</translation>
+        </message>
+        <message>
+            <source>an entry that is no name</source>
+            <translation>ein Eintrag, der kein Name ist</translation>
+        </message>
+        <message>
+            <source>current amplitude I₀</source>
+            <translation>Amplitude der Stromstärke I₀</translation>
+        </message>
+        <message>
+            <source>every amplitude is 0: nothing to draw</source>
+            <translation>alle Amplituden sind 0: nichts zu zeichnen</translation>
+        </message>
+        <message>
+            <source>f (Hz)</source>
+            <translation>f (Hz)</translation>
+        </message>
+        <message>
+            <source>f =</source>
+            <translation>f =</translation>
+        </message>
+        <message>
+            <source>f = %1   I₀ = %2   φ = %3</source>
+            <translation>f = %1   I₀ = %2   φ = %3</translation>
+        </message>
+        <message>
+            <source>f must not be 0</source>
+            <translation>f darf nicht 0 sein</translation>
+        </message>
+        <message>
+            <source>half-power band</source>
+            <translation>Halbwertsbreite</translation>
+        </message>
+        <message>
+            <source>i (A)</source>
+            <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>no EMF source</source>
+            <translation>ohne Spannungsquelle</translation>
+        </message>
+        <message>
+            <source>phase φ</source>
+            <translation>Phase φ</translation>
+        </message>
+        <message>
+            <source>phi (rad)</source>
+            <translation>phi (rad)</translation>
+        </message>
+        <message>
+            <source>q (C)</source>
+            <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>resonance frequency f₀</source>
+            <translation>Resonanzfrequenz f₀</translation>
+        </message>
+        <message>
+            <source>source frequency f</source>
+            <translation>Quellenfrequenz f</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>t = %1 s, v = %2 V</source>
+            <translation>t = %1 s, v = %2 V</translation>
+        </message>
+        <message>
+            <source>the values are too large to draw</source>
+            <translation>die Werte sind zu groß zum Zeichnen</translation>
+        </message>
+        <message>
+            <source>v (V)</source>
+            <translation>v (V)</translation>
+        </message>
+        <message>
+            <source>v(t)</source>
+            <translation>v(t)</translation>
+        </message>
+        <message>
+            <source>with a constant (DC) emf source</source>
+            <translation>mit Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>with an alternating emf source</source>
+            <translation>mit Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>with no emf source</source>
+            <translation>ohne Spannungsquelle</translation>
+        </message>
+        <message>
+            <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
+            <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+    </context>
+</TS>

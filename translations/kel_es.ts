@@ -1,0 +1,2227 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+    <context>
+        <name>AboutKel</name>
+        <message>
+            <source>Version %1</source>
+            <translation>Versión %1</translation>
+        </message>
+        <message>
+            <source>System Information Is Unavailable At This Time</source>
+            <translation>La información del sistema no está disponible en este momento</translation>
+        </message>
+    </context>
+    <context>
+        <name>LabWindow</name>
+        <message>
+            <source>Click here to get values of time, current and/or charge</source>
+            <translation>Haga clic aquí para leer el tiempo, la corriente y la carga</translation>
+        </message>
+        <message>
+            <source>Graph Selection</source>
+            <translation>Gráficas</translation>
+        </message>
+        <message>
+            <source>Charge vs Time</source>
+            <translation>Carga q(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Charge vs time graph</source>
+            <translation>Marcar para dibujar la carga en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Current vs Time</source>
+            <translation>Corriente i(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Current vs time graph</source>
+            <translation>Marcar para dibujar la corriente en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Voltages</source>
+            <translation>Tensiones</translation>
+        </message>
+        <message>
+            <source>Source Voltage vs Time</source>
+            <translation>Tensión fuente v(t)</translation>
+        </message>
+        <message>
+            <source>Resistor Voltage vs Time</source>
+            <translation>Tensión en la resistencia</translation>
+        </message>
+        <message>
+            <source>Capacitor Voltage vs Time</source>
+            <translation>Tensión en el condensador</translation>
+        </message>
+        <message>
+            <source>Inductor Voltage vs Time</source>
+            <translation>Tensión en la bobina</translation>
+        </message>
+        <message>
+            <source>Values</source>
+            <translation>Valores</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Tiempo</translation>
+        </message>
+        <message>
+            <source>Charge</source>
+            <translation>Carga</translation>
+        </message>
+        <message>
+            <source>Current</source>
+            <translation>Corr.</translation>
+        </message>
+        <message>
+            <source>Initial charge in Coulombs</source>
+            <translation>Carga inicial en culombios</translation>
+        </message>
+        <message>
+            <source>Initial current in amperes</source>
+            <translation>Corriente inicial en amperios</translation>
+        </message>
+        <message>
+            <source>Currents</source>
+            <translation>Corrientes</translation>
+        </message>
+        <message>
+            <source>Resistor Current vs Time</source>
+            <translation>Corriente en la resistencia</translation>
+        </message>
+        <message>
+            <source>Capacitor Current vs Time</source>
+            <translation>Corriente en el condensador</translation>
+        </message>
+        <message>
+            <source>Inductor Current vs Time</source>
+            <translation>Corriente en la bobina</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Ninguna</translation>
+        </message>
+        <message>
+            <source>D.C.</source>
+            <translation>C.C.</translation>
+        </message>
+        <message>
+            <source>A.C.</source>
+            <translation>C.A.</translation>
+        </message>
+        <message>
+            <source>This is the current type of voltage</source>
+            <translation>El tipo de fuente de tensión elegido</translation>
+        </message>
+        <message>
+            <source>This is the driving frequency</source>
+            <translation>La frecuencia de la fuente de excitación</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parámetros</translation>
+        </message>
+        <message>
+            <source>Voltage Source</source>
+            <translation>Fuente</translation>
+        </message>
+        <message>
+            <source>Amplitude </source>
+            <translation>Amplitud </translation>
+        </message>
+        <message>
+            <source>Frequency </source>
+            <translation>Frecuencia </translation>
+        </message>
+        <message>
+            <source>Set f to Natural Frequency</source>
+            <translation>f = frecuencia natural</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Borrar gráficas</translation>
+        </message>
+        <message>
+            <source>Graph Scale</source>
+            <translation>Escala</translation>
+        </message>
+        <message>
+            <source>Plot Graphs</source>
+            <translation>Dibujar gráficas</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Save Graph...</source>
+            <translation>Guardar gráfica...</translation>
+        </message>
+        <message>
+            <source>Copy Graph</source>
+            <translation>Copiar gráfica</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Guardar datos como CSV...</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Resistencia R en ohmios</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Capacidad C en faradios</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Inductancia L en henrios</translation>
+        </message>
+        <message>
+            <source>Source voltage or amplitude v0 in volts</source>
+            <translation>Tensión o amplitud de la fuente v0 en voltios</translation>
+        </message>
+        <message>
+            <source>Source frequency f0 in hertz</source>
+            <translation>Frecuencia de la fuente f0 en hercios</translation>
+        </message>
+        <message>
+            <source>Initial charge q0 in coulombs</source>
+            <translation>Carga inicial q0 en culombios</translation>
+        </message>
+        <message>
+            <source>Initial current i0 in amperes</source>
+            <translation>Corriente inicial i0 en amperios</translation>
+        </message>
+        <message>
+            <source>Plot charge against time</source>
+            <translation>Dibujar la carga en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Plot current against time</source>
+            <translation>Dibujar la corriente en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Plot source voltage against time</source>
+            <translation>Dibujar la tensión de la fuente en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Read-out time in seconds</source>
+            <translation>Tiempo leído, en segundos</translation>
+        </message>
+        <message>
+            <source>Read-out charge in coulombs</source>
+            <translation>Carga leída, en culombios</translation>
+        </message>
+        <message>
+            <source>Read-out current in amperes</source>
+            <translation>Corriente leída, en amperios</translation>
+        </message>
+        <message>
+            <source>Source kind</source>
+            <translation>Tipo de fuente</translation>
+        </message>
+        <message>
+            <source>Angular frequency w0 in radians per second</source>
+            <translation>Frecuencia angular w0 en radianes por segundo</translation>
+        </message>
+        <message>
+            <source>Graph against time</source>
+            <translation>Gráfica en función del tiempo</translation>
+        </message>
+    </context>
+    <context>
+        <name>NumberText</name>
+        <message>
+            <source>Type a decimal point, as in %1.</source>
+            <translation>Escriba un punto decimal, como en %1.</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in 1.5.</source>
+            <translation>Escriba un punto decimal, como en 1.5.</translation>
+        </message>
+    </context>
+    <context>
+        <name>PhasorsWindow</name>
+        <message>
+            <source>Voltage across Resistor</source>
+            <translation>Tensión en la resistencia</translation>
+        </message>
+        <message>
+            <source>Voltage across Capacitor</source>
+            <translation>Tensión en el condensador</translation>
+        </message>
+        <message>
+            <source>Voltage across Inductor</source>
+            <translation>Tensión en la bobina</translation>
+        </message>
+        <message>
+            <source>Total Voltage across LCR </source>
+            <translation>Tensión total en LCR </translation>
+        </message>
+        <message>
+            <source>R =</source>
+            <translation>R =</translation>
+        </message>
+        <message>
+            <source>C =</source>
+            <translation>C =</translation>
+        </message>
+        <message>
+            <source>L =</source>
+            <translation>L =</translation>
+        </message>
+        <message>
+            <source>Vmax =</source>
+            <translation>Vmax =</translation>
+        </message>
+        <message>
+            <source>f =</source>
+            <translation>f =</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Resistencia R en ohmios</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Capacidad C en faradios</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Inductancia L en henrios</translation>
+        </message>
+        <message>
+            <source>Source amplitude Vmax in volts</source>
+            <translation>Amplitud de la fuente Vmax en voltios</translation>
+        </message>
+        <message>
+            <source>Source frequency f in hertz</source>
+            <translation>Frecuencia de la fuente f en hercios</translation>
+        </message>
+        <message>
+            <source>Time in seconds</source>
+            <translation>Tiempo en segundos</translation>
+        </message>
+        <message>
+            <source>Number of cycles</source>
+            <translation>Número de ciclos</translation>
+        </message>
+        <message>
+            <source>Time bar</source>
+            <translation>Barra de tiempo</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the resistor</source>
+            <translation>Mostrar la tensión en la resistencia</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the capacitor</source>
+            <translation>Mostrar la tensión en el condensador</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the inductor</source>
+            <translation>Mostrar la tensión en la bobina</translation>
+        </message>
+        <message>
+            <source>Show the total voltage</source>
+            <translation>Mostrar la tensión total</translation>
+        </message>
+        <message>
+            <source>Phasor projections</source>
+            <translation>Proyecciones de los fasores</translation>
+        </message>
+        <message>
+            <source>Amplitude of the resistor voltage in volts</source>
+            <translation>Amplitud de la tensión en la resistencia en voltios</translation>
+        </message>
+        <message>
+            <source>Resistor voltage at the time in volts</source>
+            <translation>Tensión en la resistencia en ese instante, en voltios</translation>
+        </message>
+        <message>
+            <source>Amplitude of the capacitor voltage in volts</source>
+            <translation>Amplitud de la tensión en el condensador en voltios</translation>
+        </message>
+        <message>
+            <source>Capacitor voltage at the time in volts</source>
+            <translation>Tensión en el condensador en ese instante, en voltios</translation>
+        </message>
+        <message>
+            <source>Amplitude of the inductor voltage in volts</source>
+            <translation>Amplitud de la tensión en la bobina en voltios</translation>
+        </message>
+        <message>
+            <source>Inductor voltage at the time in volts</source>
+            <translation>Tensión en la bobina en ese instante, en voltios</translation>
+        </message>
+        <message>
+            <source>Total voltage at the time in volts</source>
+            <translation>Tensión total en ese instante, en voltios</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::about::AboutKel</name>
+        <message>
+            <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
+            <translation>Este es un trabajo en curso. Se creó de madrugada, el 18 de marzo de 1998. ¡Úselo con cuidado! – Revisado el 22 de marzo de 1998.</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>&amp;System Info...</source>
+            <translation>Info del &amp;sistema...</translation>
+        </message>
+        <message>
+            <source>About %1</source>
+            <translation>Acerca de %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display</name>
+        <message>
+            <source>The file is larger than %1 MB, too large for an experiment.</source>
+            <translation>El archivo supera los %1 MB: es demasiado grande para un experimento.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>La entrada "lab.launcher" es %1, que no corresponde a ningún botón de circuito.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>La entrada "lab.circuit" es %1, pero el botón %2 elige el circuito %3.</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>El botón %1 dibuja el marco de la escala actual, así que "lab.frame" no puede ser "fixed".</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>El experimento tiene %1 gráficas; se leen como máximo %2.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display::ExperimentFile</name>
+        <message>
+            <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
+            <translation>El archivo no es un experimento: no es JSON (%1 en el carácter %2).</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it holds no JSON object.</source>
+            <translation>El archivo no es un experimento: no contiene ningún objeto JSON.</translation>
+        </message>
+        <message>
+            <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
+            <translation>El archivo no es un experimento de Circuitos Kel (su "format" no es "kel-experiment").</translation>
+        </message>
+        <message>
+            <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
+            <translation>El experimento se guardó con una versión más reciente de Circuitos Kel (formato de archivo %1; esta versión lee hasta %2).</translation>
+        </message>
+        <message>
+            <source>The file does not exist.</source>
+            <translation>El archivo no existe.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display::TreeReader</name>
+        <message>
+            <source>The experiment has no entry %1.</source>
+            <translation>Al experimento le falta la entrada %1.</translation>
+        </message>
+        <message>
+            <source>The experiment has an entry %1 that this version does not know.</source>
+            <translation>El experimento tiene una entrada %1 que esta versión no conoce.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a group of entries in braces.</source>
+            <translation>La entrada %1 no es un grupo de entradas entre llaves.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a text in quotes.</source>
+            <translation>La entrada %1 no es un texto entre comillas.</translation>
+        </message>
+        <message>
+            <source>The text %1 of %2 is not a number.</source>
+            <translation>El texto %1 de %2 no es un número.</translation>
+        </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>En la escala %1, x1 es igual a x2.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a whole number.</source>
+            <translation>La entrada %1 no es un número entero.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; it must be from %3 to %4.</source>
+            <translation>La entrada %1 es %2; debe estar entre %3 y %4.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not true or false.</source>
+            <translation>La entrada %1 no es true ni false.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2, not one of %3.</source>
+            <translation>La entrada %1 es %2, que no es ninguno de %3.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a list in brackets.</source>
+            <translation>La entrada %1 no es una lista entre corchetes.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2, which is not one of %3.</source>
+            <translation>La lista %1 contiene %2, que no es ninguno de %3.</translation>
+        </message>
+        <message>
+            <source>an entry that is no name</source>
+            <translation>una entrada que no es un nombre</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2 twice.</source>
+            <translation>La lista %1 contiene %2 dos veces.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab</name>
+        <message>
+            <source>Input Error</source>
+            <translation>Error de entrada</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabSession</name>
+        <message>
+            <source>Error: %1 is too large for the graph. Try Again</source>
+            <translation>Error: %1 es demasiado grande para la gráfica. Inténtelo de nuevo</translation>
+        </message>
+        <message>
+            <source>Error: %1 is not a number. Try Again</source>
+            <translation>Error: %1 no es un número. Inténtelo de nuevo</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Error en los datos</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>El texto de %1 no es un número.</translation>
+        </message>
+        <message>
+            <source>Wrong Values of parameters</source>
+            <translation>Valores de los parámetros incorrectos</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>El texto de Tiempo no es un número.</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the current or charge at this time.</source>
+            <translation>Estos parámetros no dan un valor finito de la corriente o la carga en este instante.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabWindow</name>
+        <message>
+            <source>Kel Circuits Lab for Dax 202</source>
+            <translation>Laboratorio de circuitos Kel para Dax 202</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Enter minimum t value</source>
+            <translation>Introduzca el valor mínimo de t</translation>
+        </message>
+        <message>
+            <source>Minimum t value</source>
+            <translation>Valor mínimo de t</translation>
+        </message>
+        <message>
+            <source>Enter maximum t value</source>
+            <translation>Introduzca el valor máximo de t</translation>
+        </message>
+        <message>
+            <source>Maximum t value</source>
+            <translation>Valor máximo de t</translation>
+        </message>
+        <message>
+            <source>Error: x1 = x2. Try Again</source>
+            <translation>Error: x1 = x2. Inténtelo de nuevo</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Error en los datos</translation>
+        </message>
+        <message>
+            <source>Enter minimum vertical value</source>
+            <translation>Introduzca el valor mínimo del eje vertical</translation>
+        </message>
+        <message>
+            <source>Minimum vertical value</source>
+            <translation>Valor mínimo del eje vertical</translation>
+        </message>
+        <message>
+            <source>Enter maximum vertical value</source>
+            <translation>Introduzca el valor máximo del eje vertical</translation>
+        </message>
+        <message>
+            <source>Maximum vertical value</source>
+            <translation>Valor máximo del eje vertical</translation>
+        </message>
+        <message>
+            <source>Error: y1 = y2. Try Again</source>
+            <translation>Error: y1 = y2. Inténtelo de nuevo</translation>
+        </message>
+        <message>
+            <source>This plot may be inaccurate for large frequencies do to low sampling of the points on the graph</source>
+            <translation>Esta gráfica puede ser inexacta a frecuencias altas, porque se dibuja con pocos puntos</translation>
+        </message>
+        <message>
+            <source>Graphics Warning</source>
+            <translation>Aviso sobre la gráfica</translation>
+        </message>
+        <message>
+            <source>Save Graph</source>
+            <translation>Guardar gráfica</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>There is no plotted data to save. Choose Plot Graphs first.</source>
+            <translation>No hay datos dibujados que guardar. Elija primero Dibujar gráficas.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Guardar datos como CSV</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>q (C)</source>
+            <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>i (A)</source>
+            <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>v (V)</source>
+            <translation>v (V)</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tabla CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor</name>
+        <message>
+            <source>Phasors</source>
+            <translation>Fasores</translation>
+        </message>
+        <message>
+            <source>Voltage vs. Time</source>
+            <translation>Tensiones en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Click to Replot at this time</source>
+            <translation>Haga clic para redibujar en este instante</translation>
+        </message>
+        <message>
+            <source>Phasor Projections</source>
+            <translation>Proyecciones</translation>
+        </message>
+        <message>
+            <source>Superimposes horizontal lines to see projection on vertical axis.</source>
+            <translation>Superpone líneas horizontales para ver la proyección sobre el eje vertical.</translation>
+        </message>
+        <message>
+            <source>Time Bar</source>
+            <translation>Barra</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>Number of Cycles</source>
+            <translation>Nº de ciclos</translation>
+        </message>
+        <message>
+            <source>Number of cycles shown on Voltage vs time plots</source>
+            <translation>Número de ciclos que muestran las gráficas de tensión</translation>
+        </message>
+        <message>
+            <source>Graphs Shown</source>
+            <translation>Gráficas mostradas</translation>
+        </message>
+        <message>
+            <source>Vmax</source>
+            <translation>Vmax</translation>
+        </message>
+        <message>
+            <source>v(t)</source>
+            <translation>v(t)</translation>
+        </message>
+        <message>
+            <source>Toggle to set display of this voltage</source>
+            <translation>Mostrar u ocultar esta tensión</translation>
+        </message>
+        <message>
+            <source>Circuit values</source>
+            <translation>Valores del circuito</translation>
+        </message>
+        <message>
+            <source>Time and voltage under the pointer</source>
+            <translation>Tiempo y tensión bajo el puntero</translation>
+        </message>
+        <message>
+            <source>Phasor diagram</source>
+            <translation>Diagrama fasorial</translation>
+        </message>
+        <message>
+            <source>Voltage against time plot</source>
+            <translation>Gráfica de tensión en función del tiempo</translation>
+        </message>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 no es un número</translation>
+        </message>
+        <message>
+            <source>f must not be 0</source>
+            <translation>f no debe ser 0</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must not be 0</source>
+            <translation>El número de ciclos no debe ser 0</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must be greater than 0</source>
+            <translation>El número de ciclos debe ser mayor que 0</translation>
+        </message>
+        <message>
+            <source>Z = 0 Ω: the current would be infinite</source>
+            <translation>Z = 0 Ω: la corriente sería infinita</translation>
+        </message>
+        <message>
+            <source>the values are too large to draw</source>
+            <translation>los valores son demasiado grandes para dibujarlos</translation>
+        </message>
+        <message>
+            <source>every amplitude is 0: nothing to draw</source>
+            <translation>todas las amplitudes son 0: nada que dibujar</translation>
+        </message>
+        <message>
+            <source>Number of Cycles / f is too long or too short to draw</source>
+            <translation>Nº de ciclos / f es demasiado largo o corto para dibujar</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>El texto de %1 no es un número.</translation>
+        </message>
+        <message>
+            <source>The frequency f must not be 0.</source>
+            <translation>La frecuencia f no debe ser 0.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must not be 0.</source>
+            <translation>El número de ciclos no debe ser 0.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
+            <translation>El número de ciclos debe ser mayor que 0: con 0 ciclos o menos no queda tiempo que dibujar.</translation>
+        </message>
+        <message>
+            <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
+            <translation>La impedancia es 0 (R es 0 y las reactancias de L y C se anulan), así que la corriente sería infinita. Cambie R, C, L o f.</translation>
+        </message>
+        <message>
+            <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
+            <translation>Los valores de R, C, L, Vmax y f dan tensiones demasiado grandes para dibujarlas.</translation>
+        </message>
+        <message>
+            <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
+            <translation>La mayor amplitud de tensión es 0 (VRmax, VCmax, VLmax y Vmax son todas 0 o menos), así que no hay nada que dibujar. Introduzca un Vmax positivo.</translation>
+        </message>
+        <message>
+            <source>The plotted interval, Number of Cycles / f, is too long or too short to draw.</source>
+            <translation>El intervalo dibujado, Nº de ciclos / f, es demasiado largo o demasiado corto para dibujarlo.</translation>
+        </message>
+        <message>
+            <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
+            <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>t = %1 s, v = %2 V</source>
+            <translation>t = %1 s, v = %2 V</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::PhasorsAnimator</name>
+        <message>
+            <source>Pause</source>
+            <translation>Pausa</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Reproducir</translation>
+        </message>
+        <message>
+            <source>Playing at %1×</source>
+            <translation>Reproduciendo a %1×</translation>
+        </message>
+        <message>
+            <source>Paused at %1×</source>
+            <translation>En pausa a %1×</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::PhasorsWindow</name>
+        <message>
+            <source>Phasor Plots</source>
+            <translation>Diagramas fasoriales</translation>
+        </message>
+        <message>
+            <source>Plot</source>
+            <translation>Dibujar</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Borrar gráficas</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Guardar imagen...</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Copiar imagen</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Guardar datos como CSV...</translation>
+        </message>
+        <message>
+            <source>Animate</source>
+            <translation>Animar</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Reproducir</translation>
+        </message>
+        <message>
+            <source>Slower</source>
+            <translation>Más lento</translation>
+        </message>
+        <message>
+            <source>Faster</source>
+            <translation>Más rápido</translation>
+        </message>
+        <message>
+            <source>Restart</source>
+            <translation>Reiniciar</translation>
+        </message>
+        <message>
+            <source>Animation speed</source>
+            <translation>Velocidad de la animación</translation>
+        </message>
+        <message>
+            <source>Input Error</source>
+            <translation>Error de entrada</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>El texto de Tiempo no es un número.</translation>
+        </message>
+        <message>
+            <source>The Time is too far outside the plotted interval to draw.</source>
+            <translation>El tiempo está demasiado lejos del intervalo dibujado.</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Guardar imagen</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>There are no plotted voltages to save. Choose Plot first.</source>
+            <translation>No hay tensiones dibujadas que guardar. Elija primero Dibujar.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Guardar datos como CSV</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tabla CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::ResonanceWindow</name>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Curva de resonancia</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Haga clic para poner la fuente a esta frecuencia</translation>
+        </message>
+        <message>
+            <source>Current amplitude and phase against frequency</source>
+            <translation>Amplitud y fase de la corriente en función de la frecuencia</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale)</source>
+            <translation>Frecuencia f (escala logarítmica)</translation>
+        </message>
+        <message>
+            <source>current amplitude I₀</source>
+            <translation>amplitud de la corriente I₀</translation>
+        </message>
+        <message>
+            <source>phase φ</source>
+            <translation>fase φ</translation>
+        </message>
+        <message>
+            <source>resonance frequency f₀</source>
+            <translation>frecuencia de resonancia f₀</translation>
+        </message>
+        <message>
+            <source>source frequency f</source>
+            <translation>frecuencia de la fuente f</translation>
+        </message>
+        <message>
+            <source>half-power band</source>
+            <translation>banda de potencia mitad</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Guardar imagen...</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Copiar imagen</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Guardar datos como CSV...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Frecuencia de resonancia f₀ = 1/(2π√(LC)) = %1</translation>
+        </message>
+        <message>
+            <source>Quality factor Q = ω₀L/R = %1</source>
+            <translation>Factor de calidad Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Bandwidth 㥏 = R/(2πL) = %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/↢ and φ = 녅°</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Source f = %1: I₀ = %2, φ = %3</source>
+            <translation>Fuente f = %1: I₀ = %2, φ = %3</translation>
+        </message>
+        <message>
+            <source>Source f = %1 is not on the frequency axis.</source>
+            <translation>La frecuencia de la fuente f = %1 no está en el eje de frecuencias.</translation>
+        </message>
+        <message>
+            <source>The source amplitude</source>
+            <translation>La amplitud de la fuente</translation>
+        </message>
+        <message>
+            <source>The source frequency</source>
+            <translation>La frecuencia de la fuente</translation>
+        </message>
+        <message>
+            <source>%1 “%2” is not a number.</source>
+            <translation>%1 «%2» no es un número.</translation>
+        </message>
+        <message>
+            <source>R = 0: without resistance Q is infinite and the current at resonance has no limit. Give R a value above 0.</source>
+            <translation>R = 0: sin resistencia, Q es infinito y la corriente en resonancia no tiene límite. Dé a R un valor mayor que 0.</translation>
+        </message>
+        <message>
+            <source>R is negative: give R a value above 0.</source>
+            <translation>R es negativa: dé a R un valor mayor que 0.</translation>
+        </message>
+        <message>
+            <source>L must be above 0 for the circuit to resonate.</source>
+            <translation>L debe ser mayor que 0 para que el circuito entre en resonancia.</translation>
+        </message>
+        <message>
+            <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
+            <translation>C debe ser mayor que 0 para que el circuito entre en resonancia (C = 0 significa que no hay condensador).</translation>
+        </message>
+        <message>
+            <source>These values give frequencies or currents too large or too small to draw.</source>
+            <translation>Estos valores dan frecuencias o corrientes demasiado grandes o pequeñas para dibujarlas.</translation>
+        </message>
+        <message>
+            <source>The half-power band is too narrow to compute: Q is too large. Give R a larger value.</source>
+            <translation>La banda de potencia mitad es demasiado estrecha para calcularla: Q es demasiado grande. Dé a R un valor mayor.</translation>
+        </message>
+        <message>
+            <source>The picture shows the last values that could be drawn.</source>
+            <translation>La imagen muestra los últimos valores que se pudieron dibujar.</translation>
+        </message>
+        <message>
+            <source>f = %1   I₀ = %2   φ = %3</source>
+            <translation>f = %1   I₀ = %2   φ = %3</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Guardar imagen</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>There is no curve to save yet.</source>
+            <translation>Todavía no hay ninguna curva que guardar.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Guardar datos como CSV</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tabla CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>f (Hz)</source>
+            <translation>f (Hz)</translation>
+        </message>
+        <message>
+            <source>I0 (A)</source>
+            <translation>I0 (A)</translation>
+        </message>
+        <message>
+            <source>phi (rad)</source>
+            <translation>phi (rad)</translation>
+        </message>
+        <message>
+            <source>Upper plot: current amplitude I₀ from %1 to %2.
+Lower plot: phase φ from ነ° to +90°, grey lines at 녅°.
+Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::CommandLine</name>
+        <message>
+            <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
+            <translation>Circuitos Kel: la carga, la corriente y las tensiones exactas de los circuitos RC, RL, LC y RLC en serie, y los fasores de un circuito RLC forzado.</translation>
+        </message>
+        <message>
+            <source>Shows the program's version.</source>
+            <translation>Muestra la versión del programa.</translation>
+        </message>
+        <message>
+            <source>Shows the program in the language CODE (de, en, es, fr, pt_BR) instead of the system's.</source>
+            <translation>Muestra el programa en el idioma CODE (de, en, es, fr, pt_BR) en lugar del del sistema.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
+            <translation>Escribe la imagen del experimento como PNG en ARCHIVO, sin mostrar ninguna ventana.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
+            <translation>Escribe la imagen del experimento como SVG en ARCHIVO, sin mostrar ninguna ventana.</translation>
+        </message>
+        <message>
+            <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
+            <translation>Escribe los puntos de la última gráfica del experimento como CSV en ARCHIVO, sin mostrar ninguna ventana.</translation>
+        </message>
+        <message>
+            <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
+            <translation>Ajusta el PNG a AxA píxeles (por ejemplo 1600x1200) sin cambiar sus proporciones.</translation>
+        </message>
+        <message>
+            <source>The experiment to open.</source>
+            <translation>El experimento que se abrirá.</translation>
+        </message>
+        <message>
+            <source>The option --%1 is given more than once.</source>
+            <translation>La opción --%1 aparece más de una vez.</translation>
+        </message>
+        <message>
+            <source>Give one experiment file, not %1.</source>
+            <translation>Indique un solo archivo de experimento, no %1.</translation>
+        </message>
+        <message>
+            <source>The option --%1 needs a value.</source>
+            <translation>La opción --%1 necesita un valor.</translation>
+        </message>
+        <message>
+            <source>The size "%1" is not WIDTHxHEIGHT in pixels from 1 to %2, such as 1600x1200.</source>
+            <translation>El tamaño "%1" no es ANCHOxALTO en píxeles de 1 a %2, por ejemplo 1600x1200.</translation>
+        </message>
+        <message>
+            <source>The option --size sets the size of --export-png; give both.</source>
+            <translation>La opción --size fija el tamaño de --export-png; indique ambas.</translation>
+        </message>
+        <message>
+            <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
+            <translation>Para exportar hace falta el archivo del experimento (kel ARCHIVO.kel --export-png SALIDA.png).</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::ExportRun</name>
+        <message>
+            <source>This program cannot open the experiment's window.</source>
+            <translation>Este programa no puede abrir la ventana del experimento.</translation>
+        </message>
+        <message>
+            <source>The experiment has no plot whose samples could be written.</source>
+            <translation>El experimento no tiene ninguna gráfica cuyos puntos se puedan escribir.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::MainMenu</name>
+        <message>
+            <source>Kel Lab for Dax 202</source>
+            <translation>Laboratorio Kel para Dax 202</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Acerca de</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab</source>
+            <translation>Circuitos Kel</translation>
+        </message>
+        <message>
+            <source>No EMF Source</source>
+            <translation>Sin fuente</translation>
+        </message>
+        <message>
+            <source>DC Source</source>
+            <translation>Fuente continua</translation>
+        </message>
+        <message>
+            <source>AC Source</source>
+            <translation>Fuente alterna</translation>
+        </message>
+        <message>
+            <source>with no emf source</source>
+            <translation>sin fuente de fem</translation>
+        </message>
+        <message>
+            <source>with a constant (DC) emf source</source>
+            <translation>con una fuente de fem constante (CC)</translation>
+        </message>
+        <message>
+            <source>with an alternating emf source</source>
+            <translation>con una fuente de fem alterna</translation>
+        </message>
+        <message>
+            <source>To study only %1 circuits %2</source>
+            <translation>Estudiar solo circuitos %1 %2</translation>
+        </message>
+        <message>
+            <source>RC Circuits</source>
+            <translation>Circuitos RC</translation>
+        </message>
+        <message>
+            <source>RL Circuits</source>
+            <translation>Circuitos RL</translation>
+        </message>
+        <message>
+            <source>LC Circuits</source>
+            <translation>Circuitos LC</translation>
+        </message>
+        <message>
+            <source>Kel Circuits</source>
+            <translation>Circuitos Kel</translation>
+        </message>
+        <message>
+            <source>Phasors</source>
+            <translation>Fasores</translation>
+        </message>
+        <message>
+            <source>Brings up tool for studying phasor diagrams and phase relations</source>
+            <translation>Abre la herramienta para estudiar diagramas fasoriales y relaciones de fase</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Salir</translation>
+        </message>
+        <message>
+            <source>Quits the Program!</source>
+            <translation>¡Sale del programa!</translation>
+        </message>
+        <message>
+            <source>no EMF source</source>
+            <translation>sin fuente de fem</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>fuente de continua</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>fuente de alterna</translation>
+        </message>
+    </context>
+    <context>
+        <name>SourceText</name>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 no es un número</translation>
+        </message>
+        <message>
+            <source>%1 “%2” is not a number.</source>
+            <translation>%1 «%2» no es un número.</translation>
+        </message>
+        <message>
+            <source>&amp;System Info...</source>
+            <translation>Info del &amp;sistema...</translation>
+        </message>
+        <message>
+            <source>A.C.</source>
+            <translation>C.A.</translation>
+        </message>
+        <message>
+            <source>AC Source</source>
+            <translation>Fuente alterna</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>fuente de alterna</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Acerca de</translation>
+        </message>
+        <message>
+            <source>About %1</source>
+            <translation>Acerca de %1</translation>
+        </message>
+        <message>
+            <source>Amplitude </source>
+            <translation>Amplitud </translation>
+        </message>
+        <message>
+            <source>Amplitude of the capacitor voltage in volts</source>
+            <translation>Amplitud de la tensión en el condensador en voltios</translation>
+        </message>
+        <message>
+            <source>Amplitude of the inductor voltage in volts</source>
+            <translation>Amplitud de la tensión en la bobina en voltios</translation>
+        </message>
+        <message>
+            <source>Amplitude of the resistor voltage in volts</source>
+            <translation>Amplitud de la tensión en la resistencia en voltios</translation>
+        </message>
+        <message>
+            <source>Angular frequency w0 in radians per second</source>
+            <translation>Frecuencia angular w0 en radianes por segundo</translation>
+        </message>
+        <message>
+            <source>Animate</source>
+            <translation>Animar</translation>
+        </message>
+        <message>
+            <source>Animation speed</source>
+            <translation>Velocidad de la animación</translation>
+        </message>
+        <message>
+            <source>Brings up tool for studying phasor diagrams and phase relations</source>
+            <translation>Abre la herramienta para estudiar diagramas fasoriales y relaciones de fase</translation>
+        </message>
+        <message>
+            <source>C =</source>
+            <translation>C =</translation>
+        </message>
+        <message>
+            <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
+            <translation>C debe ser mayor que 0 para que el circuito entre en resonancia (C = 0 significa que no hay condensador).</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tabla CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Capacidad C en faradios</translation>
+        </message>
+        <message>
+            <source>Capacitor Current vs Time</source>
+            <translation>Corriente en el condensador</translation>
+        </message>
+        <message>
+            <source>Capacitor Voltage vs Time</source>
+            <translation>Tensión en el condensador</translation>
+        </message>
+        <message>
+            <source>Capacitor voltage at the time in volts</source>
+            <translation>Tensión en el condensador en ese instante, en voltios</translation>
+        </message>
+        <message>
+            <source>Charge</source>
+            <translation>Carga</translation>
+        </message>
+        <message>
+            <source>Charge vs Time</source>
+            <translation>Carga q(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Charge vs time graph</source>
+            <translation>Marcar para dibujar la carga en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Check to display Current vs time graph</source>
+            <translation>Marcar para dibujar la corriente en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Circuit values</source>
+            <translation>Valores del circuito</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Borrar gráficas</translation>
+        </message>
+        <message>
+            <source>Click here to get values of time, current and/or charge</source>
+            <translation>Haga clic aquí para leer el tiempo, la corriente y la carga</translation>
+        </message>
+        <message>
+            <source>Click to Replot at this time</source>
+            <translation>Haga clic para redibujar en este instante</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Haga clic para poner la fuente a esta frecuencia</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Copy Graph</source>
+            <translation>Copiar gráfica</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Copiar imagen</translation>
+        </message>
+        <message>
+            <source>Current</source>
+            <translation>Corr.</translation>
+        </message>
+        <message>
+            <source>Current amplitude and phase against frequency</source>
+            <translation>Amplitud y fase de la corriente en función de la frecuencia</translation>
+        </message>
+        <message>
+            <source>Current vs Time</source>
+            <translation>Corriente i(t)</translation>
+        </message>
+        <message>
+            <source>Currents</source>
+            <translation>Corrientes</translation>
+        </message>
+        <message>
+            <source>D.C.</source>
+            <translation>C.C.</translation>
+        </message>
+        <message>
+            <source>DC Source</source>
+            <translation>Fuente continua</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>fuente de continua</translation>
+        </message>
+        <message>
+            <source>Enter maximum t value</source>
+            <translation>Introduzca el valor máximo de t</translation>
+        </message>
+        <message>
+            <source>Enter maximum vertical value</source>
+            <translation>Introduzca el valor máximo del eje vertical</translation>
+        </message>
+        <message>
+            <source>Enter minimum t value</source>
+            <translation>Introduzca el valor mínimo de t</translation>
+        </message>
+        <message>
+            <source>Enter minimum vertical value</source>
+            <translation>Introduzca el valor mínimo del eje vertical</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Error en los datos</translation>
+        </message>
+        <message>
+            <source>Error: %1 is not a number. Try Again</source>
+            <translation>Error: %1 no es un número. Inténtelo de nuevo</translation>
+        </message>
+        <message>
+            <source>Error: %1 is too large for the graph. Try Again</source>
+            <translation>Error: %1 es demasiado grande para la gráfica. Inténtelo de nuevo</translation>
+        </message>
+        <message>
+            <source>Error: x1 = x2. Try Again</source>
+            <translation>Error: x1 = x2. Inténtelo de nuevo</translation>
+        </message>
+        <message>
+            <source>Error: y1 = y2. Try Again</source>
+            <translation>Error: y1 = y2. Inténtelo de nuevo</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
+            <translation>Para exportar hace falta el archivo del experimento (kel ARCHIVO.kel --export-png SALIDA.png).</translation>
+        </message>
+        <message>
+            <source>Faster</source>
+            <translation>Más rápido</translation>
+        </message>
+        <message>
+            <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
+            <translation>Ajusta el PNG a AxA píxeles (por ejemplo 1600x1200) sin cambiar sus proporciones.</translation>
+        </message>
+        <message>
+            <source>Frequency </source>
+            <translation>Frecuencia </translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale)</source>
+            <translation>Frecuencia f (escala logarítmica)</translation>
+        </message>
+        <message>
+            <source>Give one experiment file, not %1.</source>
+            <translation>Indique un solo archivo de experimento, no %1.</translation>
+        </message>
+        <message>
+            <source>Graph Scale</source>
+            <translation>Escala</translation>
+        </message>
+        <message>
+            <source>Graph Selection</source>
+            <translation>Gráficas</translation>
+        </message>
+        <message>
+            <source>Graph against time</source>
+            <translation>Gráfica en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Graphics Warning</source>
+            <translation>Aviso sobre la gráfica</translation>
+        </message>
+        <message>
+            <source>Graphs Shown</source>
+            <translation>Gráficas mostradas</translation>
+        </message>
+        <message>
+            <source>I0 (A)</source>
+            <translation>I0 (A)</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Inductancia L en henrios</translation>
+        </message>
+        <message>
+            <source>Inductor Current vs Time</source>
+            <translation>Corriente en la bobina</translation>
+        </message>
+        <message>
+            <source>Inductor Voltage vs Time</source>
+            <translation>Tensión en la bobina</translation>
+        </message>
+        <message>
+            <source>Inductor voltage at the time in volts</source>
+            <translation>Tensión en la bobina en ese instante, en voltios</translation>
+        </message>
+        <message>
+            <source>Initial charge in Coulombs</source>
+            <translation>Carga inicial en culombios</translation>
+        </message>
+        <message>
+            <source>Initial charge q0 in coulombs</source>
+            <translation>Carga inicial q0 en culombios</translation>
+        </message>
+        <message>
+            <source>Initial current i0 in amperes</source>
+            <translation>Corriente inicial i0 en amperios</translation>
+        </message>
+        <message>
+            <source>Initial current in amperes</source>
+            <translation>Corriente inicial en amperios</translation>
+        </message>
+        <message>
+            <source>Input Error</source>
+            <translation>Error de entrada</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab</source>
+            <translation>Circuitos Kel</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
+            <translation>Circuitos Kel: la carga, la corriente y las tensiones exactas de los circuitos RC, RL, LC y RLC en serie, y los fasores de un circuito RLC forzado.</translation>
+        </message>
+        <message>
+            <source>Kel Circuits</source>
+            <translation>Circuitos Kel</translation>
+        </message>
+        <message>
+            <source>Kel Circuits Lab for Dax 202</source>
+            <translation>Laboratorio de circuitos Kel para Dax 202</translation>
+        </message>
+        <message>
+            <source>Kel Lab for Dax 202</source>
+            <translation>Laboratorio Kel para Dax 202</translation>
+        </message>
+        <message>
+            <source>L =</source>
+            <translation>L =</translation>
+        </message>
+        <message>
+            <source>L must be above 0 for the circuit to resonate.</source>
+            <translation>L debe ser mayor que 0 para que el circuito entre en resonancia.</translation>
+        </message>
+        <message>
+            <source>LC Circuits</source>
+            <translation>Circuitos LC</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>El botón %1 dibuja el marco de la escala actual, así que "lab.frame" no puede ser "fixed".</translation>
+        </message>
+        <message>
+            <source>Maximum t value</source>
+            <translation>Valor máximo de t</translation>
+        </message>
+        <message>
+            <source>Maximum vertical value</source>
+            <translation>Valor máximo del eje vertical</translation>
+        </message>
+        <message>
+            <source>Minimum t value</source>
+            <translation>Valor mínimo de t</translation>
+        </message>
+        <message>
+            <source>Minimum vertical value</source>
+            <translation>Valor mínimo del eje vertical</translation>
+        </message>
+        <message>
+            <source>No EMF Source</source>
+            <translation>Sin fuente</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Ninguna</translation>
+        </message>
+        <message>
+            <source>Number of Cycles</source>
+            <translation>Nº de ciclos</translation>
+        </message>
+        <message>
+            <source>Number of Cycles / f is too long or too short to draw</source>
+            <translation>Nº de ciclos / f es demasiado largo o corto para dibujar</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must be greater than 0</source>
+            <translation>El número de ciclos debe ser mayor que 0</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must not be 0</source>
+            <translation>El número de ciclos no debe ser 0</translation>
+        </message>
+        <message>
+            <source>Number of cycles</source>
+            <translation>Número de ciclos</translation>
+        </message>
+        <message>
+            <source>Number of cycles shown on Voltage vs time plots</source>
+            <translation>Número de ciclos que muestran las gráficas de tensión</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parámetros</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Pausa</translation>
+        </message>
+        <message>
+            <source>Paused at %1×</source>
+            <translation>En pausa a %1×</translation>
+        </message>
+        <message>
+            <source>Phasor Plots</source>
+            <translation>Diagramas fasoriales</translation>
+        </message>
+        <message>
+            <source>Phasor Projections</source>
+            <translation>Proyecciones</translation>
+        </message>
+        <message>
+            <source>Phasor diagram</source>
+            <translation>Diagrama fasorial</translation>
+        </message>
+        <message>
+            <source>Phasor projections</source>
+            <translation>Proyecciones de los fasores</translation>
+        </message>
+        <message>
+            <source>Phasors</source>
+            <translation>Fasores</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Reproducir</translation>
+        </message>
+        <message>
+            <source>Playing at %1×</source>
+            <translation>Reproduciendo a %1×</translation>
+        </message>
+        <message>
+            <source>Plot</source>
+            <translation>Dibujar</translation>
+        </message>
+        <message>
+            <source>Plot Graphs</source>
+            <translation>Dibujar gráficas</translation>
+        </message>
+        <message>
+            <source>Plot charge against time</source>
+            <translation>Dibujar la carga en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Plot current against time</source>
+            <translation>Dibujar la corriente en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Plot source voltage against time</source>
+            <translation>Dibujar la tensión de la fuente en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Quality factor Q = ω₀L/R = %1</source>
+            <translation>Factor de calidad Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Salir</translation>
+        </message>
+        <message>
+            <source>Quits the Program!</source>
+            <translation>¡Sale del programa!</translation>
+        </message>
+        <message>
+            <source>R =</source>
+            <translation>R =</translation>
+        </message>
+        <message>
+            <source>R = 0: without resistance Q is infinite and the current at resonance has no limit. Give R a value above 0.</source>
+            <translation>R = 0: sin resistencia, Q es infinito y la corriente en resonancia no tiene límite. Dé a R un valor mayor que 0.</translation>
+        </message>
+        <message>
+            <source>R is negative: give R a value above 0.</source>
+            <translation>R es negativa: dé a R un valor mayor que 0.</translation>
+        </message>
+        <message>
+            <source>RC Circuits</source>
+            <translation>Circuitos RC</translation>
+        </message>
+        <message>
+            <source>RL Circuits</source>
+            <translation>Circuitos RL</translation>
+        </message>
+        <message>
+            <source>Read-out charge in coulombs</source>
+            <translation>Carga leída, en culombios</translation>
+        </message>
+        <message>
+            <source>Read-out current in amperes</source>
+            <translation>Corriente leída, en amperios</translation>
+        </message>
+        <message>
+            <source>Read-out time in seconds</source>
+            <translation>Tiempo leído, en segundos</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Resistencia R en ohmios</translation>
+        </message>
+        <message>
+            <source>Resistor Current vs Time</source>
+            <translation>Corriente en la resistencia</translation>
+        </message>
+        <message>
+            <source>Resistor Voltage vs Time</source>
+            <translation>Tensión en la resistencia</translation>
+        </message>
+        <message>
+            <source>Resistor voltage at the time in volts</source>
+            <translation>Tensión en la resistencia en ese instante, en voltios</translation>
+        </message>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Curva de resonancia</translation>
+        </message>
+        <message>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Frecuencia de resonancia f₀ = 1/(2π√(LC)) = %1</translation>
+        </message>
+        <message>
+            <source>Restart</source>
+            <translation>Reiniciar</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Guardar datos como CSV</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Guardar datos como CSV...</translation>
+        </message>
+        <message>
+            <source>Save Graph</source>
+            <translation>Guardar gráfica</translation>
+        </message>
+        <message>
+            <source>Save Graph...</source>
+            <translation>Guardar gráfica...</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Guardar imagen</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Guardar imagen...</translation>
+        </message>
+        <message>
+            <source>Set f to Natural Frequency</source>
+            <translation>f = frecuencia natural</translation>
+        </message>
+        <message>
+            <source>Show the total voltage</source>
+            <translation>Mostrar la tensión total</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the capacitor</source>
+            <translation>Mostrar la tensión en el condensador</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the inductor</source>
+            <translation>Mostrar la tensión en la bobina</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the resistor</source>
+            <translation>Mostrar la tensión en la resistencia</translation>
+        </message>
+        <message>
+            <source>Shows the program in the language CODE (de, en, es, fr, pt_BR) instead of the system's.</source>
+            <translation>Muestra el programa en el idioma CODE (de, en, es, fr, pt_BR) en lugar del del sistema.</translation>
+        </message>
+        <message>
+            <source>Shows the program's version.</source>
+            <translation>Muestra la versión del programa.</translation>
+        </message>
+        <message>
+            <source>Slower</source>
+            <translation>Más lento</translation>
+        </message>
+        <message>
+            <source>Source Voltage vs Time</source>
+            <translation>Tensión fuente v(t)</translation>
+        </message>
+        <message>
+            <source>Source amplitude Vmax in volts</source>
+            <translation>Amplitud de la fuente Vmax en voltios</translation>
+        </message>
+        <message>
+            <source>Source f = %1 is not on the frequency axis.</source>
+            <translation>La frecuencia de la fuente f = %1 no está en el eje de frecuencias.</translation>
+        </message>
+        <message>
+            <source>Source f = %1: I₀ = %2, φ = %3</source>
+            <translation>Fuente f = %1: I₀ = %2, φ = %3</translation>
+        </message>
+        <message>
+            <source>Source frequency f in hertz</source>
+            <translation>Frecuencia de la fuente f en hercios</translation>
+        </message>
+        <message>
+            <source>Source frequency f0 in hertz</source>
+            <translation>Frecuencia de la fuente f0 en hercios</translation>
+        </message>
+        <message>
+            <source>Source kind</source>
+            <translation>Tipo de fuente</translation>
+        </message>
+        <message>
+            <source>Source voltage or amplitude v0 in volts</source>
+            <translation>Tensión o amplitud de la fuente v0 en voltios</translation>
+        </message>
+        <message>
+            <source>Superimposes horizontal lines to see projection on vertical axis.</source>
+            <translation>Superpone líneas horizontales para ver la proyección sobre el eje vertical.</translation>
+        </message>
+        <message>
+            <source>System Information Is Unavailable At This Time</source>
+            <translation>La información del sistema no está disponible en este momento</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
+            <translation>El número de ciclos debe ser mayor que 0: con 0 ciclos o menos no queda tiempo que dibujar.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must not be 0.</source>
+            <translation>El número de ciclos no debe ser 0.</translation>
+        </message>
+        <message>
+            <source>The Time is too far outside the plotted interval to draw.</source>
+            <translation>El tiempo está demasiado lejos del intervalo dibujado.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>La entrada "lab.circuit" es %1, pero el botón %2 elige el circuito %3.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>La entrada "lab.launcher" es %1, que no corresponde a ningún botón de circuito.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2, not one of %3.</source>
+            <translation>La entrada %1 es %2, que no es ninguno de %3.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; it must be from %3 to %4.</source>
+            <translation>La entrada %1 es %2; debe estar entre %3 y %4.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a group of entries in braces.</source>
+            <translation>La entrada %1 no es un grupo de entradas entre llaves.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a list in brackets.</source>
+            <translation>La entrada %1 no es una lista entre corchetes.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a text in quotes.</source>
+            <translation>La entrada %1 no es un texto entre comillas.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a whole number.</source>
+            <translation>La entrada %1 no es un número entero.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not true or false.</source>
+            <translation>La entrada %1 no es true ni false.</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>El experimento tiene %1 gráficas; se leen como máximo %2.</translation>
+        </message>
+        <message>
+            <source>The experiment has an entry %1 that this version does not know.</source>
+            <translation>El experimento tiene una entrada %1 que esta versión no conoce.</translation>
+        </message>
+        <message>
+            <source>The experiment has no entry %1.</source>
+            <translation>Al experimento le falta la entrada %1.</translation>
+        </message>
+        <message>
+            <source>The experiment has no plot whose samples could be written.</source>
+            <translation>El experimento no tiene ninguna gráfica cuyos puntos se puedan escribir.</translation>
+        </message>
+        <message>
+            <source>The experiment to open.</source>
+            <translation>El experimento que se abrirá.</translation>
+        </message>
+        <message>
+            <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
+            <translation>El experimento se guardó con una versión más reciente de Circuitos Kel (formato de archivo %1; esta versión lee hasta %2).</translation>
+        </message>
+        <message>
+            <source>The file does not exist.</source>
+            <translation>El archivo no existe.</translation>
+        </message>
+        <message>
+            <source>The file is larger than %1 MB, too large for an experiment.</source>
+            <translation>El archivo supera los %1 MB: es demasiado grande para un experimento.</translation>
+        </message>
+        <message>
+            <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
+            <translation>El archivo no es un experimento de Circuitos Kel (su "format" no es "kel-experiment").</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it holds no JSON object.</source>
+            <translation>El archivo no es un experimento: no contiene ningún objeto JSON.</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
+            <translation>El archivo no es un experimento: no es JSON (%1 en el carácter %2).</translation>
+        </message>
+        <message>
+            <source>The frequency f must not be 0.</source>
+            <translation>La frecuencia f no debe ser 0.</translation>
+        </message>
+        <message>
+            <source>The half-power band is too narrow to compute: Q is too large. Give R a larger value.</source>
+            <translation>La banda de potencia mitad es demasiado estrecha para calcularla: Q es demasiado grande. Dé a R un valor mayor.</translation>
+        </message>
+        <message>
+            <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
+            <translation>La impedancia es 0 (R es 0 y las reactancias de L y C se anulan), así que la corriente sería infinita. Cambie R, C, L o f.</translation>
+        </message>
+        <message>
+            <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
+            <translation>La mayor amplitud de tensión es 0 (VRmax, VCmax, VLmax y Vmax son todas 0 o menos), así que no hay nada que dibujar. Introduzca un Vmax positivo.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2 twice.</source>
+            <translation>La lista %1 contiene %2 dos veces.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2, which is not one of %3.</source>
+            <translation>La lista %1 contiene %2, que no es ninguno de %3.</translation>
+        </message>
+        <message>
+            <source>The option --%1 is given more than once.</source>
+            <translation>La opción --%1 aparece más de una vez.</translation>
+        </message>
+        <message>
+            <source>The option --%1 needs a value.</source>
+            <translation>La opción --%1 necesita un valor.</translation>
+        </message>
+        <message>
+            <source>The option --size sets the size of --export-png; give both.</source>
+            <translation>La opción --size fija el tamaño de --export-png; indique ambas.</translation>
+        </message>
+        <message>
+            <source>The picture shows the last values that could be drawn.</source>
+            <translation>La imagen muestra los últimos valores que se pudieron dibujar.</translation>
+        </message>
+        <message>
+            <source>The plotted interval, Number of Cycles / f, is too long or too short to draw.</source>
+            <translation>El intervalo dibujado, Nº de ciclos / f, es demasiado largo o demasiado corto para dibujarlo.</translation>
+        </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>En la escala %1, x1 es igual a x2.</translation>
+        </message>
+        <message>
+            <source>The size "%1" is not WIDTHxHEIGHT in pixels from 1 to %2, such as 1600x1200.</source>
+            <translation>El tamaño "%1" no es ANCHOxALTO en píxeles de 1 a %2, por ejemplo 1600x1200.</translation>
+        </message>
+        <message>
+            <source>The source amplitude</source>
+            <translation>La amplitud de la fuente</translation>
+        </message>
+        <message>
+            <source>The source frequency</source>
+            <translation>La frecuencia de la fuente</translation>
+        </message>
+        <message>
+            <source>The text %1 of %2 is not a number.</source>
+            <translation>El texto %1 de %2 no es un número.</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>El texto de %1 no es un número.</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>El texto de Tiempo no es un número.</translation>
+        </message>
+        <message>
+            <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
+            <translation>Los valores de R, C, L, Vmax y f dan tensiones demasiado grandes para dibujarlas.</translation>
+        </message>
+        <message>
+            <source>There are no plotted voltages to save. Choose Plot first.</source>
+            <translation>No hay tensiones dibujadas que guardar. Elija primero Dibujar.</translation>
+        </message>
+        <message>
+            <source>There is no curve to save yet.</source>
+            <translation>Todavía no hay ninguna curva que guardar.</translation>
+        </message>
+        <message>
+            <source>There is no plotted data to save. Choose Plot Graphs first.</source>
+            <translation>No hay datos dibujados que guardar. Elija primero Dibujar gráficas.</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the current or charge at this time.</source>
+            <translation>Estos parámetros no dan un valor finito de la corriente o la carga en este instante.</translation>
+        </message>
+        <message>
+            <source>These values give frequencies or currents too large or too small to draw.</source>
+            <translation>Estos valores dan frecuencias o corrientes demasiado grandes o pequeñas para dibujarlas.</translation>
+        </message>
+        <message>
+            <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
+            <translation>Este es un trabajo en curso. Se creó de madrugada, el 18 de marzo de 1998. ¡Úselo con cuidado! – Revisado el 22 de marzo de 1998.</translation>
+        </message>
+        <message>
+            <source>This is the current type of voltage</source>
+            <translation>El tipo de fuente de tensión elegido</translation>
+        </message>
+        <message>
+            <source>This is the driving frequency</source>
+            <translation>La frecuencia de la fuente de excitación</translation>
+        </message>
+        <message>
+            <source>This plot may be inaccurate for large frequencies do to low sampling of the points on the graph</source>
+            <translation>Esta gráfica puede ser inexacta a frecuencias altas, porque se dibuja con pocos puntos</translation>
+        </message>
+        <message>
+            <source>This program cannot open the experiment's window.</source>
+            <translation>Este programa no puede abrir la ventana del experimento.</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>Time Bar</source>
+            <translation>Barra</translation>
+        </message>
+        <message>
+            <source>Time and voltage under the pointer</source>
+            <translation>Tiempo y tensión bajo el puntero</translation>
+        </message>
+        <message>
+            <source>Time bar</source>
+            <translation>Barra de tiempo</translation>
+        </message>
+        <message>
+            <source>Time in seconds</source>
+            <translation>Tiempo en segundos</translation>
+        </message>
+        <message>
+            <source>To study only %1 circuits %2</source>
+            <translation>Estudiar solo circuitos %1 %2</translation>
+        </message>
+        <message>
+            <source>Toggle to set display of this voltage</source>
+            <translation>Mostrar u ocultar esta tensión</translation>
+        </message>
+        <message>
+            <source>Total Voltage across LCR </source>
+            <translation>Tensión total en LCR </translation>
+        </message>
+        <message>
+            <source>Total voltage at the time in volts</source>
+            <translation>Tensión total en ese instante, en voltios</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in %1.</source>
+            <translation>Escriba un punto decimal, como en %1.</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in 1.5.</source>
+            <translation>Escriba un punto decimal, como en 1.5.</translation>
+        </message>
+        <message>
+            <source>Values</source>
+            <translation>Valores</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>Versión %1</translation>
+        </message>
+        <message>
+            <source>Vmax</source>
+            <translation>Vmax</translation>
+        </message>
+        <message>
+            <source>Vmax =</source>
+            <translation>Vmax =</translation>
+        </message>
+        <message>
+            <source>Voltage Source</source>
+            <translation>Fuente</translation>
+        </message>
+        <message>
+            <source>Voltage across Capacitor</source>
+            <translation>Tensión en el condensador</translation>
+        </message>
+        <message>
+            <source>Voltage across Inductor</source>
+            <translation>Tensión en la bobina</translation>
+        </message>
+        <message>
+            <source>Voltage across Resistor</source>
+            <translation>Tensión en la resistencia</translation>
+        </message>
+        <message>
+            <source>Voltage against time plot</source>
+            <translation>Gráfica de tensión en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Voltage vs. Time</source>
+            <translation>Tensiones en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Voltages</source>
+            <translation>Tensiones</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
+            <translation>Escribe la imagen del experimento como PNG en ARCHIVO, sin mostrar ninguna ventana.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
+            <translation>Escribe la imagen del experimento como SVG en ARCHIVO, sin mostrar ninguna ventana.</translation>
+        </message>
+        <message>
+            <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
+            <translation>Escribe los puntos de la última gráfica del experimento como CSV en ARCHIVO, sin mostrar ninguna ventana.</translation>
+        </message>
+        <message>
+            <source>Wrong Values of parameters</source>
+            <translation>Valores de los parámetros incorrectos</translation>
+        </message>
+        <message>
+            <source>Z = 0 Ω: the current would be infinite</source>
+            <translation>Z = 0 Ω: la corriente sería infinita</translation>
+        </message>
+        <message>
+            <source>an entry that is no name</source>
+            <translation>una entrada que no es un nombre</translation>
+        </message>
+        <message>
+            <source>current amplitude I₀</source>
+            <translation>amplitud de la corriente I₀</translation>
+        </message>
+        <message>
+            <source>every amplitude is 0: nothing to draw</source>
+            <translation>todas las amplitudes son 0: nada que dibujar</translation>
+        </message>
+        <message>
+            <source>f (Hz)</source>
+            <translation>f (Hz)</translation>
+        </message>
+        <message>
+            <source>f =</source>
+            <translation>f =</translation>
+        </message>
+        <message>
+            <source>f = %1   I₀ = %2   φ = %3</source>
+            <translation>f = %1   I₀ = %2   φ = %3</translation>
+        </message>
+        <message>
+            <source>f must not be 0</source>
+            <translation>f no debe ser 0</translation>
+        </message>
+        <message>
+            <source>half-power band</source>
+            <translation>banda de potencia mitad</translation>
+        </message>
+        <message>
+            <source>i (A)</source>
+            <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>no EMF source</source>
+            <translation>sin fuente de fem</translation>
+        </message>
+        <message>
+            <source>phase φ</source>
+            <translation>fase φ</translation>
+        </message>
+        <message>
+            <source>phi (rad)</source>
+            <translation>phi (rad)</translation>
+        </message>
+        <message>
+            <source>q (C)</source>
+            <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>resonance frequency f₀</source>
+            <translation>frecuencia de resonancia f₀</translation>
+        </message>
+        <message>
+            <source>source frequency f</source>
+            <translation>frecuencia de la fuente f</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>t = %1 s, v = %2 V</source>
+            <translation>t = %1 s, v = %2 V</translation>
+        </message>
+        <message>
+            <source>the values are too large to draw</source>
+            <translation>los valores son demasiado grandes para dibujarlos</translation>
+        </message>
+        <message>
+            <source>v (V)</source>
+            <translation>v (V)</translation>
+        </message>
+        <message>
+            <source>v(t)</source>
+            <translation>v(t)</translation>
+        </message>
+        <message>
+            <source>with a constant (DC) emf source</source>
+            <translation>con una fuente de fem constante (CC)</translation>
+        </message>
+        <message>
+            <source>with an alternating emf source</source>
+            <translation>con una fuente de fem alterna</translation>
+        </message>
+        <message>
+            <source>with no emf source</source>
+            <translation>sin fuente de fem</translation>
+        </message>
+        <message>
+            <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
+            <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+    </context>
+</TS>

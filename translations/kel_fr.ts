@@ -1,0 +1,2227 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+    <context>
+        <name>AboutKel</name>
+        <message>
+            <source>Version %1</source>
+            <translation>Version %1</translation>
+        </message>
+        <message>
+            <source>System Information Is Unavailable At This Time</source>
+            <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+        </message>
+    </context>
+    <context>
+        <name>LabWindow</name>
+        <message>
+            <source>Click here to get values of time, current and/or charge</source>
+            <translation>Cliquer ici pour lire le temps, l'intensité et la charge</translation>
+        </message>
+        <message>
+            <source>Graph Selection</source>
+            <translation>Courbes</translation>
+        </message>
+        <message>
+            <source>Charge vs Time</source>
+            <translation>Charge q(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Charge vs time graph</source>
+            <translation>Cocher pour tracer la charge en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Current vs Time</source>
+            <translation>Intensité i(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Current vs time graph</source>
+            <translation>Cocher pour tracer l'intensité en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Voltages</source>
+            <translation>Tensions</translation>
+        </message>
+        <message>
+            <source>Source Voltage vs Time</source>
+            <translation>Tension source v(t)</translation>
+        </message>
+        <message>
+            <source>Resistor Voltage vs Time</source>
+            <translation>Tension aux bornes de R</translation>
+        </message>
+        <message>
+            <source>Capacitor Voltage vs Time</source>
+            <translation>Tension aux bornes de C</translation>
+        </message>
+        <message>
+            <source>Inductor Voltage vs Time</source>
+            <translation>Tension aux bornes de L</translation>
+        </message>
+        <message>
+            <source>Values</source>
+            <translation>Valeurs</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Temps</translation>
+        </message>
+        <message>
+            <source>Charge</source>
+            <translation>Charge</translation>
+        </message>
+        <message>
+            <source>Current</source>
+            <translation>Courant</translation>
+        </message>
+        <message>
+            <source>Initial charge in Coulombs</source>
+            <translation>Charge initiale en coulombs</translation>
+        </message>
+        <message>
+            <source>Initial current in amperes</source>
+            <translation>Intensité initiale en ampères</translation>
+        </message>
+        <message>
+            <source>Currents</source>
+            <translation>Intensités</translation>
+        </message>
+        <message>
+            <source>Resistor Current vs Time</source>
+            <translation>Intensité dans R</translation>
+        </message>
+        <message>
+            <source>Capacitor Current vs Time</source>
+            <translation>Intensité dans C</translation>
+        </message>
+        <message>
+            <source>Inductor Current vs Time</source>
+            <translation>Intensité dans L</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Aucun</translation>
+        </message>
+        <message>
+            <source>D.C.</source>
+            <translation>Cont.</translation>
+        </message>
+        <message>
+            <source>A.C.</source>
+            <translation>Alt.</translation>
+        </message>
+        <message>
+            <source>This is the current type of voltage</source>
+            <translation>Le type de générateur choisi</translation>
+        </message>
+        <message>
+            <source>This is the driving frequency</source>
+            <translation>La fréquence de la tension excitatrice</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Voltage Source</source>
+            <translation>Générateur</translation>
+        </message>
+        <message>
+            <source>Amplitude </source>
+            <translation>Amplitude </translation>
+        </message>
+        <message>
+            <source>Frequency </source>
+            <translation>Fréquence </translation>
+        </message>
+        <message>
+            <source>Set f to Natural Frequency</source>
+            <translation>f = fréquence propre</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Effacer les courbes</translation>
+        </message>
+        <message>
+            <source>Graph Scale</source>
+            <translation>Échelle</translation>
+        </message>
+        <message>
+            <source>Plot Graphs</source>
+            <translation>Tracer les courbes</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Save Graph...</source>
+            <translation>Enregistrer le graphique...</translation>
+        </message>
+        <message>
+            <source>Copy Graph</source>
+            <translation>Copier le graphique</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Enregistrer les données en CSV...</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Résistance R en ohms</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Capacité C en farads</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Inductance L en henrys</translation>
+        </message>
+        <message>
+            <source>Source voltage or amplitude v0 in volts</source>
+            <translation>Tension du générateur ou amplitude v0 en volts</translation>
+        </message>
+        <message>
+            <source>Source frequency f0 in hertz</source>
+            <translation>Fréquence du générateur f0 en hertz</translation>
+        </message>
+        <message>
+            <source>Initial charge q0 in coulombs</source>
+            <translation>Charge initiale q0 en coulombs</translation>
+        </message>
+        <message>
+            <source>Initial current i0 in amperes</source>
+            <translation>Intensité initiale i0 en ampères</translation>
+        </message>
+        <message>
+            <source>Plot charge against time</source>
+            <translation>Tracer la charge en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Plot current against time</source>
+            <translation>Tracer l'intensité en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Plot source voltage against time</source>
+            <translation>Tracer la tension du générateur en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Read-out time in seconds</source>
+            <translation>Temps lu, en secondes</translation>
+        </message>
+        <message>
+            <source>Read-out charge in coulombs</source>
+            <translation>Charge lue, en coulombs</translation>
+        </message>
+        <message>
+            <source>Read-out current in amperes</source>
+            <translation>Intensité lue, en ampères</translation>
+        </message>
+        <message>
+            <source>Source kind</source>
+            <translation>Type de générateur</translation>
+        </message>
+        <message>
+            <source>Angular frequency w0 in radians per second</source>
+            <translation>Pulsation w0 en radians par seconde</translation>
+        </message>
+        <message>
+            <source>Graph against time</source>
+            <translation>Courbe en fonction du temps</translation>
+        </message>
+    </context>
+    <context>
+        <name>NumberText</name>
+        <message>
+            <source>Type a decimal point, as in %1.</source>
+            <translation>Tapez un point décimal, comme dans %1.</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in 1.5.</source>
+            <translation>Tapez un point décimal, comme dans 1.5.</translation>
+        </message>
+    </context>
+    <context>
+        <name>PhasorsWindow</name>
+        <message>
+            <source>Voltage across Resistor</source>
+            <translation>Tension aux bornes de R</translation>
+        </message>
+        <message>
+            <source>Voltage across Capacitor</source>
+            <translation>Tension aux bornes de C</translation>
+        </message>
+        <message>
+            <source>Voltage across Inductor</source>
+            <translation>Tension aux bornes de L</translation>
+        </message>
+        <message>
+            <source>Total Voltage across LCR </source>
+            <translation>Tension totale sur LCR </translation>
+        </message>
+        <message>
+            <source>R =</source>
+            <translation>R =</translation>
+        </message>
+        <message>
+            <source>C =</source>
+            <translation>C =</translation>
+        </message>
+        <message>
+            <source>L =</source>
+            <translation>L =</translation>
+        </message>
+        <message>
+            <source>Vmax =</source>
+            <translation>Vmax =</translation>
+        </message>
+        <message>
+            <source>f =</source>
+            <translation>f =</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Résistance R en ohms</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Capacité C en farads</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Inductance L en henrys</translation>
+        </message>
+        <message>
+            <source>Source amplitude Vmax in volts</source>
+            <translation>Amplitude du générateur Vmax en volts</translation>
+        </message>
+        <message>
+            <source>Source frequency f in hertz</source>
+            <translation>Fréquence du générateur f en hertz</translation>
+        </message>
+        <message>
+            <source>Time in seconds</source>
+            <translation>Temps en secondes</translation>
+        </message>
+        <message>
+            <source>Number of cycles</source>
+            <translation>Nombre de périodes</translation>
+        </message>
+        <message>
+            <source>Time bar</source>
+            <translation>Curseur du temps</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the resistor</source>
+            <translation>Afficher la tension aux bornes de la résistance</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the capacitor</source>
+            <translation>Afficher la tension aux bornes du condensateur</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the inductor</source>
+            <translation>Afficher la tension aux bornes de la bobine</translation>
+        </message>
+        <message>
+            <source>Show the total voltage</source>
+            <translation>Afficher la tension totale</translation>
+        </message>
+        <message>
+            <source>Phasor projections</source>
+            <translation>Projections des vecteurs de Fresnel</translation>
+        </message>
+        <message>
+            <source>Amplitude of the resistor voltage in volts</source>
+            <translation>Amplitude de la tension aux bornes de la résistance en volts</translation>
+        </message>
+        <message>
+            <source>Resistor voltage at the time in volts</source>
+            <translation>Tension aux bornes de la résistance à cet instant, en volts</translation>
+        </message>
+        <message>
+            <source>Amplitude of the capacitor voltage in volts</source>
+            <translation>Amplitude de la tension aux bornes du condensateur en volts</translation>
+        </message>
+        <message>
+            <source>Capacitor voltage at the time in volts</source>
+            <translation>Tension aux bornes du condensateur à cet instant, en volts</translation>
+        </message>
+        <message>
+            <source>Amplitude of the inductor voltage in volts</source>
+            <translation>Amplitude de la tension aux bornes de la bobine en volts</translation>
+        </message>
+        <message>
+            <source>Inductor voltage at the time in volts</source>
+            <translation>Tension aux bornes de la bobine à cet instant, en volts</translation>
+        </message>
+        <message>
+            <source>Total voltage at the time in volts</source>
+            <translation>Tension totale à cet instant, en volts</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::about::AboutKel</name>
+        <message>
+            <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
+            <translation>Ceci est un travail en cours. Il a été créé aux petites heures du 18 mars 1998. À utiliser avec prudence ! – Révisé le 22 mars 1998.</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>&amp;System Info...</source>
+            <translation>Infos &amp;système...</translation>
+        </message>
+        <message>
+            <source>About %1</source>
+            <translation>À propos de %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display</name>
+        <message>
+            <source>The file is larger than %1 MB, too large for an experiment.</source>
+            <translation>Le fichier dépasse %1 Mo : il est trop gros pour une expérience.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>L'entrée "lab.launcher" vaut %1, qui ne désigne aucun bouton de circuit.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>L'entrée "lab.circuit" vaut %1, mais le bouton %2 choisit le circuit %3.</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>Le bouton %1 trace le cadre de l'échelle actuelle, donc "lab.frame" ne peut pas valoir "fixed".</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>L'expérience contient %1 tracés ; au plus %2 sont lus.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display::ExperimentFile</name>
+        <message>
+            <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
+            <translation>Le fichier n'est pas une expérience : ce n'est pas du JSON (%1 au caractère %2).</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it holds no JSON object.</source>
+            <translation>Le fichier n'est pas une expérience : il ne contient aucun objet JSON.</translation>
+        </message>
+        <message>
+            <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
+            <translation>Le fichier n'est pas une expérience du Labo circuits Kel (son "format" n'est pas "kel-experiment").</translation>
+        </message>
+        <message>
+            <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
+            <translation>L'expérience a été enregistrée par une version plus récente du Labo circuits Kel (format de fichier %1 ; cette version lit jusqu'à %2).</translation>
+        </message>
+        <message>
+            <source>The file does not exist.</source>
+            <translation>Le fichier n'existe pas.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display::TreeReader</name>
+        <message>
+            <source>The experiment has no entry %1.</source>
+            <translation>L'expérience n'a pas d'entrée %1.</translation>
+        </message>
+        <message>
+            <source>The experiment has an entry %1 that this version does not know.</source>
+            <translation>L'expérience contient une entrée %1 que cette version ne connaît pas.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a group of entries in braces.</source>
+            <translation>L'entrée %1 n'est pas un groupe d'entrées entre accolades.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a text in quotes.</source>
+            <translation>L'entrée %1 n'est pas un texte entre guillemets.</translation>
+        </message>
+        <message>
+            <source>The text %1 of %2 is not a number.</source>
+            <translation>Le texte %1 de %2 n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>Dans l'échelle %1, x1 est égal à x2.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a whole number.</source>
+            <translation>L'entrée %1 n'est pas un nombre entier.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; it must be from %3 to %4.</source>
+            <translation>L'entrée %1 vaut %2 ; elle doit être comprise entre %3 et %4.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not true or false.</source>
+            <translation>L'entrée %1 ne vaut ni true ni false.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2, not one of %3.</source>
+            <translation>L'entrée %1 vaut %2, qui n'est pas parmi %3.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a list in brackets.</source>
+            <translation>L'entrée %1 n'est pas une liste entre crochets.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2, which is not one of %3.</source>
+            <translation>La liste %1 contient %2, qui n'est pas parmi %3.</translation>
+        </message>
+        <message>
+            <source>an entry that is no name</source>
+            <translation>une entrée qui n'est pas un nom</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2 twice.</source>
+            <translation>La liste %1 contient %2 deux fois.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab</name>
+        <message>
+            <source>Input Error</source>
+            <translation>Erreur de saisie</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabSession</name>
+        <message>
+            <source>Error: %1 is too large for the graph. Try Again</source>
+            <translation>Erreur : %1 est trop grand pour le graphique. Recommencez</translation>
+        </message>
+        <message>
+            <source>Error: %1 is not a number. Try Again</source>
+            <translation>Erreur : %1 n'est pas un nombre. Recommencez</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Erreur dans la saisie</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>Le texte de %1 n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>Wrong Values of parameters</source>
+            <translation>Valeurs des paramètres incorrectes</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>Le texte de Temps n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the current or charge at this time.</source>
+            <translation>Ces paramètres ne donnent pas de valeur finie de l'intensité ou de la charge à cet instant.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabWindow</name>
+        <message>
+            <source>Kel Circuits Lab for Dax 202</source>
+            <translation>Labo circuits Kel pour Dax 202</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <source>Enter minimum t value</source>
+            <translation>Entrez la valeur minimale de t</translation>
+        </message>
+        <message>
+            <source>Minimum t value</source>
+            <translation>Valeur minimale de t</translation>
+        </message>
+        <message>
+            <source>Enter maximum t value</source>
+            <translation>Entrez la valeur maximale de t</translation>
+        </message>
+        <message>
+            <source>Maximum t value</source>
+            <translation>Valeur maximale de t</translation>
+        </message>
+        <message>
+            <source>Error: x1 = x2. Try Again</source>
+            <translation>Erreur : x1 = x2. Recommencez</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Erreur dans la saisie</translation>
+        </message>
+        <message>
+            <source>Enter minimum vertical value</source>
+            <translation>Entrez la valeur minimale de l'axe vertical</translation>
+        </message>
+        <message>
+            <source>Minimum vertical value</source>
+            <translation>Valeur minimale de l'axe vertical</translation>
+        </message>
+        <message>
+            <source>Enter maximum vertical value</source>
+            <translation>Entrez la valeur maximale de l'axe vertical</translation>
+        </message>
+        <message>
+            <source>Maximum vertical value</source>
+            <translation>Valeur maximale de l'axe vertical</translation>
+        </message>
+        <message>
+            <source>Error: y1 = y2. Try Again</source>
+            <translation>Erreur : y1 = y2. Recommencez</translation>
+        </message>
+        <message>
+            <source>This plot may be inaccurate for large frequencies do to low sampling of the points on the graph</source>
+            <translation>Aux fréquences élevées, ce tracé peut être imprécis, car la courbe est calculée en trop peu de points</translation>
+        </message>
+        <message>
+            <source>Graphics Warning</source>
+            <translation>Avertissement sur le tracé</translation>
+        </message>
+        <message>
+            <source>Save Graph</source>
+            <translation>Enregistrer le graphique</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Image PNG (*.png);;Dessin SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>There is no plotted data to save. Choose Plot Graphs first.</source>
+            <translation>Il n'y a aucune donnée tracée à enregistrer. Choisissez d'abord Tracer les courbes.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Enregistrer les données en CSV</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>q (C)</source>
+            <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>i (A)</source>
+            <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>v (V)</source>
+            <translation>v (V)</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tableau CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor</name>
+        <message>
+            <source>Phasors</source>
+            <translation>Fresnel</translation>
+        </message>
+        <message>
+            <source>Voltage vs. Time</source>
+            <translation>Tensions en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Click to Replot at this time</source>
+            <translation>Cliquer pour retracer à cet instant</translation>
+        </message>
+        <message>
+            <source>Phasor Projections</source>
+            <translation>Projections</translation>
+        </message>
+        <message>
+            <source>Superimposes horizontal lines to see projection on vertical axis.</source>
+            <translation>Trace des lignes horizontales qui montrent la projection sur l'axe vertical.</translation>
+        </message>
+        <message>
+            <source>Time Bar</source>
+            <translation>Curseur</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>Number of Cycles</source>
+            <translation>Nb de périodes</translation>
+        </message>
+        <message>
+            <source>Number of cycles shown on Voltage vs time plots</source>
+            <translation>Nombre de périodes montrées sur les courbes de tension</translation>
+        </message>
+        <message>
+            <source>Graphs Shown</source>
+            <translation>Courbes affichées</translation>
+        </message>
+        <message>
+            <source>Vmax</source>
+            <translation>Vmax</translation>
+        </message>
+        <message>
+            <source>v(t)</source>
+            <translation>v(t)</translation>
+        </message>
+        <message>
+            <source>Toggle to set display of this voltage</source>
+            <translation>Afficher ou masquer cette tension</translation>
+        </message>
+        <message>
+            <source>Circuit values</source>
+            <translation>Valeurs du circuit</translation>
+        </message>
+        <message>
+            <source>Time and voltage under the pointer</source>
+            <translation>Temps et tension sous le pointeur</translation>
+        </message>
+        <message>
+            <source>Phasor diagram</source>
+            <translation>Diagramme de Fresnel</translation>
+        </message>
+        <message>
+            <source>Voltage against time plot</source>
+            <translation>Courbes de tension en fonction du temps</translation>
+        </message>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 n'est pas un nombre</translation>
+        </message>
+        <message>
+            <source>f must not be 0</source>
+            <translation>f ne doit pas être 0</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must not be 0</source>
+            <translation>Le nombre de périodes ne doit pas être 0</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must be greater than 0</source>
+            <translation>Le nombre de périodes doit être supérieur à 0</translation>
+        </message>
+        <message>
+            <source>Z = 0 Ω: the current would be infinite</source>
+            <translation>Z = 0 Ω : l'intensité serait infinie</translation>
+        </message>
+        <message>
+            <source>the values are too large to draw</source>
+            <translation>les valeurs sont trop grandes pour être tracées</translation>
+        </message>
+        <message>
+            <source>every amplitude is 0: nothing to draw</source>
+            <translation>toutes les amplitudes sont nulles : rien à tracer</translation>
+        </message>
+        <message>
+            <source>Number of Cycles / f is too long or too short to draw</source>
+            <translation>Nb de périodes / f est trop long ou trop court pour le tracé</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>Le texte de %1 n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>The frequency f must not be 0.</source>
+            <translation>La fréquence f ne doit pas être 0.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must not be 0.</source>
+            <translation>Le nombre de périodes ne doit pas être 0.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
+            <translation>Le nombre de périodes doit être supérieur à 0 : avec 0 période ou moins, il n'y a aucune durée à tracer.</translation>
+        </message>
+        <message>
+            <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
+            <translation>L'impédance est nulle (R vaut 0 et les réactances de L et de C se compensent) : l'intensité serait infinie. Modifiez R, C, L ou f.</translation>
+        </message>
+        <message>
+            <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
+            <translation>Les valeurs de R, C, L, Vmax et f donnent des tensions trop grandes pour être tracées.</translation>
+        </message>
+        <message>
+            <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
+            <translation>La plus grande amplitude de tension est nulle (VRmax, VCmax, VLmax et Vmax valent tous 0 ou moins) : il n'y a rien à tracer. Entrez une valeur de Vmax positive.</translation>
+        </message>
+        <message>
+            <source>The plotted interval, Number of Cycles / f, is too long or too short to draw.</source>
+            <translation>L'intervalle tracé, Nb de périodes / f, est trop long ou trop court pour être dessiné.</translation>
+        </message>
+        <message>
+            <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
+            <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>t = %1 s, v = %2 V</source>
+            <translation>t = %1 s, v = %2 V</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::PhasorsAnimator</name>
+        <message>
+            <source>Pause</source>
+            <translation>Pause</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Lecture</translation>
+        </message>
+        <message>
+            <source>Playing at %1×</source>
+            <translation>Lecture à %1×</translation>
+        </message>
+        <message>
+            <source>Paused at %1×</source>
+            <translation>En pause à %1×</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::PhasorsWindow</name>
+        <message>
+            <source>Phasor Plots</source>
+            <translation>Diagrammes de Fresnel</translation>
+        </message>
+        <message>
+            <source>Plot</source>
+            <translation>Tracer</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Effacer les courbes</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Enregistrer l'image...</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Copier l'image</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Enregistrer les données en CSV...</translation>
+        </message>
+        <message>
+            <source>Animate</source>
+            <translation>Animer</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Lecture</translation>
+        </message>
+        <message>
+            <source>Slower</source>
+            <translation>Plus lent</translation>
+        </message>
+        <message>
+            <source>Faster</source>
+            <translation>Plus vite</translation>
+        </message>
+        <message>
+            <source>Restart</source>
+            <translation>Recommencer</translation>
+        </message>
+        <message>
+            <source>Animation speed</source>
+            <translation>Vitesse de l'animation</translation>
+        </message>
+        <message>
+            <source>Input Error</source>
+            <translation>Erreur de saisie</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>Le texte de Temps n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>The Time is too far outside the plotted interval to draw.</source>
+            <translation>Le temps est trop loin de l'intervalle tracé pour être dessiné.</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Enregistrer l'image</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Image PNG (*.png);;Dessin SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>There are no plotted voltages to save. Choose Plot first.</source>
+            <translation>Il n'y a aucune tension tracée à enregistrer. Choisissez d'abord Tracer.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Enregistrer les données en CSV</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tableau CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::ResonanceWindow</name>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Courbe de résonance</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Cliquer pour régler le générateur sur cette fréquence</translation>
+        </message>
+        <message>
+            <source>Current amplitude and phase against frequency</source>
+            <translation>Amplitude et phase de l'intensité en fonction de la fréquence</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale)</source>
+            <translation>Fréquence f (échelle logarithmique)</translation>
+        </message>
+        <message>
+            <source>current amplitude I₀</source>
+            <translation>amplitude de l'intensité I₀</translation>
+        </message>
+        <message>
+            <source>phase φ</source>
+            <translation>phase φ</translation>
+        </message>
+        <message>
+            <source>resonance frequency f₀</source>
+            <translation>fréquence de résonance f₀</translation>
+        </message>
+        <message>
+            <source>source frequency f</source>
+            <translation>fréquence du générateur f</translation>
+        </message>
+        <message>
+            <source>half-power band</source>
+            <translation>bande passante à mi-puissance</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Enregistrer l'image...</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Copier l'image</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Enregistrer les données en CSV...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Fréquence de résonance f₀ = 1/(2π√(LC)) = %1</translation>
+        </message>
+        <message>
+            <source>Quality factor Q = ω₀L/R = %1</source>
+            <translation>Facteur de qualité Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Bandwidth 㥏 = R/(2πL) = %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/↢ and φ = 녅°</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Source f = %1: I₀ = %2, φ = %3</source>
+            <translation>Générateur f = %1 : I₀ = %2, φ = %3</translation>
+        </message>
+        <message>
+            <source>Source f = %1 is not on the frequency axis.</source>
+            <translation>La fréquence du générateur f = %1 n'est pas sur l'axe des fréquences.</translation>
+        </message>
+        <message>
+            <source>The source amplitude</source>
+            <translation>L'amplitude du générateur</translation>
+        </message>
+        <message>
+            <source>The source frequency</source>
+            <translation>La fréquence du générateur</translation>
+        </message>
+        <message>
+            <source>%1 “%2” is not a number.</source>
+            <translation>%1 « %2 » n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>R = 0: without resistance Q is infinite and the current at resonance has no limit. Give R a value above 0.</source>
+            <translation>R = 0 : sans résistance, Q est infini et l'intensité à la résonance n'a pas de limite. Donnez à R une valeur supérieure à 0.</translation>
+        </message>
+        <message>
+            <source>R is negative: give R a value above 0.</source>
+            <translation>R est négative : donnez à R une valeur supérieure à 0.</translation>
+        </message>
+        <message>
+            <source>L must be above 0 for the circuit to resonate.</source>
+            <translation>L doit être supérieure à 0 pour que le circuit entre en résonance.</translation>
+        </message>
+        <message>
+            <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
+            <translation>C doit être supérieure à 0 pour que le circuit entre en résonance (C = 0 signifie : pas de condensateur).</translation>
+        </message>
+        <message>
+            <source>These values give frequencies or currents too large or too small to draw.</source>
+            <translation>Ces valeurs donnent des fréquences ou des intensités trop grandes ou trop petites pour être tracées.</translation>
+        </message>
+        <message>
+            <source>The half-power band is too narrow to compute: Q is too large. Give R a larger value.</source>
+            <translation>La bande passante à mi-puissance est trop étroite pour être calculée : Q est trop grand. Donnez à R une valeur plus grande.</translation>
+        </message>
+        <message>
+            <source>The picture shows the last values that could be drawn.</source>
+            <translation>L'image montre les dernières valeurs qui ont pu être tracées.</translation>
+        </message>
+        <message>
+            <source>f = %1   I₀ = %2   φ = %3</source>
+            <translation>f = %1   I₀ = %2   φ = %3</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Enregistrer l'image</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Image PNG (*.png);;Dessin SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>There is no curve to save yet.</source>
+            <translation>Il n'y a pas encore de courbe à enregistrer.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Enregistrer les données en CSV</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tableau CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>f (Hz)</source>
+            <translation>f (Hz)</translation>
+        </message>
+        <message>
+            <source>I0 (A)</source>
+            <translation>I0 (A)</translation>
+        </message>
+        <message>
+            <source>phi (rad)</source>
+            <translation>phi (rad)</translation>
+        </message>
+        <message>
+            <source>Upper plot: current amplitude I₀ from %1 to %2.
+Lower plot: phase φ from ነ° to +90°, grey lines at 녅°.
+Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::CommandLine</name>
+        <message>
+            <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
+            <translation>Labo circuits Kel : charge, intensité et tensions exactes des circuits RC, RL, LC et RLC série, et vecteurs de Fresnel d'un circuit RLC en régime forcé.</translation>
+        </message>
+        <message>
+            <source>Shows the program's version.</source>
+            <translation>Affiche la version du programme.</translation>
+        </message>
+        <message>
+            <source>Shows the program in the language CODE (de, en, es, fr, pt_BR) instead of the system's.</source>
+            <translation>Affiche le programme dans la langue CODE (de, en, es, fr, pt_BR) au lieu de celle du système.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
+            <translation>Écrit l'image de l'expérience en PNG dans FICHIER, sans afficher de fenêtre.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
+            <translation>Écrit l'image de l'expérience en SVG dans FICHIER, sans afficher de fenêtre.</translation>
+        </message>
+        <message>
+            <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
+            <translation>Écrit les points du dernier tracé de l'expérience en CSV dans FICHIER, sans afficher de fenêtre.</translation>
+        </message>
+        <message>
+            <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
+            <translation>Fait tenir le PNG dans LxH pixels (par exemple 1600x1200) en gardant ses proportions.</translation>
+        </message>
+        <message>
+            <source>The experiment to open.</source>
+            <translation>L'expérience à ouvrir.</translation>
+        </message>
+        <message>
+            <source>The option --%1 is given more than once.</source>
+            <translation>L'option --%1 est donnée plusieurs fois.</translation>
+        </message>
+        <message>
+            <source>Give one experiment file, not %1.</source>
+            <translation>Donnez un seul fichier d'expérience, pas %1.</translation>
+        </message>
+        <message>
+            <source>The option --%1 needs a value.</source>
+            <translation>L'option --%1 demande une valeur.</translation>
+        </message>
+        <message>
+            <source>The size "%1" is not WIDTHxHEIGHT in pixels from 1 to %2, such as 1600x1200.</source>
+            <translation>La taille "%1" n'est pas de la forme LARGEURxHAUTEUR en pixels, de 1 à %2, par exemple 1600x1200.</translation>
+        </message>
+        <message>
+            <source>The option --size sets the size of --export-png; give both.</source>
+            <translation>L'option --size fixe la taille de --export-png ; donnez les deux.</translation>
+        </message>
+        <message>
+            <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
+            <translation>L'export a besoin du fichier d'expérience à exporter (kel FICHIER.kel --export-png SORTIE.png).</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::ExportRun</name>
+        <message>
+            <source>This program cannot open the experiment's window.</source>
+            <translation>Ce programme ne peut pas ouvrir la fenêtre de l'expérience.</translation>
+        </message>
+        <message>
+            <source>The experiment has no plot whose samples could be written.</source>
+            <translation>L'expérience ne contient aucun tracé dont les points puissent être écrits.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::MainMenu</name>
+        <message>
+            <source>Kel Lab for Dax 202</source>
+            <translation>Labo Kel pour Dax 202</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>À propos</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab</source>
+            <translation>Labo circuits Kel</translation>
+        </message>
+        <message>
+            <source>No EMF Source</source>
+            <translation>Sans source</translation>
+        </message>
+        <message>
+            <source>DC Source</source>
+            <translation>Source continue</translation>
+        </message>
+        <message>
+            <source>AC Source</source>
+            <translation>Source alternative</translation>
+        </message>
+        <message>
+            <source>with no emf source</source>
+            <translation>sans générateur</translation>
+        </message>
+        <message>
+            <source>with a constant (DC) emf source</source>
+            <translation>avec un générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>with an alternating emf source</source>
+            <translation>avec un générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>To study only %1 circuits %2</source>
+            <translation>Étudier uniquement les circuits %1 %2</translation>
+        </message>
+        <message>
+            <source>RC Circuits</source>
+            <translation>Circuits RC</translation>
+        </message>
+        <message>
+            <source>RL Circuits</source>
+            <translation>Circuits RL</translation>
+        </message>
+        <message>
+            <source>LC Circuits</source>
+            <translation>Circuits LC</translation>
+        </message>
+        <message>
+            <source>Kel Circuits</source>
+            <translation>Circuits Kel</translation>
+        </message>
+        <message>
+            <source>Phasors</source>
+            <translation>Fresnel</translation>
+        </message>
+        <message>
+            <source>Brings up tool for studying phasor diagrams and phase relations</source>
+            <translation>Ouvre l'outil d'étude des diagrammes de Fresnel et des déphasages</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Quitter</translation>
+        </message>
+        <message>
+            <source>Quits the Program!</source>
+            <translation>Quitte le programme !</translation>
+        </message>
+        <message>
+            <source>no EMF source</source>
+            <translation>sans générateur</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>générateur de tension alternative</translation>
+        </message>
+    </context>
+    <context>
+        <name>SourceText</name>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 n'est pas un nombre</translation>
+        </message>
+        <message>
+            <source>%1 “%2” is not a number.</source>
+            <translation>%1 « %2 » n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>&amp;System Info...</source>
+            <translation>Infos &amp;système...</translation>
+        </message>
+        <message>
+            <source>A.C.</source>
+            <translation>Alt.</translation>
+        </message>
+        <message>
+            <source>AC Source</source>
+            <translation>Source alternative</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>À propos</translation>
+        </message>
+        <message>
+            <source>About %1</source>
+            <translation>À propos de %1</translation>
+        </message>
+        <message>
+            <source>Amplitude </source>
+            <translation>Amplitude </translation>
+        </message>
+        <message>
+            <source>Amplitude of the capacitor voltage in volts</source>
+            <translation>Amplitude de la tension aux bornes du condensateur en volts</translation>
+        </message>
+        <message>
+            <source>Amplitude of the inductor voltage in volts</source>
+            <translation>Amplitude de la tension aux bornes de la bobine en volts</translation>
+        </message>
+        <message>
+            <source>Amplitude of the resistor voltage in volts</source>
+            <translation>Amplitude de la tension aux bornes de la résistance en volts</translation>
+        </message>
+        <message>
+            <source>Angular frequency w0 in radians per second</source>
+            <translation>Pulsation w0 en radians par seconde</translation>
+        </message>
+        <message>
+            <source>Animate</source>
+            <translation>Animer</translation>
+        </message>
+        <message>
+            <source>Animation speed</source>
+            <translation>Vitesse de l'animation</translation>
+        </message>
+        <message>
+            <source>Brings up tool for studying phasor diagrams and phase relations</source>
+            <translation>Ouvre l'outil d'étude des diagrammes de Fresnel et des déphasages</translation>
+        </message>
+        <message>
+            <source>C =</source>
+            <translation>C =</translation>
+        </message>
+        <message>
+            <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
+            <translation>C doit être supérieure à 0 pour que le circuit entre en résonance (C = 0 signifie : pas de condensateur).</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tableau CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Capacité C en farads</translation>
+        </message>
+        <message>
+            <source>Capacitor Current vs Time</source>
+            <translation>Intensité dans C</translation>
+        </message>
+        <message>
+            <source>Capacitor Voltage vs Time</source>
+            <translation>Tension aux bornes de C</translation>
+        </message>
+        <message>
+            <source>Capacitor voltage at the time in volts</source>
+            <translation>Tension aux bornes du condensateur à cet instant, en volts</translation>
+        </message>
+        <message>
+            <source>Charge</source>
+            <translation>Charge</translation>
+        </message>
+        <message>
+            <source>Charge vs Time</source>
+            <translation>Charge q(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Charge vs time graph</source>
+            <translation>Cocher pour tracer la charge en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Check to display Current vs time graph</source>
+            <translation>Cocher pour tracer l'intensité en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Circuit values</source>
+            <translation>Valeurs du circuit</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Effacer les courbes</translation>
+        </message>
+        <message>
+            <source>Click here to get values of time, current and/or charge</source>
+            <translation>Cliquer ici pour lire le temps, l'intensité et la charge</translation>
+        </message>
+        <message>
+            <source>Click to Replot at this time</source>
+            <translation>Cliquer pour retracer à cet instant</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Cliquer pour régler le générateur sur cette fréquence</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Copy Graph</source>
+            <translation>Copier le graphique</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Copier l'image</translation>
+        </message>
+        <message>
+            <source>Current</source>
+            <translation>Courant</translation>
+        </message>
+        <message>
+            <source>Current amplitude and phase against frequency</source>
+            <translation>Amplitude et phase de l'intensité en fonction de la fréquence</translation>
+        </message>
+        <message>
+            <source>Current vs Time</source>
+            <translation>Intensité i(t)</translation>
+        </message>
+        <message>
+            <source>Currents</source>
+            <translation>Intensités</translation>
+        </message>
+        <message>
+            <source>D.C.</source>
+            <translation>Cont.</translation>
+        </message>
+        <message>
+            <source>DC Source</source>
+            <translation>Source continue</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>Enter maximum t value</source>
+            <translation>Entrez la valeur maximale de t</translation>
+        </message>
+        <message>
+            <source>Enter maximum vertical value</source>
+            <translation>Entrez la valeur maximale de l'axe vertical</translation>
+        </message>
+        <message>
+            <source>Enter minimum t value</source>
+            <translation>Entrez la valeur minimale de t</translation>
+        </message>
+        <message>
+            <source>Enter minimum vertical value</source>
+            <translation>Entrez la valeur minimale de l'axe vertical</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Erreur dans la saisie</translation>
+        </message>
+        <message>
+            <source>Error: %1 is not a number. Try Again</source>
+            <translation>Erreur : %1 n'est pas un nombre. Recommencez</translation>
+        </message>
+        <message>
+            <source>Error: %1 is too large for the graph. Try Again</source>
+            <translation>Erreur : %1 est trop grand pour le graphique. Recommencez</translation>
+        </message>
+        <message>
+            <source>Error: x1 = x2. Try Again</source>
+            <translation>Erreur : x1 = x2. Recommencez</translation>
+        </message>
+        <message>
+            <source>Error: y1 = y2. Try Again</source>
+            <translation>Erreur : y1 = y2. Recommencez</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
+            <translation>L'export a besoin du fichier d'expérience à exporter (kel FICHIER.kel --export-png SORTIE.png).</translation>
+        </message>
+        <message>
+            <source>Faster</source>
+            <translation>Plus vite</translation>
+        </message>
+        <message>
+            <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
+            <translation>Fait tenir le PNG dans LxH pixels (par exemple 1600x1200) en gardant ses proportions.</translation>
+        </message>
+        <message>
+            <source>Frequency </source>
+            <translation>Fréquence </translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale)</source>
+            <translation>Fréquence f (échelle logarithmique)</translation>
+        </message>
+        <message>
+            <source>Give one experiment file, not %1.</source>
+            <translation>Donnez un seul fichier d'expérience, pas %1.</translation>
+        </message>
+        <message>
+            <source>Graph Scale</source>
+            <translation>Échelle</translation>
+        </message>
+        <message>
+            <source>Graph Selection</source>
+            <translation>Courbes</translation>
+        </message>
+        <message>
+            <source>Graph against time</source>
+            <translation>Courbe en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Graphics Warning</source>
+            <translation>Avertissement sur le tracé</translation>
+        </message>
+        <message>
+            <source>Graphs Shown</source>
+            <translation>Courbes affichées</translation>
+        </message>
+        <message>
+            <source>I0 (A)</source>
+            <translation>I0 (A)</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Inductance L en henrys</translation>
+        </message>
+        <message>
+            <source>Inductor Current vs Time</source>
+            <translation>Intensité dans L</translation>
+        </message>
+        <message>
+            <source>Inductor Voltage vs Time</source>
+            <translation>Tension aux bornes de L</translation>
+        </message>
+        <message>
+            <source>Inductor voltage at the time in volts</source>
+            <translation>Tension aux bornes de la bobine à cet instant, en volts</translation>
+        </message>
+        <message>
+            <source>Initial charge in Coulombs</source>
+            <translation>Charge initiale en coulombs</translation>
+        </message>
+        <message>
+            <source>Initial charge q0 in coulombs</source>
+            <translation>Charge initiale q0 en coulombs</translation>
+        </message>
+        <message>
+            <source>Initial current i0 in amperes</source>
+            <translation>Intensité initiale i0 en ampères</translation>
+        </message>
+        <message>
+            <source>Initial current in amperes</source>
+            <translation>Intensité initiale en ampères</translation>
+        </message>
+        <message>
+            <source>Input Error</source>
+            <translation>Erreur de saisie</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab</source>
+            <translation>Labo circuits Kel</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
+            <translation>Labo circuits Kel : charge, intensité et tensions exactes des circuits RC, RL, LC et RLC série, et vecteurs de Fresnel d'un circuit RLC en régime forcé.</translation>
+        </message>
+        <message>
+            <source>Kel Circuits</source>
+            <translation>Circuits Kel</translation>
+        </message>
+        <message>
+            <source>Kel Circuits Lab for Dax 202</source>
+            <translation>Labo circuits Kel pour Dax 202</translation>
+        </message>
+        <message>
+            <source>Kel Lab for Dax 202</source>
+            <translation>Labo Kel pour Dax 202</translation>
+        </message>
+        <message>
+            <source>L =</source>
+            <translation>L =</translation>
+        </message>
+        <message>
+            <source>L must be above 0 for the circuit to resonate.</source>
+            <translation>L doit être supérieure à 0 pour que le circuit entre en résonance.</translation>
+        </message>
+        <message>
+            <source>LC Circuits</source>
+            <translation>Circuits LC</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>Le bouton %1 trace le cadre de l'échelle actuelle, donc "lab.frame" ne peut pas valoir "fixed".</translation>
+        </message>
+        <message>
+            <source>Maximum t value</source>
+            <translation>Valeur maximale de t</translation>
+        </message>
+        <message>
+            <source>Maximum vertical value</source>
+            <translation>Valeur maximale de l'axe vertical</translation>
+        </message>
+        <message>
+            <source>Minimum t value</source>
+            <translation>Valeur minimale de t</translation>
+        </message>
+        <message>
+            <source>Minimum vertical value</source>
+            <translation>Valeur minimale de l'axe vertical</translation>
+        </message>
+        <message>
+            <source>No EMF Source</source>
+            <translation>Sans source</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Aucun</translation>
+        </message>
+        <message>
+            <source>Number of Cycles</source>
+            <translation>Nb de périodes</translation>
+        </message>
+        <message>
+            <source>Number of Cycles / f is too long or too short to draw</source>
+            <translation>Nb de périodes / f est trop long ou trop court pour le tracé</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must be greater than 0</source>
+            <translation>Le nombre de périodes doit être supérieur à 0</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must not be 0</source>
+            <translation>Le nombre de périodes ne doit pas être 0</translation>
+        </message>
+        <message>
+            <source>Number of cycles</source>
+            <translation>Nombre de périodes</translation>
+        </message>
+        <message>
+            <source>Number of cycles shown on Voltage vs time plots</source>
+            <translation>Nombre de périodes montrées sur les courbes de tension</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Image PNG (*.png);;Dessin SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Pause</translation>
+        </message>
+        <message>
+            <source>Paused at %1×</source>
+            <translation>En pause à %1×</translation>
+        </message>
+        <message>
+            <source>Phasor Plots</source>
+            <translation>Diagrammes de Fresnel</translation>
+        </message>
+        <message>
+            <source>Phasor Projections</source>
+            <translation>Projections</translation>
+        </message>
+        <message>
+            <source>Phasor diagram</source>
+            <translation>Diagramme de Fresnel</translation>
+        </message>
+        <message>
+            <source>Phasor projections</source>
+            <translation>Projections des vecteurs de Fresnel</translation>
+        </message>
+        <message>
+            <source>Phasors</source>
+            <translation>Fresnel</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Lecture</translation>
+        </message>
+        <message>
+            <source>Playing at %1×</source>
+            <translation>Lecture à %1×</translation>
+        </message>
+        <message>
+            <source>Plot</source>
+            <translation>Tracer</translation>
+        </message>
+        <message>
+            <source>Plot Graphs</source>
+            <translation>Tracer les courbes</translation>
+        </message>
+        <message>
+            <source>Plot charge against time</source>
+            <translation>Tracer la charge en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Plot current against time</source>
+            <translation>Tracer l'intensité en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Plot source voltage against time</source>
+            <translation>Tracer la tension du générateur en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Quality factor Q = ω₀L/R = %1</source>
+            <translation>Facteur de qualité Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Quitter</translation>
+        </message>
+        <message>
+            <source>Quits the Program!</source>
+            <translation>Quitte le programme !</translation>
+        </message>
+        <message>
+            <source>R =</source>
+            <translation>R =</translation>
+        </message>
+        <message>
+            <source>R = 0: without resistance Q is infinite and the current at resonance has no limit. Give R a value above 0.</source>
+            <translation>R = 0 : sans résistance, Q est infini et l'intensité à la résonance n'a pas de limite. Donnez à R une valeur supérieure à 0.</translation>
+        </message>
+        <message>
+            <source>R is negative: give R a value above 0.</source>
+            <translation>R est négative : donnez à R une valeur supérieure à 0.</translation>
+        </message>
+        <message>
+            <source>RC Circuits</source>
+            <translation>Circuits RC</translation>
+        </message>
+        <message>
+            <source>RL Circuits</source>
+            <translation>Circuits RL</translation>
+        </message>
+        <message>
+            <source>Read-out charge in coulombs</source>
+            <translation>Charge lue, en coulombs</translation>
+        </message>
+        <message>
+            <source>Read-out current in amperes</source>
+            <translation>Intensité lue, en ampères</translation>
+        </message>
+        <message>
+            <source>Read-out time in seconds</source>
+            <translation>Temps lu, en secondes</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Résistance R en ohms</translation>
+        </message>
+        <message>
+            <source>Resistor Current vs Time</source>
+            <translation>Intensité dans R</translation>
+        </message>
+        <message>
+            <source>Resistor Voltage vs Time</source>
+            <translation>Tension aux bornes de R</translation>
+        </message>
+        <message>
+            <source>Resistor voltage at the time in volts</source>
+            <translation>Tension aux bornes de la résistance à cet instant, en volts</translation>
+        </message>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Courbe de résonance</translation>
+        </message>
+        <message>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Fréquence de résonance f₀ = 1/(2π√(LC)) = %1</translation>
+        </message>
+        <message>
+            <source>Restart</source>
+            <translation>Recommencer</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Enregistrer les données en CSV</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Enregistrer les données en CSV...</translation>
+        </message>
+        <message>
+            <source>Save Graph</source>
+            <translation>Enregistrer le graphique</translation>
+        </message>
+        <message>
+            <source>Save Graph...</source>
+            <translation>Enregistrer le graphique...</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Enregistrer l'image</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Enregistrer l'image...</translation>
+        </message>
+        <message>
+            <source>Set f to Natural Frequency</source>
+            <translation>f = fréquence propre</translation>
+        </message>
+        <message>
+            <source>Show the total voltage</source>
+            <translation>Afficher la tension totale</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the capacitor</source>
+            <translation>Afficher la tension aux bornes du condensateur</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the inductor</source>
+            <translation>Afficher la tension aux bornes de la bobine</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the resistor</source>
+            <translation>Afficher la tension aux bornes de la résistance</translation>
+        </message>
+        <message>
+            <source>Shows the program in the language CODE (de, en, es, fr, pt_BR) instead of the system's.</source>
+            <translation>Affiche le programme dans la langue CODE (de, en, es, fr, pt_BR) au lieu de celle du système.</translation>
+        </message>
+        <message>
+            <source>Shows the program's version.</source>
+            <translation>Affiche la version du programme.</translation>
+        </message>
+        <message>
+            <source>Slower</source>
+            <translation>Plus lent</translation>
+        </message>
+        <message>
+            <source>Source Voltage vs Time</source>
+            <translation>Tension source v(t)</translation>
+        </message>
+        <message>
+            <source>Source amplitude Vmax in volts</source>
+            <translation>Amplitude du générateur Vmax en volts</translation>
+        </message>
+        <message>
+            <source>Source f = %1 is not on the frequency axis.</source>
+            <translation>La fréquence du générateur f = %1 n'est pas sur l'axe des fréquences.</translation>
+        </message>
+        <message>
+            <source>Source f = %1: I₀ = %2, φ = %3</source>
+            <translation>Générateur f = %1 : I₀ = %2, φ = %3</translation>
+        </message>
+        <message>
+            <source>Source frequency f in hertz</source>
+            <translation>Fréquence du générateur f en hertz</translation>
+        </message>
+        <message>
+            <source>Source frequency f0 in hertz</source>
+            <translation>Fréquence du générateur f0 en hertz</translation>
+        </message>
+        <message>
+            <source>Source kind</source>
+            <translation>Type de générateur</translation>
+        </message>
+        <message>
+            <source>Source voltage or amplitude v0 in volts</source>
+            <translation>Tension du générateur ou amplitude v0 en volts</translation>
+        </message>
+        <message>
+            <source>Superimposes horizontal lines to see projection on vertical axis.</source>
+            <translation>Trace des lignes horizontales qui montrent la projection sur l'axe vertical.</translation>
+        </message>
+        <message>
+            <source>System Information Is Unavailable At This Time</source>
+            <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
+            <translation>Le nombre de périodes doit être supérieur à 0 : avec 0 période ou moins, il n'y a aucune durée à tracer.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must not be 0.</source>
+            <translation>Le nombre de périodes ne doit pas être 0.</translation>
+        </message>
+        <message>
+            <source>The Time is too far outside the plotted interval to draw.</source>
+            <translation>Le temps est trop loin de l'intervalle tracé pour être dessiné.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>L'entrée "lab.circuit" vaut %1, mais le bouton %2 choisit le circuit %3.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>L'entrée "lab.launcher" vaut %1, qui ne désigne aucun bouton de circuit.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2, not one of %3.</source>
+            <translation>L'entrée %1 vaut %2, qui n'est pas parmi %3.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; it must be from %3 to %4.</source>
+            <translation>L'entrée %1 vaut %2 ; elle doit être comprise entre %3 et %4.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a group of entries in braces.</source>
+            <translation>L'entrée %1 n'est pas un groupe d'entrées entre accolades.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a list in brackets.</source>
+            <translation>L'entrée %1 n'est pas une liste entre crochets.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a text in quotes.</source>
+            <translation>L'entrée %1 n'est pas un texte entre guillemets.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a whole number.</source>
+            <translation>L'entrée %1 n'est pas un nombre entier.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not true or false.</source>
+            <translation>L'entrée %1 ne vaut ni true ni false.</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>L'expérience contient %1 tracés ; au plus %2 sont lus.</translation>
+        </message>
+        <message>
+            <source>The experiment has an entry %1 that this version does not know.</source>
+            <translation>L'expérience contient une entrée %1 que cette version ne connaît pas.</translation>
+        </message>
+        <message>
+            <source>The experiment has no entry %1.</source>
+            <translation>L'expérience n'a pas d'entrée %1.</translation>
+        </message>
+        <message>
+            <source>The experiment has no plot whose samples could be written.</source>
+            <translation>L'expérience ne contient aucun tracé dont les points puissent être écrits.</translation>
+        </message>
+        <message>
+            <source>The experiment to open.</source>
+            <translation>L'expérience à ouvrir.</translation>
+        </message>
+        <message>
+            <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
+            <translation>L'expérience a été enregistrée par une version plus récente du Labo circuits Kel (format de fichier %1 ; cette version lit jusqu'à %2).</translation>
+        </message>
+        <message>
+            <source>The file does not exist.</source>
+            <translation>Le fichier n'existe pas.</translation>
+        </message>
+        <message>
+            <source>The file is larger than %1 MB, too large for an experiment.</source>
+            <translation>Le fichier dépasse %1 Mo : il est trop gros pour une expérience.</translation>
+        </message>
+        <message>
+            <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
+            <translation>Le fichier n'est pas une expérience du Labo circuits Kel (son "format" n'est pas "kel-experiment").</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it holds no JSON object.</source>
+            <translation>Le fichier n'est pas une expérience : il ne contient aucun objet JSON.</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
+            <translation>Le fichier n'est pas une expérience : ce n'est pas du JSON (%1 au caractère %2).</translation>
+        </message>
+        <message>
+            <source>The frequency f must not be 0.</source>
+            <translation>La fréquence f ne doit pas être 0.</translation>
+        </message>
+        <message>
+            <source>The half-power band is too narrow to compute: Q is too large. Give R a larger value.</source>
+            <translation>La bande passante à mi-puissance est trop étroite pour être calculée : Q est trop grand. Donnez à R une valeur plus grande.</translation>
+        </message>
+        <message>
+            <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
+            <translation>L'impédance est nulle (R vaut 0 et les réactances de L et de C se compensent) : l'intensité serait infinie. Modifiez R, C, L ou f.</translation>
+        </message>
+        <message>
+            <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
+            <translation>La plus grande amplitude de tension est nulle (VRmax, VCmax, VLmax et Vmax valent tous 0 ou moins) : il n'y a rien à tracer. Entrez une valeur de Vmax positive.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2 twice.</source>
+            <translation>La liste %1 contient %2 deux fois.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2, which is not one of %3.</source>
+            <translation>La liste %1 contient %2, qui n'est pas parmi %3.</translation>
+        </message>
+        <message>
+            <source>The option --%1 is given more than once.</source>
+            <translation>L'option --%1 est donnée plusieurs fois.</translation>
+        </message>
+        <message>
+            <source>The option --%1 needs a value.</source>
+            <translation>L'option --%1 demande une valeur.</translation>
+        </message>
+        <message>
+            <source>The option --size sets the size of --export-png; give both.</source>
+            <translation>L'option --size fixe la taille de --export-png ; donnez les deux.</translation>
+        </message>
+        <message>
+            <source>The picture shows the last values that could be drawn.</source>
+            <translation>L'image montre les dernières valeurs qui ont pu être tracées.</translation>
+        </message>
+        <message>
+            <source>The plotted interval, Number of Cycles / f, is too long or too short to draw.</source>
+            <translation>L'intervalle tracé, Nb de périodes / f, est trop long ou trop court pour être dessiné.</translation>
+        </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>Dans l'échelle %1, x1 est égal à x2.</translation>
+        </message>
+        <message>
+            <source>The size "%1" is not WIDTHxHEIGHT in pixels from 1 to %2, such as 1600x1200.</source>
+            <translation>La taille "%1" n'est pas de la forme LARGEURxHAUTEUR en pixels, de 1 à %2, par exemple 1600x1200.</translation>
+        </message>
+        <message>
+            <source>The source amplitude</source>
+            <translation>L'amplitude du générateur</translation>
+        </message>
+        <message>
+            <source>The source frequency</source>
+            <translation>La fréquence du générateur</translation>
+        </message>
+        <message>
+            <source>The text %1 of %2 is not a number.</source>
+            <translation>Le texte %1 de %2 n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>Le texte de %1 n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>Le texte de Temps n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
+            <translation>Les valeurs de R, C, L, Vmax et f donnent des tensions trop grandes pour être tracées.</translation>
+        </message>
+        <message>
+            <source>There are no plotted voltages to save. Choose Plot first.</source>
+            <translation>Il n'y a aucune tension tracée à enregistrer. Choisissez d'abord Tracer.</translation>
+        </message>
+        <message>
+            <source>There is no curve to save yet.</source>
+            <translation>Il n'y a pas encore de courbe à enregistrer.</translation>
+        </message>
+        <message>
+            <source>There is no plotted data to save. Choose Plot Graphs first.</source>
+            <translation>Il n'y a aucune donnée tracée à enregistrer. Choisissez d'abord Tracer les courbes.</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the current or charge at this time.</source>
+            <translation>Ces paramètres ne donnent pas de valeur finie de l'intensité ou de la charge à cet instant.</translation>
+        </message>
+        <message>
+            <source>These values give frequencies or currents too large or too small to draw.</source>
+            <translation>Ces valeurs donnent des fréquences ou des intensités trop grandes ou trop petites pour être tracées.</translation>
+        </message>
+        <message>
+            <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
+            <translation>Ceci est un travail en cours. Il a été créé aux petites heures du 18 mars 1998. À utiliser avec prudence ! – Révisé le 22 mars 1998.</translation>
+        </message>
+        <message>
+            <source>This is the current type of voltage</source>
+            <translation>Le type de générateur choisi</translation>
+        </message>
+        <message>
+            <source>This is the driving frequency</source>
+            <translation>La fréquence de la tension excitatrice</translation>
+        </message>
+        <message>
+            <source>This plot may be inaccurate for large frequencies do to low sampling of the points on the graph</source>
+            <translation>Aux fréquences élevées, ce tracé peut être imprécis, car la courbe est calculée en trop peu de points</translation>
+        </message>
+        <message>
+            <source>This program cannot open the experiment's window.</source>
+            <translation>Ce programme ne peut pas ouvrir la fenêtre de l'expérience.</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>Time Bar</source>
+            <translation>Curseur</translation>
+        </message>
+        <message>
+            <source>Time and voltage under the pointer</source>
+            <translation>Temps et tension sous le pointeur</translation>
+        </message>
+        <message>
+            <source>Time bar</source>
+            <translation>Curseur du temps</translation>
+        </message>
+        <message>
+            <source>Time in seconds</source>
+            <translation>Temps en secondes</translation>
+        </message>
+        <message>
+            <source>To study only %1 circuits %2</source>
+            <translation>Étudier uniquement les circuits %1 %2</translation>
+        </message>
+        <message>
+            <source>Toggle to set display of this voltage</source>
+            <translation>Afficher ou masquer cette tension</translation>
+        </message>
+        <message>
+            <source>Total Voltage across LCR </source>
+            <translation>Tension totale sur LCR </translation>
+        </message>
+        <message>
+            <source>Total voltage at the time in volts</source>
+            <translation>Tension totale à cet instant, en volts</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in %1.</source>
+            <translation>Tapez un point décimal, comme dans %1.</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in 1.5.</source>
+            <translation>Tapez un point décimal, comme dans 1.5.</translation>
+        </message>
+        <message>
+            <source>Values</source>
+            <translation>Valeurs</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>Version %1</translation>
+        </message>
+        <message>
+            <source>Vmax</source>
+            <translation>Vmax</translation>
+        </message>
+        <message>
+            <source>Vmax =</source>
+            <translation>Vmax =</translation>
+        </message>
+        <message>
+            <source>Voltage Source</source>
+            <translation>Générateur</translation>
+        </message>
+        <message>
+            <source>Voltage across Capacitor</source>
+            <translation>Tension aux bornes de C</translation>
+        </message>
+        <message>
+            <source>Voltage across Inductor</source>
+            <translation>Tension aux bornes de L</translation>
+        </message>
+        <message>
+            <source>Voltage across Resistor</source>
+            <translation>Tension aux bornes de R</translation>
+        </message>
+        <message>
+            <source>Voltage against time plot</source>
+            <translation>Courbes de tension en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Voltage vs. Time</source>
+            <translation>Tensions en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Voltages</source>
+            <translation>Tensions</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
+            <translation>Écrit l'image de l'expérience en PNG dans FICHIER, sans afficher de fenêtre.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
+            <translation>Écrit l'image de l'expérience en SVG dans FICHIER, sans afficher de fenêtre.</translation>
+        </message>
+        <message>
+            <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
+            <translation>Écrit les points du dernier tracé de l'expérience en CSV dans FICHIER, sans afficher de fenêtre.</translation>
+        </message>
+        <message>
+            <source>Wrong Values of parameters</source>
+            <translation>Valeurs des paramètres incorrectes</translation>
+        </message>
+        <message>
+            <source>Z = 0 Ω: the current would be infinite</source>
+            <translation>Z = 0 Ω : l'intensité serait infinie</translation>
+        </message>
+        <message>
+            <source>an entry that is no name</source>
+            <translation>une entrée qui n'est pas un nom</translation>
+        </message>
+        <message>
+            <source>current amplitude I₀</source>
+            <translation>amplitude de l'intensité I₀</translation>
+        </message>
+        <message>
+            <source>every amplitude is 0: nothing to draw</source>
+            <translation>toutes les amplitudes sont nulles : rien à tracer</translation>
+        </message>
+        <message>
+            <source>f (Hz)</source>
+            <translation>f (Hz)</translation>
+        </message>
+        <message>
+            <source>f =</source>
+            <translation>f =</translation>
+        </message>
+        <message>
+            <source>f = %1   I₀ = %2   φ = %3</source>
+            <translation>f = %1   I₀ = %2   φ = %3</translation>
+        </message>
+        <message>
+            <source>f must not be 0</source>
+            <translation>f ne doit pas être 0</translation>
+        </message>
+        <message>
+            <source>half-power band</source>
+            <translation>bande passante à mi-puissance</translation>
+        </message>
+        <message>
+            <source>i (A)</source>
+            <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>no EMF source</source>
+            <translation>sans générateur</translation>
+        </message>
+        <message>
+            <source>phase φ</source>
+            <translation>phase φ</translation>
+        </message>
+        <message>
+            <source>phi (rad)</source>
+            <translation>phi (rad)</translation>
+        </message>
+        <message>
+            <source>q (C)</source>
+            <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>resonance frequency f₀</source>
+            <translation>fréquence de résonance f₀</translation>
+        </message>
+        <message>
+            <source>source frequency f</source>
+            <translation>fréquence du générateur f</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>t = %1 s, v = %2 V</source>
+            <translation>t = %1 s, v = %2 V</translation>
+        </message>
+        <message>
+            <source>the values are too large to draw</source>
+            <translation>les valeurs sont trop grandes pour être tracées</translation>
+        </message>
+        <message>
+            <source>v (V)</source>
+            <translation>v (V)</translation>
+        </message>
+        <message>
+            <source>v(t)</source>
+            <translation>v(t)</translation>
+        </message>
+        <message>
+            <source>with a constant (DC) emf source</source>
+            <translation>avec un générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>with an alternating emf source</source>
+            <translation>avec un générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>with no emf source</source>
+            <translation>sans générateur</translation>
+        </message>
+        <message>
+            <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
+            <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+    </context>
+</TS>

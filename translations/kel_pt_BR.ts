@@ -1,0 +1,2227 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+    <context>
+        <name>AboutKel</name>
+        <message>
+            <source>Version %1</source>
+            <translation>Versão %1</translation>
+        </message>
+        <message>
+            <source>System Information Is Unavailable At This Time</source>
+            <translation>As informações do sistema não estão disponíveis no momento</translation>
+        </message>
+    </context>
+    <context>
+        <name>LabWindow</name>
+        <message>
+            <source>Click here to get values of time, current and/or charge</source>
+            <translation>Clique aqui para ler o tempo, a corrente e a carga</translation>
+        </message>
+        <message>
+            <source>Graph Selection</source>
+            <translation>Gráficos</translation>
+        </message>
+        <message>
+            <source>Charge vs Time</source>
+            <translation>Carga q(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Charge vs time graph</source>
+            <translation>Marque para traçar a carga em função do tempo</translation>
+        </message>
+        <message>
+            <source>Current vs Time</source>
+            <translation>Corrente i(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Current vs time graph</source>
+            <translation>Marque para traçar a corrente em função do tempo</translation>
+        </message>
+        <message>
+            <source>Voltages</source>
+            <translation>Tensões</translation>
+        </message>
+        <message>
+            <source>Source Voltage vs Time</source>
+            <translation>Tensão da fonte v(t)</translation>
+        </message>
+        <message>
+            <source>Resistor Voltage vs Time</source>
+            <translation>Tensão no resistor</translation>
+        </message>
+        <message>
+            <source>Capacitor Voltage vs Time</source>
+            <translation>Tensão no capacitor</translation>
+        </message>
+        <message>
+            <source>Inductor Voltage vs Time</source>
+            <translation>Tensão no indutor</translation>
+        </message>
+        <message>
+            <source>Values</source>
+            <translation>Valores</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Tempo</translation>
+        </message>
+        <message>
+            <source>Charge</source>
+            <translation>Carga</translation>
+        </message>
+        <message>
+            <source>Current</source>
+            <translation>Corr.</translation>
+        </message>
+        <message>
+            <source>Initial charge in Coulombs</source>
+            <translation>Carga inicial em coulombs</translation>
+        </message>
+        <message>
+            <source>Initial current in amperes</source>
+            <translation>Corrente inicial em ampères</translation>
+        </message>
+        <message>
+            <source>Currents</source>
+            <translation>Correntes</translation>
+        </message>
+        <message>
+            <source>Resistor Current vs Time</source>
+            <translation>Corrente no resistor</translation>
+        </message>
+        <message>
+            <source>Capacitor Current vs Time</source>
+            <translation>Corrente no capacitor</translation>
+        </message>
+        <message>
+            <source>Inductor Current vs Time</source>
+            <translation>Corrente no indutor</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Nenhuma</translation>
+        </message>
+        <message>
+            <source>D.C.</source>
+            <translation>C.C.</translation>
+        </message>
+        <message>
+            <source>A.C.</source>
+            <translation>C.A.</translation>
+        </message>
+        <message>
+            <source>This is the current type of voltage</source>
+            <translation>O tipo de fonte de tensão escolhido</translation>
+        </message>
+        <message>
+            <source>This is the driving frequency</source>
+            <translation>A frequência da fonte de excitação</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parâmetros</translation>
+        </message>
+        <message>
+            <source>Voltage Source</source>
+            <translation>Fonte de tensão</translation>
+        </message>
+        <message>
+            <source>Amplitude </source>
+            <translation>Amplitude </translation>
+        </message>
+        <message>
+            <source>Frequency </source>
+            <translation>Frequência</translation>
+        </message>
+        <message>
+            <source>Set f to Natural Frequency</source>
+            <translation>f = frequência natural</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Limpar gráficos</translation>
+        </message>
+        <message>
+            <source>Graph Scale</source>
+            <translation>Escala</translation>
+        </message>
+        <message>
+            <source>Plot Graphs</source>
+            <translation>Traçar gráficos</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
+            <source>Save Graph...</source>
+            <translation>Salvar gráfico...</translation>
+        </message>
+        <message>
+            <source>Copy Graph</source>
+            <translation>Copiar gráfico</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Salvar dados como CSV...</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Resistência R em ohms</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Capacitância C em farads</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Indutância L em henrys</translation>
+        </message>
+        <message>
+            <source>Source voltage or amplitude v0 in volts</source>
+            <translation>Tensão ou amplitude da fonte v0 em volts</translation>
+        </message>
+        <message>
+            <source>Source frequency f0 in hertz</source>
+            <translation>Frequência da fonte f0 em hertz</translation>
+        </message>
+        <message>
+            <source>Initial charge q0 in coulombs</source>
+            <translation>Carga inicial q0 em coulombs</translation>
+        </message>
+        <message>
+            <source>Initial current i0 in amperes</source>
+            <translation>Corrente inicial i0 em ampères</translation>
+        </message>
+        <message>
+            <source>Plot charge against time</source>
+            <translation>Traçar a carga em função do tempo</translation>
+        </message>
+        <message>
+            <source>Plot current against time</source>
+            <translation>Traçar a corrente em função do tempo</translation>
+        </message>
+        <message>
+            <source>Plot source voltage against time</source>
+            <translation>Traçar a tensão da fonte em função do tempo</translation>
+        </message>
+        <message>
+            <source>Read-out time in seconds</source>
+            <translation>Tempo lido, em segundos</translation>
+        </message>
+        <message>
+            <source>Read-out charge in coulombs</source>
+            <translation>Carga lida, em coulombs</translation>
+        </message>
+        <message>
+            <source>Read-out current in amperes</source>
+            <translation>Corrente lida, em ampères</translation>
+        </message>
+        <message>
+            <source>Source kind</source>
+            <translation>Tipo de fonte</translation>
+        </message>
+        <message>
+            <source>Angular frequency w0 in radians per second</source>
+            <translation>Frequência angular w0 em radianos por segundo</translation>
+        </message>
+        <message>
+            <source>Graph against time</source>
+            <translation>Gráfico em função do tempo</translation>
+        </message>
+    </context>
+    <context>
+        <name>NumberText</name>
+        <message>
+            <source>Type a decimal point, as in %1.</source>
+            <translation>Digite um ponto decimal, como em %1.</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in 1.5.</source>
+            <translation>Digite um ponto decimal, como em 1.5.</translation>
+        </message>
+    </context>
+    <context>
+        <name>PhasorsWindow</name>
+        <message>
+            <source>Voltage across Resistor</source>
+            <translation>Tensão no resistor</translation>
+        </message>
+        <message>
+            <source>Voltage across Capacitor</source>
+            <translation>Tensão no capacitor</translation>
+        </message>
+        <message>
+            <source>Voltage across Inductor</source>
+            <translation>Tensão no indutor</translation>
+        </message>
+        <message>
+            <source>Total Voltage across LCR </source>
+            <translation>Tensão total no LCR </translation>
+        </message>
+        <message>
+            <source>R =</source>
+            <translation>R =</translation>
+        </message>
+        <message>
+            <source>C =</source>
+            <translation>C =</translation>
+        </message>
+        <message>
+            <source>L =</source>
+            <translation>L =</translation>
+        </message>
+        <message>
+            <source>Vmax =</source>
+            <translation>Vmax =</translation>
+        </message>
+        <message>
+            <source>f =</source>
+            <translation>f =</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Resistência R em ohms</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Capacitância C em farads</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Indutância L em henrys</translation>
+        </message>
+        <message>
+            <source>Source amplitude Vmax in volts</source>
+            <translation>Amplitude da fonte Vmax em volts</translation>
+        </message>
+        <message>
+            <source>Source frequency f in hertz</source>
+            <translation>Frequência da fonte f em hertz</translation>
+        </message>
+        <message>
+            <source>Time in seconds</source>
+            <translation>Tempo em segundos</translation>
+        </message>
+        <message>
+            <source>Number of cycles</source>
+            <translation>Número de ciclos</translation>
+        </message>
+        <message>
+            <source>Time bar</source>
+            <translation>Barra de tempo</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the resistor</source>
+            <translation>Mostrar a tensão no resistor</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the capacitor</source>
+            <translation>Mostrar a tensão no capacitor</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the inductor</source>
+            <translation>Mostrar a tensão no indutor</translation>
+        </message>
+        <message>
+            <source>Show the total voltage</source>
+            <translation>Mostrar a tensão total</translation>
+        </message>
+        <message>
+            <source>Phasor projections</source>
+            <translation>Projeções dos fasores</translation>
+        </message>
+        <message>
+            <source>Amplitude of the resistor voltage in volts</source>
+            <translation>Amplitude da tensão no resistor em volts</translation>
+        </message>
+        <message>
+            <source>Resistor voltage at the time in volts</source>
+            <translation>Tensão no resistor nesse instante, em volts</translation>
+        </message>
+        <message>
+            <source>Amplitude of the capacitor voltage in volts</source>
+            <translation>Amplitude da tensão no capacitor em volts</translation>
+        </message>
+        <message>
+            <source>Capacitor voltage at the time in volts</source>
+            <translation>Tensão no capacitor nesse instante, em volts</translation>
+        </message>
+        <message>
+            <source>Amplitude of the inductor voltage in volts</source>
+            <translation>Amplitude da tensão no indutor em volts</translation>
+        </message>
+        <message>
+            <source>Inductor voltage at the time in volts</source>
+            <translation>Tensão no indutor nesse instante, em volts</translation>
+        </message>
+        <message>
+            <source>Total voltage at the time in volts</source>
+            <translation>Tensão total nesse instante, em volts</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::about::AboutKel</name>
+        <message>
+            <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
+            <translation>Este é um trabalho em andamento. Foi criado na madrugada de 18 de março de 1998. Use com cuidado! – Revisado em 22 de março de 1998.</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>&amp;System Info...</source>
+            <translation>Info do &amp;sistema...</translation>
+        </message>
+        <message>
+            <source>About %1</source>
+            <translation>Sobre %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display</name>
+        <message>
+            <source>The file is larger than %1 MB, too large for an experiment.</source>
+            <translation>O arquivo tem mais de %1 MB: é grande demais para um experimento.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>A entrada "lab.launcher" é %1, que não corresponde a nenhum botão de circuito.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>A entrada "lab.circuit" é %1, mas o botão %2 escolhe o circuito %3.</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>O botão %1 desenha a moldura da escala atual, portanto "lab.frame" não pode ser "fixed".</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>O experimento tem %1 gráficos; no máximo %2 são lidos.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display::ExperimentFile</name>
+        <message>
+            <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
+            <translation>O arquivo não é um experimento: não é JSON (%1 no caractere %2).</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it holds no JSON object.</source>
+            <translation>O arquivo não é um experimento: não contém nenhum objeto JSON.</translation>
+        </message>
+        <message>
+            <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
+            <translation>O arquivo não é um experimento de Circuitos Kel (seu "format" não é "kel-experiment").</translation>
+        </message>
+        <message>
+            <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
+            <translation>O experimento foi salvo por uma versão mais recente de Circuitos Kel (formato de arquivo %1; esta versão lê até %2).</translation>
+        </message>
+        <message>
+            <source>The file does not exist.</source>
+            <translation>O arquivo não existe.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::display::TreeReader</name>
+        <message>
+            <source>The experiment has no entry %1.</source>
+            <translation>Falta ao experimento a entrada %1.</translation>
+        </message>
+        <message>
+            <source>The experiment has an entry %1 that this version does not know.</source>
+            <translation>O experimento tem uma entrada %1 que esta versão não conhece.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a group of entries in braces.</source>
+            <translation>A entrada %1 não é um grupo de entradas entre chaves.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a text in quotes.</source>
+            <translation>A entrada %1 não é um texto entre aspas.</translation>
+        </message>
+        <message>
+            <source>The text %1 of %2 is not a number.</source>
+            <translation>O texto %1 de %2 não é um número.</translation>
+        </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>Na escala %1, x1 é igual a x2.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a whole number.</source>
+            <translation>A entrada %1 não é um número inteiro.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; it must be from %3 to %4.</source>
+            <translation>A entrada %1 é %2; deve estar entre %3 e %4.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not true or false.</source>
+            <translation>A entrada %1 não é true nem false.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2, not one of %3.</source>
+            <translation>A entrada %1 é %2, que não é nenhum de %3.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a list in brackets.</source>
+            <translation>A entrada %1 não é uma lista entre colchetes.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2, which is not one of %3.</source>
+            <translation>A lista %1 contém %2, que não é nenhum de %3.</translation>
+        </message>
+        <message>
+            <source>an entry that is no name</source>
+            <translation>uma entrada que não é um nome</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2 twice.</source>
+            <translation>A lista %1 contém %2 duas vezes.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab</name>
+        <message>
+            <source>Input Error</source>
+            <translation>Erro de entrada</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabSession</name>
+        <message>
+            <source>Error: %1 is too large for the graph. Try Again</source>
+            <translation>Erro: %1 é grande demais para o gráfico. Tente novamente</translation>
+        </message>
+        <message>
+            <source>Error: %1 is not a number. Try Again</source>
+            <translation>Erro: %1 não é um número. Tente novamente</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Erro nos dados</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>O texto de %1 não é um número.</translation>
+        </message>
+        <message>
+            <source>Wrong Values of parameters</source>
+            <translation>Valores dos parâmetros inválidos</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>O texto de Tempo não é um número.</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the current or charge at this time.</source>
+            <translation>Estes parâmetros não dão um valor finito da corrente ou da carga neste instante.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabWindow</name>
+        <message>
+            <source>Kel Circuits Lab for Dax 202</source>
+            <translation>Laboratório de circuitos Kel para Dax 202</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Enter minimum t value</source>
+            <translation>Digite o valor mínimo de t</translation>
+        </message>
+        <message>
+            <source>Minimum t value</source>
+            <translation>Valor mínimo de t</translation>
+        </message>
+        <message>
+            <source>Enter maximum t value</source>
+            <translation>Digite o valor máximo de t</translation>
+        </message>
+        <message>
+            <source>Maximum t value</source>
+            <translation>Valor máximo de t</translation>
+        </message>
+        <message>
+            <source>Error: x1 = x2. Try Again</source>
+            <translation>Erro: x1 = x2. Tente novamente</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Erro nos dados</translation>
+        </message>
+        <message>
+            <source>Enter minimum vertical value</source>
+            <translation>Digite o valor mínimo do eixo vertical</translation>
+        </message>
+        <message>
+            <source>Minimum vertical value</source>
+            <translation>Valor mínimo do eixo vertical</translation>
+        </message>
+        <message>
+            <source>Enter maximum vertical value</source>
+            <translation>Digite o valor máximo do eixo vertical</translation>
+        </message>
+        <message>
+            <source>Maximum vertical value</source>
+            <translation>Valor máximo do eixo vertical</translation>
+        </message>
+        <message>
+            <source>Error: y1 = y2. Try Again</source>
+            <translation>Erro: y1 = y2. Tente novamente</translation>
+        </message>
+        <message>
+            <source>This plot may be inaccurate for large frequencies do to low sampling of the points on the graph</source>
+            <translation>Este gráfico pode ser impreciso em frequências altas, pois é traçado com poucos pontos</translation>
+        </message>
+        <message>
+            <source>Graphics Warning</source>
+            <translation>Aviso sobre o gráfico</translation>
+        </message>
+        <message>
+            <source>Save Graph</source>
+            <translation>Salvar gráfico</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Imagem PNG (*.png);;Desenho SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>There is no plotted data to save. Choose Plot Graphs first.</source>
+            <translation>Não há dados traçados para salvar. Escolha Traçar gráficos primeiro.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Salvar dados como CSV</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>q (C)</source>
+            <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>i (A)</source>
+            <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>v (V)</source>
+            <translation>v (V)</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tabela CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor</name>
+        <message>
+            <source>Phasors</source>
+            <translation>Fasores</translation>
+        </message>
+        <message>
+            <source>Voltage vs. Time</source>
+            <translation>Tensões em função do tempo</translation>
+        </message>
+        <message>
+            <source>Click to Replot at this time</source>
+            <translation>Clique para redesenhar neste instante</translation>
+        </message>
+        <message>
+            <source>Phasor Projections</source>
+            <translation>Projeções</translation>
+        </message>
+        <message>
+            <source>Superimposes horizontal lines to see projection on vertical axis.</source>
+            <translation>Sobrepõe linhas horizontais para ver a projeção no eixo vertical.</translation>
+        </message>
+        <message>
+            <source>Time Bar</source>
+            <translation>Barra</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>Number of Cycles</source>
+            <translation>Nº de ciclos</translation>
+        </message>
+        <message>
+            <source>Number of cycles shown on Voltage vs time plots</source>
+            <translation>Número de ciclos mostrados nos gráficos de tensão</translation>
+        </message>
+        <message>
+            <source>Graphs Shown</source>
+            <translation>Gráficos exibidos</translation>
+        </message>
+        <message>
+            <source>Vmax</source>
+            <translation>Vmax</translation>
+        </message>
+        <message>
+            <source>v(t)</source>
+            <translation>v(t)</translation>
+        </message>
+        <message>
+            <source>Toggle to set display of this voltage</source>
+            <translation>Mostrar ou ocultar esta tensão</translation>
+        </message>
+        <message>
+            <source>Circuit values</source>
+            <translation>Valores do circuito</translation>
+        </message>
+        <message>
+            <source>Time and voltage under the pointer</source>
+            <translation>Tempo e tensão sob o ponteiro</translation>
+        </message>
+        <message>
+            <source>Phasor diagram</source>
+            <translation>Diagrama fasorial</translation>
+        </message>
+        <message>
+            <source>Voltage against time plot</source>
+            <translation>Gráfico de tensão em função do tempo</translation>
+        </message>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 não é um número</translation>
+        </message>
+        <message>
+            <source>f must not be 0</source>
+            <translation>f não deve ser 0</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must not be 0</source>
+            <translation>O número de ciclos não deve ser 0</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must be greater than 0</source>
+            <translation>O número de ciclos deve ser maior que 0</translation>
+        </message>
+        <message>
+            <source>Z = 0 Ω: the current would be infinite</source>
+            <translation>Z = 0 Ω: a corrente seria infinita</translation>
+        </message>
+        <message>
+            <source>the values are too large to draw</source>
+            <translation>os valores são grandes demais para desenhar</translation>
+        </message>
+        <message>
+            <source>every amplitude is 0: nothing to draw</source>
+            <translation>todas as amplitudes são 0: nada a desenhar</translation>
+        </message>
+        <message>
+            <source>Number of Cycles / f is too long or too short to draw</source>
+            <translation>Nº de ciclos / f é longo ou curto demais para desenhar</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>O texto de %1 não é um número.</translation>
+        </message>
+        <message>
+            <source>The frequency f must not be 0.</source>
+            <translation>A frequência f não deve ser 0.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must not be 0.</source>
+            <translation>O número de ciclos não deve ser 0.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
+            <translation>O número de ciclos deve ser maior que 0: com 0 ciclos ou menos não há tempo para traçar.</translation>
+        </message>
+        <message>
+            <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
+            <translation>A impedância é 0 (R é 0 e as reatâncias de L e C se anulam), então a corrente seria infinita. Altere R, C, L ou f.</translation>
+        </message>
+        <message>
+            <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
+            <translation>Os valores de R, C, L, Vmax e f dão tensões grandes demais para desenhar.</translation>
+        </message>
+        <message>
+            <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
+            <translation>A maior amplitude de tensão é 0 (VRmax, VCmax, VLmax e Vmax são todas 0 ou menos), então não há nada a desenhar. Digite um Vmax positivo.</translation>
+        </message>
+        <message>
+            <source>The plotted interval, Number of Cycles / f, is too long or too short to draw.</source>
+            <translation>O intervalo traçado, Nº de ciclos / f, é longo ou curto demais para ser desenhado.</translation>
+        </message>
+        <message>
+            <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
+            <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>t = %1 s, v = %2 V</source>
+            <translation>t = %1 s, v = %2 V</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::PhasorsAnimator</name>
+        <message>
+            <source>Pause</source>
+            <translation>Pausar</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Reproduzir</translation>
+        </message>
+        <message>
+            <source>Playing at %1×</source>
+            <translation>Reproduzindo a %1×</translation>
+        </message>
+        <message>
+            <source>Paused at %1×</source>
+            <translation>Pausado a %1×</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::PhasorsWindow</name>
+        <message>
+            <source>Phasor Plots</source>
+            <translation>Diagramas fasoriais</translation>
+        </message>
+        <message>
+            <source>Plot</source>
+            <translation>Traçar</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Limpar gráficos</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Salvar imagem...</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Copiar imagem</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Salvar dados como CSV...</translation>
+        </message>
+        <message>
+            <source>Animate</source>
+            <translation>Animar</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Reproduzir</translation>
+        </message>
+        <message>
+            <source>Slower</source>
+            <translation>Mais lento</translation>
+        </message>
+        <message>
+            <source>Faster</source>
+            <translation>Mais rápido</translation>
+        </message>
+        <message>
+            <source>Restart</source>
+            <translation>Reiniciar</translation>
+        </message>
+        <message>
+            <source>Animation speed</source>
+            <translation>Velocidade da animação</translation>
+        </message>
+        <message>
+            <source>Input Error</source>
+            <translation>Erro de entrada</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>O texto de Tempo não é um número.</translation>
+        </message>
+        <message>
+            <source>The Time is too far outside the plotted interval to draw.</source>
+            <translation>O tempo está longe demais do intervalo traçado.</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Salvar imagem</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Imagem PNG (*.png);;Desenho SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>There are no plotted voltages to save. Choose Plot first.</source>
+            <translation>Não há tensões traçadas para salvar. Escolha Traçar primeiro.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Salvar dados como CSV</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tabela CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::phasor::ResonanceWindow</name>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Curva de ressonância</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Clique para ajustar a fonte para esta frequência</translation>
+        </message>
+        <message>
+            <source>Current amplitude and phase against frequency</source>
+            <translation>Amplitude e fase da corrente em função da frequência</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale)</source>
+            <translation>Frequência f (escala logarítmica)</translation>
+        </message>
+        <message>
+            <source>current amplitude I₀</source>
+            <translation>amplitude da corrente I₀</translation>
+        </message>
+        <message>
+            <source>phase φ</source>
+            <translation>fase φ</translation>
+        </message>
+        <message>
+            <source>resonance frequency f₀</source>
+            <translation>frequência de ressonância f₀</translation>
+        </message>
+        <message>
+            <source>source frequency f</source>
+            <translation>frequência da fonte f</translation>
+        </message>
+        <message>
+            <source>half-power band</source>
+            <translation>banda de meia potência</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Salvar imagem...</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Copiar imagem</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Salvar dados como CSV...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Frequência de ressonância f₀ = 1/(2π√(LC)) = %1</translation>
+        </message>
+        <message>
+            <source>Quality factor Q = ω₀L/R = %1</source>
+            <translation>Fator de qualidade Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Bandwidth 㥏 = R/(2πL) = %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/↢ and φ = 녅°</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Source f = %1: I₀ = %2, φ = %3</source>
+            <translation>Fonte f = %1: I₀ = %2, φ = %3</translation>
+        </message>
+        <message>
+            <source>Source f = %1 is not on the frequency axis.</source>
+            <translation>A frequência da fonte f = %1 não está no eixo de frequências.</translation>
+        </message>
+        <message>
+            <source>The source amplitude</source>
+            <translation>A amplitude da fonte</translation>
+        </message>
+        <message>
+            <source>The source frequency</source>
+            <translation>A frequência da fonte</translation>
+        </message>
+        <message>
+            <source>%1 “%2” is not a number.</source>
+            <translation>%1 “%2” não é um número.</translation>
+        </message>
+        <message>
+            <source>R = 0: without resistance Q is infinite and the current at resonance has no limit. Give R a value above 0.</source>
+            <translation>R = 0: sem resistência, Q é infinito e a corrente na ressonância não tem limite. Dê a R um valor maior que 0.</translation>
+        </message>
+        <message>
+            <source>R is negative: give R a value above 0.</source>
+            <translation>R é negativa: dê a R um valor maior que 0.</translation>
+        </message>
+        <message>
+            <source>L must be above 0 for the circuit to resonate.</source>
+            <translation>L deve ser maior que 0 para que o circuito entre em ressonância.</translation>
+        </message>
+        <message>
+            <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
+            <translation>C deve ser maior que 0 para que o circuito entre em ressonância (C = 0 significa sem capacitor).</translation>
+        </message>
+        <message>
+            <source>These values give frequencies or currents too large or too small to draw.</source>
+            <translation>Estes valores dão frequências ou correntes grandes ou pequenas demais para desenhar.</translation>
+        </message>
+        <message>
+            <source>The half-power band is too narrow to compute: Q is too large. Give R a larger value.</source>
+            <translation>A banda de meia potência é estreita demais para ser calculada: Q é grande demais. Dê a R um valor maior.</translation>
+        </message>
+        <message>
+            <source>The picture shows the last values that could be drawn.</source>
+            <translation>A imagem mostra os últimos valores que puderam ser desenhados.</translation>
+        </message>
+        <message>
+            <source>f = %1   I₀ = %2   φ = %3</source>
+            <translation>f = %1   I₀ = %2   φ = %3</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Salvar imagem</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Imagem PNG (*.png);;Desenho SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>There is no curve to save yet.</source>
+            <translation>Ainda não há curva para salvar.</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Salvar dados como CSV</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tabela CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>f (Hz)</source>
+            <translation>f (Hz)</translation>
+        </message>
+        <message>
+            <source>I0 (A)</source>
+            <translation>I0 (A)</translation>
+        </message>
+        <message>
+            <source>phi (rad)</source>
+            <translation>phi (rad)</translation>
+        </message>
+        <message>
+            <source>Upper plot: current amplitude I₀ from %1 to %2.
+Lower plot: phase φ from ነ° to +90°, grey lines at 녅°.
+Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::CommandLine</name>
+        <message>
+            <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
+            <translation>Circuitos Kel: a carga, a corrente e as tensões exatas dos circuitos RC, RL, LC e RLC em série, e os fasores de um circuito RLC forçado.</translation>
+        </message>
+        <message>
+            <source>Shows the program's version.</source>
+            <translation>Mostra a versão do programa.</translation>
+        </message>
+        <message>
+            <source>Shows the program in the language CODE (de, en, es, fr, pt_BR) instead of the system's.</source>
+            <translation>Mostra o programa no idioma CODE (de, en, es, fr, pt_BR) em vez do idioma do sistema.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
+            <translation>Grava a imagem do experimento como PNG em ARQUIVO, sem mostrar janela.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
+            <translation>Grava a imagem do experimento como SVG em ARQUIVO, sem mostrar janela.</translation>
+        </message>
+        <message>
+            <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
+            <translation>Grava os pontos do último gráfico do experimento como CSV em ARQUIVO, sem mostrar janela.</translation>
+        </message>
+        <message>
+            <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
+            <translation>Ajusta o PNG a LxA pixels (por exemplo 1600x1200), mantendo as proporções.</translation>
+        </message>
+        <message>
+            <source>The experiment to open.</source>
+            <translation>O experimento a abrir.</translation>
+        </message>
+        <message>
+            <source>The option --%1 is given more than once.</source>
+            <translation>A opção --%1 foi dada mais de uma vez.</translation>
+        </message>
+        <message>
+            <source>Give one experiment file, not %1.</source>
+            <translation>Indique um só arquivo de experimento, não %1.</translation>
+        </message>
+        <message>
+            <source>The option --%1 needs a value.</source>
+            <translation>A opção --%1 precisa de um valor.</translation>
+        </message>
+        <message>
+            <source>The size "%1" is not WIDTHxHEIGHT in pixels from 1 to %2, such as 1600x1200.</source>
+            <translation>O tamanho "%1" não é LARGURAxALTURA em pixels de 1 a %2, por exemplo 1600x1200.</translation>
+        </message>
+        <message>
+            <source>The option --size sets the size of --export-png; give both.</source>
+            <translation>A opção --size define o tamanho de --export-png; indique as duas.</translation>
+        </message>
+        <message>
+            <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
+            <translation>Para exportar é preciso o arquivo do experimento (kel ARQUIVO.kel --export-png SAIDA.png).</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::ExportRun</name>
+        <message>
+            <source>This program cannot open the experiment's window.</source>
+            <translation>Este programa não consegue abrir a janela do experimento.</translation>
+        </message>
+        <message>
+            <source>The experiment has no plot whose samples could be written.</source>
+            <translation>O experimento não tem nenhum gráfico cujos pontos possam ser gravados.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::MainMenu</name>
+        <message>
+            <source>Kel Lab for Dax 202</source>
+            <translation>Laboratório Kel para Dax 202</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Sobre</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab</source>
+            <translation>Circuitos Kel</translation>
+        </message>
+        <message>
+            <source>No EMF Source</source>
+            <translation>Sem fonte</translation>
+        </message>
+        <message>
+            <source>DC Source</source>
+            <translation>Fonte contínua</translation>
+        </message>
+        <message>
+            <source>AC Source</source>
+            <translation>Fonte alternada</translation>
+        </message>
+        <message>
+            <source>with no emf source</source>
+            <translation>sem fonte de fem</translation>
+        </message>
+        <message>
+            <source>with a constant (DC) emf source</source>
+            <translation>com uma fonte de fem constante (CC)</translation>
+        </message>
+        <message>
+            <source>with an alternating emf source</source>
+            <translation>com uma fonte de fem alternada</translation>
+        </message>
+        <message>
+            <source>To study only %1 circuits %2</source>
+            <translation>Estudar apenas circuitos %1 %2</translation>
+        </message>
+        <message>
+            <source>RC Circuits</source>
+            <translation>Circuitos RC</translation>
+        </message>
+        <message>
+            <source>RL Circuits</source>
+            <translation>Circuitos RL</translation>
+        </message>
+        <message>
+            <source>LC Circuits</source>
+            <translation>Circuitos LC</translation>
+        </message>
+        <message>
+            <source>Kel Circuits</source>
+            <translation>Circuitos Kel</translation>
+        </message>
+        <message>
+            <source>Phasors</source>
+            <translation>Fasores</translation>
+        </message>
+        <message>
+            <source>Brings up tool for studying phasor diagrams and phase relations</source>
+            <translation>Abre a ferramenta para estudar diagramas fasoriais e relações de fase</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Sair</translation>
+        </message>
+        <message>
+            <source>Quits the Program!</source>
+            <translation>Sai do programa!</translation>
+        </message>
+        <message>
+            <source>no EMF source</source>
+            <translation>sem fonte de fem</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>fonte contínua</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>fonte alternada</translation>
+        </message>
+    </context>
+    <context>
+        <name>SourceText</name>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 não é um número</translation>
+        </message>
+        <message>
+            <source>%1 “%2” is not a number.</source>
+            <translation>%1 “%2” não é um número.</translation>
+        </message>
+        <message>
+            <source>&amp;System Info...</source>
+            <translation>Info do &amp;sistema...</translation>
+        </message>
+        <message>
+            <source>A.C.</source>
+            <translation>C.A.</translation>
+        </message>
+        <message>
+            <source>AC Source</source>
+            <translation>Fonte alternada</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>fonte alternada</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Sobre</translation>
+        </message>
+        <message>
+            <source>About %1</source>
+            <translation>Sobre %1</translation>
+        </message>
+        <message>
+            <source>Amplitude </source>
+            <translation>Amplitude </translation>
+        </message>
+        <message>
+            <source>Amplitude of the capacitor voltage in volts</source>
+            <translation>Amplitude da tensão no capacitor em volts</translation>
+        </message>
+        <message>
+            <source>Amplitude of the inductor voltage in volts</source>
+            <translation>Amplitude da tensão no indutor em volts</translation>
+        </message>
+        <message>
+            <source>Amplitude of the resistor voltage in volts</source>
+            <translation>Amplitude da tensão no resistor em volts</translation>
+        </message>
+        <message>
+            <source>Angular frequency w0 in radians per second</source>
+            <translation>Frequência angular w0 em radianos por segundo</translation>
+        </message>
+        <message>
+            <source>Animate</source>
+            <translation>Animar</translation>
+        </message>
+        <message>
+            <source>Animation speed</source>
+            <translation>Velocidade da animação</translation>
+        </message>
+        <message>
+            <source>Brings up tool for studying phasor diagrams and phase relations</source>
+            <translation>Abre a ferramenta para estudar diagramas fasoriais e relações de fase</translation>
+        </message>
+        <message>
+            <source>C =</source>
+            <translation>C =</translation>
+        </message>
+        <message>
+            <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
+            <translation>C deve ser maior que 0 para que o circuito entre em ressonância (C = 0 significa sem capacitor).</translation>
+        </message>
+        <message>
+            <source>CSV table (*.csv)</source>
+            <translation>Tabela CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Capacitance C in farads</source>
+            <translation>Capacitância C em farads</translation>
+        </message>
+        <message>
+            <source>Capacitor Current vs Time</source>
+            <translation>Corrente no capacitor</translation>
+        </message>
+        <message>
+            <source>Capacitor Voltage vs Time</source>
+            <translation>Tensão no capacitor</translation>
+        </message>
+        <message>
+            <source>Capacitor voltage at the time in volts</source>
+            <translation>Tensão no capacitor nesse instante, em volts</translation>
+        </message>
+        <message>
+            <source>Charge</source>
+            <translation>Carga</translation>
+        </message>
+        <message>
+            <source>Charge vs Time</source>
+            <translation>Carga q(t)</translation>
+        </message>
+        <message>
+            <source>Check to display Charge vs time graph</source>
+            <translation>Marque para traçar a carga em função do tempo</translation>
+        </message>
+        <message>
+            <source>Check to display Current vs time graph</source>
+            <translation>Marque para traçar a corrente em função do tempo</translation>
+        </message>
+        <message>
+            <source>Circuit values</source>
+            <translation>Valores do circuito</translation>
+        </message>
+        <message>
+            <source>Clear Graphs</source>
+            <translation>Limpar gráficos</translation>
+        </message>
+        <message>
+            <source>Click here to get values of time, current and/or charge</source>
+            <translation>Clique aqui para ler o tempo, a corrente e a carga</translation>
+        </message>
+        <message>
+            <source>Click to Replot at this time</source>
+            <translation>Clique para redesenhar neste instante</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Clique para ajustar a fonte para esta frequência</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
+            <source>Copy Graph</source>
+            <translation>Copiar gráfico</translation>
+        </message>
+        <message>
+            <source>Copy Picture</source>
+            <translation>Copiar imagem</translation>
+        </message>
+        <message>
+            <source>Current</source>
+            <translation>Corr.</translation>
+        </message>
+        <message>
+            <source>Current amplitude and phase against frequency</source>
+            <translation>Amplitude e fase da corrente em função da frequência</translation>
+        </message>
+        <message>
+            <source>Current vs Time</source>
+            <translation>Corrente i(t)</translation>
+        </message>
+        <message>
+            <source>Currents</source>
+            <translation>Correntes</translation>
+        </message>
+        <message>
+            <source>D.C.</source>
+            <translation>C.C.</translation>
+        </message>
+        <message>
+            <source>DC Source</source>
+            <translation>Fonte contínua</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>fonte contínua</translation>
+        </message>
+        <message>
+            <source>Enter maximum t value</source>
+            <translation>Digite o valor máximo de t</translation>
+        </message>
+        <message>
+            <source>Enter maximum vertical value</source>
+            <translation>Digite o valor máximo do eixo vertical</translation>
+        </message>
+        <message>
+            <source>Enter minimum t value</source>
+            <translation>Digite o valor mínimo de t</translation>
+        </message>
+        <message>
+            <source>Enter minimum vertical value</source>
+            <translation>Digite o valor mínimo do eixo vertical</translation>
+        </message>
+        <message>
+            <source>Error in Entry</source>
+            <translation>Erro nos dados</translation>
+        </message>
+        <message>
+            <source>Error: %1 is not a number. Try Again</source>
+            <translation>Erro: %1 não é um número. Tente novamente</translation>
+        </message>
+        <message>
+            <source>Error: %1 is too large for the graph. Try Again</source>
+            <translation>Erro: %1 é grande demais para o gráfico. Tente novamente</translation>
+        </message>
+        <message>
+            <source>Error: x1 = x2. Try Again</source>
+            <translation>Erro: x1 = x2. Tente novamente</translation>
+        </message>
+        <message>
+            <source>Error: y1 = y2. Try Again</source>
+            <translation>Erro: y1 = y2. Tente novamente</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
+            <translation>Para exportar é preciso o arquivo do experimento (kel ARQUIVO.kel --export-png SAIDA.png).</translation>
+        </message>
+        <message>
+            <source>Faster</source>
+            <translation>Mais rápido</translation>
+        </message>
+        <message>
+            <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
+            <translation>Ajusta o PNG a LxA pixels (por exemplo 1600x1200), mantendo as proporções.</translation>
+        </message>
+        <message>
+            <source>Frequency </source>
+            <translation>Frequência</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale)</source>
+            <translation>Frequência f (escala logarítmica)</translation>
+        </message>
+        <message>
+            <source>Give one experiment file, not %1.</source>
+            <translation>Indique um só arquivo de experimento, não %1.</translation>
+        </message>
+        <message>
+            <source>Graph Scale</source>
+            <translation>Escala</translation>
+        </message>
+        <message>
+            <source>Graph Selection</source>
+            <translation>Gráficos</translation>
+        </message>
+        <message>
+            <source>Graph against time</source>
+            <translation>Gráfico em função do tempo</translation>
+        </message>
+        <message>
+            <source>Graphics Warning</source>
+            <translation>Aviso sobre o gráfico</translation>
+        </message>
+        <message>
+            <source>Graphs Shown</source>
+            <translation>Gráficos exibidos</translation>
+        </message>
+        <message>
+            <source>I0 (A)</source>
+            <translation>I0 (A)</translation>
+        </message>
+        <message>
+            <source>Inductance L in henries</source>
+            <translation>Indutância L em henrys</translation>
+        </message>
+        <message>
+            <source>Inductor Current vs Time</source>
+            <translation>Corrente no indutor</translation>
+        </message>
+        <message>
+            <source>Inductor Voltage vs Time</source>
+            <translation>Tensão no indutor</translation>
+        </message>
+        <message>
+            <source>Inductor voltage at the time in volts</source>
+            <translation>Tensão no indutor nesse instante, em volts</translation>
+        </message>
+        <message>
+            <source>Initial charge in Coulombs</source>
+            <translation>Carga inicial em coulombs</translation>
+        </message>
+        <message>
+            <source>Initial charge q0 in coulombs</source>
+            <translation>Carga inicial q0 em coulombs</translation>
+        </message>
+        <message>
+            <source>Initial current i0 in amperes</source>
+            <translation>Corrente inicial i0 em ampères</translation>
+        </message>
+        <message>
+            <source>Initial current in amperes</source>
+            <translation>Corrente inicial em ampères</translation>
+        </message>
+        <message>
+            <source>Input Error</source>
+            <translation>Erro de entrada</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab</source>
+            <translation>Circuitos Kel</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
+            <translation>Circuitos Kel: a carga, a corrente e as tensões exatas dos circuitos RC, RL, LC e RLC em série, e os fasores de um circuito RLC forçado.</translation>
+        </message>
+        <message>
+            <source>Kel Circuits</source>
+            <translation>Circuitos Kel</translation>
+        </message>
+        <message>
+            <source>Kel Circuits Lab for Dax 202</source>
+            <translation>Laboratório de circuitos Kel para Dax 202</translation>
+        </message>
+        <message>
+            <source>Kel Lab for Dax 202</source>
+            <translation>Laboratório Kel para Dax 202</translation>
+        </message>
+        <message>
+            <source>L =</source>
+            <translation>L =</translation>
+        </message>
+        <message>
+            <source>L must be above 0 for the circuit to resonate.</source>
+            <translation>L deve ser maior que 0 para que o circuito entre em ressonância.</translation>
+        </message>
+        <message>
+            <source>LC Circuits</source>
+            <translation>Circuitos LC</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>O botão %1 desenha a moldura da escala atual, portanto "lab.frame" não pode ser "fixed".</translation>
+        </message>
+        <message>
+            <source>Maximum t value</source>
+            <translation>Valor máximo de t</translation>
+        </message>
+        <message>
+            <source>Maximum vertical value</source>
+            <translation>Valor máximo do eixo vertical</translation>
+        </message>
+        <message>
+            <source>Minimum t value</source>
+            <translation>Valor mínimo de t</translation>
+        </message>
+        <message>
+            <source>Minimum vertical value</source>
+            <translation>Valor mínimo do eixo vertical</translation>
+        </message>
+        <message>
+            <source>No EMF Source</source>
+            <translation>Sem fonte</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Nenhuma</translation>
+        </message>
+        <message>
+            <source>Number of Cycles</source>
+            <translation>Nº de ciclos</translation>
+        </message>
+        <message>
+            <source>Number of Cycles / f is too long or too short to draw</source>
+            <translation>Nº de ciclos / f é longo ou curto demais para desenhar</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must be greater than 0</source>
+            <translation>O número de ciclos deve ser maior que 0</translation>
+        </message>
+        <message>
+            <source>Number of Cycles must not be 0</source>
+            <translation>O número de ciclos não deve ser 0</translation>
+        </message>
+        <message>
+            <source>Number of cycles</source>
+            <translation>Número de ciclos</translation>
+        </message>
+        <message>
+            <source>Number of cycles shown on Voltage vs time plots</source>
+            <translation>Número de ciclos mostrados nos gráficos de tensão</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+            <translation>Imagem PNG (*.png);;Desenho SVG (*.svg)</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parâmetros</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Pausar</translation>
+        </message>
+        <message>
+            <source>Paused at %1×</source>
+            <translation>Pausado a %1×</translation>
+        </message>
+        <message>
+            <source>Phasor Plots</source>
+            <translation>Diagramas fasoriais</translation>
+        </message>
+        <message>
+            <source>Phasor Projections</source>
+            <translation>Projeções</translation>
+        </message>
+        <message>
+            <source>Phasor diagram</source>
+            <translation>Diagrama fasorial</translation>
+        </message>
+        <message>
+            <source>Phasor projections</source>
+            <translation>Projeções dos fasores</translation>
+        </message>
+        <message>
+            <source>Phasors</source>
+            <translation>Fasores</translation>
+        </message>
+        <message>
+            <source>Play</source>
+            <translation>Reproduzir</translation>
+        </message>
+        <message>
+            <source>Playing at %1×</source>
+            <translation>Reproduzindo a %1×</translation>
+        </message>
+        <message>
+            <source>Plot</source>
+            <translation>Traçar</translation>
+        </message>
+        <message>
+            <source>Plot Graphs</source>
+            <translation>Traçar gráficos</translation>
+        </message>
+        <message>
+            <source>Plot charge against time</source>
+            <translation>Traçar a carga em função do tempo</translation>
+        </message>
+        <message>
+            <source>Plot current against time</source>
+            <translation>Traçar a corrente em função do tempo</translation>
+        </message>
+        <message>
+            <source>Plot source voltage against time</source>
+            <translation>Traçar a tensão da fonte em função do tempo</translation>
+        </message>
+        <message>
+            <source>Quality factor Q = ω₀L/R = %1</source>
+            <translation>Fator de qualidade Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Sair</translation>
+        </message>
+        <message>
+            <source>Quits the Program!</source>
+            <translation>Sai do programa!</translation>
+        </message>
+        <message>
+            <source>R =</source>
+            <translation>R =</translation>
+        </message>
+        <message>
+            <source>R = 0: without resistance Q is infinite and the current at resonance has no limit. Give R a value above 0.</source>
+            <translation>R = 0: sem resistência, Q é infinito e a corrente na ressonância não tem limite. Dê a R um valor maior que 0.</translation>
+        </message>
+        <message>
+            <source>R is negative: give R a value above 0.</source>
+            <translation>R é negativa: dê a R um valor maior que 0.</translation>
+        </message>
+        <message>
+            <source>RC Circuits</source>
+            <translation>Circuitos RC</translation>
+        </message>
+        <message>
+            <source>RL Circuits</source>
+            <translation>Circuitos RL</translation>
+        </message>
+        <message>
+            <source>Read-out charge in coulombs</source>
+            <translation>Carga lida, em coulombs</translation>
+        </message>
+        <message>
+            <source>Read-out current in amperes</source>
+            <translation>Corrente lida, em ampères</translation>
+        </message>
+        <message>
+            <source>Read-out time in seconds</source>
+            <translation>Tempo lido, em segundos</translation>
+        </message>
+        <message>
+            <source>Resistance R in ohms</source>
+            <translation>Resistência R em ohms</translation>
+        </message>
+        <message>
+            <source>Resistor Current vs Time</source>
+            <translation>Corrente no resistor</translation>
+        </message>
+        <message>
+            <source>Resistor Voltage vs Time</source>
+            <translation>Tensão no resistor</translation>
+        </message>
+        <message>
+            <source>Resistor voltage at the time in volts</source>
+            <translation>Tensão no resistor nesse instante, em volts</translation>
+        </message>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Curva de ressonância</translation>
+        </message>
+        <message>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Frequência de ressonância f₀ = 1/(2π√(LC)) = %1</translation>
+        </message>
+        <message>
+            <source>Restart</source>
+            <translation>Reiniciar</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV</source>
+            <translation>Salvar dados como CSV</translation>
+        </message>
+        <message>
+            <source>Save Data as CSV...</source>
+            <translation>Salvar dados como CSV...</translation>
+        </message>
+        <message>
+            <source>Save Graph</source>
+            <translation>Salvar gráfico</translation>
+        </message>
+        <message>
+            <source>Save Graph...</source>
+            <translation>Salvar gráfico...</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Salvar imagem</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Salvar imagem...</translation>
+        </message>
+        <message>
+            <source>Set f to Natural Frequency</source>
+            <translation>f = frequência natural</translation>
+        </message>
+        <message>
+            <source>Show the total voltage</source>
+            <translation>Mostrar a tensão total</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the capacitor</source>
+            <translation>Mostrar a tensão no capacitor</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the inductor</source>
+            <translation>Mostrar a tensão no indutor</translation>
+        </message>
+        <message>
+            <source>Show the voltage across the resistor</source>
+            <translation>Mostrar a tensão no resistor</translation>
+        </message>
+        <message>
+            <source>Shows the program in the language CODE (de, en, es, fr, pt_BR) instead of the system's.</source>
+            <translation>Mostra o programa no idioma CODE (de, en, es, fr, pt_BR) em vez do idioma do sistema.</translation>
+        </message>
+        <message>
+            <source>Shows the program's version.</source>
+            <translation>Mostra a versão do programa.</translation>
+        </message>
+        <message>
+            <source>Slower</source>
+            <translation>Mais lento</translation>
+        </message>
+        <message>
+            <source>Source Voltage vs Time</source>
+            <translation>Tensão da fonte v(t)</translation>
+        </message>
+        <message>
+            <source>Source amplitude Vmax in volts</source>
+            <translation>Amplitude da fonte Vmax em volts</translation>
+        </message>
+        <message>
+            <source>Source f = %1 is not on the frequency axis.</source>
+            <translation>A frequência da fonte f = %1 não está no eixo de frequências.</translation>
+        </message>
+        <message>
+            <source>Source f = %1: I₀ = %2, φ = %3</source>
+            <translation>Fonte f = %1: I₀ = %2, φ = %3</translation>
+        </message>
+        <message>
+            <source>Source frequency f in hertz</source>
+            <translation>Frequência da fonte f em hertz</translation>
+        </message>
+        <message>
+            <source>Source frequency f0 in hertz</source>
+            <translation>Frequência da fonte f0 em hertz</translation>
+        </message>
+        <message>
+            <source>Source kind</source>
+            <translation>Tipo de fonte</translation>
+        </message>
+        <message>
+            <source>Source voltage or amplitude v0 in volts</source>
+            <translation>Tensão ou amplitude da fonte v0 em volts</translation>
+        </message>
+        <message>
+            <source>Superimposes horizontal lines to see projection on vertical axis.</source>
+            <translation>Sobrepõe linhas horizontais para ver a projeção no eixo vertical.</translation>
+        </message>
+        <message>
+            <source>System Information Is Unavailable At This Time</source>
+            <translation>As informações do sistema não estão disponíveis no momento</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
+            <translation>O número de ciclos deve ser maior que 0: com 0 ciclos ou menos não há tempo para traçar.</translation>
+        </message>
+        <message>
+            <source>The Number of Cycles must not be 0.</source>
+            <translation>O número de ciclos não deve ser 0.</translation>
+        </message>
+        <message>
+            <source>The Time is too far outside the plotted interval to draw.</source>
+            <translation>O tempo está longe demais do intervalo traçado.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>A entrada "lab.circuit" é %1, mas o botão %2 escolhe o circuito %3.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>A entrada "lab.launcher" é %1, que não corresponde a nenhum botão de circuito.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2, not one of %3.</source>
+            <translation>A entrada %1 é %2, que não é nenhum de %3.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; it must be from %3 to %4.</source>
+            <translation>A entrada %1 é %2; deve estar entre %3 e %4.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a group of entries in braces.</source>
+            <translation>A entrada %1 não é um grupo de entradas entre chaves.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a list in brackets.</source>
+            <translation>A entrada %1 não é uma lista entre colchetes.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a text in quotes.</source>
+            <translation>A entrada %1 não é um texto entre aspas.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not a whole number.</source>
+            <translation>A entrada %1 não é um número inteiro.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not true or false.</source>
+            <translation>A entrada %1 não é true nem false.</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>O experimento tem %1 gráficos; no máximo %2 são lidos.</translation>
+        </message>
+        <message>
+            <source>The experiment has an entry %1 that this version does not know.</source>
+            <translation>O experimento tem uma entrada %1 que esta versão não conhece.</translation>
+        </message>
+        <message>
+            <source>The experiment has no entry %1.</source>
+            <translation>Falta ao experimento a entrada %1.</translation>
+        </message>
+        <message>
+            <source>The experiment has no plot whose samples could be written.</source>
+            <translation>O experimento não tem nenhum gráfico cujos pontos possam ser gravados.</translation>
+        </message>
+        <message>
+            <source>The experiment to open.</source>
+            <translation>O experimento a abrir.</translation>
+        </message>
+        <message>
+            <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
+            <translation>O experimento foi salvo por uma versão mais recente de Circuitos Kel (formato de arquivo %1; esta versão lê até %2).</translation>
+        </message>
+        <message>
+            <source>The file does not exist.</source>
+            <translation>O arquivo não existe.</translation>
+        </message>
+        <message>
+            <source>The file is larger than %1 MB, too large for an experiment.</source>
+            <translation>O arquivo tem mais de %1 MB: é grande demais para um experimento.</translation>
+        </message>
+        <message>
+            <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
+            <translation>O arquivo não é um experimento de Circuitos Kel (seu "format" não é "kel-experiment").</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it holds no JSON object.</source>
+            <translation>O arquivo não é um experimento: não contém nenhum objeto JSON.</translation>
+        </message>
+        <message>
+            <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
+            <translation>O arquivo não é um experimento: não é JSON (%1 no caractere %2).</translation>
+        </message>
+        <message>
+            <source>The frequency f must not be 0.</source>
+            <translation>A frequência f não deve ser 0.</translation>
+        </message>
+        <message>
+            <source>The half-power band is too narrow to compute: Q is too large. Give R a larger value.</source>
+            <translation>A banda de meia potência é estreita demais para ser calculada: Q é grande demais. Dê a R um valor maior.</translation>
+        </message>
+        <message>
+            <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
+            <translation>A impedância é 0 (R é 0 e as reatâncias de L e C se anulam), então a corrente seria infinita. Altere R, C, L ou f.</translation>
+        </message>
+        <message>
+            <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
+            <translation>A maior amplitude de tensão é 0 (VRmax, VCmax, VLmax e Vmax são todas 0 ou menos), então não há nada a desenhar. Digite um Vmax positivo.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2 twice.</source>
+            <translation>A lista %1 contém %2 duas vezes.</translation>
+        </message>
+        <message>
+            <source>The list %1 holds %2, which is not one of %3.</source>
+            <translation>A lista %1 contém %2, que não é nenhum de %3.</translation>
+        </message>
+        <message>
+            <source>The option --%1 is given more than once.</source>
+            <translation>A opção --%1 foi dada mais de uma vez.</translation>
+        </message>
+        <message>
+            <source>The option --%1 needs a value.</source>
+            <translation>A opção --%1 precisa de um valor.</translation>
+        </message>
+        <message>
+            <source>The option --size sets the size of --export-png; give both.</source>
+            <translation>A opção --size define o tamanho de --export-png; indique as duas.</translation>
+        </message>
+        <message>
+            <source>The picture shows the last values that could be drawn.</source>
+            <translation>A imagem mostra os últimos valores que puderam ser desenhados.</translation>
+        </message>
+        <message>
+            <source>The plotted interval, Number of Cycles / f, is too long or too short to draw.</source>
+            <translation>O intervalo traçado, Nº de ciclos / f, é longo ou curto demais para ser desenhado.</translation>
+        </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>Na escala %1, x1 é igual a x2.</translation>
+        </message>
+        <message>
+            <source>The size "%1" is not WIDTHxHEIGHT in pixels from 1 to %2, such as 1600x1200.</source>
+            <translation>O tamanho "%1" não é LARGURAxALTURA em pixels de 1 a %2, por exemplo 1600x1200.</translation>
+        </message>
+        <message>
+            <source>The source amplitude</source>
+            <translation>A amplitude da fonte</translation>
+        </message>
+        <message>
+            <source>The source frequency</source>
+            <translation>A frequência da fonte</translation>
+        </message>
+        <message>
+            <source>The text %1 of %2 is not a number.</source>
+            <translation>O texto %1 de %2 não é um número.</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>O texto de %1 não é um número.</translation>
+        </message>
+        <message>
+            <source>The text of Time is not a number.</source>
+            <translation>O texto de Tempo não é um número.</translation>
+        </message>
+        <message>
+            <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
+            <translation>Os valores de R, C, L, Vmax e f dão tensões grandes demais para desenhar.</translation>
+        </message>
+        <message>
+            <source>There are no plotted voltages to save. Choose Plot first.</source>
+            <translation>Não há tensões traçadas para salvar. Escolha Traçar primeiro.</translation>
+        </message>
+        <message>
+            <source>There is no curve to save yet.</source>
+            <translation>Ainda não há curva para salvar.</translation>
+        </message>
+        <message>
+            <source>There is no plotted data to save. Choose Plot Graphs first.</source>
+            <translation>Não há dados traçados para salvar. Escolha Traçar gráficos primeiro.</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the current or charge at this time.</source>
+            <translation>Estes parâmetros não dão um valor finito da corrente ou da carga neste instante.</translation>
+        </message>
+        <message>
+            <source>These values give frequencies or currents too large or too small to draw.</source>
+            <translation>Estes valores dão frequências ou correntes grandes ou pequenas demais para desenhar.</translation>
+        </message>
+        <message>
+            <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
+            <translation>Este é um trabalho em andamento. Foi criado na madrugada de 18 de março de 1998. Use com cuidado! – Revisado em 22 de março de 1998.</translation>
+        </message>
+        <message>
+            <source>This is the current type of voltage</source>
+            <translation>O tipo de fonte de tensão escolhido</translation>
+        </message>
+        <message>
+            <source>This is the driving frequency</source>
+            <translation>A frequência da fonte de excitação</translation>
+        </message>
+        <message>
+            <source>This plot may be inaccurate for large frequencies do to low sampling of the points on the graph</source>
+            <translation>Este gráfico pode ser impreciso em frequências altas, pois é traçado com poucos pontos</translation>
+        </message>
+        <message>
+            <source>This program cannot open the experiment's window.</source>
+            <translation>Este programa não consegue abrir a janela do experimento.</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>Time Bar</source>
+            <translation>Barra</translation>
+        </message>
+        <message>
+            <source>Time and voltage under the pointer</source>
+            <translation>Tempo e tensão sob o ponteiro</translation>
+        </message>
+        <message>
+            <source>Time bar</source>
+            <translation>Barra de tempo</translation>
+        </message>
+        <message>
+            <source>Time in seconds</source>
+            <translation>Tempo em segundos</translation>
+        </message>
+        <message>
+            <source>To study only %1 circuits %2</source>
+            <translation>Estudar apenas circuitos %1 %2</translation>
+        </message>
+        <message>
+            <source>Toggle to set display of this voltage</source>
+            <translation>Mostrar ou ocultar esta tensão</translation>
+        </message>
+        <message>
+            <source>Total Voltage across LCR </source>
+            <translation>Tensão total no LCR </translation>
+        </message>
+        <message>
+            <source>Total voltage at the time in volts</source>
+            <translation>Tensão total nesse instante, em volts</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in %1.</source>
+            <translation>Digite um ponto decimal, como em %1.</translation>
+        </message>
+        <message>
+            <source>Type a decimal point, as in 1.5.</source>
+            <translation>Digite um ponto decimal, como em 1.5.</translation>
+        </message>
+        <message>
+            <source>Values</source>
+            <translation>Valores</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>Versão %1</translation>
+        </message>
+        <message>
+            <source>Vmax</source>
+            <translation>Vmax</translation>
+        </message>
+        <message>
+            <source>Vmax =</source>
+            <translation>Vmax =</translation>
+        </message>
+        <message>
+            <source>Voltage Source</source>
+            <translation>Fonte de tensão</translation>
+        </message>
+        <message>
+            <source>Voltage across Capacitor</source>
+            <translation>Tensão no capacitor</translation>
+        </message>
+        <message>
+            <source>Voltage across Inductor</source>
+            <translation>Tensão no indutor</translation>
+        </message>
+        <message>
+            <source>Voltage across Resistor</source>
+            <translation>Tensão no resistor</translation>
+        </message>
+        <message>
+            <source>Voltage against time plot</source>
+            <translation>Gráfico de tensão em função do tempo</translation>
+        </message>
+        <message>
+            <source>Voltage vs. Time</source>
+            <translation>Tensões em função do tempo</translation>
+        </message>
+        <message>
+            <source>Voltages</source>
+            <translation>Tensões</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
+            <translation>Grava a imagem do experimento como PNG em ARQUIVO, sem mostrar janela.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
+            <translation>Grava a imagem do experimento como SVG em ARQUIVO, sem mostrar janela.</translation>
+        </message>
+        <message>
+            <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
+            <translation>Grava os pontos do último gráfico do experimento como CSV em ARQUIVO, sem mostrar janela.</translation>
+        </message>
+        <message>
+            <source>Wrong Values of parameters</source>
+            <translation>Valores dos parâmetros inválidos</translation>
+        </message>
+        <message>
+            <source>Z = 0 Ω: the current would be infinite</source>
+            <translation>Z = 0 Ω: a corrente seria infinita</translation>
+        </message>
+        <message>
+            <source>an entry that is no name</source>
+            <translation>uma entrada que não é um nome</translation>
+        </message>
+        <message>
+            <source>current amplitude I₀</source>
+            <translation>amplitude da corrente I₀</translation>
+        </message>
+        <message>
+            <source>every amplitude is 0: nothing to draw</source>
+            <translation>todas as amplitudes são 0: nada a desenhar</translation>
+        </message>
+        <message>
+            <source>f (Hz)</source>
+            <translation>f (Hz)</translation>
+        </message>
+        <message>
+            <source>f =</source>
+            <translation>f =</translation>
+        </message>
+        <message>
+            <source>f = %1   I₀ = %2   φ = %3</source>
+            <translation>f = %1   I₀ = %2   φ = %3</translation>
+        </message>
+        <message>
+            <source>f must not be 0</source>
+            <translation>f não deve ser 0</translation>
+        </message>
+        <message>
+            <source>half-power band</source>
+            <translation>banda de meia potência</translation>
+        </message>
+        <message>
+            <source>i (A)</source>
+            <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>no EMF source</source>
+            <translation>sem fonte de fem</translation>
+        </message>
+        <message>
+            <source>phase φ</source>
+            <translation>fase φ</translation>
+        </message>
+        <message>
+            <source>phi (rad)</source>
+            <translation>phi (rad)</translation>
+        </message>
+        <message>
+            <source>q (C)</source>
+            <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>resonance frequency f₀</source>
+            <translation>frequência de ressonância f₀</translation>
+        </message>
+        <message>
+            <source>source frequency f</source>
+            <translation>frequência da fonte f</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>t = %1 s, v = %2 V</source>
+            <translation>t = %1 s, v = %2 V</translation>
+        </message>
+        <message>
+            <source>the values are too large to draw</source>
+            <translation>os valores são grandes demais para desenhar</translation>
+        </message>
+        <message>
+            <source>v (V)</source>
+            <translation>v (V)</translation>
+        </message>
+        <message>
+            <source>v(t)</source>
+            <translation>v(t)</translation>
+        </message>
+        <message>
+            <source>with a constant (DC) emf source</source>
+            <translation>com uma fonte de fem constante (CC)</translation>
+        </message>
+        <message>
+            <source>with an alternating emf source</source>
+            <translation>com uma fonte de fem alternada</translation>
+        </message>
+        <message>
+            <source>with no emf source</source>
+            <translation>sem fonte de fem</translation>
+        </message>
+        <message>
+            <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
+            <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+    </context>
+</TS>
