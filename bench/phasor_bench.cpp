@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The phasor window's full redraw at one time step, and the time bar swept over every step as
 // when the thumb is dragged, each including the rendering of both drawings offscreen.
+#include "display/dialogs.h"
 #include "display/picturearea.h"
 #include "phasor/phasorswindow.h"
 
@@ -13,6 +14,19 @@
 
 namespace
 {
+
+// Answers every box at once; the benchmarks give no reason for one.
+class AnswerOk final : public kel::display::Dialogs
+{
+public:
+    kel::display::MessageAnswer message(const QString &, const QString &,
+                                        kel::display::MessageButtons) override
+    {
+        return kel::display::MessageAnswer::Ok;
+    }
+    QString input(const QString &, const QString &, const QString &d) override { return d; }
+    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
+};
 
 // Paints both drawings once, as a repaint of the window would.
 class Renderer
@@ -40,7 +54,8 @@ private:
 
 void BM_PhasorRedrawAtStep(benchmark::State &state)
 {
-    kel::phasor::PhasorsWindow window;
+    AnswerOk answers;
+    kel::phasor::PhasorsWindow window(answers);
     Renderer render(window);
     QScrollBar *bar = window.findChild<QScrollBar *>("TimeSc");
     int n = 0;
@@ -53,7 +68,7 @@ void BM_PhasorRedrawAtStep(benchmark::State &state)
             bar->setValue(n);
         }
         state.ResumeTiming();
-        window.RedrawAtStep(n);
+        window.redrawAtStep(n);
         render();
         n = (n + 37) % 201;
     }
@@ -63,7 +78,8 @@ BENCHMARK(BM_PhasorRedrawAtStep)->Unit(benchmark::kMicrosecond);
 
 void BM_PhasorBarSweep(benchmark::State &state)
 {
-    kel::phasor::PhasorsWindow window;
+    AnswerOk answers;
+    kel::phasor::PhasorsWindow window(answers);
     Renderer render(window);
     QScrollBar *bar = window.findChild<QScrollBar *>("TimeSc");
     for (auto _ : state) {

@@ -27,6 +27,16 @@ UserTransform transformFor(const DrawOp &scale, const QSizeF &size)
     return {scale.x1, scale.y1, scale.x2, scale.y2, size.width(), size.height()};
 }
 
+bool sameOp(const DrawOp &a, const DrawOp &b)
+{
+    return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+           a.colour == b.colour && a.foreground == b.foreground && a.moving == b.moving;
+}
+
+// Stands for "no coordinate system set yet" at the head of a layer: a system of zero extent
+// is never recorded.
+const DrawOp kNoScale{DrawOp::Kind::Scale, 0, 0, 0, 0, 0, false, false};
+
 } // namespace
 
 PictureArea::PictureArea(QWidget *parent) : QWidget(parent)
@@ -37,12 +47,11 @@ PictureArea::PictureArea(QWidget *parent) : QWidget(parent)
 void PictureArea::clear()
 {
     m_ops.clear();
+    ++m_revision;
     m_position = std::pair<float, float>{0.f, 0.f};
-    m_cache = QImage();
-    m_cachedOps = 0;
     // The coordinate system survives a clear, so it is recorded again at the head of the list.
     if (m_hasScale)
-        m_ops.push_back({DrawOp::Kind::Scale, m_xa, m_ya, m_xb, m_yb, 0, false});
+        m_ops.push_back({DrawOp::Kind::Scale, m_xa, m_ya, m_xb, m_yb, 0, false, false});
     update();
 }
 
@@ -55,7 +64,7 @@ bool PictureArea::setScale(float xa, float ya, float xb, float yb)
     m_xb = xb;
     m_yb = yb;
     m_hasScale = true;
-    record({DrawOp::Kind::Scale, xa, ya, xb, yb, 0, false});
+    record({DrawOp::Kind::Scale, xa, ya, xb, yb, 0, false, m_moving});
     return true;
 }
 
@@ -66,7 +75,7 @@ void PictureArea::setPoint(float x, float y, const QColor &colour)
         return;
     }
     m_position = std::pair{x, y};
-    record({DrawOp::Kind::Point, x, y, x, y, colour.rgb(), false});
+    record({DrawOp::Kind::Point, x, y, x, y, colour.rgb(), false, m_moving});
 }
 
 void PictureArea::line(float x1, float y1, float x2, float y2, std::optional<QColor> colour)
@@ -79,7 +88,7 @@ void PictureArea::line(float x1, float y1, float x2, float y2, std::optional<QCo
     if (!finite(x1, y1))
         return;
     record({DrawOp::Kind::Line, x1, y1, x2, y2, colour ? colour->rgb() : m_foreground.rgb(),
-            !colour.has_value()});
+            !colour.has_value(), m_moving});
 }
 
 void PictureArea::lineTo(float x2, float y2, std::optional<QColor> colour)
@@ -95,7 +104,6 @@ void PictureArea::lineTo(float x2, float y2, std::optional<QColor> colour)
 void PictureArea::setBackground(const QColor &colour)
 {
     m_background = colour;
-    m_cache = QImage();
     update();
 }
 
@@ -128,12 +136,7 @@ namespace
 struct StrokeKey {
     DrawOp op;
     std::size_t scale; // index of the coordinate system in force
-    bool operator==(const StrokeKey &o) const
-    {
-        return scale == o.scale && op.kind == o.op.kind && op.x1 == o.op.x1 && op.y1 == o.op.y1 &&
-               op.x2 == o.op.x2 && op.y2 == o.op.y2 && op.colour == o.op.colour &&
-               op.foreground == o.op.foreground;
-    }
+    bool operator==(const StrokeKey &o) const { return scale == o.scale && sameOp(op, o.op); }
 };
 
 struct StrokeHash {
@@ -150,6 +153,11 @@ struct StrokeHash {
 
 void PictureArea::compact()
 {
+    // A picture cached whole in one layer is the same picture after compacting.
+    const bool cachedWhole =
+        m_layers.size() == 1 && m_layers[0].revision == m_revision && m_layers[0].start == 0 &&
+        m_layers[0].end == m_ops.size() &&
+        std::none_of(m_ops.begin(), m_ops.end(), [](const DrawOp &op) { return op.moving; });
     // Coordinate systems get an index each; equal systems share one.
     std::vector<DrawOp> scales;
     std::vector<std::size_t> scaleOf(m_ops.size(), 0);
@@ -190,7 +198,7 @@ void PictureArea::compact()
     }
     // The system in force now must stay in force for what is drawn next.
     if (m_hasScale) {
-        const DrawOp now{DrawOp::Kind::Scale, m_xa, m_ya, m_xb, m_yb, 0, false};
+        const DrawOp now{DrawOp::Kind::Scale, m_xa, m_ya, m_xb, m_yb, 0, false, false};
         const bool inForce = emittedScale != 0 && scales[emittedScale - 1].x1 == now.x1 &&
                              scales[emittedScale - 1].y1 == now.y1 &&
                              scales[emittedScale - 1].x2 == now.x2 &&
@@ -199,8 +207,14 @@ void PictureArea::compact()
             compacted.push_back(now);
     }
     m_ops = std::move(compacted);
-    m_cache = QImage();
-    m_cachedOps = 0;
+    ++m_revision;
+    if (cachedWhole) {
+        Layer &layer = m_layers[0];
+        layer.ops.assign(1, kNoScale);
+        layer.ops.insert(layer.ops.end(), m_ops.begin(), m_ops.end());
+        layer.end = m_ops.size();
+        layer.revision = m_revision;
+    }
 }
 
 void PictureArea::replay(QPainter &painter, const QSizeF &size, std::size_t from,
@@ -267,30 +281,98 @@ QImage PictureArea::toImage(const QSize &pixels) const
     return image;
 }
 
+DrawOp PictureArea::scaleBefore(std::size_t index) const
+{
+    for (std::size_t i = index; i-- > 0;)
+        if (m_ops[i].kind == DrawOp::Kind::Scale)
+            return m_ops[i];
+    return kNoScale;
+}
+
+bool PictureArea::layerStillHolds(const Layer &layer, std::size_t start, std::size_t end) const
+{
+    if (layer.ops.empty() || layer.ops.size() - 1 > end - start)
+        return false;
+    // Since the last check only operations were added at the end.
+    if (layer.revision == m_revision && layer.start == start)
+        return true;
+    if (!sameOp(layer.ops[0], scaleBefore(start)))
+        return false;
+    for (std::size_t i = 1; i < layer.ops.size(); ++i)
+        if (!sameOp(layer.ops[i], m_ops[start + i - 1]))
+            return false;
+    return true;
+}
+
+const QImage &PictureArea::paintLayer(std::size_t k, std::size_t start, std::size_t end,
+                                      const QSize &pixels, qreal ratio, bool opaque)
+{
+    if (m_layers.size() <= k)
+        m_layers.resize(k + 1);
+    Layer &layer = m_layers[k];
+    const bool fits = layer.image.size() == pixels && layer.image.devicePixelRatio() == ratio &&
+                      layer.opaque == opaque && (!opaque || layer.background == m_background.rgb());
+    if (!fits || !layerStillHolds(layer, start, end)) {
+        layer.image =
+            QImage(pixels, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+        layer.image.setDevicePixelRatio(ratio);
+        layer.image.fill(opaque ? m_background : QColor(Qt::transparent));
+        layer.opaque = opaque;
+        layer.background = m_background.rgb();
+        layer.ops.assign(1, scaleBefore(start));
+    }
+    layer.start = start;
+    layer.end = start + layer.ops.size() - 1;
+    layer.revision = m_revision;
+    if (layer.end < end) {
+        QPainter painter(&layer.image);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        replay(painter, QSizeF(pixels) / ratio, layer.end, end);
+        layer.ops.insert(layer.ops.end(), m_ops.begin() + static_cast<std::ptrdiff_t>(layer.end),
+                         m_ops.begin() + static_cast<std::ptrdiff_t>(end));
+        layer.end = end;
+        ++m_layerPaints;
+    }
+    return layer.image;
+}
+
+void PictureArea::paintLayers(QPainter &painter, const QSizeF &size, qreal ratio)
+{
+    const QSize pixels = (size * ratio).toSize();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    bool backgroundPainted = false;
+    std::size_t layers = 0;
+    for (std::size_t i = 0; i < m_ops.size();) {
+        const bool moving = m_ops[i].moving;
+        std::size_t j = i;
+        while (j < m_ops.size() && m_ops[j].moving == moving)
+            ++j;
+        if (moving) {
+            if (!backgroundPainted)
+                painter.fillRect(QRectF(QPointF(0, 0), size), m_background);
+            replay(painter, size, i, j);
+        } else {
+            painter.drawImage(QPointF(0, 0),
+                              paintLayer(layers++, i, j, pixels, ratio, !backgroundPainted));
+        }
+        backgroundPainted = true;
+        i = j;
+    }
+    if (!backgroundPainted)
+        painter.fillRect(QRectF(QPointF(0, 0), size), m_background);
+    m_layers.resize(layers);
+}
+
 void PictureArea::paintEvent(QPaintEvent *)
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (m_cache.size() != pixels || m_cachedOps > m_ops.size()) {
-        m_cache = QImage(pixels, QImage::Format_RGB32);
-        m_cache.setDevicePixelRatio(ratio);
-        QPainter painter(&m_cache);
-        painter.fillRect(rect(), m_background);
-        m_cachedOps = 0;
-    }
-    if (m_cachedOps < m_ops.size()) {
-        QPainter painter(&m_cache);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        replay(painter, QSizeF(size()), m_cachedOps, m_ops.size());
-        m_cachedOps = m_ops.size();
-    }
     QPainter painter(this);
-    painter.drawImage(0, 0, m_cache);
+    paintLayers(painter, QSizeF(size()), devicePixelRatioF());
 }
 
 void PictureArea::resizeEvent(QResizeEvent *event)
 {
-    m_cache = QImage();
+    // The layers no longer fit; they are rebuilt at the next paint.
+    m_layers.clear();
     QWidget::resizeEvent(event);
 }
 

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -24,6 +25,9 @@ struct DrawOp {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     QRgb colour = 0;
     bool foreground = false; // drawn in the area's foreground colour rather than colour
+    // Part of what moves with time alone (a time marker, a rotating phasor): painted afresh
+    // each time, while the operations around it are painted once into cached layers.
+    bool moving = false;
 };
 
 // A picture area: a surface with user coordinates on which the program draws points and
@@ -32,6 +36,14 @@ struct DrawOp {
 // be saved or inspected. Coordinates are single precision. A point or line with a
 // non-finite coordinate is not drawn; a line to such a point also leaves no drawing
 // position, so the next line starts afresh there: a curve is broken at a bad sample.
+//
+// On screen each run of operations that do not move is painted once, at the device pixel
+// ratio, into a layer of its own and then only copied; a run drawn again exactly as before
+// (after a clear, as a redraw at another time does) keeps its layer, and operations added at
+// the end are painted onto the last layer. Only the moving runs between them are painted
+// every time. The layers are rebuilt when their operations change, on a resize and on a
+// change of pixel ratio or background. Drawing is not antialiased and colours are opaque, so
+// the layered picture is exactly the one replayed in order.
 class PictureArea : public QWidget
 {
     Q_OBJECT
@@ -54,6 +66,8 @@ public:
     void line(float x1, float y1, float x2, float y2, std::optional<QColor> colour = {});
     // Draws a line from the drawing position to (x2, y2).
     void lineTo(float x2, float y2, std::optional<QColor> colour = {});
+    // Whether the points and lines drawn from now on move with time alone (see above).
+    void setMoving(bool moving) { m_moving = moving; }
 
     void setForeground(const QColor &colour) { m_foreground = colour; }
     QColor foreground() const { return m_foreground; }
@@ -68,6 +82,12 @@ public:
     // Renders the whole drawing into a painter's device of the given size, background included.
     void render(QPainter &painter, const QSizeF &size) const;
     QImage toImage(const QSize &pixels) const;
+    // Paints the drawing as the screen shows it, through the cached layers, at `size` logical
+    // pixels and `ratio` device pixels per logical pixel.
+    void paintLayers(QPainter &painter, const QSizeF &size, qreal ratio);
+    // How many cached layers were painted afresh (built or added to) since the area was made:
+    // a measure of the work a repaint did.
+    std::size_t layerPaints() const { return m_layerPaints; }
 
     // Drops every operation that a later identical one paints over (same kind, coordinates,
     // colour and coordinate system). The picture stays the same; pressing a command again and
@@ -89,8 +109,22 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // A run of operations that do not move, painted into an image of its own.
+    struct Layer {
+        std::size_t start = 0, end = 0; // the operations painted, [start, end)
+        std::uint64_t revision = 0;     // of the list when they were last checked
+        std::vector<DrawOp> ops;        // a copy of them, the coordinate system first
+        QImage image;
+        bool opaque = false; // the first layer holds the background
+        QRgb background = 0;
+    };
+
     void record(const DrawOp &op);
     void replay(QPainter &painter, const QSizeF &size, std::size_t from, std::size_t to) const;
+    DrawOp scaleBefore(std::size_t index) const;
+    bool layerStillHolds(const Layer &layer, std::size_t start, std::size_t end) const;
+    const QImage &paintLayer(std::size_t k, std::size_t start, std::size_t end, const QSize &pixels,
+                             qreal ratio, bool opaque);
 
     std::vector<DrawOp> m_ops;
     float m_xa = 0, m_ya = 0, m_xb = 0, m_yb = 0;
@@ -100,9 +134,12 @@ private:
     QColor m_background = Qt::white;
     bool m_autoRedraw = false;
 
-    // Replayed picture at the current size; new operations are painted onto it.
-    QImage m_cache;
-    std::size_t m_cachedOps = 0;
+    bool m_moving = false;
+
+    std::vector<Layer> m_layers;
+    // Changes whenever operations are removed or replaced rather than added at the end.
+    std::uint64_t m_revision = 0;
+    std::size_t m_layerPaints = 0;
     std::size_t m_compactAt = kCompactMinimum;
     static constexpr std::size_t kCompactMinimum = 20'000;
 };

@@ -18,15 +18,4 @@ std::vector<std::array<double, 5>> curveTable(const Solution &s)
     return rows;
 }
 
-std::string withDefaultSuffix(const std::string &path, const std::string &suffix)
-{
-    const std::size_t slash = path.find_last_of('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    // A leading dot marks a hidden file, not a suffix.
-    const std::size_t dot = path.find('.', nameStart + 1);
-    if (path.size() > nameStart && dot == std::string::npos)
-        return path + suffix;
-    return path;
-}
-
 } // namespace kel::phasor

@@ -18,15 +18,14 @@ constexpr double kMaxSteps = 1e15;
 // A step's own time, written as text and read back, may fall this fraction of a step short.
 constexpr double kStepTolerance = 1e-6;
 
-SolveResult failure(Problem problem, std::string message)
+SolveResult failure(Problem problem)
 {
-    return {std::nullopt, std::move(message), problem, {}};
+    return {std::nullopt, problem, {}, {}};
 }
 
-SolveResult notANumber(const char *box)
+SolveResult notANumber(const char *box, const std::string &text)
 {
-    return {std::nullopt, std::string("The text of ") + box + " is not a number.",
-            Problem::NotANumber, box};
+    return {std::nullopt, Problem::NotANumber, box, text};
 }
 
 // Whether a single-precision drawing can use ±value as an extent.
@@ -85,27 +84,29 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
 {
     const auto f0 = solutions::toNumber(texts.f0);
     if (!f0)
-        return notANumber("f");
+        return notANumber("f", texts.f0);
     const auto C = solutions::toNumber(texts.C);
     if (!C)
-        return notANumber("C");
+        return notANumber("C", texts.C);
     const auto L = solutions::toNumber(texts.L);
     if (!L)
-        return notANumber("L");
+        return notANumber("L", texts.L);
     const auto R = solutions::toNumber(texts.R);
     if (!R)
-        return notANumber("R");
+        return notANumber("R", texts.R);
     const auto v0 = solutions::toNumber(texts.v0);
     if (!v0)
-        return notANumber("Vmax");
+        return notANumber("Vmax", texts.v0);
     const auto numPer = solutions::toNumber(texts.NumPer);
     if (!numPer)
-        return notANumber("Number of Cycles");
+        return notANumber("Number of Cycles", texts.NumPer);
     // The capacitive reactance and the length of the plot both divide by the frequency.
     if (*f0 == 0)
-        return failure(Problem::ZeroFrequency, "The frequency f must not be 0.");
+        return failure(Problem::ZeroFrequency);
     if (*numPer == 0)
-        return failure(Problem::ZeroCycles, "The Number of Cycles must not be 0.");
+        return failure(Problem::ZeroCycles);
+    if (*numPer < 0)
+        return failure(Problem::NegativeCycles);
 
     Solution s;
     const float twoPi = solutions::Pi + solutions::Pi;
@@ -119,17 +120,15 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
     else
         s.phi = std::atan(reactance / *R);
     if (s.Z == 0)
-        return failure(Problem::ZeroImpedance,
-                       "The impedance is 0 (R is 0 and the reactances of L and C cancel), so "
-                       "the current would be infinite. Change R, C, L or f.");
+        return failure(Problem::ZeroImpedance);
     s.I0 = *v0 / s.Z;
+    s.f0 = *f0;
+    s.numPer = *numPer;
 
     const double VR = s.I0 * *R, VC = s.I0 * s.XC, VL = s.I0 * s.XL;
-    const std::string tooLarge =
-        "The values of R, C, L, Vmax and f give voltages too large to draw.";
     for (double value : {s.omega, s.XC, s.XL, s.Z, s.phi, s.I0, VR, VC, VL})
         if (!std::isfinite(value))
-            return failure(Problem::TooLarge, tooLarge);
+            return failure(Problem::TooLarge);
 
     s.VRmaxText = solutions::toText(VR);
     s.VCmaxText = solutions::toText(VC);
@@ -138,7 +137,7 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
     const auto readVC = solutions::toNumber(s.VCmaxText);
     const auto readVL = solutions::toNumber(s.VLmaxText);
     if (!readVR || !readVC || !readVL)
-        return failure(Problem::TooLarge, tooLarge);
+        return failure(Problem::TooLarge);
     s.VRmax = *readVR;
     s.VCmax = *readVC;
     s.VLmax = *readVL;
@@ -152,19 +151,15 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
     if (s.v0 > s.PlotMax)
         s.PlotMax = s.v0;
     if (s.PlotMax == 0)
-        return failure(Problem::NothingToDraw,
-                       "The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are "
-                       "all 0 or less), so there is nothing to draw. Enter a positive Vmax.");
+        return failure(Problem::NothingToDraw);
     if (!drawableExtent(s.PlotMax))
-        return failure(Problem::TooLarge, tooLarge);
+        return failure(Problem::TooLarge);
 
     const auto time = timeBaseFor(*numPer, *f0);
     if (!time)
-        return failure(Problem::BadInterval,
-                       "The plotted interval, Number of Cycles / f, is too long or too short "
-                       "to draw.");
+        return failure(Problem::BadInterval);
     s.time = *time;
-    return {s, {}, Problem::None, {}};
+    return {s, Problem::None, {}, {}};
 }
 
 double phasorAngle(const Solution &s, Voltage v, double t)
@@ -277,6 +272,13 @@ std::optional<int> barStepForTime(const std::string &t2, const std::string &numP
     if (!step)
         return std::nullopt;
     return static_cast<int>(std::clamp<std::int64_t>(*step, 0, TimeBase::kSteps));
+}
+
+Point plotReading(double x, double y, bool inFrameUnits, const TimeBase &time, double plotMax)
+{
+    if (!inFrameUnits)
+        return {x, y};
+    return {frameToTime(x, time), y / kFrameTop * plotMax};
 }
 
 } // namespace kel::phasor

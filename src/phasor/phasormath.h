@@ -52,12 +52,14 @@ struct TimeBase {
 
 // What SolveAmplitudes yields.
 struct Solution {
-    double omega = 0; // angular frequency f0 * (Pi + Pi), rad/s
-    double XC = 0;    // capacitive reactance (1 / omega) / C, 0 without a capacitor, ohm
-    double XL = 0;    // inductive reactance omega * L, ohm
-    double Z = 0;     // impedance sqrt(R^2 + (XL - XC)^2), ohm
-    double phi = 0;   // phase by which the current lags the source, atan((XL - XC) / R), rad
-    double I0 = 0;    // current amplitude v0 / Z, A
+    double omega = 0;  // angular frequency f0 * (Pi + Pi), rad/s
+    double XC = 0;     // capacitive reactance (1 / omega) / C, 0 without a capacitor, ohm
+    double XL = 0;     // inductive reactance omega * L, ohm
+    double Z = 0;      // impedance sqrt(R^2 + (XL - XC)^2), ohm
+    double phi = 0;    // phase by which the current lags the source, atan((XL - XC) / R), rad
+    double I0 = 0;     // current amplitude v0 / Z, A
+    double f0 = 0;     // source frequency, Hz
+    double numPer = 0; // source periods on the time plot, > 0
 
     // The amplitude texts of VRmax, VCmax, VLmax (I0 R, I0 XC, I0 XL in the general number
     // format) and the amplitudes as read back from them and from v0, in volts: what is drawn
@@ -75,27 +77,29 @@ struct Solution {
 // What keeps SolveAmplitudes from giving a drawable solution.
 enum class Problem {
     None,
-    NotANumber,    // the box named in SolveResult::box holds no number
-    ZeroFrequency, // f = 0 divides the capacitive reactance and the plotted interval
-    ZeroCycles,    // Number of Cycles = 0 leaves no interval to plot
-    ZeroImpedance, // R = 0 and XL = XC: the current would be infinite
-    TooLarge,      // a value beyond what the drawing can hold
-    NothingToDraw, // every amplitude is 0 or less
-    BadInterval    // Number of Cycles / f too long or too short to draw
+    NotANumber,     // the box named in SolveResult::box holds no number
+    ZeroFrequency,  // f = 0 divides the capacitive reactance and the plotted interval
+    ZeroCycles,     // Number of Cycles = 0 leaves no interval to plot
+    NegativeCycles, // Number of Cycles < 0 would run the time backwards
+    ZeroImpedance,  // R = 0 and XL = XC: the current would be infinite
+    TooLarge,       // a value beyond what the drawing can hold
+    NothingToDraw,  // every amplitude is 0 or less
+    BadInterval     // Number of Cycles / f too long or too short to draw
 };
 
-// Either a solution or the message that says which box holds what cannot be used.
+// Either a solution or what keeps the texts from giving one.
 struct SolveResult {
     std::optional<Solution> solution;
-    std::string error;
     Problem problem = Problem::None;
-    std::string box; // the caption of the box that holds no number, for NotANumber
+    std::string box;  // the caption of the box that holds no number, for NotANumber
+    std::string text; // and the text it holds
 };
 
 // SolveAmplitudes for the given texts, computed in the window's order of operations with the
 // single-precision Pi. Nothing that cannot be drawn is returned: a text that is not a number,
-// f0 = 0 where it divides, Z = 0, all amplitudes 0, NumPer = 0, or values beyond what the
-// single-precision drawing can hold all give an error naming the box.
+// f0 = 0 where it divides, Z = 0, all amplitudes 0, NumPer <= 0, or values beyond what the
+// single-precision drawing can hold all give the problem (and for a text that is not a
+// number, the box).
 SolveResult solveAmplitudes(const ParameterTexts &texts);
 
 // Pi / 2 formed in single precision and widened: 1.5707963705062866.
@@ -151,5 +155,11 @@ std::optional<TimeBase> timeBaseFor(double numPer, double f0);
 // not a number, a time outside the interval, or an interval that cannot be drawn).
 std::optional<int> barStepForTime(const std::string &t2, const std::string &numPer,
                                   const std::string &f0);
+
+// The time (s) and voltage (V) a pointer position on the time plot stands for. In time
+// coordinates the position is already time and voltage; in frame units (after a reset) the
+// time runs 0..100 across the interval of `time` and the voltage -10..10 up over
+// -plotMax..plotMax, as a click there is read.
+Point plotReading(double x, double y, bool inFrameUnits, const TimeBase &time, double plotMax);
 
 } // namespace kel::phasor

@@ -2,7 +2,6 @@
 #include "display/picturearea.h"
 #include "display/qbcolor.h"
 #include "display/twiplayout.h"
-#include "display/windowinstance.h"
 #include "phasor/phasormath.h"
 #include "phasor/phasorswindow.h"
 #include "support/scripteddialogs.h"
@@ -23,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace kel::phasor
 {
 namespace
@@ -33,12 +34,12 @@ const ParameterTexts kInitial{"1000", "0.00005", "10.0", "500", "10.0", "5"};
 class PhasorsExportTest : public ::testing::Test
 {
 public:
-    using Instance = display::WindowInstance<PhasorsWindow>;
-
-    void SetUp() override { Instance::destroy(); }
-    void TearDown() override { Instance::destroy(); }
-
-    PhasorsWindow &window() { return Instance::get(); }
+    PhasorsWindow &window()
+    {
+        if (!m_window)
+            m_window = std::make_unique<PhasorsWindow>(m_dialogs);
+        return *m_window;
+    }
     template <class W = QWidget> W *child(const char *name)
     {
         auto *w = window().findChild<W *>(name);
@@ -64,6 +65,7 @@ public:
 
     QTemporaryDir m_dir;
     testing::ScriptedDialogs m_dialogs;
+    std::unique_ptr<PhasorsWindow> m_window;
 };
 
 TEST_F(PhasorsExportTest, StatusBarFollowsTheParameterTextsWithoutWritingOutputs)
@@ -108,12 +110,14 @@ TEST_F(PhasorsExportTest, PointerOverThePlotShowsTimeAndVoltage)
     EXPECT_TRUE(pointer().isEmpty());
 }
 
-TEST_F(PhasorsExportTest, ExportMenuComesLastAndSavesBothPictures)
+TEST_F(PhasorsExportTest, ExportMenuFollowsTheCommandsAndSavesBothPictures)
 {
+    // The three commands, then Export, then Animate.
     const QList<QAction *> bar = window().menuBar()->actions();
-    ASSERT_EQ(bar.size(), 4);
-    EXPECT_EQ(bar.last()->menu(), child<QMenu>("Export"));
-    EXPECT_EQ(bar.last()->text(), "Export");
+    ASSERT_EQ(bar.size(), 5);
+    EXPECT_EQ(bar[3]->menu(), child<QMenu>("Export"));
+    EXPECT_EQ(bar[3]->text(), "Export");
+    EXPECT_EQ(bar[4]->menu(), child<QMenu>("Animate"));
 
     m_dialogs.queueSavePath(path("both"));
     command("SavePicture");

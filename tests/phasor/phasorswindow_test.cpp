@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/picturearea.h"
 #include "display/qbcolor.h"
-#include "display/windowinstance.h"
+#include "phasor/animationclock.h"
 #include "phasor/phasormath.h"
 #include "phasor/phasorswindow.h"
-#include "phasor/showphasors.h"
 #include "solutions/numbertext.h"
 #include "support/scripteddialogs.h"
 
@@ -22,6 +21,7 @@
 
 #include <cmath>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace kel::phasor
@@ -53,15 +53,47 @@ std::vector<DrawOp> linesIn(const std::vector<DrawOp> &ops, const QColor &colour
     return out;
 }
 
+// The first and the last of a list the test expects to hold something: a failure, not a
+// crash, when it is empty.
+DrawOp firstOf(const std::vector<DrawOp> &ops)
+{
+    if (ops.empty()) {
+        ADD_FAILURE() << "no such operation";
+        return {};
+    }
+    return ops.front();
+}
+
+DrawOp lastOf(const std::vector<DrawOp> &ops)
+{
+    if (ops.empty()) {
+        ADD_FAILURE() << "no such operation";
+        return {};
+    }
+    return ops.back();
+}
+
+// A clock that moves only when the test says so.
+class ManualClock final : public AnimationClock
+{
+public:
+    std::chrono::nanoseconds now() const override { return m_now; }
+    void advance(std::chrono::nanoseconds by) { m_now += by; }
+
+private:
+    std::chrono::nanoseconds m_now{1'000'000'000};
+};
+
 class PhasorsTest : public ::testing::Test
 {
 public:
-    using Instance = display::WindowInstance<PhasorsWindow>;
-
-    void SetUp() override { Instance::destroy(); }
-    void TearDown() override { Instance::destroy(); }
-
-    PhasorsWindow &window() { return Instance::get(); }
+    PhasorsWindow &window()
+    {
+        if (!m_window)
+            m_window = std::make_unique<PhasorsWindow>(m_dialogs, m_clock);
+        return *m_window;
+    }
+    void recreate() { m_window.reset(); }
     template <class W = QWidget> W *child(const char *name)
     {
         auto *w = window().findChild<W *>(name);
@@ -107,6 +139,8 @@ public:
     }
 
     testing::ScriptedDialogs m_dialogs;
+    ManualClock m_clock;
+    std::unique_ptr<PhasorsWindow> m_window;
 };
 
 TEST_F(PhasorsTest, ControlsCaptionsAndMenuAsLoaded)
@@ -230,7 +264,7 @@ TEST_F(PhasorsTest, BarAtFortyRedrawsAtATenthOfASecond)
     EXPECT_EQ(bar()->value(), 40);
     EXPECT_EQ(text("t2"), "0.1");
     ASSERT_EQ(markers().size(), 1u);
-    const DrawOp marker = markers().front();
+    const DrawOp marker = firstOf(markers());
     EXPECT_EQ(marker.x1, 0.1f);
     EXPECT_EQ(marker.x2, 0.1f);
     EXPECT_EQ(marker.y1, -500);
@@ -255,14 +289,14 @@ TEST_F(PhasorsTest, PlotMovesTheBarOnlyInsideTheInterval)
     EXPECT_EQ(bar()->value(), 104);
     EXPECT_EQ(text("t2"), "0.26");
     ASSERT_EQ(markers().size(), 1u);
-    EXPECT_EQ(markers().front().x1, 0.26f);
+    EXPECT_EQ(firstOf(markers()).x1, 0.26f);
 
     setText("t2", "1");
     command("plot");
     EXPECT_EQ(bar()->value(), 104);
     EXPECT_EQ(text("t2"), "1");
     ASSERT_EQ(markers().size(), 1u);
-    EXPECT_EQ(markers().front().x1, 1.0f);
+    EXPECT_EQ(firstOf(markers()).x1, 1.0f);
     const Solution s = solution();
     EXPECT_EQ(text("vrt"),
               QString::fromStdString(solutions::toText(phasorTip(s, Voltage::Resistor, 1).y)));
@@ -282,7 +316,7 @@ TEST_F(PhasorsTest, TypingIntoTheTimeBox)
     EXPECT_EQ(bar()->value(), 200);
     EXPECT_EQ(text("t2"), "0.5");
     ASSERT_EQ(markers().size(), 1u);
-    EXPECT_EQ(markers().front().x1, 0.5f);
+    EXPECT_EQ(firstOf(markers()).x1, 0.5f);
     // Beyond the interval only the text changes.
     const auto at200 = plot();
     setText("t2", "0.7");
@@ -313,7 +347,7 @@ TEST_F(PhasorsTest, ClearGraphsEmptiesBothAreas)
 
 TEST_F(PhasorsTest, ClickOnThePlotRedrawsThere)
 {
-    window().Picture1_MouseUp(1, 0, 0.1012f, 0);
+    window().replotAt(0.1012f);
     EXPECT_EQ(bar()->value(), 40);
     EXPECT_EQ(text("t2"), "0.1");
     EXPECT_EQ(markers().size(), 1u);
@@ -321,17 +355,18 @@ TEST_F(PhasorsTest, ClickOnThePlotRedrawsThere)
     // After Clear Graphs the empty plot is in frame units; a click a fifth across means 0.1 s.
     bar()->setValue(0);
     command("ClrGraphs");
-    window().Picture1_MouseUp(2, 1, 20.0f, 3.0f);
+    window().replotAt(20.0f);
     EXPECT_EQ(bar()->value(), 40);
     EXPECT_EQ(text("t2"), "0.1");
     ASSERT_EQ(markers().size(), 1u);
-    EXPECT_EQ(markers().front().x1, 0.1f);
+    EXPECT_EQ(firstOf(markers()).x1, 0.1f);
 }
 
 TEST_F(PhasorsTest, ProjectionsEndAtTheTipsAndTheMarkerCrossings)
 {
     bar()->setValue(57);
     const auto phasors = ofKind(diagram(), DrawOp::Kind::Line);
+    ASSERT_EQ(markers().size(), 1u);
     const auto marker = markers().front();
     const auto plotBefore = plot().size(), diagramBefore = diagram().size();
     child<QPushButton>("Projection")->click();
@@ -349,7 +384,7 @@ TEST_F(PhasorsTest, ProjectionsEndAtTheTipsAndTheMarkerCrossings)
         EXPECT_EQ(projection.y2, phasors[static_cast<int>(v)].y2);
         EXPECT_EQ(projection.y1, projection.y2);
 
-        const DrawOp onPlot = linesIn(plot(), colour).back();
+        const DrawOp onPlot = lastOf(linesIn(plot(), colour));
         EXPECT_EQ(onPlot.x1, 0);
         EXPECT_EQ(onPlot.x2, T);
         EXPECT_EQ(onPlot.y1, onPlot.y2);
@@ -364,11 +399,11 @@ TEST_F(PhasorsTest, ProjectionsAtStepZeroAndWithNothingChecked)
 {
     window();
     child<QPushButton>("Projection")->click();
-    const DrawOp source = linesIn(plot(), display::QBColor(0)).back();
+    const DrawOp source = lastOf(linesIn(plot(), display::QBColor(0)));
     EXPECT_EQ(source.y1, 0);
-    const DrawOp sourceOnDiagram = linesIn(diagram(), display::QBColor(0)).back();
+    const DrawOp sourceOnDiagram = lastOf(linesIn(diagram(), display::QBColor(0)));
     EXPECT_EQ(sourceOnDiagram.x1, sourceOnDiagram.x2);
-    const DrawOp resistor = linesIn(diagram(), display::QBColor(1)).back();
+    const DrawOp resistor = lastOf(linesIn(diagram(), display::QBColor(1)));
     EXPECT_NEAR(resistor.y1, -141.414, 1e-3);
 
     for (const char *name : kChecks)
@@ -388,7 +423,7 @@ TEST_F(PhasorsTest, MissingCapacitorAndMissingResistor)
     command("plot");
     EXPECT_EQ(text("VCmax"), "0");
     EXPECT_EQ(text("vct"), "0");
-    const DrawOp capacitor = linesIn(diagram(), display::QBColor(2)).front();
+    const DrawOp capacitor = firstOf(linesIn(diagram(), display::QBColor(2)));
     EXPECT_EQ(capacitor.x2, 0);
     EXPECT_EQ(capacitor.y2, 0);
 
@@ -423,7 +458,7 @@ TEST_F(PhasorsTest, BarRoundTripAtEveryStep)
             ASSERT_EQ(bar()->value(), n) << p.f0 << " " << n;
             ASSERT_EQ(text("t2"), QString::fromStdString(solutions::toText(s.time.timeOfStep(n))));
             ASSERT_EQ(markers().size(), 1u);
-            ASSERT_EQ(markers().front().x1, static_cast<float>(text("t2").toDouble()));
+            ASSERT_EQ(firstOf(markers()).x1, static_cast<float>(text("t2").toDouble()));
         }
     }
     EXPECT_TRUE(m_dialogs.calls().empty());
@@ -444,6 +479,8 @@ TEST_F(PhasorsTest, BadInputLeavesEveryTextAndDrawing)
         {"NumPer", "five", "Number of Cycles"},
         {"v0", "0", "amplitude is 0"},
         {"v0", "1e300", "too large"},
+        {"NumPer", "-5", "greater than 0"},
+        {"NumPer", "-0.5", "greater than 0"},
     };
     const struct {
         const char *name;
@@ -452,11 +489,11 @@ TEST_F(PhasorsTest, BadInputLeavesEveryTextAndDrawing)
         {"plot", [](PhasorsTest &t) { t.command("plot"); }},
         {"bar", [](PhasorsTest &t) { t.bar()->setValue(t.bar()->value() + 10); }},
         {"projection", [](PhasorsTest &t) { t.child<QPushButton>("Projection")->click(); }},
-        {"click", [](PhasorsTest &t) { t.window().Picture1_MouseUp(1, 0, 0.2f, 0); }},
+        {"click", [](PhasorsTest &t) { t.window().replotAt(0.2f); }},
     };
     for (const auto &row : rows) {
         for (const auto &action : actions) {
-            Instance::destroy();
+            recreate();
             bar()->setValue(20);
             setText(row.box, row.text);
             m_dialogs.clear();
@@ -474,7 +511,7 @@ TEST_F(PhasorsTest, BadInputLeavesEveryTextAndDrawing)
     }
 
     // A time box that is not a number: Plot reports it, typing alone does nothing.
-    Instance::destroy();
+    recreate();
     setText("t2", "soon");
     m_dialogs.clear();
     const Snapshot before = snapshot();
@@ -487,17 +524,16 @@ TEST_F(PhasorsTest, BadInputLeavesEveryTextAndDrawing)
 
 TEST_F(PhasorsTest, CloseHidesAndShowingAgainKeepsEverything)
 {
-    showPhasors();
-    PhasorsWindow *first = Instance::existing();
-    ASSERT_NE(first, nullptr);
+    window().show();
+    PhasorsWindow *first = &window();
     EXPECT_TRUE(first->isVisible());
     bar()->setValue(40);
     child<QCheckBox>("CheckVC")->setChecked(false);
     const auto ops = plot();
     command("close");
     EXPECT_FALSE(first->isVisible());
-    showPhasors();
-    EXPECT_EQ(Instance::existing(), first);
+    window().show();
+    EXPECT_EQ(&window(), first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(text("t2"), "0.1");
     EXPECT_FALSE(child<QCheckBox>("CheckVC")->isChecked());

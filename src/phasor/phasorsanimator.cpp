@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "phasorsanimator.h"
+
+#include "display/qstringtext.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWidget>
+
+#include <cmath>
+
+namespace kel::phasor
+{
+
+namespace
+{
+
+// Frames per second when the screen does not tell its refresh rate.
+constexpr double kDefaultRefreshRate = 60.0;
+
+} // namespace
+
+PhasorsAnimator::PhasorsAnimator(QWidget *window, QScrollBar *bar, const AnimationClock &clock)
+    : QObject(window), m_window(window), m_bar(bar), m_clock(clock), m_timer(new QTimer(this))
+{
+    m_timer->setObjectName("animationTimer");
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &PhasorsAnimator::advance);
+    m_window->installEventFilter(this);
+}
+
+void PhasorsAnimator::setIndicators(QAction *playPause, QLabel *status)
+{
+    m_playPause = playPause;
+    m_status = status;
+}
+
+void PhasorsAnimator::togglePlaying()
+{
+    if (m_animation.playing()) {
+        pause();
+        return;
+    }
+    const std::optional<double> steps = m_stepsPerPeriod ? m_stepsPerPeriod() : std::nullopt;
+    if (!steps)
+        return;
+    m_animation.setStepsPerPeriod(*steps);
+    const auto now = m_clock.now();
+    if (m_bar->value() != m_animation.stepAt(now))
+        m_animation.moveTo(now, m_bar->value());
+    m_animatedStep = m_bar->value();
+    m_animation.play(now);
+    updateIndicators();
+    updateTimer();
+}
+
+void PhasorsAnimator::pause()
+{
+    if (!m_animation.playing())
+        return;
+    m_animation.pause(m_clock.now());
+    updateIndicators();
+    updateTimer();
+}
+
+void PhasorsAnimator::slower()
+{
+    m_animation.slower(m_clock.now());
+    updateIndicators();
+}
+
+void PhasorsAnimator::faster()
+{
+    m_animation.faster(m_clock.now());
+    updateIndicators();
+}
+
+void PhasorsAnimator::restart()
+{
+    m_animation.moveTo(m_clock.now(), 0);
+    m_animatedStep = 0;
+    m_inFrame = true;
+    if (m_bar->value() != 0)
+        m_bar->setValue(0);
+    else if (m_redraw)
+        m_redraw(0);
+    m_inFrame = false;
+}
+
+void PhasorsAnimator::advance()
+{
+    if (!m_animation.playing())
+        return;
+    const auto now = m_clock.now();
+    // The bar moved by hand while playing: run on from there.
+    if (m_bar->value() != m_animatedStep)
+        m_animation.moveTo(now, m_bar->value());
+    const int step = m_animation.stepAt(now);
+    m_animatedStep = step;
+    if (step == m_bar->value())
+        return;
+    m_inFrame = true;
+    m_bar->setValue(step);
+    m_inFrame = false;
+}
+
+bool PhasorsAnimator::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && (event->type() == QEvent::Show || event->type() == QEvent::Hide ||
+                                event->type() == QEvent::WindowStateChange)) {
+        updateTimer();
+        // Once more when the window has surely taken its new state.
+        QMetaObject::invokeMethod(this, &PhasorsAnimator::updateTimer, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PhasorsAnimator::updateTimer()
+{
+    const bool run = m_animation.playing() && m_window->isVisible() && !m_window->isMinimized();
+    if (run == m_timer->isActive())
+        return;
+    if (!run) {
+        m_timer->stop();
+        return;
+    }
+    const QScreen *screen = m_window->screen();
+    const double rate =
+        screen && screen->refreshRate() > 1 ? screen->refreshRate() : kDefaultRefreshRate;
+    m_timer->start(static_cast<int>(std::lround(1000.0 / rate)));
+}
+
+void PhasorsAnimator::updateIndicators()
+{
+    const QString speed = display::toQString(m_animation.speedText());
+    if (m_playPause)
+        m_playPause->setText(m_animation.playing() ? tr("Pause") : tr("Play"));
+    if (m_status)
+        m_status->setText(m_animation.playing() ? tr("Playing at %1\u00D7").arg(speed)
+                                                : tr("Paused at %1\u00D7").arg(speed));
+}
+
+} // namespace kel::phasor
