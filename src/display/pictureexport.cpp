@@ -5,7 +5,6 @@
 
 #include <QBuffer>
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -64,18 +63,6 @@ QByteArray PictureExport::svg() const
     paintAreas(painter, m_areas, 1.0);
     painter.end();
     return buffer.data();
-}
-
-bool PictureExport::save(const QString &path, double scale) const
-{
-    if (path.endsWith(".svg", Qt::CaseInsensitive)) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        const QByteArray data = svg();
-        return file.write(data) == data.size();
-    }
-    return image(scale).save(path, "PNG");
 }
 
 void PictureExport::copyToClipboard(double scale) const

@@ -14,7 +14,8 @@ class PictureArea;
 
 // Exports of what picture areas show, rendered from their recorded drawing (not from the
 // screen), so any resolution is sharp. Several areas are put side by side, left to right,
-// each scaled by the same factor from its size on screen.
+// each scaled by the same factor from its size on screen. Files are written by writePictures
+// (fileexport.h).
 class PictureExport
 {
 public:
@@ -26,8 +27,6 @@ public:
     QImage image(double scale = 1.0) const;
     // An SVG document of the areas at their size on screen.
     QByteArray svg() const;
-    // Writes a PNG or SVG file by the path's suffix (.png or .svg); false on failure.
-    bool save(const QString &path, double scale = 1.0) const;
     // Puts the image on the clipboard.
     void copyToClipboard(double scale = 1.0) const;
 
