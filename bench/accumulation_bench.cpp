@@ -4,9 +4,8 @@
 // identical ones are dropped.
 #include "display/dialogs.h"
 #include "display/picturearea.h"
-#include "display/windowinstance.h"
+#include "lab/core/circuitlaunchers.h"
 #include "lab/labwindow.h"
-#include "shell/circuitlaunchers.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,6 +16,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 
 namespace
 {
@@ -46,26 +46,26 @@ long residentKiB()
 }
 
 // Kind 8 (the driven RLC circuit) with charge, current and source voltage selected.
-kel::lab::LabWindow &plottingWindow()
+std::unique_ptr<kel::lab::LabWindow> plottingWindow(kel::display::Dialogs &dialogs)
 {
-    static AnswerOk answers;
-    kel::display::setDialogs(&answers);
-    kel::shell::launchCircuit(13);
-    auto &lab = kel::display::WindowInstance<kel::lab::LabWindow>::get();
+    auto lab = std::make_unique<kel::lab::LabWindow>(dialogs);
+    lab->applyConfiguration(*kel::lab::launcherConfiguration(13));
     for (const char *name : {"Charge", "Current", "Voltage"})
-        lab.findChild<QCheckBox *>(name)->setChecked(true);
+        lab->findChild<QCheckBox *>(name)->setChecked(true);
     return lab;
 }
 
 void BM_PlotGraphsPressedRepeatedly(benchmark::State &state)
 {
-    kel::lab::LabWindow &lab = plottingWindow();
+    AnswerOk answers;
+    const auto window = plottingWindow(answers);
+    kel::lab::LabWindow &lab = *window;
     kel::display::PictureArea *area = lab.graphArea();
     const auto presses = static_cast<int>(state.range(0));
     const long before = residentKiB();
     const auto start = std::chrono::steady_clock::now();
     for (int n = 0; n < presses; ++n)
-        lab.PlGraphs_Click();
+        lab.plotGraphs();
     const std::chrono::duration<double, std::micro> pressing =
         std::chrono::steady_clock::now() - start;
     const long after = residentKiB();
@@ -77,7 +77,6 @@ void BM_PlotGraphsPressedRepeatedly(benchmark::State &state)
     state.counters["us_per_press"] = pressing.count() / presses;
     state.counters["recorded_ops"] = static_cast<double>(area->operations().size());
     state.counters["resident_growth_KiB"] = static_cast<double>(after - before);
-    kel::display::setDialogs(nullptr);
 }
 // The timed part is one full repaint of the graph after the presses.
 BENCHMARK(BM_PlotGraphsPressedRepeatedly)->Arg(1)->Arg(10000)->Unit(benchmark::kMicrosecond);

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lab window's Plot Graphs with every curve of the driven RLC circuit selected, rendered
-// once offscreen, and one solution function evaluated through the window's parameter texts.
+// once offscreen, and one solution function evaluated through the session's parameter texts.
 #include "display/dialogs.h"
 #include "display/picturearea.h"
-#include "display/windowinstance.h"
+#include "lab/core/circuitlaunchers.h"
 #include "lab/labwindow.h"
-#include "shell/circuitlaunchers.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QCheckBox>
 #include <QImage>
+
+#include <memory>
 
 namespace
 {
@@ -19,8 +20,6 @@ namespace
 class SilentDialogs final : public kel::display::Dialogs
 {
 public:
-    SilentDialogs() { kel::display::setDialogs(this); }
-    ~SilentDialogs() override { kel::display::setDialogs(nullptr); }
     kel::display::MessageAnswer message(const QString &, const QString &,
                                         kel::display::MessageButtons) override
     {
@@ -33,15 +32,13 @@ public:
     QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
 };
 
-using Lab = kel::display::WindowInstance<kel::lab::LabWindow>;
-
 // The RLC circuit with an AC source at its defaults, Charge, Current and Voltage ticked.
-kel::lab::LabWindow &drivenRlcWithEveryCurve()
+std::unique_ptr<kel::lab::LabWindow> drivenRlcWithEveryCurve(kel::display::Dialogs &dialogs)
 {
-    kel::shell::launchCircuit(13);
-    kel::lab::LabWindow &window = Lab::get();
+    auto window = std::make_unique<kel::lab::LabWindow>(dialogs);
+    window->applyConfiguration(*kel::lab::launcherConfiguration(13));
     for (const char *name : {"Charge", "Current", "Voltage"})
-        window.findChild<QCheckBox *>(name)->setChecked(true);
+        window->findChild<QCheckBox *>(name)->setChecked(true);
     return window;
 }
 
@@ -50,32 +47,32 @@ kel::lab::LabWindow &drivenRlcWithEveryCurve()
 void BM_LabPlotGraphsEveryCurve(benchmark::State &state)
 {
     SilentDialogs dialogs;
-    kel::lab::LabWindow &window = drivenRlcWithEveryCurve();
+    const auto lab = drivenRlcWithEveryCurve(dialogs);
+    kel::lab::LabWindow &window = *lab;
     const QSize size = window.graphArea()->size();
     for (auto _ : state) {
         state.PauseTiming();
-        window.ClGraphs_Click();
+        window.clearGraphs();
         state.ResumeTiming();
-        window.PlGraphs_Click();
+        window.plotGraphs();
         QImage image = window.graphArea()->toImage(size);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.SetItemsProcessed(state.iterations());
-    Lab::destroy();
 }
 BENCHMARK(BM_LabPlotGraphsEveryCurve)->Unit(benchmark::kMicrosecond);
 
 void BM_LabCurrentFromTexts(benchmark::State &state)
 {
     SilentDialogs dialogs;
-    kel::lab::LabWindow &window = drivenRlcWithEveryCurve();
+    const auto lab = drivenRlcWithEveryCurve(dialogs);
+    kel::lab::LabWindow &window = *lab;
     double t = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(window.i8(t));
+        benchmark::DoNotOptimize(window.session().i8(t));
         t += 0.5;
     }
     state.SetItemsProcessed(state.iterations());
-    Lab::destroy();
 }
 BENCHMARK(BM_LabCurrentFromTexts)->Unit(benchmark::kNanosecond);
 
