@@ -6,6 +6,7 @@
 #include "display/twiplayout.h"
 #include "solutions/numbertext.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -144,6 +145,33 @@ TEST_F(LabExtras, CsvRefusesWithoutAPlotAndReportsAFailedWrite)
     // The message names the file and why it could not be written.
     EXPECT_TRUE(dialogs.messages()[0].text.contains("data.csv"));
     EXPECT_TRUE(dialogs.messages()[0].text.contains("could not be saved"));
+}
+
+TEST_F(LabExtras, PointerReadOutNeverCoversTheRegimeText)
+{
+    launch(13);
+    lab::LabWindow &w = window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.showPointerAt(-12.3456f, -0.000123456f);
+    QApplication::processEvents();
+    auto *regime = w.findChild<QLabel *>("regimeStatus");
+    auto *pointer = w.findChild<QLabel *>("pointerStatus");
+    auto *scale = w.findChild<QLabel *>("scaleStatus");
+    ASSERT_TRUE(regime && pointer && scale);
+    EXPECT_LE(regime->geometry().right(), pointer->geometry().left());
+    EXPECT_LE(pointer->geometry().right(), scale->geometry().left());
+    // What does not fit is elided, and the whole text is in the tool tip.
+    const QString shown = regime->text();
+    EXPECT_LE(regime->fontMetrics().horizontalAdvance(shown), regime->contentsRect().width());
+    EXPECT_TRUE(regime->toolTip().startsWith(QString(shown).remove(QChar(0x2026))));
+    EXPECT_TRUE(regime->toolTip().endsWith("rad/s"));
+
+    // Once the pointer leaves the graph, the regime text gets the room back.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w.graphArea(), &leave);
+    QApplication::processEvents();
+    EXPECT_TRUE(pointer->isHidden());
+    EXPECT_GE(regime->text().size(), shown.size());
 }
 
 TEST_F(LabExtras, GraphSavesAsPngAtTwiceItsSizeAndAsSvgWithTheCurveColours)

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pictures of the lab window as a student sees it at its default size, with the pointer
+// over the graph: lab_shots <folder> writes lab-<command>.png for a few circuits.
+#include "display/picturearea.h"
+#include "lab/core/circuitlaunchers.h"
+#include "lab/labwindow.h"
+#include "support/scripteddialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QTest>
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    kel::testing::ScriptedDialogs dialogs;
+    for (int command : {1, 5, 13}) {
+        kel::lab::LabWindow window(dialogs);
+        window.applyConfiguration(*kel::lab::launcherConfiguration(command));
+        for (const char *name : {"Charge", "Current"})
+            window.findChild<QCheckBox *>(name)->setChecked(true);
+        window.plotGraphs();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return 1;
+        QWidget *graph = window.graphArea();
+        QTest::mouseMove(graph, QPoint(graph->width() * 3 / 4, graph->height() / 3));
+        QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(graph->width() / 2, 20));
+        window.showPointerAt(-12.3456f, -0.000123456f); // the longest pointer texts
+        QApplication::processEvents();
+        window.grab().save(folder.filePath(QStringLiteral("lab-%1.png").arg(command)));
+    }
+    return 0;
+}
