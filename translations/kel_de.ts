@@ -942,14 +942,6 @@
             <translation>Güte Q = ω₀L/R = %1</translation>
         </message>
         <message>
-            <source>Bandwidth 㥏 = R/(2πL) = %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/↢ and φ = 녅°</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Source f = %1: I₀ = %2, φ = %3</source>
             <translation>Quelle f = %1: I₀ = %2, φ = %3</translation>
         </message>
@@ -1034,10 +1026,20 @@
             <translation>phi (rad)</translation>
         </message>
         <message>
+            <source>Bandwidth Δf = R/(2πL) = %1</source>
+            <translation>Bandbreite Δf = R/(2πL) = %1</translation>
+        </message>
+        <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/√2 and φ = ±45°</source>
+            <translation>Halbwertsbreite (schattiert): %1 bis %2, wo I₀ = I₀max/√2 und φ = ±45°</translation>
+        </message>
+        <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
-Lower plot: phase φ from ነ° to +90°, grey lines at 녅°.
+Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
 Click a frequency, or press Left or Right, to set the source to it.</source>
-            <translation type="unfinished" />
+            <translation>Oben: Amplitude der Stromstärke I₀ von %1 bis %2.
+Unten: Phase φ von −90° bis +90°, graue Linien bei ±45°.
+Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf zu stellen.</translation>
         </message>
     </context>
     <context>
@@ -1260,6 +1262,10 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
             <translation>Animationsgeschwindigkeit</translation>
         </message>
         <message>
+            <source>Bandwidth Δf = R/(2πL) = %1</source>
+            <translation>Bandbreite Δf = R/(2πL) = %1</translation>
+        </message>
+        <message>
             <source>Brings up tool for studying phasor diagrams and phase relations</source>
             <translation>Öffnet das Werkzeug für Zeigerdiagramme und Phasenbeziehungen</translation>
         </message>
@@ -1450,6 +1456,10 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         <message>
             <source>Graphs Shown</source>
             <translation>Angezeigte Graphen</translation>
+        </message>
+        <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/√2 and φ = ±45°</source>
+            <translation>Halbwertsbreite (schattiert): %1 bis %2, wo I₀ = I₀max/√2 und φ = ±45°</translation>
         </message>
         <message>
             <source>I0 (A)</source>
@@ -2062,6 +2072,14 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         <message>
             <source>Type a decimal point, as in 1.5.</source>
             <translation>Bitte einen Dezimalpunkt eingeben, wie in 1.5.</translation>
+        </message>
+        <message>
+            <source>Upper plot: current amplitude I₀ from %1 to %2.
+Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
+Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>Oben: Amplitude der Stromstärke I₀ von %1 bis %2.
+Unten: Phase φ von −90° bis +90°, graue Linien bei ±45°.
+Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf zu stellen.</translation>
         </message>
         <message>
             <source>Values</source>

@@ -415,11 +415,11 @@
         </message>
         <message>
             <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
-            <translation>El archivo no es un experimento de Circuitos Kel (su "format" no es "kel-experiment").</translation>
+            <translation>El archivo no es un experimento del Laboratorio Kel (su "format" no es "kel-experiment").</translation>
         </message>
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
-            <translation>El experimento se guardó con una versión más reciente de Circuitos Kel (formato de archivo %1; esta versión lee hasta %2).</translation>
+            <translation>El experimento se guardó con una versión más reciente del Laboratorio Kel (formato de archivo %1; esta versión lee hasta %2).</translation>
         </message>
         <message>
             <source>The file does not exist.</source>
@@ -942,14 +942,6 @@
             <translation>Factor de calidad Q = ω₀L/R = %1</translation>
         </message>
         <message>
-            <source>Bandwidth 㥏 = R/(2πL) = %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/↢ and φ = 녅°</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Source f = %1: I₀ = %2, φ = %3</source>
             <translation>Fuente f = %1: I₀ = %2, φ = %3</translation>
         </message>
@@ -1034,17 +1026,27 @@
             <translation>phi (rad)</translation>
         </message>
         <message>
+            <source>Bandwidth Δf = R/(2πL) = %1</source>
+            <translation>Ancho de banda Δf = R/(2πL) = %1</translation>
+        </message>
+        <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/√2 and φ = ±45°</source>
+            <translation>Banda de potencia mitad (sombreada): de %1 a %2, donde I₀ = I₀max/√2 y φ = ±45°</translation>
+        </message>
+        <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
-Lower plot: phase φ from ነ° to +90°, grey lines at 녅°.
+Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
 Click a frequency, or press Left or Right, to set the source to it.</source>
-            <translation type="unfinished" />
+            <translation>Arriba: amplitud de la corriente I₀ de %1 a %2.
+Abajo: fase φ de −90° a +90°, líneas grises en ±45°.
+Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente en ella.</translation>
         </message>
     </context>
     <context>
         <name>kel::shell::CommandLine</name>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
-            <translation>Circuitos Kel: la carga, la corriente y las tensiones exactas de los circuitos RC, RL, LC y RLC en serie, y los fasores de un circuito RLC forzado.</translation>
+            <translation>Laboratorio Kel: la carga, la corriente y las tensiones exactas de los circuitos RC, RL, LC y RLC en serie, y los fasores de un circuito RLC forzado.</translation>
         </message>
         <message>
             <source>Shows the program's version.</source>
@@ -1122,7 +1124,7 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         </message>
         <message>
             <source>Kel Circuit Lab</source>
-            <translation>Circuitos Kel</translation>
+            <translation>Laboratorio Kel</translation>
         </message>
         <message>
             <source>No EMF Source</source>
@@ -1258,6 +1260,10 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         <message>
             <source>Animation speed</source>
             <translation>Velocidad de la animación</translation>
+        </message>
+        <message>
+            <source>Bandwidth Δf = R/(2πL) = %1</source>
+            <translation>Ancho de banda Δf = R/(2πL) = %1</translation>
         </message>
         <message>
             <source>Brings up tool for studying phasor diagrams and phase relations</source>
@@ -1452,6 +1458,10 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
             <translation>Gráficas mostradas</translation>
         </message>
         <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/√2 and φ = ±45°</source>
+            <translation>Banda de potencia mitad (sombreada): de %1 a %2, donde I₀ = I₀max/√2 y φ = ±45°</translation>
+        </message>
+        <message>
             <source>I0 (A)</source>
             <translation>I0 (A)</translation>
         </message>
@@ -1493,11 +1503,11 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         </message>
         <message>
             <source>Kel Circuit Lab</source>
-            <translation>Circuitos Kel</translation>
+            <translation>Laboratorio Kel</translation>
         </message>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
-            <translation>Circuitos Kel: la carga, la corriente y las tensiones exactas de los circuitos RC, RL, LC y RLC en serie, y los fasores de un circuito RLC forzado.</translation>
+            <translation>Laboratorio Kel: la carga, la corriente y las tensiones exactas de los circuitos RC, RL, LC y RLC en serie, y los fasores de un circuito RLC forzado.</translation>
         </message>
         <message>
             <source>Kel Circuits</source>
@@ -1881,7 +1891,7 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         </message>
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
-            <translation>El experimento se guardó con una versión más reciente de Circuitos Kel (formato de archivo %1; esta versión lee hasta %2).</translation>
+            <translation>El experimento se guardó con una versión más reciente del Laboratorio Kel (formato de archivo %1; esta versión lee hasta %2).</translation>
         </message>
         <message>
             <source>The file does not exist.</source>
@@ -1893,7 +1903,7 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         </message>
         <message>
             <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
-            <translation>El archivo no es un experimento de Circuitos Kel (su "format" no es "kel-experiment").</translation>
+            <translation>El archivo no es un experimento del Laboratorio Kel (su "format" no es "kel-experiment").</translation>
         </message>
         <message>
             <source>The file is not an experiment: it holds no JSON object.</source>
@@ -2062,6 +2072,14 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         <message>
             <source>Type a decimal point, as in 1.5.</source>
             <translation>Escriba un punto decimal, como en 1.5.</translation>
+        </message>
+        <message>
+            <source>Upper plot: current amplitude I₀ from %1 to %2.
+Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
+Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>Arriba: amplitud de la corriente I₀ de %1 a %2.
+Abajo: fase φ de −90° a +90°, líneas grises en ±45°.
+Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente en ella.</translation>
         </message>
         <message>
             <source>Values</source>

@@ -626,7 +626,7 @@
         <name>kel::phasor</name>
         <message>
             <source>Phasors</source>
-            <translation>Fresnel</translation>
+            <translation>Vecteurs de Fresnel</translation>
         </message>
         <message>
             <source>Voltage vs. Time</source>
@@ -942,14 +942,6 @@
             <translation>Facteur de qualité Q = ω₀L/R = %1</translation>
         </message>
         <message>
-            <source>Bandwidth 㥏 = R/(2πL) = %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/↢ and φ = 녅°</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Source f = %1: I₀ = %2, φ = %3</source>
             <translation>Générateur f = %1 : I₀ = %2, φ = %3</translation>
         </message>
@@ -1034,10 +1026,20 @@
             <translation>phi (rad)</translation>
         </message>
         <message>
+            <source>Bandwidth Δf = R/(2πL) = %1</source>
+            <translation>Bande passante Δf = R/(2πL) = %1</translation>
+        </message>
+        <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/√2 and φ = ±45°</source>
+            <translation>Bande passante à mi-puissance (grisée) : de %1 à %2, où I₀ = I₀max/√2 et φ = ±45°</translation>
+        </message>
+        <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
-Lower plot: phase φ from ነ° to +90°, grey lines at 녅°.
+Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
 Click a frequency, or press Left or Right, to set the source to it.</source>
-            <translation type="unfinished" />
+            <translation>En haut : amplitude de l'intensité I₀ de %1 à %2.
+En bas : phase φ de −90° à +90°, lignes grises à ±45°.
+Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le générateur.</translation>
         </message>
     </context>
     <context>
@@ -1260,6 +1262,10 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
             <translation>Vitesse de l'animation</translation>
         </message>
         <message>
+            <source>Bandwidth Δf = R/(2πL) = %1</source>
+            <translation>Bande passante Δf = R/(2πL) = %1</translation>
+        </message>
+        <message>
             <source>Brings up tool for studying phasor diagrams and phase relations</source>
             <translation>Ouvre l'outil d'étude des diagrammes de Fresnel et des déphasages</translation>
         </message>
@@ -1452,6 +1458,10 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
             <translation>Courbes affichées</translation>
         </message>
         <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/√2 and φ = ±45°</source>
+            <translation>Bande passante à mi-puissance (grisée) : de %1 à %2, où I₀ = I₀max/√2 et φ = ±45°</translation>
+        </message>
+        <message>
             <source>I0 (A)</source>
             <translation>I0 (A)</translation>
         </message>
@@ -1613,7 +1623,7 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         </message>
         <message>
             <source>Phasors</source>
-            <translation>Fresnel</translation>
+            <translation>Vecteurs de Fresnel</translation>
         </message>
         <message>
             <source>Play</source>
@@ -2062,6 +2072,14 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         <message>
             <source>Type a decimal point, as in 1.5.</source>
             <translation>Tapez un point décimal, comme dans 1.5.</translation>
+        </message>
+        <message>
+            <source>Upper plot: current amplitude I₀ from %1 to %2.
+Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
+Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>En haut : amplitude de l'intensité I₀ de %1 à %2.
+En bas : phase φ de −90° à +90°, lignes grises à ±45°.
+Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le générateur.</translation>
         </message>
         <message>
             <source>Values</source>

@@ -415,11 +415,11 @@
         </message>
         <message>
             <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
-            <translation>O arquivo não é um experimento de Circuitos Kel (seu "format" não é "kel-experiment").</translation>
+            <translation>O arquivo não é um experimento do Laboratório Kel (seu "format" não é "kel-experiment").</translation>
         </message>
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
-            <translation>O experimento foi salvo por uma versão mais recente de Circuitos Kel (formato de arquivo %1; esta versão lê até %2).</translation>
+            <translation>O experimento foi salvo por uma versão mais recente do Laboratório Kel (formato de arquivo %1; esta versão lê até %2).</translation>
         </message>
         <message>
             <source>The file does not exist.</source>
@@ -942,14 +942,6 @@
             <translation>Fator de qualidade Q = ω₀L/R = %1</translation>
         </message>
         <message>
-            <source>Bandwidth 㥏 = R/(2πL) = %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/↢ and φ = 녅°</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>Source f = %1: I₀ = %2, φ = %3</source>
             <translation>Fonte f = %1: I₀ = %2, φ = %3</translation>
         </message>
@@ -1034,17 +1026,27 @@
             <translation>phi (rad)</translation>
         </message>
         <message>
+            <source>Bandwidth Δf = R/(2πL) = %1</source>
+            <translation>Largura de banda Δf = R/(2πL) = %1</translation>
+        </message>
+        <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/√2 and φ = ±45°</source>
+            <translation>Banda de meia potência (sombreada): de %1 a %2, onde I₀ = I₀max/√2 e φ = ±45°</translation>
+        </message>
+        <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
-Lower plot: phase φ from ነ° to +90°, grey lines at 녅°.
+Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
 Click a frequency, or press Left or Right, to set the source to it.</source>
-            <translation type="unfinished" />
+            <translation>Acima: amplitude da corrente I₀ de %1 a %2.
+Abaixo: fase φ de −90° a +90°, linhas cinza em ±45°.
+Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte a ela.</translation>
         </message>
     </context>
     <context>
         <name>kel::shell::CommandLine</name>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
-            <translation>Circuitos Kel: a carga, a corrente e as tensões exatas dos circuitos RC, RL, LC e RLC em série, e os fasores de um circuito RLC forçado.</translation>
+            <translation>Laboratório Kel: a carga, a corrente e as tensões exatas dos circuitos RC, RL, LC e RLC em série, e os fasores de um circuito RLC forçado.</translation>
         </message>
         <message>
             <source>Shows the program's version.</source>
@@ -1122,7 +1124,7 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         </message>
         <message>
             <source>Kel Circuit Lab</source>
-            <translation>Circuitos Kel</translation>
+            <translation>Laboratório Kel</translation>
         </message>
         <message>
             <source>No EMF Source</source>
@@ -1258,6 +1260,10 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         <message>
             <source>Animation speed</source>
             <translation>Velocidade da animação</translation>
+        </message>
+        <message>
+            <source>Bandwidth Δf = R/(2πL) = %1</source>
+            <translation>Largura de banda Δf = R/(2πL) = %1</translation>
         </message>
         <message>
             <source>Brings up tool for studying phasor diagrams and phase relations</source>
@@ -1452,6 +1458,10 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
             <translation>Gráficos exibidos</translation>
         </message>
         <message>
+            <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/√2 and φ = ±45°</source>
+            <translation>Banda de meia potência (sombreada): de %1 a %2, onde I₀ = I₀max/√2 e φ = ±45°</translation>
+        </message>
+        <message>
             <source>I0 (A)</source>
             <translation>I0 (A)</translation>
         </message>
@@ -1493,11 +1503,11 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         </message>
         <message>
             <source>Kel Circuit Lab</source>
-            <translation>Circuitos Kel</translation>
+            <translation>Laboratório Kel</translation>
         </message>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
-            <translation>Circuitos Kel: a carga, a corrente e as tensões exatas dos circuitos RC, RL, LC e RLC em série, e os fasores de um circuito RLC forçado.</translation>
+            <translation>Laboratório Kel: a carga, a corrente e as tensões exatas dos circuitos RC, RL, LC e RLC em série, e os fasores de um circuito RLC forçado.</translation>
         </message>
         <message>
             <source>Kel Circuits</source>
@@ -1881,7 +1891,7 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         </message>
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
-            <translation>O experimento foi salvo por uma versão mais recente de Circuitos Kel (formato de arquivo %1; esta versão lê até %2).</translation>
+            <translation>O experimento foi salvo por uma versão mais recente do Laboratório Kel (formato de arquivo %1; esta versão lê até %2).</translation>
         </message>
         <message>
             <source>The file does not exist.</source>
@@ -1893,7 +1903,7 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         </message>
         <message>
             <source>The file is not a Kel Circuit Lab experiment (its "format" is not "kel-experiment").</source>
-            <translation>O arquivo não é um experimento de Circuitos Kel (seu "format" não é "kel-experiment").</translation>
+            <translation>O arquivo não é um experimento do Laboratório Kel (seu "format" não é "kel-experiment").</translation>
         </message>
         <message>
             <source>The file is not an experiment: it holds no JSON object.</source>
@@ -2062,6 +2072,14 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
         <message>
             <source>Type a decimal point, as in 1.5.</source>
             <translation>Digite um ponto decimal, como em 1.5.</translation>
+        </message>
+        <message>
+            <source>Upper plot: current amplitude I₀ from %1 to %2.
+Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
+Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>Acima: amplitude da corrente I₀ de %1 a %2.
+Abaixo: fase φ de −90° a +90°, linhas cinza em ±45°.
+Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte a ela.</translation>
         </message>
         <message>
             <source>Values</source>

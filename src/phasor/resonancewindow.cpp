@@ -39,6 +39,9 @@ struct Band {
 };
 constexpr Band kPhaseBand{0.06f, 1.0f};
 constexpr Band kAmplitudeBand{1.16f, 2.24f};
+// The share of a plot's height its values span, so that the peak and the phase's limits
+// stay clear of the frame.
+constexpr float kHeadroom = 0.92f;
 // Short ticks at 2, 3, ... 9 times each decade, as a fraction of a plot's height.
 constexpr float kMinorTick = 0.03f;
 // Shading lines across the whole axis width: enough to fill it at twice the screen size.
@@ -79,14 +82,14 @@ struct PlotScale {
     }
     float amplitudeY(double current) const
     {
-        return kAmplitudeBand.bottom +
-               single((current - lo) / (hi - lo)) * (kAmplitudeBand.top - kAmplitudeBand.bottom);
+        return kAmplitudeBand.bottom + single((current - lo) / (hi - lo)) * kHeadroom *
+                                           (kAmplitudeBand.top - kAmplitudeBand.bottom);
     }
     static float phaseY(double phi)
     {
         const float middle = (kPhaseBand.bottom + kPhaseBand.top) / 2;
-        return middle +
-               single(phi / (std::numbers::pi / 2)) * (kPhaseBand.top - kPhaseBand.bottom) / 2;
+        return middle + single(phi / (std::numbers::pi / 2)) * kHeadroom *
+                            (kPhaseBand.top - kPhaseBand.bottom) / 2;
     }
 };
 
@@ -296,8 +299,8 @@ void ResonanceWindow::draw(const ResonanceCurve &curve)
     display::PictureArea &area = *m_picture;
     const FrequencyAxis &axis = curve.axis;
     area.clear();
-    area.setScale(static_cast<float>(axis.firstDecade), kTop, static_cast<float>(axis.lastDecade),
-                  0);
+    const double margin = ResonanceRuler::kSideMargin * axis.decades();
+    area.setScale(single(axis.firstDecade - margin), kTop, single(axis.lastDecade + margin), 0);
     const PlotScale scale(curve);
     drawBackdrop(area, curve, kAmplitudeBand);
     drawBackdrop(area, curve, kPhaseBand);
@@ -338,10 +341,9 @@ void ResonanceWindow::writeFigures(const ResonanceCurve &curve)
         tr("Resonance frequency f\u2080 = 1/(2\u03c0\u221a(LC)) = %1").arg(withUnit(fig.f0, "Hz")));
     m_quality->setText(tr("Quality factor Q = \u03c9\u2080L/R = %1")
                            .arg(display::toQString(solutions::shortText(fig.quality))));
-    m_bandwidth->setText(
-        tr("Bandwidth \u0394f = R/(2\u03c0L) = %1").arg(withUnit(fig.bandwidth, "Hz")));
-    m_band->setText(tr("Half-power band (shaded): %1 to %2, where I\u2080 = I\u2080max/\u221a2 "
-                       "and \u03c6 = \u00b145\u00b0")
+    m_bandwidth->setText(tr("Bandwidth Δf = R/(2\u03c0L) = %1").arg(withUnit(fig.bandwidth, "Hz")));
+    m_band->setText(tr("Half-power band (shaded): %1 to %2, where I\u2080 = I\u2080max/√2 "
+                       "and \u03c6 = ±45\u00b0")
                         .arg(withUnit(fig.f1, "Hz"), withUnit(fig.f2, "Hz")));
     const double f = curve.circuit.f;
     const QString fText = withUnit(f, "Hz");
@@ -353,8 +355,8 @@ void ResonanceWindow::writeFigures(const ResonanceCurve &curve)
         m_sourcePoint->setText(tr("Source f = %1 is not on the frequency axis.").arg(fText));
     const PlotScale scale(curve);
     m_scales->setText(tr("Upper plot: current amplitude I\u2080 from %1 to %2.\n"
-                         "Lower plot: phase \u03c6 from \u221290\u00b0 to +90\u00b0, grey lines "
-                         "at \u00b145\u00b0.\nClick a frequency, or press Left or Right, to set "
+                         "Lower plot: phase \u03c6 from −90\u00b0 to +90\u00b0, grey lines "
+                         "at ±45\u00b0.\nClick a frequency, or press Left or Right, to set "
                          "the source to it.")
                           .arg(withUnit(scale.lo, "A"), withUnit(scale.hi, "A")));
 }
