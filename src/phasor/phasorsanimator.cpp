@@ -30,6 +30,11 @@ PhasorsAnimator::PhasorsAnimator(QWidget *window, QScrollBar *bar, const Animati
     m_timer->setObjectName("animationTimer");
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &PhasorsAnimator::advance);
+    // The bar moved by hand (or by another command): run on from there.
+    connect(m_bar, &QScrollBar::valueChanged, this, [this](int value) {
+        if (!m_inFrame)
+            m_animation.moveTo(m_clock.now(), value);
+    });
     m_window->installEventFilter(this);
 }
 
@@ -52,7 +57,6 @@ void PhasorsAnimator::togglePlaying()
     const auto now = m_clock.now();
     if (m_bar->value() != m_animation.stepAt(now))
         m_animation.moveTo(now, m_bar->value());
-    m_animatedStep = m_bar->value();
     m_animation.play(now);
     updateIndicators();
     updateTimer();
@@ -82,7 +86,6 @@ void PhasorsAnimator::faster()
 void PhasorsAnimator::restart()
 {
     m_animation.moveTo(m_clock.now(), 0);
-    m_animatedStep = 0;
     m_inFrame = true;
     if (m_bar->value() != 0)
         m_bar->setValue(0);
@@ -95,12 +98,7 @@ void PhasorsAnimator::advance()
 {
     if (!m_animation.playing())
         return;
-    const auto now = m_clock.now();
-    // The bar moved by hand while playing: run on from there.
-    if (m_bar->value() != m_animatedStep)
-        m_animation.moveTo(now, m_bar->value());
-    const int step = m_animation.stepAt(now);
-    m_animatedStep = step;
+    const int step = m_animation.stepAt(m_clock.now());
     if (step == m_bar->value())
         return;
     m_inFrame = true;

@@ -70,8 +70,6 @@ private:
     QLabel *m_status = nullptr;
     std::function<std::optional<double>()> m_stepsPerPeriod;
     std::function<void(int)> m_redraw;
-    // The step the animation last put the bar at; another value means the user moved it.
-    int m_animatedStep = 0;
     bool m_inFrame = false;
 };
 

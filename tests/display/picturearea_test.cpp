@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cmath>
 #include <limits>
 
 using kel::display::DrawOp;
@@ -139,6 +141,107 @@ TEST(PictureArea, CompactingKeepsThePictureAndBoundsTheList)
     EXPECT_LT(area.operations().size(), 2u * 20'000u + 1000u);
     area.compact();
     EXPECT_LE(area.operations().size(), once + 2u);
+}
+
+namespace
+{
+
+// The picture an area shows on screen, through its cached layers, at a pixel ratio.
+QImage screenImage(PictureArea &area, const QSize &size, qreal ratio)
+{
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    area.paintLayers(painter, QSizeF(size), ratio);
+    painter.end();
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// A frame that stays, a marker that moves with t, curves that stay, a projection that moves.
+void drawFrame(PictureArea &area, float t)
+{
+    area.clear();
+    area.setScale(0, 10, 100, -10);
+    for (int i = 0; i <= 10; ++i)
+        area.line(10.f * i, -1, 10.f * i, 1);
+    area.setMoving(true);
+    area.line(t, -10, t, 10, QBColor(3));
+    area.setMoving(false);
+    area.setPoint(0, 0, QBColor(4));
+    for (int n = 1; n <= 200; ++n)
+        area.lineTo(n * 0.5f, static_cast<float>(8 * std::sin(n * 0.05)), QBColor(4));
+    area.setMoving(true);
+    area.line(0, 8 * std::sin(t * 0.1f), t, 8 * std::sin(t * 0.1f), QBColor(1));
+    area.setMoving(false);
+}
+
+} // namespace
+
+TEST(PictureAreaLayers, ScreenPictureIsTheReplayedOneAtEveryRatio)
+{
+    PictureArea area;
+    area.setBackground(QColor(0xFF, 0xFF, 0xC0));
+    drawFrame(area, 37.5f);
+    const QSize size(300, 150);
+    EXPECT_EQ(screenImage(area, size, 1), area.toImage(size));
+    EXPECT_EQ(screenImage(area, size, 2), area.toImage(size * 2));
+    // Moving again gives the picture of the new time, not a trace of the old one.
+    drawFrame(area, 62.5f);
+    EXPECT_EQ(screenImage(area, size, 2), area.toImage(size * 2));
+}
+
+TEST(PictureAreaLayers, OnlyWhatMovesIsPaintedAgain)
+{
+    PictureArea area;
+    const QSize size(300, 150);
+    // The first clear records the coordinate system at the head, so the second frame
+    // begins as every later one does.
+    drawFrame(area, 10);
+    screenImage(area, size, 2);
+    drawFrame(area, 11);
+    screenImage(area, size, 2);
+    const std::size_t built = area.layerPaints();
+    EXPECT_EQ(built, 3u); // the frame twice, the curves
+    for (float t = 12; t < 90; t += 7.5f) {
+        drawFrame(area, t);
+        screenImage(area, size, 2);
+    }
+    EXPECT_EQ(area.layerPaints(), built);
+
+    // A change in what stays, a new ratio or a new size paints the layers afresh.
+    area.setMoving(false);
+    area.line(0, 5, 100, 5, QBColor(2));
+    screenImage(area, size, 2);
+    EXPECT_EQ(area.layerPaints(), built + 1);
+    screenImage(area, size, 1);
+    EXPECT_EQ(area.layerPaints(), built + 1 + 3);
+    EXPECT_EQ(screenImage(area, size, 1), area.toImage(size));
+}
+
+TEST(PictureAreaLayers, AddedStrokesArePaintedAloneAndCompactingKeepsTheLayer)
+{
+    PictureArea area;
+    const QSize size(200, 100);
+    area.setScale(0, 10, 100, -10);
+    auto curve = [&](int k) {
+        area.setPoint(0, 0, QBColor(k % 16));
+        for (int n = 1; n <= 100; ++n)
+            area.lineTo(n * 1.f, static_cast<float>(k % 7 * std::sin(n * 0.1)), QBColor(k % 16));
+    };
+    curve(1);
+    screenImage(area, size, 1);
+    const std::size_t first = area.layerPaints();
+    curve(2);
+    EXPECT_EQ(screenImage(area, size, 1), area.toImage(size));
+    EXPECT_EQ(area.layerPaints(), first + 1);
+    for (int k = 0; k < 20; ++k)
+        curve(1);
+    screenImage(area, size, 1);
+    const std::size_t before = area.layerPaints();
+    area.compact();
+    EXPECT_EQ(screenImage(area, size, 1), area.toImage(size));
+    EXPECT_EQ(area.layerPaints(), before);
 }
 
 TEST(PictureExport, RendersAreasSideBySideAsPngAndSvg)

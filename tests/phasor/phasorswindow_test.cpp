@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -118,15 +119,16 @@ public:
         std::map<QString, QString> texts;
         std::vector<DrawOp> diagram, plot;
     };
-    Snapshot snapshot()
+    static Snapshot snapshotOf(PhasorsWindow &w)
     {
         Snapshot s;
-        for (QLineEdit *e : window().findChildren<QLineEdit *>())
+        for (QLineEdit *e : w.findChildren<QLineEdit *>())
             s.texts[e->objectName()] = e->text();
-        s.diagram = diagram();
-        s.plot = plot();
+        s.diagram = w.diagramArea()->operations();
+        s.plot = w.plotArea()->operations();
         return s;
     }
+    Snapshot snapshot() { return snapshotOf(window()); }
     static bool sameOps(const std::vector<DrawOp> &a, const std::vector<DrawOp> &b)
     {
         if (a.size() != b.size())
@@ -538,6 +540,151 @@ TEST_F(PhasorsTest, CloseHidesAndShowingAgainKeepsEverything)
     EXPECT_EQ(text("t2"), "0.1");
     EXPECT_FALSE(child<QCheckBox>("CheckVC")->isChecked());
     EXPECT_TRUE(sameOps(plot(), ops));
+}
+
+// --- Animation, driven by the test's clock ---------------------------------------------------
+
+class PhasorsAnimationTest : public PhasorsTest
+{
+public:
+    void play() { command("PlayPause"); }
+    // Lets the wall clock run and delivers the frame the timer would.
+    void runFor(std::chrono::milliseconds wall)
+    {
+        m_clock.advance(wall);
+        window().animator().advance();
+    }
+    QTimer *timer() { return window().animator().timer(); }
+};
+
+TEST_F(PhasorsAnimationTest, PlayMovesTheBarAndTheTimeBySpeedTimesElapsed)
+{
+    play();
+    EXPECT_TRUE(window().animator().playing());
+    EXPECT_EQ(child<QAction>("PlayPause")->text(), "Pause");
+    // Five cycles on the plot: 40 steps a period, one period in 3 s at 1x.
+    runFor(std::chrono::milliseconds(1500));
+    EXPECT_EQ(bar()->value(), 20);
+    EXPECT_EQ(text("t2"), "0.05");
+    ASSERT_EQ(markers().size(), 1u);
+    EXPECT_EQ(markers().front().x1, 0.05f);
+    command("Faster");
+    runFor(std::chrono::milliseconds(750)); // 2x: another 20 steps
+    EXPECT_EQ(bar()->value(), 40);
+    EXPECT_EQ(text("t2"), "0.1");
+    command("Slower");
+    command("Slower");
+    runFor(std::chrono::milliseconds(3000)); // 1/2x: 20 steps
+    EXPECT_EQ(bar()->value(), 60);
+    EXPECT_EQ(child<QLabel>("statusAnimation")->text(), QString::fromUtf8("Playing at 1/2\u00D7"));
+
+    // Pause holds the time whatever the clock does.
+    play();
+    EXPECT_FALSE(window().animator().playing());
+    EXPECT_EQ(child<QAction>("PlayPause")->text(), "Play");
+    runFor(std::chrono::milliseconds(5000));
+    EXPECT_EQ(bar()->value(), 60);
+    EXPECT_TRUE(m_dialogs.calls().empty());
+}
+
+TEST_F(PhasorsAnimationTest, EachFrameIsWhatADragToItsStepDraws)
+{
+    child<QPushButton>("Projection")->click();
+    play();
+    PhasorsWindow dragged(m_dialogs, m_clock);
+    auto *draggedBar = dragged.findChild<QScrollBar *>("TimeSc");
+    auto *draggedProjection = dragged.findChild<QPushButton *>("Projection");
+    ASSERT_TRUE(draggedBar && draggedProjection);
+    for (int frame = 0; frame < 12; ++frame) {
+        runFor(std::chrono::milliseconds(233));
+        const int n = bar()->value();
+        ASSERT_GT(n, 0);
+        draggedBar->setValue(n);
+        draggedProjection->click();
+        const Snapshot animated = snapshot(), byHand = snapshotOf(dragged);
+        EXPECT_EQ(animated.texts, byHand.texts) << n;
+        EXPECT_TRUE(sameOps(animated.plot, byHand.plot)) << n;
+        EXPECT_TRUE(sameOps(animated.diagram, byHand.diagram)) << n;
+        // The projections are there, one pair per shown voltage.
+        EXPECT_EQ(linesIn(plot(), display::QBColor(1)).size(), 200u + 1) << n;
+    }
+}
+
+TEST_F(PhasorsAnimationTest, WrapsFromTheEndToTheStart)
+{
+    bar()->setValue(195);
+    play();
+    runFor(std::chrono::milliseconds(400)); // 5.3 steps
+    EXPECT_EQ(bar()->value(), 200);
+    runFor(std::chrono::milliseconds(100)); // past the end
+    EXPECT_EQ(bar()->value(), 0);
+    EXPECT_EQ(text("t2"), "0");
+    runFor(std::chrono::milliseconds(1500));
+    EXPECT_EQ(bar()->value(), 20);
+}
+
+TEST_F(PhasorsAnimationTest, EditsAndPlotPauseAndBadTextsNeverPlay)
+{
+    play();
+    QTest::keyClicks(child<QLineEdit>("R"), "0");
+    EXPECT_FALSE(window().animator().playing());
+    const int held = bar()->value();
+    runFor(std::chrono::milliseconds(2000));
+    EXPECT_EQ(bar()->value(), held);
+
+    setText("R", "1000");
+    play();
+    command("plot");
+    EXPECT_FALSE(window().animator().playing());
+    play();
+    QTest::keyClicks(child<QLineEdit>("t2"), "1");
+    EXPECT_FALSE(window().animator().playing());
+
+    setText("NumPer", "-5");
+    m_dialogs.clear();
+    play();
+    EXPECT_FALSE(window().animator().playing());
+    ASSERT_EQ(m_dialogs.messages().size(), 1u);
+    EXPECT_TRUE(m_dialogs.messages()[0].text.contains("greater than 0"));
+}
+
+TEST_F(PhasorsAnimationTest, TimerRunsOnlyWhilePlayingAndShown)
+{
+    play(); // hidden: no timer
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(timer()->isActive());
+    window().show();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(timer()->isActive());
+    EXPECT_EQ(timer()->timerType(), Qt::PreciseTimer);
+    EXPECT_LE(timer()->interval(), 17);
+    window().hide();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(timer()->isActive());
+    window().show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(timer()->isActive());
+    play();
+    EXPECT_FALSE(timer()->isActive());
+    play();
+    window().setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    if (window().isMinimized())
+        EXPECT_FALSE(timer()->isActive());
+}
+
+TEST_F(PhasorsAnimationTest, ABarMovedByHandAndRestart)
+{
+    play();
+    runFor(std::chrono::milliseconds(750)); // 10 steps
+    bar()->setValue(150);
+    runFor(std::chrono::milliseconds(750));
+    EXPECT_EQ(bar()->value(), 160);
+    command("Restart");
+    EXPECT_EQ(bar()->value(), 0);
+    EXPECT_TRUE(window().animator().playing());
+    runFor(std::chrono::milliseconds(750));
+    EXPECT_EQ(bar()->value(), 10);
 }
 
 } // namespace
