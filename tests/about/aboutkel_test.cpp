@@ -37,6 +37,25 @@ public:
 
     AboutKel &window() { return *m_about; }
     kel::testing::ScriptedDialogs &dialogs() { return m_dialogs; }
+    bool destroyedSoon()
+    {
+        return QTest::qWaitFor([this] { return m_about.isNull(); }, 2000);
+    }
+
+private:
+    kel::testing::ScriptedDialogs m_dialogs;
+    QPointer<AboutKel> m_about;
+};
+
+QRect pixels(const QWidget &w, int left, int top, int width, int height)
+{
+    const double k = w.logicalDpiX() / 1440.0;
+    const int x = static_cast<int>(std::lround(left * k));
+    const int y = static_cast<int>(std::lround(top * k));
+    return {x, y, static_cast<int>(std::lround((left + width) * k)) - x,
+            static_cast<int>(std::lround((top + height) * k)) - y};
+}
+
 } // namespace
 
 TEST(About, LoadStepWritesCaptionTitleAndVersion)
