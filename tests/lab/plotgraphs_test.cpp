@@ -2,6 +2,8 @@
 // Plot Graphs: the curves drawn, their points and colours, and the refusals.
 #include "labfixture.h"
 
+#include "display/qstringtext.h"
+
 #include "display/qbcolor.h"
 #include "solutions/circuitsolutions.h"
 
@@ -148,7 +150,10 @@ TEST_F(PlotGraphs, TextThatIsNotANumberIsNamedAndChangesNothing)
         dialogs.clear();
         command("PlGraphs");
         ASSERT_EQ(dialogs.messages().size(), 1u) << name;
-        EXPECT_EQ(dialogs.messages()[0].text, QString("The text of %1 is not a number.").arg(name));
+        // Where the system's numbers use a decimal comma, one sentence more says to type a point.
+        EXPECT_EQ(dialogs.messages()[0].text,
+                  display::withDecimalCommaHint(
+                      QString("The text of %1 is not a number.").arg(name), "1,5"));
         EXPECT_EQ(dialogs.messages()[0].title, "Input Error");
         EXPECT_EQ(ops().size(), before);
         EXPECT_EQ(text(name), "1,5");
