@@ -9,23 +9,6 @@
 namespace kel::solutions
 {
 
-double quotient(double a, double b)
-{
-    if (b == 0)
-        return std::numeric_limits<double>::quiet_NaN();
-    return a / b;
-}
-
-double naturalFrequency(double L, double C)
-{
-    const double product = L * C;
-    if (std::isnormal(product) || !std::isfinite(L) || !std::isfinite(C) || L == 0 || C == 0 ||
-        (L < 0) != (C < 0))
-        return quotient(1, std::sqrt(product));
-    // L·C left the double range although ω itself may not have.
-    return quotient(1, std::sqrt(std::abs(L)) * std::sqrt(std::abs(C)));
-}
-
 double discriminant(double R, double L, double C)
 {
     return std::pow(R, 2.0) - quotient(L * 4, C);

@@ -3,6 +3,8 @@
 
 #include "circuitsolutions.h"
 
+#include <cmath>
+#include <limits>
 #include <string_view>
 
 namespace kel::solutions
@@ -12,14 +14,29 @@ namespace kel::solutions
 // has no value; a NaN, unlike an infinity that exp(−inf) or a product can turn back into a
 // plausible finite number, carries that through to the result, where callers test for it.
 // It also keeps every division of the solutions defined behaviour.
-double quotient(double a, double b);
+inline double quotient(double a, double b)
+{
+    return b == 0 ? std::numeric_limits<double>::quiet_NaN() : a / b;
+}
 
 // Derived quantities of the series circuit L·q'' + R·q' + q/C = v(t), formed with the
 // operation orders the solutions rely on (2L is L + L, R^2 is pow(R, 2.0)). Every division
 // goes through quotient(), so a zero divisor gives NaN.
-double naturalFrequency(double L, double C);       // ω = 1 / sqrt(L·C), rad/s; NaN if L·C <= 0
-double discriminant(double R, double L, double C); // D = R^2 − (L·4)/C, Ω²
-double dampingRate(double R, double L);            // a = (−R)/(2L), 1/s
+//
+// ω = 1 / sqrt(L·C), rad/s; NaN if L·C <= 0. Where L·C alone leaves the double range,
+// 1/(sqrt(L)·sqrt(C)).
+inline double naturalFrequency(double L, double C)
+{
+    const double product = L * C;
+    if (std::isnormal(product) || !std::isfinite(L) || !std::isfinite(C) || L == 0 || C == 0 ||
+        (L < 0) != (C < 0))
+        return quotient(1, std::sqrt(product));
+    // L·C left the double range although ω itself may not have.
+    return quotient(1, std::sqrt(std::abs(L)) * std::sqrt(std::abs(C)));
+}
+
+double discriminant(double R, double L, double C);       // D = R^2 − (L·4)/C, Ω²
+double dampingRate(double R, double L);                  // a = (−R)/(2L), 1/s
 double overdampedRate1(double R, double L, double disc); // s1 = sqrt(D)/(2L) + (−R)/(2L), 1/s
 double overdampedRate2(double R, double L, double disc); // s2 = (−R)/(2L) − sqrt(D)/(2L), 1/s
 double dampedFrequency(double L, double disc);           // ωd = sqrt(−D)/(2L), rad/s

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuitfigures.h"
 
+#include "numbertext.h"
+
 #include <cmath>
 #include <complex>
 #include <limits>
@@ -13,17 +15,21 @@ namespace
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+// The figures and the evaluators are built inline into each solution function, so that the
+// parts of the figures a kind does not use cost nothing there: a curve evaluates them 201
+// times per plot, each time from the texts.
+
 // Within this band squares of the operands can neither overflow nor lose digits to underflow.
 constexpr double kSquareSafe = 1e150;
 
-bool squareSafe(double x)
+[[gnu::always_inline]] inline bool squareSafe(double x)
 {
     const double m = std::abs(x);
     return m < kSquareSafe && (m > 1 / kSquareSafe || m == 0);
 }
 
 // sqrt(x² + y²) without the cost of std::hypot where plain squares are safe.
-double magnitude(double x, double y)
+[[gnu::always_inline]] inline double magnitude(double x, double y)
 {
     if (squareSafe(x) && squareSafe(y))
         return std::sqrt(x * x + y * y);
@@ -31,7 +37,7 @@ double magnitude(double x, double y)
 }
 
 // sin(x)/x, 1 at 0.
-double sinc(double x)
+[[gnu::always_inline]] inline double sinc(double x)
 {
     return x == 0 ? 1 : std::sin(x) / x;
 }
@@ -53,7 +59,7 @@ std::complex<double> phi(std::complex<double> z)
 }
 
 // 1/(R·C), also where R·C alone would leave the double range.
-double rcRate(double R, double C)
+[[gnu::always_inline]] inline double rcRate(double R, double C)
 {
     return std::isnormal(R * C) ? quotient(1, R * C) : quotient(quotient(1, R), C);
 }
@@ -63,7 +69,7 @@ struct Steady {
     double charge, current;
 };
 
-Steady steadyAt(const CircuitFigures &f, double t)
+[[gnu::always_inline]] inline Steady steadyAt(const CircuitFigures &f, double t)
 {
     if (f.w0 == 0)
         return {f.steadyK, 0};
@@ -73,24 +79,48 @@ Steady steadyAt(const CircuitFigures &f, double t)
 
 // The amplitudes of the driven steady state K·cos + S·sin of the RLC circuit, from
 // X = 1/C − L·w0² and M = (R·w0)² + X², scaled so that no square leaves the double range.
-void setRlcSteadyState(CircuitFigures &f, double R, double L, double C)
+[[gnu::always_inline]] inline void setRlcSteadyState(CircuitFigures &f, double R, double L,
+                                                     double C)
 {
     const double w0 = f.w0;
     const double reactance = quotient(1, C) - (L * w0) * w0;
     const double resistive = R * w0;
-    const double h = magnitude(resistive, reactance);
-    f.steadyK = quotient(quotient(-f.v0, h) * resistive, h);
-    f.steadyS = quotient(quotient(f.v0, h) * reactance, h);
+    const double inverse = quotient(1, magnitude(resistive, reactance));
+    f.steadyK = (-f.v0 * inverse) * (resistive * inverse);
+    f.steadyS = (f.v0 * inverse) * (reactance * inverse);
 }
 
-void setRlcTransient(CircuitFigures &f, double R, double L, double C)
+// The LC circuit's free oscillation about the steady part: exp(0)·(A·cos ω0·t + B·sin ω0·t).
+[[gnu::always_inline]] inline void setLcTransient(CircuitFigures &f, double L, double C)
 {
-    f.alpha = quotient(R, L + L);
     f.omega0 = naturalFrequency(L, C);
-    f.omega0Squared = std::isnormal(L * C) ? quotient(1, L * C) : quotient(quotient(1, L), C);
-    const double disc = discriminant(R, L, C);
-    if (f.kind != 3)
-        f.damping = dampingOf(R, L, C);
+    f.omega0Squared = f.omega0 * f.omega0;
+    f.omegaD = f.omega0;
+    if (!std::isfinite(f.omega0))
+        return;
+    f.form = SolutionForm::Oscillation;
+    const double restCharge = f.q0 - f.steadyK;
+    f.coeffA = restCharge;
+    f.coeffB = quotient(f.i0, f.omega0);
+    f.coeffBw = f.i0;
+    f.currentA = f.i0;
+    f.currentB = -f.omega0 * restCharge;
+}
+
+[[gnu::always_inline]] inline void setRlcTransient(CircuitFigures &f, double R, double L, double C)
+{
+    const double twoL = L + L;
+    f.alpha = quotient(R, twoL);
+    f.omega0 = naturalFrequency(L, C);
+    const double product = L * C;
+    f.omega0Squared = std::isnormal(product) ? quotient(1, product) : quotient(quotient(1, L), C);
+    // The damping test on D = R^2 − (L·4)/C, as dampingOf() makes it.
+    const double resistive = R * R, reactive = quotient(L * 4, C);
+    const double disc = resistive - reactive;
+    f.damping = disc > 0    ? Damping::Overdamped
+                : disc == 0 ? Damping::Critical
+                : disc < 0  ? Damping::Underdamped
+                            : Damping::Undefined;
     if (std::isnan(f.alpha) || std::isnan(f.omega0Squared) || !std::isfinite(f.steadyK) ||
         !std::isfinite(f.steadyS)) {
         f.form = SolutionForm::Undefined;
@@ -99,16 +129,15 @@ void setRlcTransient(CircuitFigures &f, double R, double L, double C)
     // β² = α² − ω0², from D where neither of its terms left the double range (the same D the
     // damping test reads), otherwise as a product that keeps extreme magnitudes in range.
     double b2;
-    const double resistive = std::pow(R, 2.0), reactive = quotient(L * 4, C);
-    if (f.kind != 3 && std::isfinite(disc) && std::isnormal(resistive) && std::isnormal(reactive)) {
-        b2 = quotient(quotient(disc, L + L), L + L);
+    if (std::isnormal(resistive) && std::isnormal(reactive) && std::isnormal(twoL * twoL)) {
+        b2 = disc / (twoL * twoL);
     } else if (f.omega0Squared > 0) {
         const double w = std::isnan(f.omega0) ? std::sqrt(f.omega0Squared) : f.omega0;
         b2 = (std::abs(f.alpha) - w) * (std::abs(f.alpha) + w);
     } else {
         b2 = std::pow(magnitude(f.alpha, std::sqrt(-f.omega0Squared)), 2.0);
     }
-    if (f.damping == Damping::Undefined && std::isfinite(b2) && f.kind != 3)
+    if (f.damping == Damping::Undefined && std::isfinite(b2))
         f.damping =
             b2 > 0 ? Damping::Overdamped : (b2 == 0 ? Damping::Critical : Damping::Underdamped);
 
@@ -117,7 +146,7 @@ void setRlcTransient(CircuitFigures &f, double R, double L, double C)
     f.tau = quotient(1, f.alpha);
     f.quality = quotient(f.omega0, f.alpha + f.alpha);
     if (b2 < 0) {
-        f.omegaD = f.kind == 3 ? f.omega0 : std::sqrt(-b2);
+        f.omegaD = std::sqrt(-b2);
         const bool nearResonance =
             f.w0 != 0 && std::abs(f.alpha) + std::abs(std::abs(f.w0) - f.omegaD) <= 0.5 * f.omega0;
         f.form = nearResonance ? SolutionForm::NearResonance : SolutionForm::Oscillation;
@@ -154,20 +183,24 @@ void setRlcTransient(CircuitFigures &f, double R, double L, double C)
         f.currentB = -(f.omega0Squared * restCharge + f.alpha * restCurrent);
         return;
     }
-    // ωd >= sqrt of the smallest double, so B stays finite; ω0²/ωd is formed as ω0·(ω0/ωd)
-    // so that a large ω0 does not overflow in its square.
+    // ωd >= sqrt of the smallest double, so B stays finite; where ω0² overflows, ω0²/ωd is
+    // formed as ω0·(ω0/ωd).
     f.coeffB = quotient(f.coeffBw, f.omegaD);
-    f.currentB = -(f.omega0 * quotient(f.omega0, f.omegaD) * restCharge +
-                   quotient(f.alpha, f.omegaD) * restCurrent);
+    const double sine = f.omega0Squared * restCharge + f.alpha * restCurrent;
+    f.currentB = std::isfinite(sine) ? -quotient(sine, f.omegaD)
+                                     : -(f.omega0 * quotient(f.omega0, f.omegaD) * restCharge +
+                                         quotient(f.alpha, f.omegaD) * restCurrent);
 }
 
-void setDrivenLc(CircuitFigures &f, const CircuitParameters &p)
+[[gnu::always_inline]] inline void setDrivenLc(CircuitFigures &f, const CircuitParameters &p)
 {
     const double L = p.L, w = std::abs(p.w0);
     f.omega0 = naturalFrequency(L, p.C);
     f.omega0Squared = f.omega0 * f.omega0;
     f.omegaD = f.omega0;
-    f.resonance = resonanceOf(L, p.C, p.w0Text);
+    // The text test of resonanceOf(), on the ω0 just computed.
+    f.resonance = std::isfinite(f.omega0) && toText(f.omega0) == p.w0Text ? Resonance::AtResonance
+                                                                          : Resonance::OffResonance;
     if (!std::isfinite(f.omega0) || std::isnan(quotient(1, L))) {
         f.form = SolutionForm::Undefined;
         return;
@@ -183,9 +216,7 @@ void setDrivenLc(CircuitFigures &f, const CircuitParameters &p)
         f.drivenP = quotient(quotient(p.v0, (f.omega0 - p.w0) * (f.omega0 + p.w0)), L);
 }
 
-} // namespace
-
-CircuitFigures figuresOf(int kind, const CircuitParameters &p)
+[[gnu::always_inline]] inline CircuitFigures figures(int kind, const CircuitParameters &p)
 {
     CircuitFigures f;
     f.kind = kind;
@@ -209,14 +240,9 @@ CircuitFigures figuresOf(int kind, const CircuitParameters &p)
         f.steadyK = quotient(p.v0, R);
         f.coeffA = p.i0 - f.steadyK;
         break;
-    case 3: // LC, constant source: the RLC circuit without resistance
+    case 3: // LC, constant source
         f.steadyK = C * p.v0;
-        f.omega0 = naturalFrequency(L, C);
-        if (!std::isfinite(f.omega0)) {
-            f.omegaD = f.omega0;
-            break;
-        }
-        setRlcTransient(f, 0, L, C);
+        setLcTransient(f, L, C);
         break;
     case 4: // RLC, constant source
         f.steadyK = C * p.v0;
@@ -254,9 +280,9 @@ CircuitFigures figuresOf(int kind, const CircuitParameters &p)
         f.w0 = p.w0;
         f.rate = quotient(R, L);
         f.tau = quotient(L, R);
-        const double h = magnitude(R, L * p.w0);
-        f.steadyS = quotient(quotient(p.v0, h) * R, h);
-        f.steadyK = quotient(quotient(-p.v0, h) * (L * p.w0), h);
+        const double inverse = quotient(1, magnitude(R, L * p.w0));
+        f.steadyS = (p.v0 * inverse) * (R * inverse);
+        f.steadyK = (-p.v0 * inverse) * ((L * p.w0) * inverse);
         f.coeffA = p.i0 - f.steadyK;
         if (std::isnan(f.rate) || std::isnan(f.steadyK))
             f.form = SolutionForm::Undefined;
@@ -273,9 +299,6 @@ CircuitFigures figuresOf(int kind, const CircuitParameters &p)
     return f;
 }
 
-namespace
-{
-
 // The two solutions of the free RLC circuit used by the oscillation and hyperbolic forms,
 // without the exp(−α·t) they share where it could underflow alone: c = exp(−α·t)·cos ωd·t
 // or exp(−α·t)·cosh β·t, and s = exp(−α·t)·sin(ωd·t)/ωd or exp(−α·t)·sinh(β·t)/β.
@@ -283,7 +306,7 @@ struct FreePair {
     double c, s;
 };
 
-FreePair freePair(const CircuitFigures &f, double t)
+[[gnu::always_inline]] inline FreePair freePair(const CircuitFigures &f, double t)
 {
     if (f.form == SolutionForm::Hyperbolic) {
         // exp(−α·t)·cosh β·t = E·(1 + exp(−x))/2 and exp(−α·t)·sinh(β·t)/β = t·E·φ(x), with
@@ -309,9 +332,7 @@ std::complex<double> responseFromRest(const CircuitFigures &f, double t)
     return difference / std::complex<double>(0, 2 * f.omegaD);
 }
 
-} // namespace
-
-double chargeAt(const CircuitFigures &f, double t)
+[[gnu::always_inline]] inline double charge(const CircuitFigures &f, double t)
 {
     switch (f.form) {
     case SolutionForm::Exponential: {
@@ -351,7 +372,7 @@ double chargeAt(const CircuitFigures &f, double t)
     return kNaN;
 }
 
-double currentAt(const CircuitFigures &f, double t)
+[[gnu::always_inline]] inline double current(const CircuitFigures &f, double t)
 {
     switch (f.form) {
     case SolutionForm::Exponential: {
@@ -395,6 +416,95 @@ double currentAt(const CircuitFigures &f, double t)
         break;
     }
     return kNaN;
+}
+
+} // namespace
+
+CircuitFigures figuresOf(int kind, const CircuitParameters &p)
+{
+    return figures(kind, p);
+}
+
+double chargeAt(const CircuitFigures &f, double t)
+{
+    return charge(f, t);
+}
+
+double currentAt(const CircuitFigures &f, double t)
+{
+    return current(f, t);
+}
+
+// The solution functions of circuitsolutions.h: each computes its kind's figures afresh, so
+// nothing is kept between calls.
+double q1(const CircuitParameters &p, double t)
+{
+    return charge(figures(1, p), t);
+}
+
+double i1(const CircuitParameters &p, double t)
+{
+    return current(figures(1, p), t);
+}
+
+double i2(const CircuitParameters &p, double t)
+{
+    return current(figures(2, p), t);
+}
+
+double q3(const CircuitParameters &p, double t)
+{
+    return charge(figures(3, p), t);
+}
+
+double i3(const CircuitParameters &p, double t)
+{
+    return current(figures(3, p), t);
+}
+
+double q4(const CircuitParameters &p, double t)
+{
+    return charge(figures(4, p), t);
+}
+
+double i4(const CircuitParameters &p, double t)
+{
+    return current(figures(4, p), t);
+}
+
+double q5(const CircuitParameters &p, double t)
+{
+    return charge(figures(5, p), t);
+}
+
+double i5(const CircuitParameters &p, double t)
+{
+    return current(figures(5, p), t);
+}
+
+double q6(const CircuitParameters &p, double t)
+{
+    return charge(figures(6, p), t);
+}
+
+double i6(const CircuitParameters &p, double t)
+{
+    return current(figures(6, p), t);
+}
+
+double i7(const CircuitParameters &p, double t)
+{
+    return current(figures(7, p), t);
+}
+
+double q8(const CircuitParameters &p, double t)
+{
+    return charge(figures(8, p), t);
+}
+
+double i8(const CircuitParameters &p, double t)
+{
+    return current(figures(8, p), t);
 }
 
 } // namespace kel::solutions

@@ -2,7 +2,6 @@
 #include "circuitsolutions.h"
 
 #include "circuitcases.h"
-#include "circuitfigures.h"
 #include "numbertext.h"
 
 #include <array>
@@ -57,77 +56,6 @@ std::string_view boxName(Parameter parameter)
         return "i0";
     }
     return "?";
-}
-
-// Each function computes the circuit's figures afresh: nothing is kept between calls.
-double q1(const CircuitParameters &p, double t)
-{
-    return chargeAt(figuresOf(1, p), t);
-}
-
-double i1(const CircuitParameters &p, double t)
-{
-    return currentAt(figuresOf(1, p), t);
-}
-
-double i2(const CircuitParameters &p, double t)
-{
-    return currentAt(figuresOf(2, p), t);
-}
-
-double q3(const CircuitParameters &p, double t)
-{
-    return chargeAt(figuresOf(3, p), t);
-}
-
-double i3(const CircuitParameters &p, double t)
-{
-    return currentAt(figuresOf(3, p), t);
-}
-
-double q4(const CircuitParameters &p, double t)
-{
-    return chargeAt(figuresOf(4, p), t);
-}
-
-double i4(const CircuitParameters &p, double t)
-{
-    return currentAt(figuresOf(4, p), t);
-}
-
-double q5(const CircuitParameters &p, double t)
-{
-    return chargeAt(figuresOf(5, p), t);
-}
-
-double i5(const CircuitParameters &p, double t)
-{
-    return currentAt(figuresOf(5, p), t);
-}
-
-double q6(const CircuitParameters &p, double t)
-{
-    return chargeAt(figuresOf(6, p), t);
-}
-
-double i6(const CircuitParameters &p, double t)
-{
-    return currentAt(figuresOf(6, p), t);
-}
-
-double i7(const CircuitParameters &p, double t)
-{
-    return currentAt(figuresOf(7, p), t);
-}
-
-double q8(const CircuitParameters &p, double t)
-{
-    return chargeAt(figuresOf(8, p), t);
-}
-
-double i8(const CircuitParameters &p, double t)
-{
-    return currentAt(figuresOf(8, p), t);
 }
 
 double VS(const CircuitParameters &p, double t)
