@@ -28,10 +28,15 @@ void ResonanceRuler::setAxis(const FrequencyAxis &axis)
     update();
 }
 
+double ResonanceRuler::pixelsPerDecade() const
+{
+    return static_cast<double>(width()) / (1 + 2 * kSideMargin) / std::max(1, m_axis.decades());
+}
+
 int ResonanceRuler::labelStep() const
 {
     const int widest = fontMetrics().horizontalAdvance(QStringLiteral("100 MHz")) + 8;
-    const double perDecade = static_cast<double>(width()) / std::max(1, m_axis.decades());
+    const double perDecade = pixelsPerDecade();
     for (int step : {1, 2, 5, 10})
         if (perDecade * step >= widest)
             return step;
@@ -63,14 +68,16 @@ void ResonanceRuler::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const int step = labelStep();
-    const double perDecade = static_cast<double>(width()) / std::max(1, m_axis.decades());
+    const double perDecade = pixelsPerDecade();
+    const double left0 = kSideMargin * m_axis.decades() * perDecade;
     for (int d = m_axis.firstDecade; d <= m_axis.lastDecade; ++d) {
         if ((d - m_axis.firstDecade) % step != 0)
             continue;
         const QString text = decadeText(d);
         const int w = fontMetrics().horizontalAdvance(text);
         // Centred under the line, but kept inside the ruler at both ends.
-        const int centre = static_cast<int>(std::lround((d - m_axis.firstDecade) * perDecade));
+        const int centre =
+            static_cast<int>(std::lround(left0 + (d - m_axis.firstDecade) * perDecade));
         const int left = std::clamp(centre - w / 2, 0, std::max(0, width() - w));
         painter.drawText(QRect(left, 0, w, height()), Qt::AlignLeft | Qt::AlignVCenter, text);
     }

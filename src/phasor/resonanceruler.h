@@ -16,6 +16,10 @@ class ResonanceRuler : public QWidget
 public:
     explicit ResonanceRuler(QWidget *parent = nullptr);
 
+    // The blank left of the axis's first decade and right of its last, as a fraction of the
+    // axis's length, in the picture above and here alike, so that the frame shows whole.
+    static constexpr double kSideMargin = 0.01;
+
     void setAxis(const FrequencyAxis &axis);
     const FrequencyAxis &axis() const { return m_axis; }
     // The labels shown at the present width, left to right.
@@ -29,6 +33,7 @@ protected:
 
 private:
     int labelStep() const;
+    double pixelsPerDecade() const;
 
     FrequencyAxis m_axis;
 };

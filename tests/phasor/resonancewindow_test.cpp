@@ -250,6 +250,13 @@ TEST_F(ResonanceWindowTest, ScreenshotsWhenAsked)
     source.texts = {{"v0", "500"}, {"R", "1000"}, {"L", "10.0"}, {"C", "0.00005"}, {"f0", "10.0"}};
     window.refresh();
     EXPECT_TRUE(window.grab().save(folder + "/resonance-lowq.png"));
+    edit("R", "0");
+    EXPECT_TRUE(window.grab().save(folder + "/resonance-note.png"));
+    edit("R", "1000");
+    window.resize(1400, 800);
+    EXPECT_TRUE(window.grab().save(folder + "/resonance-large.png"));
+    dialogs.queueSavePath(folder + "/resonance-export.png");
+    window.findChild<QAction *>("SavePicture")->trigger();
 }
 
 } // namespace
