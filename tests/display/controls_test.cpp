@@ -2,7 +2,6 @@
 // The control semantics the windows rely on, as Qt provides them.
 #include "display/dialogs.h"
 #include "display/twiplayout.h"
-#include "display/windowinstance.h"
 #include "support/scripteddialogs.h"
 
 #include <gtest/gtest.h>
@@ -40,27 +39,6 @@ TEST(Controls, CheckBoxAndScrollBarRunTheirHandlersWhenSetByProgram)
     EXPECT_EQ(moves, 0);
     bar.setValue(40);
     EXPECT_EQ(moves, 1);
-}
-
-namespace
-{
-struct Probe : QWidget {
-    Probe() { ++created; }
-    static inline int created = 0;
-};
-} // namespace
-
-TEST(Controls, WindowExistsOnceAndIsCreatedOnFirstTouch)
-{
-    using Instance = kel::display::WindowInstance<Probe>;
-    EXPECT_EQ(Instance::existing(), nullptr);
-    Probe &a = Instance::get();
-    a.show();
-    a.hide();
-    EXPECT_EQ(&Instance::get(), &a);
-    EXPECT_EQ(Probe::created, 1);
-    Instance::destroy();
-    EXPECT_EQ(Instance::existing(), nullptr);
 }
 
 TEST(Controls, TwipLayoutScalesTheArrangementWithTheWindow)
