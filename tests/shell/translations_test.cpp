@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -158,6 +159,56 @@ TEST_P(RunTimeTexts, EveryTextTheWindowsShowIsTranslated)
     EXPECT_TRUE(misses.isEmpty()) << GetParam().toStdString() << ": " << misses.size()
                                   << " text(s) shown untranslated:\n  "
                                   << misses.join(QStringLiteral("\n  ")).toStdString();
+}
+
+// What a student reads in the windows after using every command: titles, labels (the status
+// bars' too), buttons, menu entries and the source-kind box, by window and objectName.
+std::map<QString, QString> shownTexts(const QString &language)
+{
+    Languages languages;
+    languages.install(language);
+    kel::testing::ScriptedDialogs dialogs;
+    kel::shell::MainMenu menu(dialogs);
+    useEveryCommand(menu);
+    std::map<QString, QString> shown;
+    for (const char *name : {"kel_main", "rc", "Phasors", "AboutKel"}) {
+        const QWidget *window = topLevel(QString::fromLatin1(name));
+        if (!window)
+            continue;
+        const QString prefix = window->objectName() + QLatin1Char('/');
+        shown[prefix + QStringLiteral("(title)")] = window->windowTitle();
+        for (const QObject *object : window->findChildren<QObject *>()) {
+            const QString key = prefix + object->objectName();
+            if (object->objectName().isEmpty())
+                continue;
+            if (const auto *label = qobject_cast<const QLabel *>(object))
+                shown[key] = label->text();
+            else if (const auto *button = qobject_cast<const QAbstractButton *>(object))
+                shown[key] = button->text();
+            else if (const auto *action = qobject_cast<const QAction *>(object))
+                shown[key] = action->text();
+            else if (object->objectName() == QLatin1String("VSource"))
+                shown[key] = static_cast<const QLineEdit *>(object)->text();
+        }
+    }
+    return shown;
+}
+
+// Catches texts that never go through tr(): they read in English whatever the language.
+TEST_P(RunTimeTexts, NoCaptionStaysInEnglish)
+{
+    const std::map<QString, QString> english = shownTexts(QStringLiteral("en"));
+    const std::map<QString, QString> translated = shownTexts(GetParam());
+    QStringList same;
+    for (const auto &[where, text] : english) {
+        const auto it = translated.find(where);
+        if (it != translated.end() && it->second == text &&
+            !kel::testing::sameInLanguage(GetParam(), text))
+            same << where + QStringLiteral(": ") + text;
+    }
+    EXPECT_TRUE(same.isEmpty()) << GetParam().toStdString() << ": " << same.size()
+                                << " caption(s) still in English:\n  "
+                                << same.join(QStringLiteral("\n  ")).toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, RunTimeTexts,

@@ -22,7 +22,8 @@ bool sameInLanguage(const QString &language, const QString &source)
     // Symbols of quantities and units read the same in every language.
     QString words = source;
     words.remove(QRegularExpression(QStringLiteral("%\\d")));
-    words.remove(QRegularExpression(QStringLiteral("\\b(Vmax|VRmax|VCmax|VLmax|rad|phi|Hz)\\b")));
+    words.remove(
+        QRegularExpression(QStringLiteral("\\b(kel|Vmax|VRmax|VCmax|VLmax|rad|phi|Hz)\\b")));
     if (!words.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}"))))
         return true;
     static const std::set<std::pair<QString, QString>> sameWords = {
@@ -31,7 +32,20 @@ bool sameInLanguage(const QString &language, const QString &source)
         {"fr", "Charge"},     {"fr", "Pause"},         {"fr", "phase φ"},
         {"de", "Pause"},      {"pt_BR", "Amplitude "}, {"pt_BR", "OK"},
     };
-    return sameWords.count({language, source}) > 0;
+    // A shown text matches its source with each placeholder filled in.
+    for (const auto &[lang, word] : sameWords) {
+        if (lang != language)
+            continue;
+        QStringList parts = word.split(QRegularExpression(QStringLiteral("%\\d")));
+        for (QString &part : parts)
+            part = QRegularExpression::escape(part);
+        const QString pattern = parts.join(QStringLiteral(".*"));
+        if (QRegularExpression(QRegularExpression::anchoredPattern(pattern))
+                .match(source)
+                .hasMatch())
+            return true;
+    }
+    return false;
 }
 
 QWidget *topLevel(const QString &objectName)
