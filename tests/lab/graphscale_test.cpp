@@ -63,6 +63,7 @@ TEST_F(GraphScale, NewScaleSetsFrameAndSampling)
     EXPECT_EQ(s.x2, 20);
     EXPECT_EQ(s.y1, 1);
     EXPECT_EQ(s.y2, -1);
+    ASSERT_FALSE(opsOf(DrawOp::Kind::Scale).empty());
     const DrawOp scale = opsOf(DrawOp::Kind::Scale).back();
     EXPECT_EQ(scale.x2, 20);
     EXPECT_EQ(scale.y1, 1);
@@ -72,6 +73,7 @@ TEST_F(GraphScale, NewScaleSetsFrameAndSampling)
     dialogs.clear();
     dialogs.queueInputs({"", "", "", ""});
     command("GScale");
+    ASSERT_EQ(dialogs.calls().size(), 4u);
     EXPECT_EQ(dialogs.calls()[1].defaultText, "20");
     EXPECT_EQ(dialogs.calls()[3].defaultText, "1");
     EXPECT_EQ(s.x2, 20);
@@ -82,6 +84,7 @@ TEST_F(GraphScale, NewScaleSetsFrameAndSampling)
     command("GScale");
     EXPECT_EQ(s.x1, 10);
     EXPECT_EQ(s.x2, -10);
+    ASSERT_FALSE(opsOf(DrawOp::Kind::Scale).empty());
     EXPECT_EQ(opsOf(DrawOp::Kind::Scale).back().x2, -10);
 }
 
@@ -102,6 +105,7 @@ TEST_F(GraphScale, EqualEntriesAskThatRangeAgain)
     EXPECT_EQ(errors[0].title, "Error in Entry");
     EXPECT_EQ(errors[0].buttons, display::MessageButtons::OkCancel);
     // Defaults offered again are the remembered ones, not the rejected answers.
+    ASSERT_GE(dialogs.calls().size(), 4u);
     EXPECT_EQ(dialogs.calls()[3].defaultText, "0");
     const lab::GraphScale &s = session().scale();
     EXPECT_EQ(s.x1, 1);

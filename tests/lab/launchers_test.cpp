@@ -182,8 +182,9 @@ TEST_P(Launchers, ConfigureTextsControlsAndEmptyGraph)
 
     // The graph holds only the empty frame, for the scale the row names.
     const auto lines = opsOf(DrawOp::Kind::Line);
-    EXPECT_EQ(lines.size(), 126u);
+    ASSERT_EQ(lines.size(), 126u);
     EXPECT_TRUE(opsOf(DrawOp::Kind::Point).empty());
+    ASSERT_FALSE(opsOf(DrawOp::Kind::Scale).empty());
     const DrawOp scale = opsOf(DrawOp::Kind::Scale).back();
     const float right = row.currentScale ? 20 : 100, top = row.currentScale ? 1 : 10;
     EXPECT_EQ(scale.x1, 0);

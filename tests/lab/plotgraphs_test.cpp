@@ -97,6 +97,7 @@ TEST_F(PlotGraphs, SamplesTheScaleRangeEvenUnderTheFixedFrame)
     // The source curve starts at value 0 at x1, not at V(x1).
     EXPECT_EQ(c[201].x1, 5);
     EXPECT_EQ(c[201].y1, 0);
+    ASSERT_FALSE(opsOf(DrawOp::Kind::Scale).empty());
     EXPECT_EQ(opsOf(DrawOp::Kind::Scale).back().x2, 100);
 }
 
