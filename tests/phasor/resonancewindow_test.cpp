@@ -226,6 +226,14 @@ TEST(ResonanceTextBoxesTest, FollowsAHostsBoxesAndWritesItsFrequency)
         QTest::keyClicks(host.findChild<QLineEdit *>("R"), "0");
         EXPECT_TRUE(window->findChild<QLabel *>("qualityFactor")->text().endsWith("= 0.04472"));
 
+        // Hidden, the window waits; shown again, it catches up.
+        window->hide();
+        QTest::keyClicks(host.findChild<QLineEdit *>("R"), "0");
+        EXPECT_TRUE(window->findChild<QLabel *>("qualityFactor")->text().endsWith("= 0.04472"));
+        showResonanceCurve(&host, dialogs, [] {});
+        EXPECT_TRUE(window->findChild<QLabel *>("qualityFactor")->text().endsWith("= 0.004472"));
+        QTest::keyClick(host.findChild<QLineEdit *>("R"), Qt::Key_Backspace);
+
         const display::UserTransform t = window->picture()->transform();
         QTest::mouseClick(window->picture(), Qt::LeftButton, {},
                           QPoint(static_cast<int>(t.toPixelX(1.0)), 10));
@@ -236,6 +244,24 @@ TEST(ResonanceTextBoxesTest, FollowsAHostsBoxesAndWritesItsFrequency)
     }
     // The host owns the window.
     EXPECT_TRUE(window.isNull());
+}
+
+TEST(ResonanceRulerTest, ThinsItsLabelsWhenNarrow)
+{
+    ResonanceRuler ruler;
+    ruler.setAxis({-6, 6});
+    ruler.resize(2000, 20);
+    EXPECT_EQ(ruler.labels().size(), 13);
+    EXPECT_EQ(ruler.labels().front(), QString::fromUtf8("1 \u00b5Hz"));
+    EXPECT_EQ(ruler.labels().back(), "1 MHz");
+    ruler.resize(300, 20);
+    const QStringList thin = ruler.labels();
+    EXPECT_LT(thin.size(), 13);
+    EXPECT_GE(thin.size(), 2);
+    int widths = 0;
+    for (const QString &label : thin)
+        widths += ruler.fontMetrics().horizontalAdvance(label);
+    EXPECT_LT(widths, ruler.width());
 }
 
 // With KEL_SHOTS set to a folder, saves the window for a high-Q and a low-Q circuit there.
