@@ -911,7 +911,7 @@
         </message>
         <message>
             <source>half-power band</source>
-            <translation>Halbwertsbreite</translation>
+            <translation>Bereich halber Leistung</translation>
         </message>
         <message>
             <source>Export</source>
@@ -983,7 +983,7 @@
         </message>
         <message>
             <source>The half-power band is too narrow to compute: Q is too large. Give R a larger value.</source>
-            <translation>Die Halbwertsbreite ist zu schmal zum Berechnen: Q ist zu groß. Bitte für R einen größeren Wert eingeben.</translation>
+            <translation>Der Bereich halber Leistung ist zu schmal zum Berechnen: Q ist zu groß. Bitte für R einen größeren Wert eingeben.</translation>
         </message>
         <message>
             <source>The picture shows the last values that could be drawn.</source>
@@ -1031,7 +1031,7 @@
         </message>
         <message>
             <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/√2 and φ = ±45°</source>
-            <translation>Halbwertsbreite (schattiert): %1 bis %2, wo I₀ = I₀max/√2 und φ = ±45°</translation>
+            <translation>Bereich halber Leistung (schattiert): %1 bis %2, wo I₀ = I₀max/√2 und φ = ±45°</translation>
         </message>
         <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
@@ -1058,19 +1058,19 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
-            <translation>Schreibt das Bild des Versuchs als PNG in DATEI, ohne ein Fenster zu zeigen.</translation>
+            <translation>Schreibt das Bild des Versuchs als PNG in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
-            <translation>Schreibt das Bild des Versuchs als SVG in DATEI, ohne ein Fenster zu zeigen.</translation>
+            <translation>Schreibt das Bild des Versuchs als SVG in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
-            <translation>Schreibt die Werte des letzten Graphen des Versuchs als CSV in DATEI, ohne ein Fenster zu zeigen.</translation>
+            <translation>Schreibt die Werte des letzten Graphen des Versuchs als CSV in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
-            <translation>Passt das PNG in BxH Pixel ein (etwa 1600x1200), ohne das Seitenverhältnis zu ändern.</translation>
+            <translation>Passt das PNG in WxH Pixel ein (etwa 1600x1200), ohne das Seitenverhältnis zu ändern.</translation>
         </message>
         <message>
             <source>The experiment to open.</source>
@@ -1098,7 +1098,7 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         </message>
         <message>
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
-            <translation>Zum Exportieren wird die Versuchsdatei gebraucht (kel DATEI.kel --export-png AUS.png).</translation>
+            <translation>Zum Exportieren wird die Versuchsdatei gebraucht (kel FILE.kel --export-png OUT.png).</translation>
         </message>
     </context>
     <context>
@@ -1415,7 +1415,7 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         </message>
         <message>
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
-            <translation>Zum Exportieren wird die Versuchsdatei gebraucht (kel DATEI.kel --export-png AUS.png).</translation>
+            <translation>Zum Exportieren wird die Versuchsdatei gebraucht (kel FILE.kel --export-png OUT.png).</translation>
         </message>
         <message>
             <source>Faster</source>
@@ -1423,7 +1423,7 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
-            <translation>Passt das PNG in BxH Pixel ein (etwa 1600x1200), ohne das Seitenverhältnis zu ändern.</translation>
+            <translation>Passt das PNG in WxH Pixel ein (etwa 1600x1200), ohne das Seitenverhältnis zu ändern.</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -1459,7 +1459,7 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         </message>
         <message>
             <source>Half-power band (shaded): %1 to %2, where I₀ = I₀max/√2 and φ = ±45°</source>
-            <translation>Halbwertsbreite (schattiert): %1 bis %2, wo I₀ = I₀max/√2 und φ = ±45°</translation>
+            <translation>Bereich halber Leistung (schattiert): %1 bis %2, wo I₀ = I₀max/√2 und φ = ±45°</translation>
         </message>
         <message>
             <source>I0 (A)</source>
@@ -1919,7 +1919,7 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         </message>
         <message>
             <source>The half-power band is too narrow to compute: Q is too large. Give R a larger value.</source>
-            <translation>Die Halbwertsbreite ist zu schmal zum Berechnen: Q ist zu groß. Bitte für R einen größeren Wert eingeben.</translation>
+            <translation>Der Bereich halber Leistung ist zu schmal zum Berechnen: Q ist zu groß. Bitte für R einen größeren Wert eingeben.</translation>
         </message>
         <message>
             <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
@@ -2127,15 +2127,15 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
-            <translation>Schreibt das Bild des Versuchs als PNG in DATEI, ohne ein Fenster zu zeigen.</translation>
+            <translation>Schreibt das Bild des Versuchs als PNG in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
-            <translation>Schreibt das Bild des Versuchs als SVG in DATEI, ohne ein Fenster zu zeigen.</translation>
+            <translation>Schreibt das Bild des Versuchs als SVG in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
-            <translation>Schreibt die Werte des letzten Graphen des Versuchs als CSV in DATEI, ohne ein Fenster zu zeigen.</translation>
+            <translation>Schreibt die Werte des letzten Graphen des Versuchs als CSV in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
         <message>
             <source>Wrong Values of parameters</source>
@@ -2175,7 +2175,7 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         </message>
         <message>
             <source>half-power band</source>
-            <translation>Halbwertsbreite</translation>
+            <translation>Bereich halber Leistung</translation>
         </message>
         <message>
             <source>i (A)</source>

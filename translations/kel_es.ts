@@ -1058,19 +1058,19 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
-            <translation>Escribe la imagen del experimento como PNG en ARCHIVO, sin mostrar ninguna ventana.</translation>
+            <translation>Escribe la imagen del experimento como PNG en FILE, sin mostrar ninguna ventana.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
-            <translation>Escribe la imagen del experimento como SVG en ARCHIVO, sin mostrar ninguna ventana.</translation>
+            <translation>Escribe la imagen del experimento como SVG en FILE, sin mostrar ninguna ventana.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
-            <translation>Escribe los puntos de la última gráfica del experimento como CSV en ARCHIVO, sin mostrar ninguna ventana.</translation>
+            <translation>Escribe los puntos de la última gráfica del experimento como CSV en FILE, sin mostrar ninguna ventana.</translation>
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
-            <translation>Ajusta el PNG a AxA píxeles (por ejemplo 1600x1200) sin cambiar sus proporciones.</translation>
+            <translation>Ajusta el PNG a WxH píxeles (por ejemplo 1600x1200) sin cambiar sus proporciones.</translation>
         </message>
         <message>
             <source>The experiment to open.</source>
@@ -1098,7 +1098,7 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         </message>
         <message>
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
-            <translation>Para exportar hace falta el archivo del experimento (kel ARCHIVO.kel --export-png SALIDA.png).</translation>
+            <translation>Para exportar hace falta el archivo del experimento (kel FILE.kel --export-png OUT.png).</translation>
         </message>
     </context>
     <context>
@@ -1415,7 +1415,7 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         </message>
         <message>
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
-            <translation>Para exportar hace falta el archivo del experimento (kel ARCHIVO.kel --export-png SALIDA.png).</translation>
+            <translation>Para exportar hace falta el archivo del experimento (kel FILE.kel --export-png OUT.png).</translation>
         </message>
         <message>
             <source>Faster</source>
@@ -1423,7 +1423,7 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
-            <translation>Ajusta el PNG a AxA píxeles (por ejemplo 1600x1200) sin cambiar sus proporciones.</translation>
+            <translation>Ajusta el PNG a WxH píxeles (por ejemplo 1600x1200) sin cambiar sus proporciones.</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -2127,15 +2127,15 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
-            <translation>Escribe la imagen del experimento como PNG en ARCHIVO, sin mostrar ninguna ventana.</translation>
+            <translation>Escribe la imagen del experimento como PNG en FILE, sin mostrar ninguna ventana.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
-            <translation>Escribe la imagen del experimento como SVG en ARCHIVO, sin mostrar ninguna ventana.</translation>
+            <translation>Escribe la imagen del experimento como SVG en FILE, sin mostrar ninguna ventana.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
-            <translation>Escribe los puntos de la última gráfica del experimento como CSV en ARCHIVO, sin mostrar ninguna ventana.</translation>
+            <translation>Escribe los puntos de la última gráfica del experimento como CSV en FILE, sin mostrar ninguna ventana.</translation>
         </message>
         <message>
             <source>Wrong Values of parameters</source>

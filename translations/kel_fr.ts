@@ -1058,19 +1058,19 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
-            <translation>Écrit l'image de l'expérience en PNG dans FICHIER, sans afficher de fenêtre.</translation>
+            <translation>Écrit l'image de l'expérience en PNG dans FILE, sans afficher de fenêtre.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
-            <translation>Écrit l'image de l'expérience en SVG dans FICHIER, sans afficher de fenêtre.</translation>
+            <translation>Écrit l'image de l'expérience en SVG dans FILE, sans afficher de fenêtre.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
-            <translation>Écrit les points du dernier tracé de l'expérience en CSV dans FICHIER, sans afficher de fenêtre.</translation>
+            <translation>Écrit les points du dernier tracé de l'expérience en CSV dans FILE, sans afficher de fenêtre.</translation>
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
-            <translation>Fait tenir le PNG dans LxH pixels (par exemple 1600x1200) en gardant ses proportions.</translation>
+            <translation>Fait tenir le PNG dans WxH pixels (par exemple 1600x1200) en gardant ses proportions.</translation>
         </message>
         <message>
             <source>The experiment to open.</source>
@@ -1098,7 +1098,7 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         </message>
         <message>
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
-            <translation>L'export a besoin du fichier d'expérience à exporter (kel FICHIER.kel --export-png SORTIE.png).</translation>
+            <translation>L'export a besoin du fichier d'expérience à exporter (kel FILE.kel --export-png OUT.png).</translation>
         </message>
     </context>
     <context>
@@ -1415,7 +1415,7 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         </message>
         <message>
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
-            <translation>L'export a besoin du fichier d'expérience à exporter (kel FICHIER.kel --export-png SORTIE.png).</translation>
+            <translation>L'export a besoin du fichier d'expérience à exporter (kel FILE.kel --export-png OUT.png).</translation>
         </message>
         <message>
             <source>Faster</source>
@@ -1423,7 +1423,7 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
-            <translation>Fait tenir le PNG dans LxH pixels (par exemple 1600x1200) en gardant ses proportions.</translation>
+            <translation>Fait tenir le PNG dans WxH pixels (par exemple 1600x1200) en gardant ses proportions.</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -2127,15 +2127,15 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
-            <translation>Écrit l'image de l'expérience en PNG dans FICHIER, sans afficher de fenêtre.</translation>
+            <translation>Écrit l'image de l'expérience en PNG dans FILE, sans afficher de fenêtre.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
-            <translation>Écrit l'image de l'expérience en SVG dans FICHIER, sans afficher de fenêtre.</translation>
+            <translation>Écrit l'image de l'expérience en SVG dans FILE, sans afficher de fenêtre.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
-            <translation>Écrit les points du dernier tracé de l'expérience en CSV dans FICHIER, sans afficher de fenêtre.</translation>
+            <translation>Écrit les points du dernier tracé de l'expérience en CSV dans FILE, sans afficher de fenêtre.</translation>
         </message>
         <message>
             <source>Wrong Values of parameters</source>

@@ -1058,19 +1058,19 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
-            <translation>Grava a imagem do experimento como PNG em ARQUIVO, sem mostrar janela.</translation>
+            <translation>Grava a imagem do experimento como PNG em FILE, sem mostrar janela.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
-            <translation>Grava a imagem do experimento como SVG em ARQUIVO, sem mostrar janela.</translation>
+            <translation>Grava a imagem do experimento como SVG em FILE, sem mostrar janela.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
-            <translation>Grava os pontos do último gráfico do experimento como CSV em ARQUIVO, sem mostrar janela.</translation>
+            <translation>Grava os pontos do último gráfico do experimento como CSV em FILE, sem mostrar janela.</translation>
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
-            <translation>Ajusta o PNG a LxA pixels (por exemplo 1600x1200), mantendo as proporções.</translation>
+            <translation>Ajusta o PNG a WxH pixels (por exemplo 1600x1200), mantendo as proporções.</translation>
         </message>
         <message>
             <source>The experiment to open.</source>
@@ -1098,7 +1098,7 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         </message>
         <message>
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
-            <translation>Para exportar é preciso o arquivo do experimento (kel ARQUIVO.kel --export-png SAIDA.png).</translation>
+            <translation>Para exportar é preciso o arquivo do experimento (kel FILE.kel --export-png OUT.png).</translation>
         </message>
     </context>
     <context>
@@ -1415,7 +1415,7 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         </message>
         <message>
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
-            <translation>Para exportar é preciso o arquivo do experimento (kel ARQUIVO.kel --export-png SAIDA.png).</translation>
+            <translation>Para exportar é preciso o arquivo do experimento (kel FILE.kel --export-png OUT.png).</translation>
         </message>
         <message>
             <source>Faster</source>
@@ -1423,7 +1423,7 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
-            <translation>Ajusta o PNG a LxA pixels (por exemplo 1600x1200), mantendo as proporções.</translation>
+            <translation>Ajusta o PNG a WxH pixels (por exemplo 1600x1200), mantendo as proporções.</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -2127,15 +2127,15 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
-            <translation>Grava a imagem do experimento como PNG em ARQUIVO, sem mostrar janela.</translation>
+            <translation>Grava a imagem do experimento como PNG em FILE, sem mostrar janela.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
-            <translation>Grava a imagem do experimento como SVG em ARQUIVO, sem mostrar janela.</translation>
+            <translation>Grava a imagem do experimento como SVG em FILE, sem mostrar janela.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
-            <translation>Grava os pontos do último gráfico do experimento como CSV em ARQUIVO, sem mostrar janela.</translation>
+            <translation>Grava os pontos do último gráfico do experimento como CSV em FILE, sem mostrar janela.</translation>
         </message>
         <message>
             <source>Wrong Values of parameters</source>

@@ -312,6 +312,28 @@ TEST(SystemLanguage, LangChoosesWhenNothingElseIsSet)
                    kPortuguese);
 }
 
+// The program itself: its command-line help in the language asked for.
+QString programHelp(const QStringList &arguments, const QString &language)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANGUAGE"), language);
+    QProcess kel;
+    kel.setProcessEnvironment(env);
+    kel.start(QStringLiteral(KEL_PROGRAM), arguments + QStringList{QStringLiteral("--help")});
+    kel.waitForFinished(60000);
+    return QString::fromUtf8(kel.readAllStandardOutput());
+}
+
+TEST(Program, HelpIsInTheLanguageAskedFor)
+{
+    EXPECT_TRUE(programHelp({QStringLiteral("--lang"), QStringLiteral("de")}, QStringLiteral("fr"))
+                    .contains(QStringLiteral("Zeigt die Version des Programms.")));
+    EXPECT_TRUE(programHelp({}, QStringLiteral("fr"))
+                    .contains(QStringLiteral("Affiche la version du programme.")));
+    EXPECT_TRUE(programHelp({QStringLiteral("--lang"), QStringLiteral("xx")}, QStringLiteral("es"))
+                    .contains(QStringLiteral("Shows the program's version.")));
+}
+
 TEST(SystemLanguage, UnknownOrEnglishFirstShowsEnglish)
 {
     expectCaptions(probe({}, {{QStringLiteral("LANGUAGE"), QStringLiteral("xx")},

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <ostream>
 #include <set>
 #include <utility>
 
@@ -49,3 +50,9 @@ private:
 };
 
 } // namespace kel::testing
+
+// Test parameters print as their text.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << text.toStdString();
+}
