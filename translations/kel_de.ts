@@ -13,6 +13,175 @@
         </message>
     </context>
     <context>
+        <name>CircuitLaunchers</name>
+        <message>
+            <source>No EMF </source>
+            <translation>Keine Quelle </translation>
+        </message>
+        <message>
+            <source>No EMF</source>
+            <translation>Keine Quelle</translation>
+        </message>
+        <message>
+            <source>Constant EMF </source>
+            <translation>Gleichspannung </translation>
+        </message>
+        <message>
+            <source>Constant EMF</source>
+            <translation>Gleichspannung</translation>
+        </message>
+        <message>
+            <source>Alternating EMF</source>
+            <translation>Wechselspannung</translation>
+        </message>
+    </context>
+    <context>
+        <name>EquationsText</name>
+        <message>
+            <source>Differential equation</source>
+            <translation>Differentialgleichung</translation>
+        </message>
+        <message>
+            <source>Initial conditions</source>
+            <translation>Anfangsbedingungen</translation>
+        </message>
+        <message>
+            <source>Regime</source>
+            <translation>Schwingungsfall</translation>
+        </message>
+        <message>
+            <source>Without resistance the circuit oscillates undamped at ω0.</source>
+            <translation>Ohne Widerstand schwingt der Kreis ungedämpft mit ω0.</translation>
+        </message>
+        <message>
+            <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
+            <translation>Schwingfall (α &lt; ω0): Die Ladung schwingt mit ωd innerhalb einer abklingenden Einhüllenden.</translation>
+        </message>
+        <message>
+            <source>Critically damped (α = ω0): the fastest return without oscillation.</source>
+            <translation>Aperiodischer Grenzfall (α = ω0): die schnellste Rückkehr ohne Schwingung.</translation>
+        </message>
+        <message>
+            <source>Overdamped (α &gt; ω0): two real decay rates.</source>
+            <translation>Kriechfall (α &gt; ω0): zwei reelle Abklingraten.</translation>
+        </message>
+        <message>
+            <source>Steady state: K·cos ωt + S·sin ωt, the response at the source's angular frequency ω.</source>
+            <translation>Stationärer Zustand: K·cos ωt + S·sin ωt, die Antwort bei der Kreisfrequenz ω der Quelle.</translation>
+        </message>
+        <message>
+            <source>Solution</source>
+            <translation>Lösung</translation>
+        </message>
+        <message>
+            <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
+            <translation>Diese Werte ergeben keine Kurve: Ein Nenner ist null oder L·C ist nicht positiv.</translation>
+        </message>
+        <message>
+            <source>Critical damping: the program uses the limiting form (A + B·t)·e^(−αt), where the two rates coincide.</source>
+            <translation>Aperiodischer Grenzfall: Das Programm verwendet die Grenzform (A + B·t)·e^(−αt), bei der die beiden Raten zusammenfallen.</translation>
+        </message>
+        <message>
+            <source>Close to critical damping the program writes the two exponentials as cosh and sinh, which join the critical form smoothly instead of cancelling.</source>
+            <translation>Nahe am aperiodischen Grenzfall schreibt das Programm die beiden Exponentialfunktionen als cosh und sinh, die stetig in die Form des Grenzfalls übergehen, statt sich gegenseitig aufzuheben.</translation>
+        </message>
+        <message>
+            <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
+            <translation>Die Rate näher an null ergibt sich aus s1·s2 = ω0², ohne die Auslöschung in −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
+            <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
+            <translation>Nahe der Resonanz sind der stationäre und der flüchtige Anteil groß und nahezu entgegengesetzt; das Programm berechnet dieselbe Kurve als Antwort aus der Ruhe, geschrieben mit (1 − e^(−z))/z, der Grenzform, die auch bei Resonanz exakt bleibt.</translation>
+        </message>
+        <message>
+            <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
+            <translation>Bei Resonanz (ω = ω0) wächst der erzwungene Anteil linear mit t: der Grenzfall der Form außerhalb der Resonanz.</translation>
+        </message>
+        <message>
+            <source>The program evaluates the difference of the two sines as a product with sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exact also at and near resonance.</source>
+            <translation>Das Programm berechnet die Differenz der beiden Sinusfunktionen als Produkt mit sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exakt auch bei und nahe der Resonanz.</translation>
+        </message>
+        <message>
+            <source>RC circuit without a source</source>
+            <translation>RC-Kreis ohne Quelle</translation>
+        </message>
+        <message>
+            <source>RC circuit with a constant source</source>
+            <translation>RC-Kreis mit Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>RL circuit without a source</source>
+            <translation>RL-Kreis ohne Quelle</translation>
+        </message>
+        <message>
+            <source>RL circuit with a constant source</source>
+            <translation>RL-Kreis mit Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>LC circuit without a source</source>
+            <translation>LC-Kreis ohne Quelle</translation>
+        </message>
+        <message>
+            <source>LC circuit with a constant source</source>
+            <translation>LC-Kreis mit Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>RLC circuit without a source</source>
+            <translation>RLC-Kreis ohne Quelle</translation>
+        </message>
+        <message>
+            <source>RLC circuit with a constant source</source>
+            <translation>RLC-Kreis mit Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>LC circuit with an alternating source</source>
+            <translation>LC-Kreis mit Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>RC circuit with an alternating source</source>
+            <translation>RC-Kreis mit Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>RL circuit with an alternating source</source>
+            <translation>RL-Kreis mit Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>RLC circuit with an alternating source</source>
+            <translation>RLC-Kreis mit Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Kein Kreis</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Gleichungen</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>Der Text in %1 ist keine Zahl.</translation>
+        </message>
+    </context>
+    <context>
+        <name>LabStatus</name>
+        <message>
+            <source>undefined</source>
+            <translation>nicht definiert</translation>
+        </message>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 ist keine Zahl</translation>
+        </message>
+        <message>
+            <source>t %1 … %2 s, value %3 … %4</source>
+            <translation>t %1 … %2 s, Wert %3 … %4</translation>
+        </message>
+        <message>
+            <source>t = %1 s, value = %2</source>
+            <translation>t = %1 s, Wert = %2</translation>
+        </message>
+    </context>
+    <context>
         <name>LabWindow</name>
         <message>
             <source>Click here to get values of time, current and/or charge</source>
@@ -359,6 +528,61 @@
         <message>
             <source>Total voltage at the time in volts</source>
             <translation>Gesamtspannung zum Zeitpunkt t in Volt</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegimeText</name>
+        <message>
+            <source>undefined</source>
+            <translation>nicht definiert</translation>
+        </message>
+        <message>
+            <source>no source</source>
+            <translation>ohne Quelle</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
+            <translation>Kriechfall: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
+            <source>critically damped: α = %1 s⁻¹, %2</source>
+            <translation>aperiodischer Grenzfall: α = %1 s⁻¹, %2</translation>
+        </message>
+        <message>
+            <source>underdamped: α = %1 s⁻¹, %2, ωd = %3 rad/s</source>
+            <translation>Schwingfall: α = %1 s⁻¹, %2, ωd = %3 rad/s</translation>
+        </message>
+        <message>
+            <source>regime undefined for these values</source>
+            <translation>für diese Werte kein Schwingungsfall bestimmbar</translation>
+        </message>
+        <message>
+            <source>time constant τ = RC = %1 s</source>
+            <translation>Zeitkonstante τ = RC = %1 s</translation>
+        </message>
+        <message>
+            <source>time constant τ = L/R = %1 s</source>
+            <translation>Zeitkonstante τ = L/R = %1 s</translation>
+        </message>
+        <message>
+            <source>undamped oscillation: ω₀ = %1 rad/s, period T = %2 s</source>
+            <translation>ungedämpfte Schwingung: ω₀ = %1 rad/s, Periodendauer T = %2 s</translation>
+        </message>
+        <message>
+            <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
+            <translation>bei Resonanz: ω = ω₀ = %1 rad/s, die Amplitude wächst linear</translation>
+        </message>
+        <message>
+            <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
+            <translation>außerhalb der Resonanz: ω₀ = %1 rad/s, ω = %2 rad/s</translation>
         </message>
     </context>
     <context>
@@ -1234,6 +1458,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Über %1</translation>
         </message>
         <message>
+            <source>Alternating EMF</source>
+            <translation>Wechselspannung</translation>
+        </message>
+        <message>
             <source>Amplitude </source>
             <translation>Amplitude </translation>
         </message>
@@ -1260,6 +1488,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Animation speed</source>
             <translation>Animationsgeschwindigkeit</translation>
+        </message>
+        <message>
+            <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
+            <translation>Bei Resonanz (ω = ω0) wächst der erzwungene Anteil linear mit t: der Grenzfall der Form außerhalb der Resonanz.</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -1338,12 +1570,32 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Schließen</translation>
         </message>
         <message>
+            <source>Close to critical damping the program writes the two exponentials as cosh and sinh, which join the critical form smoothly instead of cancelling.</source>
+            <translation>Nahe am aperiodischen Grenzfall schreibt das Programm die beiden Exponentialfunktionen als cosh und sinh, die stetig in die Form des Grenzfalls übergehen, statt sich gegenseitig aufzuheben.</translation>
+        </message>
+        <message>
+            <source>Constant EMF</source>
+            <translation>Gleichspannung</translation>
+        </message>
+        <message>
+            <source>Constant EMF </source>
+            <translation>Gleichspannung </translation>
+        </message>
+        <message>
             <source>Copy Graph</source>
             <translation>Graph kopieren</translation>
         </message>
         <message>
             <source>Copy Picture</source>
             <translation>Bild kopieren</translation>
+        </message>
+        <message>
+            <source>Critical damping: the program uses the limiting form (A + B·t)·e^(−αt), where the two rates coincide.</source>
+            <translation>Aperiodischer Grenzfall: Das Programm verwendet die Grenzform (A + B·t)·e^(−αt), bei der die beiden Raten zusammenfallen.</translation>
+        </message>
+        <message>
+            <source>Critically damped (α = ω0): the fastest return without oscillation.</source>
+            <translation>Aperiodischer Grenzfall (α = ω0): die schnellste Rückkehr ohne Schwingung.</translation>
         </message>
         <message>
             <source>Current</source>
@@ -1374,6 +1626,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Gleichspannungsquelle</translation>
         </message>
         <message>
+            <source>Differential equation</source>
+            <translation>Differentialgleichung</translation>
+        </message>
+        <message>
             <source>Enter maximum t value</source>
             <translation>Größten Wert von t eingeben</translation>
         </message>
@@ -1388,6 +1644,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Enter minimum vertical value</source>
             <translation>Kleinsten Wert der Hochachse eingeben</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Gleichungen</translation>
         </message>
         <message>
             <source>Error in Entry</source>
@@ -1490,6 +1750,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Anfangsladung q0 in Coulomb</translation>
         </message>
         <message>
+            <source>Initial conditions</source>
+            <translation>Anfangsbedingungen</translation>
+        </message>
+        <message>
             <source>Initial current i0 in amperes</source>
             <translation>Anfangsstromstärke i0 in Ampere</translation>
         </message>
@@ -1534,6 +1798,18 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>LC-Kreise</translation>
         </message>
         <message>
+            <source>LC circuit with a constant source</source>
+            <translation>LC-Kreis mit Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>LC circuit with an alternating source</source>
+            <translation>LC-Kreis mit Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>LC circuit without a source</source>
+            <translation>LC-Kreis ohne Quelle</translation>
+        </message>
+        <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>Schaltfläche %1 zeichnet den Rahmen der aktuellen Skalierung, daher kann "lab.frame" nicht "fixed" sein.</translation>
         </message>
@@ -1554,8 +1830,24 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Kleinster Wert der Hochachse</translation>
         </message>
         <message>
+            <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
+            <translation>Nahe der Resonanz sind der stationäre und der flüchtige Anteil groß und nahezu entgegengesetzt; das Programm berechnet dieselbe Kurve als Antwort aus der Ruhe, geschrieben mit (1 − e^(−z))/z, der Grenzform, die auch bei Resonanz exakt bleibt.</translation>
+        </message>
+        <message>
+            <source>No EMF</source>
+            <translation>Keine Quelle</translation>
+        </message>
+        <message>
+            <source>No EMF </source>
+            <translation>Keine Quelle </translation>
+        </message>
+        <message>
             <source>No EMF Source</source>
             <translation>Ohne Quelle</translation>
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Kein Kreis</translation>
         </message>
         <message>
             <source>None</source>
@@ -1588,6 +1880,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+        <message>
+            <source>Overdamped (α &gt; ω0): two real decay rates.</source>
+            <translation>Kriechfall (α &gt; ω0): zwei reelle Abklingraten.</translation>
         </message>
         <message>
             <source>PNG image (*.png);;SVG drawing (*.svg)</source>
@@ -1682,8 +1978,44 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>RC-Kreise</translation>
         </message>
         <message>
+            <source>RC circuit with a constant source</source>
+            <translation>RC-Kreis mit Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>RC circuit with an alternating source</source>
+            <translation>RC-Kreis mit Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>RC circuit without a source</source>
+            <translation>RC-Kreis ohne Quelle</translation>
+        </message>
+        <message>
             <source>RL Circuits</source>
             <translation>RL-Kreise</translation>
+        </message>
+        <message>
+            <source>RL circuit with a constant source</source>
+            <translation>RL-Kreis mit Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>RL circuit with an alternating source</source>
+            <translation>RL-Kreis mit Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>RL circuit without a source</source>
+            <translation>RL-Kreis ohne Quelle</translation>
+        </message>
+        <message>
+            <source>RLC circuit with a constant source</source>
+            <translation>RLC-Kreis mit Gleichspannungsquelle</translation>
+        </message>
+        <message>
+            <source>RLC circuit with an alternating source</source>
+            <translation>RLC-Kreis mit Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>RLC circuit without a source</source>
+            <translation>RLC-Kreis ohne Quelle</translation>
         </message>
         <message>
             <source>Read-out charge in coulombs</source>
@@ -1696,6 +2028,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Read-out time in seconds</source>
             <translation>Abgelesene Zeit in Sekunden</translation>
+        </message>
+        <message>
+            <source>Regime</source>
+            <translation>Schwingungsfall</translation>
         </message>
         <message>
             <source>Resistance R in ohms</source>
@@ -1782,6 +2118,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Langsamer</translation>
         </message>
         <message>
+            <source>Solution</source>
+            <translation>Lösung</translation>
+        </message>
+        <message>
             <source>Source Voltage vs Time</source>
             <translation>Quellenspannung v(t)</translation>
         </message>
@@ -1812,6 +2152,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Source voltage or amplitude v0 in volts</source>
             <translation>Quellenspannung oder Amplitude v0 in Volt</translation>
+        </message>
+        <message>
+            <source>Steady state: K·cos ωt + S·sin ωt, the response at the source's angular frequency ω.</source>
+            <translation>Stationärer Zustand: K·cos ωt + S·sin ωt, die Antwort bei der Kreisfrequenz ω der Quelle.</translation>
         </message>
         <message>
             <source>Superimposes horizontal lines to see projection on vertical axis.</source>
@@ -1958,6 +2302,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Das gezeichnete Intervall, Periodenzahl / f, ist zu lang oder zu kurz zum Zeichnen.</translation>
         </message>
         <message>
+            <source>The program evaluates the difference of the two sines as a product with sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exact also at and near resonance.</source>
+            <translation>Das Programm berechnet die Differenz der beiden Sinusfunktionen als Produkt mit sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exakt auch bei und nahe der Resonanz.</translation>
+        </message>
+        <message>
+            <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
+            <translation>Die Rate näher an null ergibt sich aus s1·s2 = ω0², ohne die Auslöschung in −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
             <source>The scale %1 has x1 equal to x2.</source>
             <translation>In der Skalierung %1 ist x1 gleich x2.</translation>
         </message>
@@ -2008,6 +2360,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
             <translation>Diese Werte ergeben Frequenzen oder Stromstärken, die zu groß oder zu klein zum Zeichnen sind.</translation>
+        </message>
+        <message>
+            <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
+            <translation>Diese Werte ergeben keine Kurve: Ein Nenner ist null oder L·C ist nicht positiv.</translation>
         </message>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -2074,6 +2430,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Bitte einen Dezimalpunkt eingeben, wie in 1.5.</translation>
         </message>
         <message>
+            <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
+            <translation>Schwingfall (α &lt; ω0): Die Ladung schwingt mit ωd innerhalb einer abklingenden Einhüllenden.</translation>
+        </message>
+        <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
 Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
 Click a frequency, or press Left or Right, to set the source to it.</source>
@@ -2126,6 +2486,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Spannungen</translation>
         </message>
         <message>
+            <source>Without resistance the circuit oscillates undamped at ω0.</source>
+            <translation>Ohne Widerstand schwingt der Kreis ungedämpft mit ω0.</translation>
+        </message>
+        <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
             <translation>Schreibt das Bild des Versuchs als PNG in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
@@ -2148,6 +2512,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>an entry that is no name</source>
             <translation>ein Eintrag, der kein Name ist</translation>
+        </message>
+        <message>
+            <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
+            <translation>bei Resonanz: ω = ω₀ = %1 rad/s, die Amplitude wächst linear</translation>
+        </message>
+        <message>
+            <source>critically damped: α = %1 s⁻¹, %2</source>
+            <translation>aperiodischer Grenzfall: α = %1 s⁻¹, %2</translation>
         </message>
         <message>
             <source>current amplitude I₀</source>
@@ -2186,6 +2558,18 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>ohne Spannungsquelle</translation>
         </message>
         <message>
+            <source>no source</source>
+            <translation>ohne Quelle</translation>
+        </message>
+        <message>
+            <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
+            <translation>außerhalb der Resonanz: ω₀ = %1 rad/s, ω = %2 rad/s</translation>
+        </message>
+        <message>
+            <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
+            <translation>Kriechfall: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
             <source>phase φ</source>
             <translation>Phase φ</translation>
         </message>
@@ -2198,12 +2582,20 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>q (C)</translation>
         </message>
         <message>
+            <source>regime undefined for these values</source>
+            <translation>für diese Werte kein Schwingungsfall bestimmbar</translation>
+        </message>
+        <message>
             <source>resonance frequency f₀</source>
             <translation>Resonanzfrequenz f₀</translation>
         </message>
         <message>
             <source>source frequency f</source>
             <translation>Quellenfrequenz f</translation>
+        </message>
+        <message>
+            <source>t %1 … %2 s, value %3 … %4</source>
+            <translation>t %1 … %2 s, Wert %3 … %4</translation>
         </message>
         <message>
             <source>t (s)</source>
@@ -2214,8 +2606,32 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>t = %1 s, v = %2 V</translation>
         </message>
         <message>
+            <source>t = %1 s, value = %2</source>
+            <translation>t = %1 s, Wert = %2</translation>
+        </message>
+        <message>
             <source>the values are too large to draw</source>
             <translation>die Werte sind zu groß zum Zeichnen</translation>
+        </message>
+        <message>
+            <source>time constant τ = L/R = %1 s</source>
+            <translation>Zeitkonstante τ = L/R = %1 s</translation>
+        </message>
+        <message>
+            <source>time constant τ = RC = %1 s</source>
+            <translation>Zeitkonstante τ = RC = %1 s</translation>
+        </message>
+        <message>
+            <source>undamped oscillation: ω₀ = %1 rad/s, period T = %2 s</source>
+            <translation>ungedämpfte Schwingung: ω₀ = %1 rad/s, Periodendauer T = %2 s</translation>
+        </message>
+        <message>
+            <source>undefined</source>
+            <translation>nicht definiert</translation>
+        </message>
+        <message>
+            <source>underdamped: α = %1 s⁻¹, %2, ωd = %3 rad/s</source>
+            <translation>Schwingfall: α = %1 s⁻¹, %2, ωd = %3 rad/s</translation>
         </message>
         <message>
             <source>v (V)</source>

@@ -13,6 +13,175 @@
         </message>
     </context>
     <context>
+        <name>CircuitLaunchers</name>
+        <message>
+            <source>No EMF </source>
+            <translation>Sin fem </translation>
+        </message>
+        <message>
+            <source>No EMF</source>
+            <translation>Sin fem</translation>
+        </message>
+        <message>
+            <source>Constant EMF </source>
+            <translation>Fem constante </translation>
+        </message>
+        <message>
+            <source>Constant EMF</source>
+            <translation>Fem constante</translation>
+        </message>
+        <message>
+            <source>Alternating EMF</source>
+            <translation>Fem alterna</translation>
+        </message>
+    </context>
+    <context>
+        <name>EquationsText</name>
+        <message>
+            <source>Differential equation</source>
+            <translation>Ecuación diferencial</translation>
+        </message>
+        <message>
+            <source>Initial conditions</source>
+            <translation>Condiciones iniciales</translation>
+        </message>
+        <message>
+            <source>Regime</source>
+            <translation>Régimen</translation>
+        </message>
+        <message>
+            <source>Without resistance the circuit oscillates undamped at ω0.</source>
+            <translation>Sin resistencia el circuito oscila sin amortiguamiento a ω0.</translation>
+        </message>
+        <message>
+            <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
+            <translation>Subamortiguado (α &lt; ω0): la carga oscila a ωd dentro de una envolvente decreciente.</translation>
+        </message>
+        <message>
+            <source>Critically damped (α = ω0): the fastest return without oscillation.</source>
+            <translation>Amortiguamiento crítico (α = ω0): el retorno más rápido sin oscilación.</translation>
+        </message>
+        <message>
+            <source>Overdamped (α &gt; ω0): two real decay rates.</source>
+            <translation>Sobreamortiguado (α &gt; ω0): dos tasas de decaimiento reales.</translation>
+        </message>
+        <message>
+            <source>Steady state: K·cos ωt + S·sin ωt, the response at the source's angular frequency ω.</source>
+            <translation>Régimen estacionario: K·cos ωt + S·sin ωt, la respuesta a la frecuencia angular ω de la fuente.</translation>
+        </message>
+        <message>
+            <source>Solution</source>
+            <translation>Solución</translation>
+        </message>
+        <message>
+            <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
+            <translation>Estos valores no dan ninguna curva: un divisor es cero o L·C no es positivo.</translation>
+        </message>
+        <message>
+            <source>Critical damping: the program uses the limiting form (A + B·t)·e^(−αt), where the two rates coincide.</source>
+            <translation>Amortiguamiento crítico: el programa usa la forma límite (A + B·t)·e^(−αt), en la que las dos tasas coinciden.</translation>
+        </message>
+        <message>
+            <source>Close to critical damping the program writes the two exponentials as cosh and sinh, which join the critical form smoothly instead of cancelling.</source>
+            <translation>Cerca del amortiguamiento crítico el programa escribe las dos exponenciales como cosh y sinh, que enlazan suavemente con la forma crítica en lugar de cancelarse.</translation>
+        </message>
+        <message>
+            <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
+            <translation>La tasa más cercana a cero sale de s1·s2 = ω0², sin la cancelación de −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
+            <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
+            <translation>Cerca de la resonancia los términos estacionario y transitorio son grandes y casi opuestos; el programa calcula la misma curva como respuesta desde el reposo, escrita con (1 − e^(−z))/z, la forma límite que sigue siendo exacta en resonancia.</translation>
+        </message>
+        <message>
+            <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
+            <translation>En resonancia (ω = ω0) el término forzado crece linealmente con t: el límite de la forma fuera de resonancia.</translation>
+        </message>
+        <message>
+            <source>The program evaluates the difference of the two sines as a product with sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exact also at and near resonance.</source>
+            <translation>El programa calcula la diferencia de los dos senos como un producto con sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exacto también en resonancia y cerca de ella.</translation>
+        </message>
+        <message>
+            <source>RC circuit without a source</source>
+            <translation>Circuito RC sin fuente</translation>
+        </message>
+        <message>
+            <source>RC circuit with a constant source</source>
+            <translation>Circuito RC con fuente constante</translation>
+        </message>
+        <message>
+            <source>RL circuit without a source</source>
+            <translation>Circuito RL sin fuente</translation>
+        </message>
+        <message>
+            <source>RL circuit with a constant source</source>
+            <translation>Circuito RL con fuente constante</translation>
+        </message>
+        <message>
+            <source>LC circuit without a source</source>
+            <translation>Circuito LC sin fuente</translation>
+        </message>
+        <message>
+            <source>LC circuit with a constant source</source>
+            <translation>Circuito LC con fuente constante</translation>
+        </message>
+        <message>
+            <source>RLC circuit without a source</source>
+            <translation>Circuito RLC sin fuente</translation>
+        </message>
+        <message>
+            <source>RLC circuit with a constant source</source>
+            <translation>Circuito RLC con fuente constante</translation>
+        </message>
+        <message>
+            <source>LC circuit with an alternating source</source>
+            <translation>Circuito LC con fuente alterna</translation>
+        </message>
+        <message>
+            <source>RC circuit with an alternating source</source>
+            <translation>Circuito RC con fuente alterna</translation>
+        </message>
+        <message>
+            <source>RL circuit with an alternating source</source>
+            <translation>Circuito RL con fuente alterna</translation>
+        </message>
+        <message>
+            <source>RLC circuit with an alternating source</source>
+            <translation>Circuito RLC con fuente alterna</translation>
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Ningún circuito</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Ecuaciones</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>El texto de %1 no es un número.</translation>
+        </message>
+    </context>
+    <context>
+        <name>LabStatus</name>
+        <message>
+            <source>undefined</source>
+            <translation>indefinido</translation>
+        </message>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 no es un número</translation>
+        </message>
+        <message>
+            <source>t %1 … %2 s, value %3 … %4</source>
+            <translation>t %1 … %2 s, valor %3 … %4</translation>
+        </message>
+        <message>
+            <source>t = %1 s, value = %2</source>
+            <translation>t = %1 s, valor = %2</translation>
+        </message>
+    </context>
+    <context>
         <name>LabWindow</name>
         <message>
             <source>Click here to get values of time, current and/or charge</source>
@@ -359,6 +528,61 @@
         <message>
             <source>Total voltage at the time in volts</source>
             <translation>Tensión total en ese instante, en voltios</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegimeText</name>
+        <message>
+            <source>undefined</source>
+            <translation>indefinido</translation>
+        </message>
+        <message>
+            <source>no source</source>
+            <translation>sin fuente</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>fuente de continua</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>fuente de alterna</translation>
+        </message>
+        <message>
+            <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
+            <translation>sobreamortiguado: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
+            <source>critically damped: α = %1 s⁻¹, %2</source>
+            <translation>amortiguamiento crítico: α = %1 s⁻¹, %2</translation>
+        </message>
+        <message>
+            <source>underdamped: α = %1 s⁻¹, %2, ωd = %3 rad/s</source>
+            <translation>subamortiguado: α = %1 s⁻¹, %2, ωd = %3 rad/s</translation>
+        </message>
+        <message>
+            <source>regime undefined for these values</source>
+            <translation>régimen indefinido para estos valores</translation>
+        </message>
+        <message>
+            <source>time constant τ = RC = %1 s</source>
+            <translation>constante de tiempo τ = RC = %1 s</translation>
+        </message>
+        <message>
+            <source>time constant τ = L/R = %1 s</source>
+            <translation>constante de tiempo τ = L/R = %1 s</translation>
+        </message>
+        <message>
+            <source>undamped oscillation: ω₀ = %1 rad/s, period T = %2 s</source>
+            <translation>oscilación no amortiguada: ω₀ = %1 rad/s, periodo T = %2 s</translation>
+        </message>
+        <message>
+            <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
+            <translation>en resonancia: ω = ω₀ = %1 rad/s, la amplitud crece linealmente</translation>
+        </message>
+        <message>
+            <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
+            <translation>fuera de resonancia: ω₀ = %1 rad/s, ω = %2 rad/s</translation>
         </message>
     </context>
     <context>
@@ -1234,6 +1458,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Acerca de %1</translation>
         </message>
         <message>
+            <source>Alternating EMF</source>
+            <translation>Fem alterna</translation>
+        </message>
+        <message>
             <source>Amplitude </source>
             <translation>Amplitud </translation>
         </message>
@@ -1260,6 +1488,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Animation speed</source>
             <translation>Velocidad de la animación</translation>
+        </message>
+        <message>
+            <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
+            <translation>En resonancia (ω = ω0) el término forzado crece linealmente con t: el límite de la forma fuera de resonancia.</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -1338,12 +1570,32 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Cerrar</translation>
         </message>
         <message>
+            <source>Close to critical damping the program writes the two exponentials as cosh and sinh, which join the critical form smoothly instead of cancelling.</source>
+            <translation>Cerca del amortiguamiento crítico el programa escribe las dos exponenciales como cosh y sinh, que enlazan suavemente con la forma crítica en lugar de cancelarse.</translation>
+        </message>
+        <message>
+            <source>Constant EMF</source>
+            <translation>Fem constante</translation>
+        </message>
+        <message>
+            <source>Constant EMF </source>
+            <translation>Fem constante </translation>
+        </message>
+        <message>
             <source>Copy Graph</source>
             <translation>Copiar gráfica</translation>
         </message>
         <message>
             <source>Copy Picture</source>
             <translation>Copiar imagen</translation>
+        </message>
+        <message>
+            <source>Critical damping: the program uses the limiting form (A + B·t)·e^(−αt), where the two rates coincide.</source>
+            <translation>Amortiguamiento crítico: el programa usa la forma límite (A + B·t)·e^(−αt), en la que las dos tasas coinciden.</translation>
+        </message>
+        <message>
+            <source>Critically damped (α = ω0): the fastest return without oscillation.</source>
+            <translation>Amortiguamiento crítico (α = ω0): el retorno más rápido sin oscilación.</translation>
         </message>
         <message>
             <source>Current</source>
@@ -1374,6 +1626,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>fuente de continua</translation>
         </message>
         <message>
+            <source>Differential equation</source>
+            <translation>Ecuación diferencial</translation>
+        </message>
+        <message>
             <source>Enter maximum t value</source>
             <translation>Introduzca el valor máximo de t</translation>
         </message>
@@ -1388,6 +1644,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Enter minimum vertical value</source>
             <translation>Introduzca el valor mínimo del eje vertical</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Ecuaciones</translation>
         </message>
         <message>
             <source>Error in Entry</source>
@@ -1490,6 +1750,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Carga inicial q0 en culombios</translation>
         </message>
         <message>
+            <source>Initial conditions</source>
+            <translation>Condiciones iniciales</translation>
+        </message>
+        <message>
             <source>Initial current i0 in amperes</source>
             <translation>Corriente inicial i0 en amperios</translation>
         </message>
@@ -1534,6 +1798,18 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Circuitos LC</translation>
         </message>
         <message>
+            <source>LC circuit with a constant source</source>
+            <translation>Circuito LC con fuente constante</translation>
+        </message>
+        <message>
+            <source>LC circuit with an alternating source</source>
+            <translation>Circuito LC con fuente alterna</translation>
+        </message>
+        <message>
+            <source>LC circuit without a source</source>
+            <translation>Circuito LC sin fuente</translation>
+        </message>
+        <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>El botón %1 dibuja el marco de la escala actual, así que "lab.frame" no puede ser "fixed".</translation>
         </message>
@@ -1554,8 +1830,24 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Valor mínimo del eje vertical</translation>
         </message>
         <message>
+            <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
+            <translation>Cerca de la resonancia los términos estacionario y transitorio son grandes y casi opuestos; el programa calcula la misma curva como respuesta desde el reposo, escrita con (1 − e^(−z))/z, la forma límite que sigue siendo exacta en resonancia.</translation>
+        </message>
+        <message>
+            <source>No EMF</source>
+            <translation>Sin fem</translation>
+        </message>
+        <message>
+            <source>No EMF </source>
+            <translation>Sin fem </translation>
+        </message>
+        <message>
             <source>No EMF Source</source>
             <translation>Sin fuente</translation>
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Ningún circuito</translation>
         </message>
         <message>
             <source>None</source>
@@ -1588,6 +1880,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>OK</source>
             <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>Overdamped (α &gt; ω0): two real decay rates.</source>
+            <translation>Sobreamortiguado (α &gt; ω0): dos tasas de decaimiento reales.</translation>
         </message>
         <message>
             <source>PNG image (*.png);;SVG drawing (*.svg)</source>
@@ -1682,8 +1978,44 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Circuitos RC</translation>
         </message>
         <message>
+            <source>RC circuit with a constant source</source>
+            <translation>Circuito RC con fuente constante</translation>
+        </message>
+        <message>
+            <source>RC circuit with an alternating source</source>
+            <translation>Circuito RC con fuente alterna</translation>
+        </message>
+        <message>
+            <source>RC circuit without a source</source>
+            <translation>Circuito RC sin fuente</translation>
+        </message>
+        <message>
             <source>RL Circuits</source>
             <translation>Circuitos RL</translation>
+        </message>
+        <message>
+            <source>RL circuit with a constant source</source>
+            <translation>Circuito RL con fuente constante</translation>
+        </message>
+        <message>
+            <source>RL circuit with an alternating source</source>
+            <translation>Circuito RL con fuente alterna</translation>
+        </message>
+        <message>
+            <source>RL circuit without a source</source>
+            <translation>Circuito RL sin fuente</translation>
+        </message>
+        <message>
+            <source>RLC circuit with a constant source</source>
+            <translation>Circuito RLC con fuente constante</translation>
+        </message>
+        <message>
+            <source>RLC circuit with an alternating source</source>
+            <translation>Circuito RLC con fuente alterna</translation>
+        </message>
+        <message>
+            <source>RLC circuit without a source</source>
+            <translation>Circuito RLC sin fuente</translation>
         </message>
         <message>
             <source>Read-out charge in coulombs</source>
@@ -1696,6 +2028,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Read-out time in seconds</source>
             <translation>Tiempo leído, en segundos</translation>
+        </message>
+        <message>
+            <source>Regime</source>
+            <translation>Régimen</translation>
         </message>
         <message>
             <source>Resistance R in ohms</source>
@@ -1782,6 +2118,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Más lento</translation>
         </message>
         <message>
+            <source>Solution</source>
+            <translation>Solución</translation>
+        </message>
+        <message>
             <source>Source Voltage vs Time</source>
             <translation>Tensión fuente v(t)</translation>
         </message>
@@ -1812,6 +2152,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Source voltage or amplitude v0 in volts</source>
             <translation>Tensión o amplitud de la fuente v0 en voltios</translation>
+        </message>
+        <message>
+            <source>Steady state: K·cos ωt + S·sin ωt, the response at the source's angular frequency ω.</source>
+            <translation>Régimen estacionario: K·cos ωt + S·sin ωt, la respuesta a la frecuencia angular ω de la fuente.</translation>
         </message>
         <message>
             <source>Superimposes horizontal lines to see projection on vertical axis.</source>
@@ -1958,6 +2302,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>El intervalo dibujado, Nº de ciclos / f, es demasiado largo o demasiado corto para dibujarlo.</translation>
         </message>
         <message>
+            <source>The program evaluates the difference of the two sines as a product with sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exact also at and near resonance.</source>
+            <translation>El programa calcula la diferencia de los dos senos como un producto con sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exacto también en resonancia y cerca de ella.</translation>
+        </message>
+        <message>
+            <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
+            <translation>La tasa más cercana a cero sale de s1·s2 = ω0², sin la cancelación de −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
             <source>The scale %1 has x1 equal to x2.</source>
             <translation>En la escala %1, x1 es igual a x2.</translation>
         </message>
@@ -2008,6 +2360,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
             <translation>Estos valores dan frecuencias o corrientes demasiado grandes o pequeñas para dibujarlas.</translation>
+        </message>
+        <message>
+            <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
+            <translation>Estos valores no dan ninguna curva: un divisor es cero o L·C no es positivo.</translation>
         </message>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -2074,6 +2430,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Escriba un punto decimal, como en 1.5.</translation>
         </message>
         <message>
+            <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
+            <translation>Subamortiguado (α &lt; ω0): la carga oscila a ωd dentro de una envolvente decreciente.</translation>
+        </message>
+        <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
 Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
 Click a frequency, or press Left or Right, to set the source to it.</source>
@@ -2126,6 +2486,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Tensiones</translation>
         </message>
         <message>
+            <source>Without resistance the circuit oscillates undamped at ω0.</source>
+            <translation>Sin resistencia el circuito oscila sin amortiguamiento a ω0.</translation>
+        </message>
+        <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
             <translation>Escribe la imagen del experimento como PNG en FILE, sin mostrar ninguna ventana.</translation>
         </message>
@@ -2148,6 +2512,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>an entry that is no name</source>
             <translation>una entrada que no es un nombre</translation>
+        </message>
+        <message>
+            <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
+            <translation>en resonancia: ω = ω₀ = %1 rad/s, la amplitud crece linealmente</translation>
+        </message>
+        <message>
+            <source>critically damped: α = %1 s⁻¹, %2</source>
+            <translation>amortiguamiento crítico: α = %1 s⁻¹, %2</translation>
         </message>
         <message>
             <source>current amplitude I₀</source>
@@ -2186,6 +2558,18 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>sin fuente de fem</translation>
         </message>
         <message>
+            <source>no source</source>
+            <translation>sin fuente</translation>
+        </message>
+        <message>
+            <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
+            <translation>fuera de resonancia: ω₀ = %1 rad/s, ω = %2 rad/s</translation>
+        </message>
+        <message>
+            <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
+            <translation>sobreamortiguado: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
             <source>phase φ</source>
             <translation>fase φ</translation>
         </message>
@@ -2198,12 +2582,20 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>q (C)</translation>
         </message>
         <message>
+            <source>regime undefined for these values</source>
+            <translation>régimen indefinido para estos valores</translation>
+        </message>
+        <message>
             <source>resonance frequency f₀</source>
             <translation>frecuencia de resonancia f₀</translation>
         </message>
         <message>
             <source>source frequency f</source>
             <translation>frecuencia de la fuente f</translation>
+        </message>
+        <message>
+            <source>t %1 … %2 s, value %3 … %4</source>
+            <translation>t %1 … %2 s, valor %3 … %4</translation>
         </message>
         <message>
             <source>t (s)</source>
@@ -2214,8 +2606,32 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>t = %1 s, v = %2 V</translation>
         </message>
         <message>
+            <source>t = %1 s, value = %2</source>
+            <translation>t = %1 s, valor = %2</translation>
+        </message>
+        <message>
             <source>the values are too large to draw</source>
             <translation>los valores son demasiado grandes para dibujarlos</translation>
+        </message>
+        <message>
+            <source>time constant τ = L/R = %1 s</source>
+            <translation>constante de tiempo τ = L/R = %1 s</translation>
+        </message>
+        <message>
+            <source>time constant τ = RC = %1 s</source>
+            <translation>constante de tiempo τ = RC = %1 s</translation>
+        </message>
+        <message>
+            <source>undamped oscillation: ω₀ = %1 rad/s, period T = %2 s</source>
+            <translation>oscilación no amortiguada: ω₀ = %1 rad/s, periodo T = %2 s</translation>
+        </message>
+        <message>
+            <source>undefined</source>
+            <translation>indefinido</translation>
+        </message>
+        <message>
+            <source>underdamped: α = %1 s⁻¹, %2, ωd = %3 rad/s</source>
+            <translation>subamortiguado: α = %1 s⁻¹, %2, ωd = %3 rad/s</translation>
         </message>
         <message>
             <source>v (V)</source>

@@ -13,6 +13,175 @@
         </message>
     </context>
     <context>
+        <name>CircuitLaunchers</name>
+        <message>
+            <source>No EMF </source>
+            <translation>Sans générateur </translation>
+        </message>
+        <message>
+            <source>No EMF</source>
+            <translation>Sans générateur</translation>
+        </message>
+        <message>
+            <source>Constant EMF </source>
+            <translation>Tension continue </translation>
+        </message>
+        <message>
+            <source>Constant EMF</source>
+            <translation>Tension continue</translation>
+        </message>
+        <message>
+            <source>Alternating EMF</source>
+            <translation>Tension alternative</translation>
+        </message>
+    </context>
+    <context>
+        <name>EquationsText</name>
+        <message>
+            <source>Differential equation</source>
+            <translation>Équation différentielle</translation>
+        </message>
+        <message>
+            <source>Initial conditions</source>
+            <translation>Conditions initiales</translation>
+        </message>
+        <message>
+            <source>Regime</source>
+            <translation>Régime</translation>
+        </message>
+        <message>
+            <source>Without resistance the circuit oscillates undamped at ω0.</source>
+            <translation>Sans résistance, le circuit oscille sans amortissement à ω0.</translation>
+        </message>
+        <message>
+            <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
+            <translation>Régime pseudo-périodique (α &lt; ω0) : la charge oscille à ωd dans une enveloppe décroissante.</translation>
+        </message>
+        <message>
+            <source>Critically damped (α = ω0): the fastest return without oscillation.</source>
+            <translation>Régime critique (α = ω0) : le retour le plus rapide sans oscillation.</translation>
+        </message>
+        <message>
+            <source>Overdamped (α &gt; ω0): two real decay rates.</source>
+            <translation>Régime apériodique (α &gt; ω0) : deux taux d'amortissement réels.</translation>
+        </message>
+        <message>
+            <source>Steady state: K·cos ωt + S·sin ωt, the response at the source's angular frequency ω.</source>
+            <translation>Régime permanent : K·cos ωt + S·sin ωt, la réponse à la pulsation ω du générateur.</translation>
+        </message>
+        <message>
+            <source>Solution</source>
+            <translation>Solution</translation>
+        </message>
+        <message>
+            <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
+            <translation>Ces valeurs ne donnent aucune courbe : un diviseur est nul ou L·C n'est pas positif.</translation>
+        </message>
+        <message>
+            <source>Critical damping: the program uses the limiting form (A + B·t)·e^(−αt), where the two rates coincide.</source>
+            <translation>Régime critique : le programme utilise la forme limite (A + B·t)·e^(−αt), où les deux taux coïncident.</translation>
+        </message>
+        <message>
+            <source>Close to critical damping the program writes the two exponentials as cosh and sinh, which join the critical form smoothly instead of cancelling.</source>
+            <translation>Près du régime critique, le programme écrit les deux exponentielles avec cosh et sinh, qui rejoignent sans à-coup la forme critique au lieu de se compenser.</translation>
+        </message>
+        <message>
+            <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
+            <translation>Le taux le plus proche de zéro vient de s1·s2 = ω0², sans la compensation de −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
+            <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
+            <translation>Près de la résonance, les termes permanent et transitoire sont grands et presque opposés ; le programme calcule la même courbe comme réponse depuis le repos, écrite avec (1 − e^(−z))/z, la forme limite qui reste exacte à la résonance.</translation>
+        </message>
+        <message>
+            <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
+            <translation>À la résonance (ω = ω0), le terme forcé croît linéairement avec t : c'est la limite de la forme hors résonance.</translation>
+        </message>
+        <message>
+            <source>The program evaluates the difference of the two sines as a product with sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exact also at and near resonance.</source>
+            <translation>Le programme calcule la différence des deux sinus comme un produit avec sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exact aussi à la résonance et près d'elle.</translation>
+        </message>
+        <message>
+            <source>RC circuit without a source</source>
+            <translation>Circuit RC sans générateur</translation>
+        </message>
+        <message>
+            <source>RC circuit with a constant source</source>
+            <translation>Circuit RC avec générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>RL circuit without a source</source>
+            <translation>Circuit RL sans générateur</translation>
+        </message>
+        <message>
+            <source>RL circuit with a constant source</source>
+            <translation>Circuit RL avec générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>LC circuit without a source</source>
+            <translation>Circuit LC sans générateur</translation>
+        </message>
+        <message>
+            <source>LC circuit with a constant source</source>
+            <translation>Circuit LC avec générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>RLC circuit without a source</source>
+            <translation>Circuit RLC sans générateur</translation>
+        </message>
+        <message>
+            <source>RLC circuit with a constant source</source>
+            <translation>Circuit RLC avec générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>LC circuit with an alternating source</source>
+            <translation>Circuit LC avec générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>RC circuit with an alternating source</source>
+            <translation>Circuit RC avec générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>RL circuit with an alternating source</source>
+            <translation>Circuit RL avec générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>RLC circuit with an alternating source</source>
+            <translation>Circuit RLC avec générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Aucun circuit</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Équations</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>Le texte de %1 n'est pas un nombre.</translation>
+        </message>
+    </context>
+    <context>
+        <name>LabStatus</name>
+        <message>
+            <source>undefined</source>
+            <translation>indéfini</translation>
+        </message>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 n'est pas un nombre</translation>
+        </message>
+        <message>
+            <source>t %1 … %2 s, value %3 … %4</source>
+            <translation>t %1 … %2 s, valeur %3 … %4</translation>
+        </message>
+        <message>
+            <source>t = %1 s, value = %2</source>
+            <translation>t = %1 s, valeur = %2</translation>
+        </message>
+    </context>
+    <context>
         <name>LabWindow</name>
         <message>
             <source>Click here to get values of time, current and/or charge</source>
@@ -359,6 +528,61 @@
         <message>
             <source>Total voltage at the time in volts</source>
             <translation>Tension totale à cet instant, en volts</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegimeText</name>
+        <message>
+            <source>undefined</source>
+            <translation>indéfini</translation>
+        </message>
+        <message>
+            <source>no source</source>
+            <translation>sans générateur</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
+            <translation>régime apériodique : s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
+            <source>critically damped: α = %1 s⁻¹, %2</source>
+            <translation>régime critique : α = %1 s⁻¹, %2</translation>
+        </message>
+        <message>
+            <source>underdamped: α = %1 s⁻¹, %2, ωd = %3 rad/s</source>
+            <translation>régime pseudo-périodique : α = %1 s⁻¹, %2, ωd = %3 rad/s</translation>
+        </message>
+        <message>
+            <source>regime undefined for these values</source>
+            <translation>régime indéterminé pour ces valeurs</translation>
+        </message>
+        <message>
+            <source>time constant τ = RC = %1 s</source>
+            <translation>constante de temps τ = RC = %1 s</translation>
+        </message>
+        <message>
+            <source>time constant τ = L/R = %1 s</source>
+            <translation>constante de temps τ = L/R = %1 s</translation>
+        </message>
+        <message>
+            <source>undamped oscillation: ω₀ = %1 rad/s, period T = %2 s</source>
+            <translation>oscillations non amorties : ω₀ = %1 rad/s, période T = %2 s</translation>
+        </message>
+        <message>
+            <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
+            <translation>à la résonance : ω = ω₀ = %1 rad/s, l'amplitude croît linéairement</translation>
+        </message>
+        <message>
+            <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
+            <translation>hors résonance : ω₀ = %1 rad/s, ω = %2 rad/s</translation>
         </message>
     </context>
     <context>
@@ -1234,6 +1458,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>À propos de %1</translation>
         </message>
         <message>
+            <source>Alternating EMF</source>
+            <translation>Tension alternative</translation>
+        </message>
+        <message>
             <source>Amplitude </source>
             <translation>Amplitude </translation>
         </message>
@@ -1260,6 +1488,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Animation speed</source>
             <translation>Vitesse de l'animation</translation>
+        </message>
+        <message>
+            <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
+            <translation>À la résonance (ω = ω0), le terme forcé croît linéairement avec t : c'est la limite de la forme hors résonance.</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -1338,12 +1570,32 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Fermer</translation>
         </message>
         <message>
+            <source>Close to critical damping the program writes the two exponentials as cosh and sinh, which join the critical form smoothly instead of cancelling.</source>
+            <translation>Près du régime critique, le programme écrit les deux exponentielles avec cosh et sinh, qui rejoignent sans à-coup la forme critique au lieu de se compenser.</translation>
+        </message>
+        <message>
+            <source>Constant EMF</source>
+            <translation>Tension continue</translation>
+        </message>
+        <message>
+            <source>Constant EMF </source>
+            <translation>Tension continue </translation>
+        </message>
+        <message>
             <source>Copy Graph</source>
             <translation>Copier le graphique</translation>
         </message>
         <message>
             <source>Copy Picture</source>
             <translation>Copier l'image</translation>
+        </message>
+        <message>
+            <source>Critical damping: the program uses the limiting form (A + B·t)·e^(−αt), where the two rates coincide.</source>
+            <translation>Régime critique : le programme utilise la forme limite (A + B·t)·e^(−αt), où les deux taux coïncident.</translation>
+        </message>
+        <message>
+            <source>Critically damped (α = ω0): the fastest return without oscillation.</source>
+            <translation>Régime critique (α = ω0) : le retour le plus rapide sans oscillation.</translation>
         </message>
         <message>
             <source>Current</source>
@@ -1374,6 +1626,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>générateur de tension continue</translation>
         </message>
         <message>
+            <source>Differential equation</source>
+            <translation>Équation différentielle</translation>
+        </message>
+        <message>
             <source>Enter maximum t value</source>
             <translation>Entrez la valeur maximale de t</translation>
         </message>
@@ -1388,6 +1644,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Enter minimum vertical value</source>
             <translation>Entrez la valeur minimale de l'axe vertical</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Équations</translation>
         </message>
         <message>
             <source>Error in Entry</source>
@@ -1490,6 +1750,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Charge initiale q0 en coulombs</translation>
         </message>
         <message>
+            <source>Initial conditions</source>
+            <translation>Conditions initiales</translation>
+        </message>
+        <message>
             <source>Initial current i0 in amperes</source>
             <translation>Intensité initiale i0 en ampères</translation>
         </message>
@@ -1534,6 +1798,18 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Circuits LC</translation>
         </message>
         <message>
+            <source>LC circuit with a constant source</source>
+            <translation>Circuit LC avec générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>LC circuit with an alternating source</source>
+            <translation>Circuit LC avec générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>LC circuit without a source</source>
+            <translation>Circuit LC sans générateur</translation>
+        </message>
+        <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>Le bouton %1 trace le cadre de l'échelle actuelle, donc "lab.frame" ne peut pas valoir "fixed".</translation>
         </message>
@@ -1554,8 +1830,24 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Valeur minimale de l'axe vertical</translation>
         </message>
         <message>
+            <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
+            <translation>Près de la résonance, les termes permanent et transitoire sont grands et presque opposés ; le programme calcule la même courbe comme réponse depuis le repos, écrite avec (1 − e^(−z))/z, la forme limite qui reste exacte à la résonance.</translation>
+        </message>
+        <message>
+            <source>No EMF</source>
+            <translation>Sans générateur</translation>
+        </message>
+        <message>
+            <source>No EMF </source>
+            <translation>Sans générateur </translation>
+        </message>
+        <message>
             <source>No EMF Source</source>
             <translation>Sans source</translation>
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Aucun circuit</translation>
         </message>
         <message>
             <source>None</source>
@@ -1588,6 +1880,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+        <message>
+            <source>Overdamped (α &gt; ω0): two real decay rates.</source>
+            <translation>Régime apériodique (α &gt; ω0) : deux taux d'amortissement réels.</translation>
         </message>
         <message>
             <source>PNG image (*.png);;SVG drawing (*.svg)</source>
@@ -1682,8 +1978,44 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Circuits RC</translation>
         </message>
         <message>
+            <source>RC circuit with a constant source</source>
+            <translation>Circuit RC avec générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>RC circuit with an alternating source</source>
+            <translation>Circuit RC avec générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>RC circuit without a source</source>
+            <translation>Circuit RC sans générateur</translation>
+        </message>
+        <message>
             <source>RL Circuits</source>
             <translation>Circuits RL</translation>
+        </message>
+        <message>
+            <source>RL circuit with a constant source</source>
+            <translation>Circuit RL avec générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>RL circuit with an alternating source</source>
+            <translation>Circuit RL avec générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>RL circuit without a source</source>
+            <translation>Circuit RL sans générateur</translation>
+        </message>
+        <message>
+            <source>RLC circuit with a constant source</source>
+            <translation>Circuit RLC avec générateur de tension continue</translation>
+        </message>
+        <message>
+            <source>RLC circuit with an alternating source</source>
+            <translation>Circuit RLC avec générateur de tension alternative</translation>
+        </message>
+        <message>
+            <source>RLC circuit without a source</source>
+            <translation>Circuit RLC sans générateur</translation>
         </message>
         <message>
             <source>Read-out charge in coulombs</source>
@@ -1696,6 +2028,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Read-out time in seconds</source>
             <translation>Temps lu, en secondes</translation>
+        </message>
+        <message>
+            <source>Regime</source>
+            <translation>Régime</translation>
         </message>
         <message>
             <source>Resistance R in ohms</source>
@@ -1782,6 +2118,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Plus lent</translation>
         </message>
         <message>
+            <source>Solution</source>
+            <translation>Solution</translation>
+        </message>
+        <message>
             <source>Source Voltage vs Time</source>
             <translation>Tension source v(t)</translation>
         </message>
@@ -1812,6 +2152,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Source voltage or amplitude v0 in volts</source>
             <translation>Tension du générateur ou amplitude v0 en volts</translation>
+        </message>
+        <message>
+            <source>Steady state: K·cos ωt + S·sin ωt, the response at the source's angular frequency ω.</source>
+            <translation>Régime permanent : K·cos ωt + S·sin ωt, la réponse à la pulsation ω du générateur.</translation>
         </message>
         <message>
             <source>Superimposes horizontal lines to see projection on vertical axis.</source>
@@ -1958,6 +2302,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>L'intervalle tracé, Nb de périodes / f, est trop long ou trop court pour être dessiné.</translation>
         </message>
         <message>
+            <source>The program evaluates the difference of the two sines as a product with sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exact also at and near resonance.</source>
+            <translation>Le programme calcule la différence des deux sinus comme un produit avec sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exact aussi à la résonance et près d'elle.</translation>
+        </message>
+        <message>
+            <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
+            <translation>Le taux le plus proche de zéro vient de s1·s2 = ω0², sans la compensation de −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
             <source>The scale %1 has x1 equal to x2.</source>
             <translation>Dans l'échelle %1, x1 est égal à x2.</translation>
         </message>
@@ -2008,6 +2360,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
             <translation>Ces valeurs donnent des fréquences ou des intensités trop grandes ou trop petites pour être tracées.</translation>
+        </message>
+        <message>
+            <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
+            <translation>Ces valeurs ne donnent aucune courbe : un diviseur est nul ou L·C n'est pas positif.</translation>
         </message>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -2074,6 +2430,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Tapez un point décimal, comme dans 1.5.</translation>
         </message>
         <message>
+            <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
+            <translation>Régime pseudo-périodique (α &lt; ω0) : la charge oscille à ωd dans une enveloppe décroissante.</translation>
+        </message>
+        <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
 Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
 Click a frequency, or press Left or Right, to set the source to it.</source>
@@ -2126,6 +2486,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Tensions</translation>
         </message>
         <message>
+            <source>Without resistance the circuit oscillates undamped at ω0.</source>
+            <translation>Sans résistance, le circuit oscille sans amortissement à ω0.</translation>
+        </message>
+        <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
             <translation>Écrit l'image de l'expérience en PNG dans FILE, sans afficher de fenêtre.</translation>
         </message>
@@ -2148,6 +2512,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>an entry that is no name</source>
             <translation>une entrée qui n'est pas un nom</translation>
+        </message>
+        <message>
+            <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
+            <translation>à la résonance : ω = ω₀ = %1 rad/s, l'amplitude croît linéairement</translation>
+        </message>
+        <message>
+            <source>critically damped: α = %1 s⁻¹, %2</source>
+            <translation>régime critique : α = %1 s⁻¹, %2</translation>
         </message>
         <message>
             <source>current amplitude I₀</source>
@@ -2186,6 +2558,18 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>sans générateur</translation>
         </message>
         <message>
+            <source>no source</source>
+            <translation>sans générateur</translation>
+        </message>
+        <message>
+            <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
+            <translation>hors résonance : ω₀ = %1 rad/s, ω = %2 rad/s</translation>
+        </message>
+        <message>
+            <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
+            <translation>régime apériodique : s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
             <source>phase φ</source>
             <translation>phase φ</translation>
         </message>
@@ -2198,12 +2582,20 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>q (C)</translation>
         </message>
         <message>
+            <source>regime undefined for these values</source>
+            <translation>régime indéterminé pour ces valeurs</translation>
+        </message>
+        <message>
             <source>resonance frequency f₀</source>
             <translation>fréquence de résonance f₀</translation>
         </message>
         <message>
             <source>source frequency f</source>
             <translation>fréquence du générateur f</translation>
+        </message>
+        <message>
+            <source>t %1 … %2 s, value %3 … %4</source>
+            <translation>t %1 … %2 s, valeur %3 … %4</translation>
         </message>
         <message>
             <source>t (s)</source>
@@ -2214,8 +2606,32 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>t = %1 s, v = %2 V</translation>
         </message>
         <message>
+            <source>t = %1 s, value = %2</source>
+            <translation>t = %1 s, valeur = %2</translation>
+        </message>
+        <message>
             <source>the values are too large to draw</source>
             <translation>les valeurs sont trop grandes pour être tracées</translation>
+        </message>
+        <message>
+            <source>time constant τ = L/R = %1 s</source>
+            <translation>constante de temps τ = L/R = %1 s</translation>
+        </message>
+        <message>
+            <source>time constant τ = RC = %1 s</source>
+            <translation>constante de temps τ = RC = %1 s</translation>
+        </message>
+        <message>
+            <source>undamped oscillation: ω₀ = %1 rad/s, period T = %2 s</source>
+            <translation>oscillations non amorties : ω₀ = %1 rad/s, période T = %2 s</translation>
+        </message>
+        <message>
+            <source>undefined</source>
+            <translation>indéfini</translation>
+        </message>
+        <message>
+            <source>underdamped: α = %1 s⁻¹, %2, ωd = %3 rad/s</source>
+            <translation>régime pseudo-périodique : α = %1 s⁻¹, %2, ωd = %3 rad/s</translation>
         </message>
         <message>
             <source>v (V)</source>

@@ -13,6 +13,175 @@
         </message>
     </context>
     <context>
+        <name>CircuitLaunchers</name>
+        <message>
+            <source>No EMF </source>
+            <translation>Sem fem </translation>
+        </message>
+        <message>
+            <source>No EMF</source>
+            <translation>Sem fem</translation>
+        </message>
+        <message>
+            <source>Constant EMF </source>
+            <translation>Fem constante </translation>
+        </message>
+        <message>
+            <source>Constant EMF</source>
+            <translation>Fem constante</translation>
+        </message>
+        <message>
+            <source>Alternating EMF</source>
+            <translation>Fem alternada</translation>
+        </message>
+    </context>
+    <context>
+        <name>EquationsText</name>
+        <message>
+            <source>Differential equation</source>
+            <translation>Equação diferencial</translation>
+        </message>
+        <message>
+            <source>Initial conditions</source>
+            <translation>Condições iniciais</translation>
+        </message>
+        <message>
+            <source>Regime</source>
+            <translation>Regime</translation>
+        </message>
+        <message>
+            <source>Without resistance the circuit oscillates undamped at ω0.</source>
+            <translation>Sem resistência o circuito oscila sem amortecimento em ω0.</translation>
+        </message>
+        <message>
+            <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
+            <translation>Subamortecido (α &lt; ω0): a carga oscila em ωd dentro de uma envoltória decrescente.</translation>
+        </message>
+        <message>
+            <source>Critically damped (α = ω0): the fastest return without oscillation.</source>
+            <translation>Amortecimento crítico (α = ω0): o retorno mais rápido sem oscilação.</translation>
+        </message>
+        <message>
+            <source>Overdamped (α &gt; ω0): two real decay rates.</source>
+            <translation>Superamortecido (α &gt; ω0): duas taxas de decaimento reais.</translation>
+        </message>
+        <message>
+            <source>Steady state: K·cos ωt + S·sin ωt, the response at the source's angular frequency ω.</source>
+            <translation>Regime estacionário: K·cos ωt + S·sin ωt, a resposta na frequência angular ω da fonte.</translation>
+        </message>
+        <message>
+            <source>Solution</source>
+            <translation>Solução</translation>
+        </message>
+        <message>
+            <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
+            <translation>Estes valores não dão nenhuma curva: um divisor é zero ou L·C não é positivo.</translation>
+        </message>
+        <message>
+            <source>Critical damping: the program uses the limiting form (A + B·t)·e^(−αt), where the two rates coincide.</source>
+            <translation>Amortecimento crítico: o programa usa a forma limite (A + B·t)·e^(−αt), em que as duas taxas coincidem.</translation>
+        </message>
+        <message>
+            <source>Close to critical damping the program writes the two exponentials as cosh and sinh, which join the critical form smoothly instead of cancelling.</source>
+            <translation>Perto do amortecimento crítico o programa escreve as duas exponenciais como cosh e sinh, que se juntam suavemente à forma crítica em vez de se cancelarem.</translation>
+        </message>
+        <message>
+            <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
+            <translation>A taxa mais próxima de zero vem de s1·s2 = ω0², sem o cancelamento em −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
+            <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
+            <translation>Perto da ressonância os termos estacionário e transitório são grandes e quase opostos; o programa calcula a mesma curva como resposta a partir do repouso, escrita com (1 − e^(−z))/z, a forma limite que continua exata na ressonância.</translation>
+        </message>
+        <message>
+            <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
+            <translation>Em ressonância (ω = ω0) o termo forçado cresce linearmente com t: o limite da forma fora da ressonância.</translation>
+        </message>
+        <message>
+            <source>The program evaluates the difference of the two sines as a product with sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exact also at and near resonance.</source>
+            <translation>O programa calcula a diferença dos dois senos como um produto com sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exato também na ressonância e perto dela.</translation>
+        </message>
+        <message>
+            <source>RC circuit without a source</source>
+            <translation>Circuito RC sem fonte</translation>
+        </message>
+        <message>
+            <source>RC circuit with a constant source</source>
+            <translation>Circuito RC com fonte constante</translation>
+        </message>
+        <message>
+            <source>RL circuit without a source</source>
+            <translation>Circuito RL sem fonte</translation>
+        </message>
+        <message>
+            <source>RL circuit with a constant source</source>
+            <translation>Circuito RL com fonte constante</translation>
+        </message>
+        <message>
+            <source>LC circuit without a source</source>
+            <translation>Circuito LC sem fonte</translation>
+        </message>
+        <message>
+            <source>LC circuit with a constant source</source>
+            <translation>Circuito LC com fonte constante</translation>
+        </message>
+        <message>
+            <source>RLC circuit without a source</source>
+            <translation>Circuito RLC sem fonte</translation>
+        </message>
+        <message>
+            <source>RLC circuit with a constant source</source>
+            <translation>Circuito RLC com fonte constante</translation>
+        </message>
+        <message>
+            <source>LC circuit with an alternating source</source>
+            <translation>Circuito LC com fonte alternada</translation>
+        </message>
+        <message>
+            <source>RC circuit with an alternating source</source>
+            <translation>Circuito RC com fonte alternada</translation>
+        </message>
+        <message>
+            <source>RL circuit with an alternating source</source>
+            <translation>Circuito RL com fonte alternada</translation>
+        </message>
+        <message>
+            <source>RLC circuit with an alternating source</source>
+            <translation>Circuito RLC com fonte alternada</translation>
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Nenhum circuito</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Equações</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number.</source>
+            <translation>O texto de %1 não é um número.</translation>
+        </message>
+    </context>
+    <context>
+        <name>LabStatus</name>
+        <message>
+            <source>undefined</source>
+            <translation>indefinido</translation>
+        </message>
+        <message>
+            <source>%1 is not a number</source>
+            <translation>%1 não é um número</translation>
+        </message>
+        <message>
+            <source>t %1 … %2 s, value %3 … %4</source>
+            <translation>t %1 … %2 s, valor %3 … %4</translation>
+        </message>
+        <message>
+            <source>t = %1 s, value = %2</source>
+            <translation>t = %1 s, valor = %2</translation>
+        </message>
+    </context>
+    <context>
         <name>LabWindow</name>
         <message>
             <source>Click here to get values of time, current and/or charge</source>
@@ -359,6 +528,61 @@
         <message>
             <source>Total voltage at the time in volts</source>
             <translation>Tensão total nesse instante, em volts</translation>
+        </message>
+    </context>
+    <context>
+        <name>RegimeText</name>
+        <message>
+            <source>undefined</source>
+            <translation>indefinido</translation>
+        </message>
+        <message>
+            <source>no source</source>
+            <translation>sem fonte</translation>
+        </message>
+        <message>
+            <source>DC source</source>
+            <translation>fonte contínua</translation>
+        </message>
+        <message>
+            <source>AC source</source>
+            <translation>fonte alternada</translation>
+        </message>
+        <message>
+            <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
+            <translation>superamortecido: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
+            <source>critically damped: α = %1 s⁻¹, %2</source>
+            <translation>amortecimento crítico: α = %1 s⁻¹, %2</translation>
+        </message>
+        <message>
+            <source>underdamped: α = %1 s⁻¹, %2, ωd = %3 rad/s</source>
+            <translation>subamortecido: α = %1 s⁻¹, %2, ωd = %3 rad/s</translation>
+        </message>
+        <message>
+            <source>regime undefined for these values</source>
+            <translation>regime indefinido para estes valores</translation>
+        </message>
+        <message>
+            <source>time constant τ = RC = %1 s</source>
+            <translation>constante de tempo τ = RC = %1 s</translation>
+        </message>
+        <message>
+            <source>time constant τ = L/R = %1 s</source>
+            <translation>constante de tempo τ = L/R = %1 s</translation>
+        </message>
+        <message>
+            <source>undamped oscillation: ω₀ = %1 rad/s, period T = %2 s</source>
+            <translation>oscilação não amortecida: ω₀ = %1 rad/s, período T = %2 s</translation>
+        </message>
+        <message>
+            <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
+            <translation>em ressonância: ω = ω₀ = %1 rad/s, a amplitude cresce linearmente</translation>
+        </message>
+        <message>
+            <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
+            <translation>fora da ressonância: ω₀ = %1 rad/s, ω = %2 rad/s</translation>
         </message>
     </context>
     <context>
@@ -1234,6 +1458,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Sobre %1</translation>
         </message>
         <message>
+            <source>Alternating EMF</source>
+            <translation>Fem alternada</translation>
+        </message>
+        <message>
             <source>Amplitude </source>
             <translation>Amplitude </translation>
         </message>
@@ -1260,6 +1488,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Animation speed</source>
             <translation>Velocidade da animação</translation>
+        </message>
+        <message>
+            <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
+            <translation>Em ressonância (ω = ω0) o termo forçado cresce linearmente com t: o limite da forma fora da ressonância.</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -1338,12 +1570,32 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Fechar</translation>
         </message>
         <message>
+            <source>Close to critical damping the program writes the two exponentials as cosh and sinh, which join the critical form smoothly instead of cancelling.</source>
+            <translation>Perto do amortecimento crítico o programa escreve as duas exponenciais como cosh e sinh, que se juntam suavemente à forma crítica em vez de se cancelarem.</translation>
+        </message>
+        <message>
+            <source>Constant EMF</source>
+            <translation>Fem constante</translation>
+        </message>
+        <message>
+            <source>Constant EMF </source>
+            <translation>Fem constante </translation>
+        </message>
+        <message>
             <source>Copy Graph</source>
             <translation>Copiar gráfico</translation>
         </message>
         <message>
             <source>Copy Picture</source>
             <translation>Copiar imagem</translation>
+        </message>
+        <message>
+            <source>Critical damping: the program uses the limiting form (A + B·t)·e^(−αt), where the two rates coincide.</source>
+            <translation>Amortecimento crítico: o programa usa a forma limite (A + B·t)·e^(−αt), em que as duas taxas coincidem.</translation>
+        </message>
+        <message>
+            <source>Critically damped (α = ω0): the fastest return without oscillation.</source>
+            <translation>Amortecimento crítico (α = ω0): o retorno mais rápido sem oscilação.</translation>
         </message>
         <message>
             <source>Current</source>
@@ -1374,6 +1626,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>fonte contínua</translation>
         </message>
         <message>
+            <source>Differential equation</source>
+            <translation>Equação diferencial</translation>
+        </message>
+        <message>
             <source>Enter maximum t value</source>
             <translation>Digite o valor máximo de t</translation>
         </message>
@@ -1388,6 +1644,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Enter minimum vertical value</source>
             <translation>Digite o valor mínimo do eixo vertical</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Equações</translation>
         </message>
         <message>
             <source>Error in Entry</source>
@@ -1490,6 +1750,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Carga inicial q0 em coulombs</translation>
         </message>
         <message>
+            <source>Initial conditions</source>
+            <translation>Condições iniciais</translation>
+        </message>
+        <message>
             <source>Initial current i0 in amperes</source>
             <translation>Corrente inicial i0 em ampères</translation>
         </message>
@@ -1534,6 +1798,18 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Circuitos LC</translation>
         </message>
         <message>
+            <source>LC circuit with a constant source</source>
+            <translation>Circuito LC com fonte constante</translation>
+        </message>
+        <message>
+            <source>LC circuit with an alternating source</source>
+            <translation>Circuito LC com fonte alternada</translation>
+        </message>
+        <message>
+            <source>LC circuit without a source</source>
+            <translation>Circuito LC sem fonte</translation>
+        </message>
+        <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>O botão %1 desenha a moldura da escala atual, portanto "lab.frame" não pode ser "fixed".</translation>
         </message>
@@ -1554,8 +1830,24 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Valor mínimo do eixo vertical</translation>
         </message>
         <message>
+            <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
+            <translation>Perto da ressonância os termos estacionário e transitório são grandes e quase opostos; o programa calcula a mesma curva como resposta a partir do repouso, escrita com (1 − e^(−z))/z, a forma limite que continua exata na ressonância.</translation>
+        </message>
+        <message>
+            <source>No EMF</source>
+            <translation>Sem fem</translation>
+        </message>
+        <message>
+            <source>No EMF </source>
+            <translation>Sem fem </translation>
+        </message>
+        <message>
             <source>No EMF Source</source>
             <translation>Sem fonte</translation>
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Nenhum circuito</translation>
         </message>
         <message>
             <source>None</source>
@@ -1588,6 +1880,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+        <message>
+            <source>Overdamped (α &gt; ω0): two real decay rates.</source>
+            <translation>Superamortecido (α &gt; ω0): duas taxas de decaimento reais.</translation>
         </message>
         <message>
             <source>PNG image (*.png);;SVG drawing (*.svg)</source>
@@ -1682,8 +1978,44 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Circuitos RC</translation>
         </message>
         <message>
+            <source>RC circuit with a constant source</source>
+            <translation>Circuito RC com fonte constante</translation>
+        </message>
+        <message>
+            <source>RC circuit with an alternating source</source>
+            <translation>Circuito RC com fonte alternada</translation>
+        </message>
+        <message>
+            <source>RC circuit without a source</source>
+            <translation>Circuito RC sem fonte</translation>
+        </message>
+        <message>
             <source>RL Circuits</source>
             <translation>Circuitos RL</translation>
+        </message>
+        <message>
+            <source>RL circuit with a constant source</source>
+            <translation>Circuito RL com fonte constante</translation>
+        </message>
+        <message>
+            <source>RL circuit with an alternating source</source>
+            <translation>Circuito RL com fonte alternada</translation>
+        </message>
+        <message>
+            <source>RL circuit without a source</source>
+            <translation>Circuito RL sem fonte</translation>
+        </message>
+        <message>
+            <source>RLC circuit with a constant source</source>
+            <translation>Circuito RLC com fonte constante</translation>
+        </message>
+        <message>
+            <source>RLC circuit with an alternating source</source>
+            <translation>Circuito RLC com fonte alternada</translation>
+        </message>
+        <message>
+            <source>RLC circuit without a source</source>
+            <translation>Circuito RLC sem fonte</translation>
         </message>
         <message>
             <source>Read-out charge in coulombs</source>
@@ -1696,6 +2028,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Read-out time in seconds</source>
             <translation>Tempo lido, em segundos</translation>
+        </message>
+        <message>
+            <source>Regime</source>
+            <translation>Regime</translation>
         </message>
         <message>
             <source>Resistance R in ohms</source>
@@ -1782,6 +2118,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Mais lento</translation>
         </message>
         <message>
+            <source>Solution</source>
+            <translation>Solução</translation>
+        </message>
+        <message>
             <source>Source Voltage vs Time</source>
             <translation>Tensão da fonte v(t)</translation>
         </message>
@@ -1812,6 +2152,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Source voltage or amplitude v0 in volts</source>
             <translation>Tensão ou amplitude da fonte v0 em volts</translation>
+        </message>
+        <message>
+            <source>Steady state: K·cos ωt + S·sin ωt, the response at the source's angular frequency ω.</source>
+            <translation>Regime estacionário: K·cos ωt + S·sin ωt, a resposta na frequência angular ω da fonte.</translation>
         </message>
         <message>
             <source>Superimposes horizontal lines to see projection on vertical axis.</source>
@@ -1958,6 +2302,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>O intervalo traçado, Nº de ciclos / f, é longo ou curto demais para ser desenhado.</translation>
         </message>
         <message>
+            <source>The program evaluates the difference of the two sines as a product with sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exact also at and near resonance.</source>
+            <translation>O programa calcula a diferença dos dois senos como um produto com sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exato também na ressonância e perto dela.</translation>
+        </message>
+        <message>
+            <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
+            <translation>A taxa mais próxima de zero vem de s1·s2 = ω0², sem o cancelamento em −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
             <source>The scale %1 has x1 equal to x2.</source>
             <translation>Na escala %1, x1 é igual a x2.</translation>
         </message>
@@ -2008,6 +2360,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
             <translation>Estes valores dão frequências ou correntes grandes ou pequenas demais para desenhar.</translation>
+        </message>
+        <message>
+            <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
+            <translation>Estes valores não dão nenhuma curva: um divisor é zero ou L·C não é positivo.</translation>
         </message>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -2074,6 +2430,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Digite um ponto decimal, como em 1.5.</translation>
         </message>
         <message>
+            <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
+            <translation>Subamortecido (α &lt; ω0): a carga oscila em ωd dentro de uma envoltória decrescente.</translation>
+        </message>
+        <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
 Lower plot: phase φ from −90° to +90°, grey lines at ±45°.
 Click a frequency, or press Left or Right, to set the source to it.</source>
@@ -2126,6 +2486,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Tensões</translation>
         </message>
         <message>
+            <source>Without resistance the circuit oscillates undamped at ω0.</source>
+            <translation>Sem resistência o circuito oscila sem amortecimento em ω0.</translation>
+        </message>
+        <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
             <translation>Grava a imagem do experimento como PNG em FILE, sem mostrar janela.</translation>
         </message>
@@ -2148,6 +2512,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>an entry that is no name</source>
             <translation>uma entrada que não é um nome</translation>
+        </message>
+        <message>
+            <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
+            <translation>em ressonância: ω = ω₀ = %1 rad/s, a amplitude cresce linearmente</translation>
+        </message>
+        <message>
+            <source>critically damped: α = %1 s⁻¹, %2</source>
+            <translation>amortecimento crítico: α = %1 s⁻¹, %2</translation>
         </message>
         <message>
             <source>current amplitude I₀</source>
@@ -2186,6 +2558,18 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>sem fonte de fem</translation>
         </message>
         <message>
+            <source>no source</source>
+            <translation>sem fonte</translation>
+        </message>
+        <message>
+            <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
+            <translation>fora da ressonância: ω₀ = %1 rad/s, ω = %2 rad/s</translation>
+        </message>
+        <message>
+            <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
+            <translation>superamortecido: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
             <source>phase φ</source>
             <translation>fase φ</translation>
         </message>
@@ -2198,12 +2582,20 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>q (C)</translation>
         </message>
         <message>
+            <source>regime undefined for these values</source>
+            <translation>regime indefinido para estes valores</translation>
+        </message>
+        <message>
             <source>resonance frequency f₀</source>
             <translation>frequência de ressonância f₀</translation>
         </message>
         <message>
             <source>source frequency f</source>
             <translation>frequência da fonte f</translation>
+        </message>
+        <message>
+            <source>t %1 … %2 s, value %3 … %4</source>
+            <translation>t %1 … %2 s, valor %3 … %4</translation>
         </message>
         <message>
             <source>t (s)</source>
@@ -2214,8 +2606,32 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>t = %1 s, v = %2 V</translation>
         </message>
         <message>
+            <source>t = %1 s, value = %2</source>
+            <translation>t = %1 s, valor = %2</translation>
+        </message>
+        <message>
             <source>the values are too large to draw</source>
             <translation>os valores são grandes demais para desenhar</translation>
+        </message>
+        <message>
+            <source>time constant τ = L/R = %1 s</source>
+            <translation>constante de tempo τ = L/R = %1 s</translation>
+        </message>
+        <message>
+            <source>time constant τ = RC = %1 s</source>
+            <translation>constante de tempo τ = RC = %1 s</translation>
+        </message>
+        <message>
+            <source>undamped oscillation: ω₀ = %1 rad/s, period T = %2 s</source>
+            <translation>oscilação não amortecida: ω₀ = %1 rad/s, período T = %2 s</translation>
+        </message>
+        <message>
+            <source>undefined</source>
+            <translation>indefinido</translation>
+        </message>
+        <message>
+            <source>underdamped: α = %1 s⁻¹, %2, ωd = %3 rad/s</source>
+            <translation>subamortecido: α = %1 s⁻¹, %2, ωd = %3 rad/s</translation>
         </message>
         <message>
             <source>v (V)</source>

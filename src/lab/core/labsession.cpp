@@ -135,7 +135,8 @@ void LabSession::applyConfiguration(const CircuitConfiguration &configuration)
     m_kind = configuration.circuitKind;
     m_source = configuration.source;
     m_frame = configuration.frame;
-    m_texts[index(Field::VSource)] = qtext(configuration.vsourceText);
+    m_texts[index(Field::VSource)] = QCoreApplication::translate(
+        "CircuitLaunchers", std::string(configuration.vsourceText).c_str());
     for (const auto &[box, text] : configuration.texts) {
         // Written in full even when unchanged, so that f0 always sets w0 again.
         m_texts[index(fieldOf(box))] = {};

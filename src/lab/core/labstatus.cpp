@@ -5,6 +5,9 @@
 
 #include "solutions/numbertext.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <cmath>
 
 namespace kel::lab
@@ -12,6 +15,16 @@ namespace kel::lab
 
 namespace
 {
+
+// The status texts in the student's language; the numbers stay in the program's format.
+struct LabStatus {
+    Q_DECLARE_TR_FUNCTIONS(LabStatus)
+};
+
+QString q(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
 
 std::string withRealMinus(const std::string &text)
 {
@@ -24,7 +37,7 @@ std::string withRealMinus(const std::string &text)
 std::string fourDigits(float value)
 {
     if (!std::isfinite(value))
-        return "undefined";
+        return LabStatus::tr("undefined").toStdString();
     return withRealMinus(solutions::shortText(static_cast<double>(value)));
 }
 
@@ -38,21 +51,25 @@ std::string regimeStatus(int circuitKind, SourceKind source,
         return {};
     const solutions::ReadResult read = solutions::readParameters(textOf, row->reads);
     if (!read.parameters)
-        return std::string(solutions::boxName(read.badBox.value_or(solutions::Parameter::R))) +
-               " is not a number";
+        return LabStatus::tr("%1 is not a number")
+            .arg(q(std::string(solutions::boxName(read.badBox.value_or(solutions::Parameter::R)))))
+            .toStdString();
     return regimeText(circuitKind, source, *read.parameters);
 }
 
 std::string scaleStatus(double left, double right, double top, double bottom)
 {
     const auto text = [](double v) { return withRealMinus(solutions::toText(v)); };
-    return "t " + text(left) + " \u2026 " + text(right) + " s, value " + text(bottom) + " \u2026 " +
-           text(top);
+    return LabStatus::tr("t %1 … %2 s, value %3 … %4")
+        .arg(q(text(left)), q(text(right)), q(text(bottom)), q(text(top)))
+        .toStdString();
 }
 
 std::string pointerStatus(float t, float value)
 {
-    return "t = " + fourDigits(t) + " s, value = " + fourDigits(value);
+    return LabStatus::tr("t = %1 s, value = %2")
+        .arg(q(fourDigits(t)), q(fourDigits(value)))
+        .toStdString();
 }
 
 } // namespace kel::lab

@@ -4,6 +4,9 @@
 #include "solutions/circuitcases.h"
 #include "solutions/numbertext.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <cmath>
 
 namespace kel::lab
@@ -12,11 +15,26 @@ namespace kel::lab
 namespace
 {
 
+// The regime texts in the student's language; the numbers stay in the program's format.
+struct RegimeText {
+    Q_DECLARE_TR_FUNCTIONS(RegimeText)
+};
+
+std::string text(const QString &translated)
+{
+    return translated.toStdString();
+}
+
+QString q(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
 // Four significant digits with a real minus sign; "undefined" for a value that is not finite.
 std::string number(double value)
 {
     if (!std::isfinite(value))
-        return "undefined";
+        return text(RegimeText::tr("undefined"));
     const std::string digits = solutions::shortText(std::fabs(value));
     return (value < 0 && digits != "0" ? "\u2212" : "") + digits;
 }
@@ -25,11 +43,11 @@ std::string sourceName(SourceKind source)
 {
     switch (source) {
     case SourceKind::None:
-        return "no source";
+        return text(RegimeText::tr("no source"));
     case SourceKind::Constant:
-        return "DC source";
+        return text(RegimeText::tr("DC source"));
     case SourceKind::Alternating:
-        return "AC source";
+        return text(RegimeText::tr("AC source"));
     }
     return {};
 }
@@ -38,24 +56,24 @@ std::string rlcRegime(const solutions::CircuitParameters &p)
 {
     using solutions::Damping;
     const double D = solutions::discriminant(p.R, p.L, p.C);
-    const std::string w0 =
-        "\u03C9\u2080 = " + number(solutions::naturalFrequency(p.L, p.C)) + " rad/s";
+    const QString w0 =
+        q("\u03C9\u2080 = " + number(solutions::naturalFrequency(p.L, p.C)) + " rad/s");
     switch (solutions::dampingOf(p)) {
     case Damping::Overdamped:
-        return "overdamped: s\u2081 = " + number(solutions::overdampedRate1(p.R, p.L, D)) +
-               " s\u207B\u00B9, s\u2082 = " + number(solutions::overdampedRate2(p.R, p.L, D)) +
-               " s\u207B\u00B9";
+        return text(RegimeText::tr("overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹")
+                        .arg(q(number(solutions::overdampedRate1(p.R, p.L, D))),
+                             q(number(solutions::overdampedRate2(p.R, p.L, D)))));
     case Damping::Critical:
-        return "critically damped: \u03B1 = " + number(-solutions::dampingRate(p.R, p.L)) +
-               " s\u207B\u00B9, " + w0;
+        return text(RegimeText::tr("critically damped: α = %1 s⁻¹, %2")
+                        .arg(q(number(-solutions::dampingRate(p.R, p.L))), w0));
     case Damping::Underdamped:
-        return "underdamped: \u03B1 = " + number(-solutions::dampingRate(p.R, p.L)) +
-               " s\u207B\u00B9, " + w0 +
-               ", \u03C9d = " + number(solutions::dampedFrequency(p.L, D)) + " rad/s";
+        return text(RegimeText::tr("underdamped: α = %1 s⁻¹, %2, ωd = %3 rad/s")
+                        .arg(q(number(-solutions::dampingRate(p.R, p.L))), w0,
+                             q(number(solutions::dampedFrequency(p.L, D)))));
     case Damping::Undefined:
         break;
     }
-    return "regime undefined for these values";
+    return text(RegimeText::tr("regime undefined for these values"));
 }
 
 } // namespace
@@ -67,24 +85,28 @@ std::string regimeText(int circuitKind, SourceKind source, const solutions::Circ
     case 1:
     case 6:
         return "RC, " + sourceName(source) + dash +
-               "time constant \u03C4 = RC = " + number(p.R * p.C) + " s";
+               text(RegimeText::tr("time constant τ = RC = %1 s").arg(q(number(p.R * p.C))));
     case 2:
     case 7:
         return "RL, " + sourceName(source) + dash +
-               "time constant \u03C4 = L/R = " + number(p.R == 0 ? NAN : p.L / p.R) + " s";
+               text(RegimeText::tr("time constant τ = L/R = %1 s")
+                        .arg(q(number(p.R == 0 ? NAN : p.L / p.R))));
     case 3: {
         const double w = solutions::naturalFrequency(p.L, p.C);
         return "LC, " + sourceName(source) + dash +
-               "undamped oscillation: \u03C9\u2080 = " + number(w) +
-               " rad/s, period T = " + number(2 * M_PI / w) + " s";
+               text(RegimeText::tr("undamped oscillation: ω₀ = %1 rad/s, period T = %2 s")
+                        .arg(q(number(w)), q(number(2 * M_PI / w))));
     }
     case 5: {
         const double w = solutions::naturalFrequency(p.L, p.C);
         if (solutions::resonanceOf(p) == solutions::Resonance::AtResonance)
-            return "LC, AC source" + dash + "at resonance: \u03C9 = \u03C9\u2080 = " + number(w) +
-                   " rad/s, the amplitude grows linearly";
-        return "LC, AC source" + dash + "off resonance: \u03C9\u2080 = " + number(w) +
-               " rad/s, \u03C9 = " + number(p.w0) + " rad/s";
+            return "LC, " + sourceName(SourceKind::Alternating) + dash +
+                   text(RegimeText::tr(
+                            "at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly")
+                            .arg(q(number(w))));
+        return "LC, " + sourceName(SourceKind::Alternating) + dash +
+               text(RegimeText::tr("off resonance: ω₀ = %1 rad/s, ω = %2 rad/s")
+                        .arg(q(number(w)), q(number(p.w0))));
     }
     case 4:
     case 8:
