@@ -181,6 +181,7 @@ struct Steady {
     if (f.form == SolutionForm::Hyperbolic) {
         f.coeffB = f.beta == 0 ? f.coeffBw : quotient(f.coeffBw, f.beta);
         f.currentB = -(f.omega0Squared * restCharge + f.alpha * restCurrent);
+        f.currentSinhB = f.beta == 0 ? f.currentB : quotient(f.currentB, f.beta);
         return;
     }
     // ωd >= sqrt of the smallest double, so B stays finite; where ω0² overflows, ω0²/ωd is

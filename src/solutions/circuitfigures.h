@@ -80,6 +80,8 @@ struct CircuitFigures {
     // iB·exp(−α·t)·sinh(β·t)/β, iA = J, iB = −(ω0²·Q + α·J); TwoExponentials
     // iA·exp(s1·t) + iB·exp(s2·t), iA = s1·A, iB = s2·B; RC iA·exp(−t/τ), iA = −A/τ.
     double currentA = 0, currentB = 0;
+    // Hyperbolic: the current's sinh coefficient iB/β as a teacher writes it (iB·t at β = 0).
+    double currentSinhB = 0;
     double rate = 0; // Exponential: the decay rate 1/τ, 1/(R·C) or R/L
 
     // The driven LC circuit's particular amplitude as the lab writes it:

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "equationswindow.h"
+
+#include "display/qstringtext.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace kel::lab
+{
+
+EquationsWindow::EquationsWindow(display::Dialogs &dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("Equations"));
+    setWindowTitle(tr("Equations"));
+    m_text = new QTextBrowser(this);
+    m_text->setObjectName(QStringLiteral("EquationsText"));
+    m_text->setAccessibleName(tr("Equations"));
+    m_text->setOpenLinks(false);
+    m_copyLatex = new QPushButton(tr("Copy as LaTeX"), this);
+    m_copyLatex->setObjectName(QStringLiteral("CopyLatex"));
+    connect(m_copyLatex, &QPushButton::clicked, this, &EquationsWindow::copyLatex);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_copyLatex);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addLayout(buttons);
+    resize(560, 620);
+}
+
+void EquationsWindow::showCircuit(int circuitKind,
+                                  const std::function<QString(solutions::Parameter)> &textOf)
+{
+    const solutions::CaseRow *row = solutions::caseFor(circuitKind);
+    if (!row) {
+        m_document = EquationsText::write(circuitKind, {});
+    } else {
+        const solutions::ReadResult read = solutions::readParameters(
+            [&textOf](solutions::Parameter p) { return display::toStdString(textOf(p)); },
+            row->reads);
+        m_document =
+            read.parameters
+                ? EquationsText::write(circuitKind, *read.parameters)
+                : EquationsText::notANumber(display::toQString(solutions::boxName(*read.badBox)));
+    }
+    m_text->setHtml(m_document.richText);
+}
+
+void EquationsWindow::copyLatex()
+{
+    QGuiApplication::clipboard()->setText(m_document.latex);
+}
+
+} // namespace kel::lab
