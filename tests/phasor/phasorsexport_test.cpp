@@ -200,6 +200,31 @@ TEST_F(PhasorsExportTest, ShortcutsTriggerTheirCommands)
     EXPECT_TRUE(m_dialogs.messages().empty());
 }
 
+TEST_F(PhasorsExportTest, PlayShortcutLeavesSpaceToTheFocusedControl)
+{
+    showActive();
+    QTest::keyClick(&window(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(window().animator().playing());
+    // Space presses the focused button and ticks the focused box; the animation plays on.
+    auto *projection = child<QPushButton>("Projection");
+    projection->setFocus();
+    QTest::keyClick(projection, Qt::Key_Space);
+    EXPECT_TRUE(window().animator().playing());
+    auto *check = child<QCheckBox>("CheckVC");
+    check->setFocus();
+    QTest::keyClick(check, Qt::Key_Space);
+    EXPECT_FALSE(check->isChecked());
+    EXPECT_TRUE(window().animator().playing());
+    QTest::keyClick(&window(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(window().animator().animation().speedText(), "2");
+    QTest::keyClick(&window(), Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(&window(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(window().animator().animation().speedText(), "1/2");
+    QTest::keyClick(&window(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_FALSE(window().animator().playing());
+    EXPECT_TRUE(m_dialogs.messages().empty());
+}
+
 TEST_F(PhasorsExportTest, TabVisitsTheControlsInReadingOrderAndEachHasAName)
 {
     showActive();
