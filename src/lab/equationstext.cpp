@@ -104,9 +104,9 @@ Math number(double value)
 const Math kT{QStringLiteral("<i>t</i>"), QStringLiteral("t")};
 const Math kQ{QStringLiteral("<i>q</i>"), QStringLiteral("q")};
 const Math kI{QStringLiteral("<i>i</i>"), QStringLiteral("i")};
-const Math kSpace{QStringLiteral(" "), QStringLiteral("\\,")};
-const Math kEquals{QStringLiteral(" = "), QStringLiteral(" = ")};
-const Math kComma{QStringLiteral(", "), QStringLiteral(",\\quad ")};
+const Math kSpace{QStringLiteral("&nbsp;"), QStringLiteral("\\,")};
+const Math kEquals{QStringLiteral("&nbsp;=&nbsp;"), QStringLiteral(" = ")};
+const Math kComma{QStringLiteral(",&nbsp;&nbsp;"), QStringLiteral(",\\quad ")};
 const Math kAlpha{QStringLiteral("α"), QStringLiteral("\\alpha")};
 const Math kBeta{QStringLiteral("β"), QStringLiteral("\\beta")};
 const Math kOmega{QStringLiteral("ω"), QStringLiteral("\\omega")};
@@ -131,10 +131,35 @@ Math paren(const Math &x)
            both(QStringLiteral(")"), QStringLiteral("\\right)"));
 }
 
+// An equation's rich text is one table row: a stacked fraction closes the current cell, sits
+// in a cell of its own as a two-row table with a rule under the numerator, and opens the next.
+const QString kCellBreak = QStringLiteral("</td><td valign=\"middle\">");
+
+QString ownRow(const QString &html)
+{
+    if (!html.contains(QLatin1String("<table")))
+        return html;
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr><td valign=\"middle\">") +
+           html + QStringLiteral("</td></tr></table>");
+}
+
 Math frac(const Math &numerator, const Math &denominator)
 {
-    return {QStringLiteral("<sup>") + numerator.html + QStringLiteral("</sup>⁄<sub>") +
-                denominator.html + QStringLiteral("</sub>"),
+    return {
+        kCellBreak +
+            QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr><td align=\"center\" "
+                           "style=\"border-bottom: 1px solid black; padding: 0 2px\">") +
+            ownRow(numerator.html) +
+            QStringLiteral("</td></tr><tr><td align=\"center\" style=\"padding: 0 2px\">") +
+            ownRow(denominator.html) + QStringLiteral("</td></tr></table>") + kCellBreak,
+        QStringLiteral("\\frac{") + numerator.latex + QStringLiteral("}{") + denominator.latex +
+            QLatin1Char('}')};
+}
+
+// A fraction on one line, for exponents.
+Math slash(const Math &numerator, const Math &denominator)
+{
+    return {numerator.html + QStringLiteral("/") + denominator.html,
             QStringLiteral("\\frac{") + numerator.latex + QStringLiteral("}{") + denominator.latex +
                 QLatin1Char('}')};
 }
@@ -181,7 +206,7 @@ Math derivative(const Math &of, bool second)
 
 Math unit(const QString &html, const QString &latex)
 {
-    return both(QStringLiteral(" ") + html, QStringLiteral("\\ \\mathrm{") + latex + u'}');
+    return both(QStringLiteral("&nbsp;") + html, QStringLiteral("\\ \\mathrm{") + latex + u'}');
 }
 
 Math perSecond()
@@ -212,8 +237,9 @@ public:
             const Term &term = m_terms[n];
             const bool negative = !term.plain && term.coefficient < 0;
             if (n > 0)
-                out = out + (negative ? both(QStringLiteral(" − "), QStringLiteral(" - "))
-                                      : both(QStringLiteral(" + "), QStringLiteral(" + ")));
+                out =
+                    out + (negative ? both(QStringLiteral("&nbsp;−&nbsp;"), QStringLiteral(" - "))
+                                    : both(QStringLiteral("&nbsp;+&nbsp;"), QStringLiteral(" + ")));
             else if (negative)
                 out = out + both(QStringLiteral("−"), QStringLiteral("-"));
             if (term.plain) {
@@ -260,8 +286,10 @@ public:
     }
     void equation(const Math &m)
     {
-        m_doc.richText +=
-            QStringLiteral("<p style=\"margin-left:18px\">") + m.html + QStringLiteral("</p>");
+        m_doc.richText += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\" "
+                                         "style=\"margin-left: 18px; margin-bottom: 6px\"><tr>"
+                                         "<td valign=\"middle\">") +
+                          m.html + QStringLiteral("</td></tr></table>");
         m_doc.latex += QStringLiteral("\\[ ") + m.latex + QStringLiteral(" \\]\n");
     }
     // A number of the closed forms, recorded with the value it is written from.
@@ -379,7 +407,8 @@ void writeRegime(const CircuitFigures &f, Writer &w)
             w.sentence(EquationsText::tr("Underdamped (α < ω0): the charge oscillates at ωd "
                                          "inside a decaying envelope."));
             w.figure(kOmegaD, QStringLiteral("ωd"),
-                     root(squared(kOmega0) + both(QStringLiteral(" − "), QStringLiteral(" - ")) +
+                     root(squared(kOmega0) +
+                          both(QStringLiteral("&nbsp;−&nbsp;"), QStringLiteral(" - ")) +
                           squared(kAlpha)),
                      f.omegaD, radians);
             break;
@@ -436,7 +465,7 @@ void writeSolution(const CircuitFigures &f, Writer &w)
     switch (f.form) {
     case SolutionForm::Exponential: {
         const Math decay =
-            exponential(both(QStringLiteral("−"), QStringLiteral("-")) + frac(kT, number(f.tau)));
+            exponential(both(QStringLiteral("−"), QStringLiteral("-")) + slash(kT, number(f.tau)));
         w.shown(QStringLiteral("A"), f.coeffA);
         if (hasCharge(f.kind)) {
             charge.add(f.coeffA, decay);
@@ -519,7 +548,8 @@ void writeSolution(const CircuitFigures &f, Writer &w)
                                                  kSpace + function(QStringLiteral("cos"), fast);
             charge.add(f.drivenF,
                        paren(frac(function(QStringLiteral("sin"), natural), number(f.omega0)) +
-                             both(QStringLiteral(" − "), QStringLiteral(" - ")) + forced));
+                             both(QStringLiteral("&nbsp;−&nbsp;"), QStringLiteral(" - ")) +
+                             forced));
             const Math rising = delta == 0 ? kT + kSpace + function(QStringLiteral("sin"), natural)
                                            : kT + kSpace + function(QStringLiteral("sinc"), slow) +
                                                  kSpace + function(QStringLiteral("sin"), fast);
@@ -527,13 +557,15 @@ void writeSolution(const CircuitFigures &f, Writer &w)
             w.shown(QStringLiteral("F"), f.drivenF);
         } else {
             const Math driven = number(w0) + kSpace + kT;
-            charge.add(f.drivenP, paren(function(QStringLiteral("sin"), driven) +
-                                        both(QStringLiteral(" − "), QStringLiteral(" - ")) +
-                                        frac(number(w0), number(f.omega0)) + kSpace +
-                                        function(QStringLiteral("sin"), natural)));
-            current.add(f.drivenP * w0, paren(function(QStringLiteral("cos"), driven) +
-                                              both(QStringLiteral(" − "), QStringLiteral(" - ")) +
-                                              function(QStringLiteral("cos"), natural)));
+            charge.add(f.drivenP,
+                       paren(function(QStringLiteral("sin"), driven) +
+                             both(QStringLiteral("&nbsp;−&nbsp;"), QStringLiteral(" - ")) +
+                             frac(number(w0), number(f.omega0)) + kSpace +
+                             function(QStringLiteral("sin"), natural)));
+            current.add(f.drivenP * w0,
+                        paren(function(QStringLiteral("cos"), driven) +
+                              both(QStringLiteral("&nbsp;−&nbsp;"), QStringLiteral(" - ")) +
+                              function(QStringLiteral("cos"), natural)));
             w.shown(QStringLiteral("P"), f.drivenP);
         }
         break;
