@@ -36,12 +36,12 @@ double dampedFrequency(double L, double disc)
 
 Damping dampingOf(double R, double L, double C)
 {
-    const double D = discriminant(R, L, C);
-    if (D > 0)
+    const double disc = discriminant(R, L, C);
+    if (disc > 0)
         return Damping::Overdamped;
-    if (D == 0)
+    if (disc == 0)
         return Damping::Critical;
-    if (D < 0)
+    if (disc < 0)
         return Damping::Underdamped;
     return Damping::Undefined;
 }
