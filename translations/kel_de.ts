@@ -717,6 +717,17 @@
         </message>
     </context>
     <context>
+        <name>kel::lab::EquationsWindow</name>
+        <message>
+            <source>Equations</source>
+            <translation>Gleichungen</translation>
+        </message>
+        <message>
+            <source>Copy as LaTeX</source>
+            <translation>Als LaTeX kopieren</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::lab::LabSession</name>
         <message>
             <source>Error: %1 is too large for the graph. Try Again</source>
@@ -1588,6 +1599,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Copy Picture</source>
             <translation>Bild kopieren</translation>
+        </message>
+        <message>
+            <source>Copy as LaTeX</source>
+            <translation>Als LaTeX kopieren</translation>
         </message>
         <message>
             <source>Critical damping: the program uses the limiting form (A + B·t)·e^(−αt), where the two rates coincide.</source>

@@ -717,6 +717,17 @@
         </message>
     </context>
     <context>
+        <name>kel::lab::EquationsWindow</name>
+        <message>
+            <source>Equations</source>
+            <translation>Équations</translation>
+        </message>
+        <message>
+            <source>Copy as LaTeX</source>
+            <translation>Copier en LaTeX</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::lab::LabSession</name>
         <message>
             <source>Error: %1 is too large for the graph. Try Again</source>
@@ -1588,6 +1599,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Copy Picture</source>
             <translation>Copier l'image</translation>
+        </message>
+        <message>
+            <source>Copy as LaTeX</source>
+            <translation>Copier en LaTeX</translation>
         </message>
         <message>
             <source>Critical damping: the program uses the limiting form (A + B·t)·e^(−αt), where the two rates coincide.</source>
