@@ -125,14 +125,14 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
     s.f0 = *f0;
     s.numPer = *numPer;
 
-    const double VR = s.I0 * *R, VC = s.I0 * s.XC, VL = s.I0 * s.XL;
-    for (double value : {s.omega, s.XC, s.XL, s.Z, s.phi, s.I0, VR, VC, VL})
+    const double resistor = s.I0 * *R, capacitor = s.I0 * s.XC, inductor = s.I0 * s.XL;
+    for (double value : {s.omega, s.XC, s.XL, s.Z, s.phi, s.I0, resistor, capacitor, inductor})
         if (!std::isfinite(value))
             return failure(Problem::TooLarge);
 
-    s.VRmaxText = solutions::toText(VR);
-    s.VCmaxText = solutions::toText(VC);
-    s.VLmaxText = solutions::toText(VL);
+    s.VRmaxText = solutions::toText(resistor);
+    s.VCmaxText = solutions::toText(capacitor);
+    s.VLmaxText = solutions::toText(inductor);
     const auto readVR = solutions::toNumber(s.VRmaxText);
     const auto readVC = solutions::toNumber(s.VCmaxText);
     const auto readVL = solutions::toNumber(s.VLmaxText);

@@ -109,11 +109,8 @@ void PhasorsAnimator::advance()
 bool PhasorsAnimator::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && (event->type() == QEvent::Show || event->type() == QEvent::Hide ||
-                                event->type() == QEvent::WindowStateChange)) {
+                                event->type() == QEvent::WindowStateChange))
         updateTimer();
-        // Once more when the window has surely taken its new state.
-        QMetaObject::invokeMethod(this, &PhasorsAnimator::updateTimer, Qt::QueuedConnection);
-    }
     return QObject::eventFilter(watched, event);
 }
 

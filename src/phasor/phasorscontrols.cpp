@@ -122,25 +122,26 @@ void buildTimeControls(PhasorsControls &c, QWidget *client, display::TwipLayout 
 {
     const QFont label = arial(9, true);
     const QFont control = arial(9);
-    c.Projection = named(new QPushButton(tr("Phasor Projections"), client), "Projection", control);
-    c.Projection->setToolTip(
+    c.projectionButton =
+        named(new QPushButton(tr("Phasor Projections"), client), "Projection", control);
+    c.projectionButton->setToolTip(
         tr("Superimposes horizontal lines to see projection on vertical axis."));
-    layout.place(c.Projection, 60, 3330, 1860, 345);
+    layout.place(c.projectionButton, 60, 3330, 1860, 345);
     layout.place(makeLabel(client, "Label3", tr("Time Bar"), label), 1980, 3360, 900, 285);
-    c.TimeSc = named(new QScrollBar(Qt::Horizontal, client), "TimeSc", control);
-    c.TimeSc->setRange(0, TimeBase::kSteps);
-    c.TimeSc->setSingleStep(10);
-    c.TimeSc->setPageStep(20);
-    c.TimeSc->setTracking(true);
-    layout.place(c.TimeSc, 2880, 3360, 6615, 285);
+    c.timeBar = named(new QScrollBar(Qt::Horizontal, client), "TimeSc", control);
+    c.timeBar->setRange(0, TimeBase::kSteps);
+    c.timeBar->setSingleStep(10);
+    c.timeBar->setPageStep(20);
+    c.timeBar->setTracking(true);
+    layout.place(c.timeBar, 2880, 3360, 6615, 285);
 
     layout.place(makeLabel(client, "Label6", tr("Time"), label), 120, 3720, 540, 315);
     c.t2 = makeEdit(client, "t2", "0.0", control);
     layout.place(c.t2, 660, 3720, 1380, 315);
     layout.place(makeLabel(client, "Label1", tr("Number of Cycles"), label), 2280, 3720, 1560, 315);
-    c.NumPer = makeEdit(client, "NumPer", "5", control);
-    c.NumPer->setToolTip(tr("Number of cycles shown on Voltage vs time plots"));
-    layout.place(c.NumPer, 3840, 3720, 720, 315);
+    c.numPer = makeEdit(client, "NumPer", "5", control);
+    c.numPer->setToolTip(tr("Number of cycles shown on Voltage vs time plots"));
+    layout.place(c.numPer, 3840, 3720, 720, 315);
 }
 
 void buildVoltageTable(PhasorsControls &c, QWidget *client, display::TwipLayout &layout)
@@ -229,13 +230,13 @@ void buildKeyboardOrder(PhasorsControls &c)
         {c.v0, QT_TRANSLATE_NOOP("PhasorsWindow", "Source amplitude Vmax in volts")},
         {c.f0, QT_TRANSLATE_NOOP("PhasorsWindow", "Source frequency f in hertz")},
         {c.t2, QT_TRANSLATE_NOOP("PhasorsWindow", "Time in seconds")},
-        {c.NumPer, QT_TRANSLATE_NOOP("PhasorsWindow", "Number of cycles")},
-        {c.TimeSc, QT_TRANSLATE_NOOP("PhasorsWindow", "Time bar")},
+        {c.numPer, QT_TRANSLATE_NOOP("PhasorsWindow", "Number of cycles")},
+        {c.timeBar, QT_TRANSLATE_NOOP("PhasorsWindow", "Time bar")},
         {c.checks[0], QT_TRANSLATE_NOOP("PhasorsWindow", "Show the voltage across the resistor")},
         {c.checks[1], QT_TRANSLATE_NOOP("PhasorsWindow", "Show the voltage across the capacitor")},
         {c.checks[2], QT_TRANSLATE_NOOP("PhasorsWindow", "Show the voltage across the inductor")},
         {c.checks[3], QT_TRANSLATE_NOOP("PhasorsWindow", "Show the total voltage")},
-        {c.Projection, QT_TRANSLATE_NOOP("PhasorsWindow", "Phasor projections")},
+        {c.projectionButton, QT_TRANSLATE_NOOP("PhasorsWindow", "Phasor projections")},
         {c.amplitudes[0],
          QT_TRANSLATE_NOOP("PhasorsWindow", "Amplitude of the resistor voltage in volts")},
         {c.values[0], QT_TRANSLATE_NOOP("PhasorsWindow", "Resistor voltage at the time in volts")},
@@ -248,7 +249,7 @@ void buildKeyboardOrder(PhasorsControls &c)
         {c.values[3], QT_TRANSLATE_NOOP("PhasorsWindow", "Total voltage at the time in volts")},
     };
     // The bar takes no focus by default; with it the arrow and page keys move the time.
-    c.TimeSc->setFocusPolicy(Qt::StrongFocus);
+    c.timeBar->setFocusPolicy(Qt::StrongFocus);
     QWidget *previous = nullptr;
     for (const Entry &e : entries) {
         e.widget->setAccessibleName(tr(e.name));

@@ -26,17 +26,17 @@ struct PhasorsControls {
     display::PictureArea *strip = nullptr;   // Picture2
     display::PictureArea *diagram = nullptr; // Picture3
     QLineEdit *R = nullptr, *C = nullptr, *L = nullptr, *v0 = nullptr, *f0 = nullptr;
-    QLineEdit *NumPer = nullptr, *t2 = nullptr;
+    QLineEdit *numPer = nullptr, *t2 = nullptr;
     std::array<QLineEdit *, 3> amplitudes{}; // VRmax, VCmax, VLmax
     std::array<QCheckBox *, 4> checks{};     // in the order of kVoltages
     std::array<QLineEdit *, 4> values{};     // vrt, vct, vlt, v0t
-    QScrollBar *TimeSc = nullptr;
-    QPushButton *Projection = nullptr;
+    QScrollBar *timeBar = nullptr;           // TimeSc
+    QPushButton *projectionButton = nullptr; // Projection
     QLabel *statusCircuit = nullptr;
     QLabel *statusPointer = nullptr;
 
     // The parameter texts and t2, which the user edits.
-    std::array<QLineEdit *, 7> inputs() const { return {R, C, L, v0, f0, NumPer, t2}; }
+    std::array<QLineEdit *, 7> inputs() const { return {R, C, L, v0, f0, numPer, t2}; }
 
     // Builds the controls into `window` (its central widget and status bar). Texts go through
     // the window's translation context, "PhasorsWindow".

@@ -71,7 +71,7 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
     setWindowTitle(tr("Phasor Plots"));
     setFont(display::arial(9));
     m_c = PhasorsControls::build(this);
-    m_animator = new PhasorsAnimator(this, m_c.TimeSc, clock ? *clock : *m_ownClock);
+    m_animator = new PhasorsAnimator(this, m_c.timeBar, clock ? *clock : *m_ownClock);
     buildMenus();
     buildAnimation();
     connectControls();
@@ -146,20 +146,20 @@ void PhasorsWindow::buildAnimation()
 void PhasorsWindow::connectControls()
 {
     connect(m_c.t2, &QLineEdit::textChanged, this, &PhasorsWindow::onTimeTextChanged);
-    connect(m_c.TimeSc, &QScrollBar::valueChanged, this, &PhasorsWindow::onTimeBarChanged);
-    connect(m_c.Projection, &QPushButton::clicked, this, &PhasorsWindow::showProjections);
+    connect(m_c.timeBar, &QScrollBar::valueChanged, this, &PhasorsWindow::onTimeBarChanged);
+    connect(m_c.projectionButton, &QPushButton::clicked, this, &PhasorsWindow::showProjections);
     connect(m_c.plot, &display::PictureArea::mouseUp, this,
             [this](int, int, float x, float) { replotAt(x); });
     connect(m_c.plot, &display::PictureArea::mouseMove, this, &PhasorsWindow::showPointerReading);
     // Any change of a parameter stops the animation; so does typing a time.
-    for (QLineEdit *box : {m_c.R, m_c.C, m_c.L, m_c.v0, m_c.f0, m_c.NumPer}) {
+    for (QLineEdit *box : {m_c.R, m_c.C, m_c.L, m_c.v0, m_c.f0, m_c.numPer}) {
         connect(box, &QLineEdit::textChanged, this, &PhasorsWindow::updateCircuitStatus);
         connect(box, &QLineEdit::textChanged, m_animator, &PhasorsAnimator::pause);
     }
     connect(m_c.t2, &QLineEdit::textEdited, m_animator, &PhasorsAnimator::pause);
     m_c.plot->setMouseTracking(true);
     m_c.plot->installEventFilter(this);
-    new TimeBarKeys(m_c.TimeSc);
+    new TimeBarKeys(m_c.timeBar);
     updateCircuitStatus();
 }
 
@@ -187,7 +187,7 @@ bool PhasorsWindow::eventFilter(QObject *watched, QEvent *event)
 ParameterTexts PhasorsWindow::parameterTexts() const
 {
     return {textOf(m_c.R),  textOf(m_c.C),  textOf(m_c.L),
-            textOf(m_c.v0), textOf(m_c.f0), textOf(m_c.NumPer)};
+            textOf(m_c.v0), textOf(m_c.f0), textOf(m_c.numPer)};
 }
 
 ShownCurves PhasorsWindow::shownCurves() const
@@ -279,7 +279,7 @@ void PhasorsWindow::showFrame(const PhasorScene &scene, const SceneFrame &frame)
     m_lastDrawn = scene.solution();
     m_projectionsShown = m_projectionsShown && m_animator->inFrame();
     if (m_projectionsShown) {
-        const SceneProjections projections = scene.projectionsAtStep(m_c.TimeSc->value());
+        const SceneProjections projections = scene.projectionsAtStep(m_c.timeBar->value());
         draw(m_c.plot, projections.plot);
         draw(m_c.diagram, projections.diagram);
     }
@@ -318,21 +318,21 @@ void PhasorsWindow::plotAtTime()
         return;
     }
     if (*n >= 0 && *n <= TimeBase::kSteps)
-        m_c.TimeSc->setValue(static_cast<int>(*n));
+        m_c.timeBar->setValue(static_cast<int>(*n));
     redrawAtStep(*n);
 }
 
 void PhasorsWindow::onTimeBarChanged()
 {
     if (!m_redrawing)
-        redrawAtStep(m_c.TimeSc->value());
+        redrawAtStep(m_c.timeBar->value());
 }
 
 void PhasorsWindow::onTimeTextChanged()
 {
-    const auto step = barStepForTime(textOf(m_c.t2), textOf(m_c.NumPer), textOf(m_c.f0));
+    const auto step = barStepForTime(textOf(m_c.t2), textOf(m_c.numPer), textOf(m_c.f0));
     if (step)
-        m_c.TimeSc->setValue(*step);
+        m_c.timeBar->setValue(*step);
 }
 
 void PhasorsWindow::replotAt(float x)
@@ -350,13 +350,13 @@ void PhasorsWindow::replotAt(float x)
 void PhasorsWindow::clearGraphs()
 {
     m_animator->pause();
-    m_c.TimeSc->setValue(0);
+    m_c.timeBar->setValue(0);
     resetGraphs();
 }
 
 void PhasorsWindow::showProjections()
 {
-    const int n = m_c.TimeSc->value();
+    const int n = m_c.timeBar->value();
     const auto scene = sceneOrReport();
     if (!scene)
         return;
