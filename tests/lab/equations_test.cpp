@@ -25,8 +25,8 @@ using namespace solutions;
 
 struct Regime {
     const char *name;
-    int kind;
     CircuitParameters p;
+    int kind;
     SolutionForm form;
 };
 
@@ -36,15 +36,15 @@ CircuitParameters params(double R, double L, double C, double v0, double w0, dou
 }
 
 const Regime kRegimes[] = {
-    {"RcCharging", 1, params(2, 0, 3, 5, 0, 1, 0), SolutionForm::Exponential},
-    {"RlDriven", 7, params(2, 0.5, 0, 4, 3, 0, 1), SolutionForm::Exponential},
-    {"RlcUnderdamped", 4, params(1, 1, 1, -3, 0, 0, 1), SolutionForm::Oscillation},
-    {"RlcCritical", 4, params(2, 1, 1, 1, 0, 0.5, 2), SolutionForm::Hyperbolic},
-    {"RlcNearlyCritical", 8, params(2.000002, 1, 1, 1, 0.5, 1, 0), SolutionForm::Hyperbolic},
-    {"RlcSeparated", 8, params(1e6, 1e-6, 1e-3, 1, 50, 0, 1), SolutionForm::TwoExponentials},
-    {"RlcNearResonance", 8, params(0.001, 1, 1, 1, 1, 0.5, 0), SolutionForm::NearResonance},
-    {"LcDrivenOff", 5, params(0, 1, 1, 1, 2, 0.5, 0.25), SolutionForm::DrivenLc},
-    {"LcDrivenAtResonance", 5, params(0, 10, 10, 1, 0.1, 0, 0), SolutionForm::DrivenLc},
+    {"RcCharging", params(2, 0, 3, 5, 0, 1, 0), 1, SolutionForm::Exponential},
+    {"RlDriven", params(2, 0.5, 0, 4, 3, 0, 1), 7, SolutionForm::Exponential},
+    {"RlcUnderdamped", params(1, 1, 1, -3, 0, 0, 1), 4, SolutionForm::Oscillation},
+    {"RlcCritical", params(2, 1, 1, 1, 0, 0.5, 2), 4, SolutionForm::Hyperbolic},
+    {"RlcNearlyCritical", params(2.000002, 1, 1, 1, 0.5, 1, 0), 8, SolutionForm::Hyperbolic},
+    {"RlcSeparated", params(1e6, 1e-6, 1e-3, 1, 50, 0, 1), 8, SolutionForm::TwoExponentials},
+    {"RlcNearResonance", params(0.001, 1, 1, 1, 1, 0.5, 0), 8, SolutionForm::NearResonance},
+    {"LcDrivenOff", params(0, 1, 1, 1, 2, 0.5, 0.25), 5, SolutionForm::DrivenLc},
+    {"LcDrivenAtResonance", params(0, 10, 10, 1, 0.1, 0, 0), 5, SolutionForm::DrivenLc},
 };
 
 // The shown numbers by symbol, at full precision.
