@@ -34,6 +34,7 @@ struct PhasorsControls {
     QPushButton *projectionButton = nullptr; // Projection
     QLabel *statusCircuit = nullptr;
     QLabel *statusPointer = nullptr;
+    QLabel *statusAnimation = nullptr;
 
     // The parameter texts and t2, which the user edits.
     std::array<QLineEdit *, 7> inputs() const { return {R, C, L, v0, f0, numPer, t2}; }

@@ -8,11 +8,11 @@
 #include "display/menucommands.h"
 #include "display/picturearea.h"
 #include "display/pictureexport.h"
-#include "display/qbcolor.h"
 #include "display/qstringtext.h"
 #include "phasordata.h"
 #include "phasorsanimator.h"
 #include "phasorstatus.h"
+#include "scenedrawing.h"
 #include "steadyanimationclock.h"
 #include "timebarkeys.h"
 
@@ -26,7 +26,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QStatusBar>
 
 namespace kel::phasor
 {
@@ -127,12 +126,7 @@ void PhasorsWindow::buildMenus()
 
 void PhasorsWindow::buildAnimation()
 {
-    auto *status = new QLabel(statusBar());
-    status->setObjectName("statusAnimation");
-    status->setFont(display::arial(9));
-    status->setAccessibleName(tr("Animation speed"));
-    statusBar()->addPermanentWidget(status);
-    m_animator->setIndicators(findChild<QAction *>("PlayPause"), status);
+    m_animator->setIndicators(findChild<QAction *>("PlayPause"), m_c.statusAnimation);
     // Never on texts that cannot be drawn: the problem is reported instead.
     m_animator->setStepsPerPeriodSource([this]() -> std::optional<double> {
         const auto scene = sceneOrReport();
@@ -224,30 +218,6 @@ std::optional<Solution> PhasorsWindow::solveAmplitudes()
     return scene->solution();
 }
 
-bool PhasorsWindow::draw(display::PictureArea *area, const SceneDrawing &ops)
-{
-    bool scalesTaken = true;
-    for (const SceneOp &op : ops) {
-        area->setMoving(op.moving);
-        const std::optional<QColor> colour = op.colour == SceneOp::kForeground
-                                                 ? std::nullopt
-                                                 : std::optional(display::QBColor(op.colour));
-        switch (op.kind) {
-        case SceneOp::Kind::Scale:
-            scalesTaken = area->setScale(op.x1, op.y1, op.x2, op.y2) && scalesTaken;
-            break;
-        case SceneOp::Kind::Point:
-            area->setPoint(op.x1, op.y1, colour.value_or(area->foreground()));
-            break;
-        case SceneOp::Kind::Line:
-            area->line(op.x1, op.y1, op.x2, op.y2, colour);
-            break;
-        }
-    }
-    area->setMoving(false);
-    return scalesTaken;
-}
-
 void PhasorsWindow::resetGraphs()
 {
     m_c.plot->clear();
@@ -256,7 +226,7 @@ void PhasorsWindow::resetGraphs()
     m_projectionsShown = false;
     m_c.plot->setAutoRedraw(true);
     m_c.diagram->setAutoRedraw(true);
-    draw(m_c.plot, PhasorScene::emptyFrame());
+    drawScene(m_c.plot, PhasorScene::emptyFrame());
     m_plotInFrameUnits = true;
 }
 
@@ -272,16 +242,16 @@ void PhasorsWindow::showFrame(const PhasorScene &scene, const SceneFrame &frame)
     m_c.diagram->clear();
     m_c.plot->setAutoRedraw(true);
     m_c.diagram->setAutoRedraw(true);
-    m_plotInFrameUnits = !draw(m_c.plot, frame.plot);
-    draw(m_c.diagram, frame.diagram);
+    m_plotInFrameUnits = !drawScene(m_c.plot, frame.plot);
+    drawScene(m_c.diagram, frame.diagram);
     for (std::size_t i = 0; i < frame.valueTexts.size(); ++i)
         writeOutput(m_c.values[i], frame.valueTexts[i]);
     m_lastDrawn = scene.solution();
     m_projectionsShown = m_projectionsShown && m_animator->inFrame();
     if (m_projectionsShown) {
         const SceneProjections projections = scene.projectionsAtStep(m_c.timeBar->value());
-        draw(m_c.plot, projections.plot);
-        draw(m_c.diagram, projections.diagram);
+        drawScene(m_c.plot, projections.plot);
+        drawScene(m_c.diagram, projections.diagram);
     }
 }
 
@@ -366,8 +336,8 @@ void PhasorsWindow::showProjections()
         const QScopedValueRollback redrawing(m_redrawing, true);
         m_c.t2->setText(display::toQString(projections.t2Text));
     }
-    draw(m_c.plot, projections.plot);
-    draw(m_c.diagram, projections.diagram);
+    drawScene(m_c.plot, projections.plot);
+    drawScene(m_c.diagram, projections.diagram);
     m_plotInFrameUnits = false;
     m_projectionsShown = true;
 }

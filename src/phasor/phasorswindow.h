@@ -96,7 +96,6 @@ private:
     void writeAmplitudes(const Solution &s);
     void showFrame(const PhasorScene &scene, const SceneFrame &frame);
     void resetGraphs();
-    bool draw(display::PictureArea *area, const SceneDrawing &ops);
     void updateCircuitStatus();
 
     display::Dialogs &m_dialogs;
