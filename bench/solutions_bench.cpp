@@ -58,6 +58,28 @@ KEL_BENCH_SOLUTION(i8, 8);
 KEL_BENCH_SOLUTION(VS, 8);
 #undef KEL_BENCH_SOLUTION
 
+// The forms that keep the curves exact at the boundaries, each at a circuit that selects it:
+// the driven RLC circuit near resonance, near critical damping and with well separated rates,
+// and the driven LC circuit a little off resonance.
+void BM_BoundaryForm(benchmark::State &state, SolutionFunction f, CircuitParameters p)
+{
+    double t = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f(p, t));
+        t += 0.5;
+        if (t > 100)
+            t = 0;
+    }
+}
+BENCHMARK_CAPTURE(BM_BoundaryForm, i8_nearResonance, &i8,
+                  CircuitParameters{0.001, 1, 1, 1, 1, 0.5, 0, "1"});
+BENCHMARK_CAPTURE(BM_BoundaryForm, i8_nearlyCritical, &i8,
+                  CircuitParameters{2.000002, 1, 1, 1, 0.5, 1, 0, "0.5"});
+BENCHMARK_CAPTURE(BM_BoundaryForm, i8_separatedRates, &i8,
+                  CircuitParameters{1e6, 1e-6, 1e-3, 1, 50, 0, 1, "50"});
+BENCHMARK_CAPTURE(BM_BoundaryForm, q5_detuned, &q5,
+                  CircuitParameters{0, 1, 1, 1, 1.0001, 0, 0, "1.0001"});
+
 // Reading the kind's texts (all seven for kind 8) and evaluating, as each sample of a curve
 // does: nothing is carried from one evaluation to the next.
 void BM_SolutionThroughTexts(benchmark::State &state, int kind)
