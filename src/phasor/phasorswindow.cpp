@@ -12,12 +12,14 @@
 #include "phasordata.h"
 #include "phasorsanimator.h"
 #include "phasorstatus.h"
+#include "resonancetextboxes.h"
 #include "scenedrawing.h"
 #include "steadyanimationclock.h"
 #include "timebarkeys.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,6 +120,16 @@ void PhasorsWindow::buildMenus()
             {"Restart", tr("Restart").toUtf8().constData(), [this] { m_animator->restart(); },
              QKeySequence(Qt::CTRL | Qt::Key_R)},
         });
+    // The frequency response of the same boxes, in a window of its own; a click on its curve
+    // sets f and plots again. Its caption is the window's title, translated with it.
+    display::addMenuCommands(
+        menuBar(), this,
+        {{"Resonance",
+          QCoreApplication::translate("kel::phasor::ResonanceWindow", "Resonance Curve")
+              .toUtf8()
+              .constData(),
+          [this] { showResonanceCurve(this, m_dialogs, [this] { plotAtTime(); }); },
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}});
     // Ctrl with the key of '+' unshifted, as most keyboards type it.
     if (auto *faster = findChild<QAction *>("Faster"))
         faster->setShortcuts(

@@ -23,9 +23,10 @@ namespace kel::phasor
 // The phasor window `Phasors` ("Phasor Plots"): the driven series RLC circuit's voltage
 // phasors on the diagram `Picture3`, the checked voltages against time on `Picture1` with a
 // marker at the time in `t2`, the time bar `TimeSc`, the projection button, the parameter
-// strip, an Export menu and an Animate menu that turns the phasors by themselves. Close only
-// hides it. Every action reads the texts afresh and writes nothing unless all of them can be
-// used: a problem is reported through the dialogs and the drawings and texts stay as they are.
+// strip, an Export menu, an Animate menu that turns the phasors by themselves and the
+// resonance curve of the circuit. Close only hides it. Every action reads the texts afresh
+// and writes nothing unless all of them can be used: a problem is reported through the
+// dialogs and the drawings and texts stay as they are.
 // What is drawn comes from a PhasorScene; every redraw goes through showFrame().
 //
 // objectName        signal            slot
@@ -44,6 +45,7 @@ namespace kel::phasor
 // Slower, Faster    triggered         PhasorsAnimator::slower(), faster()
 // Restart           triggered         PhasorsAnimator::restart()
 // animationTimer    timeout           PhasorsAnimator::advance()
+// Resonance         triggered         showResonanceCurve()
 class PhasorsWindow : public QMainWindow
 {
     Q_OBJECT

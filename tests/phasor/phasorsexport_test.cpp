@@ -4,6 +4,7 @@
 #include "display/twiplayout.h"
 #include "phasor/phasormath.h"
 #include "phasor/phasorswindow.h"
+#include "phasor/resonancetextboxes.h"
 #include "support/scripteddialogs.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -112,12 +114,13 @@ TEST_F(PhasorsExportTest, PointerOverThePlotShowsTimeAndVoltage)
 
 TEST_F(PhasorsExportTest, ExportMenuFollowsTheCommandsAndSavesBothPictures)
 {
-    // The three commands, then Export, then Animate.
+    // The three commands, then Export, Animate and the resonance curve.
     const QList<QAction *> bar = window().menuBar()->actions();
-    ASSERT_EQ(bar.size(), 5);
+    ASSERT_EQ(bar.size(), 6);
     EXPECT_EQ(bar[3]->menu(), child<QMenu>("Export"));
     EXPECT_EQ(bar[3]->text(), "Export");
     EXPECT_EQ(bar[4]->menu(), child<QMenu>("Animate"));
+    EXPECT_EQ(bar[5]->objectName(), "Resonance");
 
     m_dialogs.queueSavePath(path("both"));
     command("SavePicture");
@@ -222,6 +225,25 @@ TEST_F(PhasorsExportTest, PlayShortcutLeavesSpaceToTheFocusedControl)
     EXPECT_EQ(window().animator().animation().speedText(), "1/2");
     QTest::keyClick(&window(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_FALSE(window().animator().playing());
+    EXPECT_TRUE(m_dialogs.messages().empty());
+}
+
+TEST_F(PhasorsExportTest, ResonanceCurveFollowsTheBoxesAndSetsTheFrequency)
+{
+    command("Resonance");
+    auto *curve = window().findChild<QMainWindow *>("ResonanceCurve");
+    ASSERT_NE(curve, nullptr);
+    EXPECT_TRUE(curve->isVisible());
+    command("Resonance"); // shown again, not made twice
+    EXPECT_EQ(window().findChildren<QMainWindow *>("ResonanceCurve").size(), 1);
+    // A click on the curve writes f and plots again at the time in t2.
+    auto *source = curve->findChild<ResonanceTextBoxes *>();
+    ASSERT_NE(source, nullptr);
+    const QString before = child<QLineEdit>("VRmax")->text();
+    source->setSourceFrequency("7.5");
+    EXPECT_EQ(child<QLineEdit>("f0")->text(), "7.5");
+    EXPECT_NE(child<QLineEdit>("VRmax")->text(), before);
+    EXPECT_EQ(source->parameterText("R"), "1000");
     EXPECT_TRUE(m_dialogs.messages().empty());
 }
 
