@@ -212,7 +212,6 @@ void buildStatusBar(PhasorsControls &c, QMainWindow *window)
     c.statusCircuit->setAccessibleName(tr("Circuit values"));
     c.statusPointer->setAccessibleName(tr("Time and voltage under the pointer"));
     c.statusAnimation = named(new QLabel(bar), "statusAnimation", arial(9));
-    c.statusAnimation->setAccessibleName(tr("Animation speed"));
     bar->addWidget(c.statusCircuit, 1);
     bar->addPermanentWidget(c.statusPointer);
     bar->addPermanentWidget(c.statusAnimation);

@@ -138,6 +138,7 @@ void PhasorsWindow::buildMenus()
 
 void PhasorsWindow::buildAnimation()
 {
+    m_c.statusAnimation->setAccessibleName(tr("Animation speed"));
     m_animator->setIndicators(findChild<QAction *>("PlayPause"), m_c.statusAnimation);
     // Never on texts that cannot be drawn: the problem is reported instead.
     m_animator->setStepsPerPeriodSource([this]() -> std::optional<double> {
