@@ -66,7 +66,6 @@ private:
     // Left and Right on the focused picture: the source frequency one step down or up.
     void stepSourceFrequency(double decades);
     void pickFrequency(double decade);
-    void draw(const ResonanceCurve &curve);
     void writeFigures(const ResonanceCurve &curve);
     QString problemText(const ResonanceCurve &curve, const ResonanceTexts &texts) const;
 
