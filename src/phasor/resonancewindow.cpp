@@ -6,7 +6,6 @@
 #include "display/fileexport.h"
 #include "display/picturearea.h"
 #include "display/pictureexport.h"
-#include "display/qbcolor.h"
 #include "display/qstringtext.h"
 #include "resonancedrawing.h"
 #include "resonanceruler.h"
