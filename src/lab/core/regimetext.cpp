@@ -55,21 +55,21 @@ std::string sourceName(SourceKind source)
 std::string rlcRegime(const solutions::CircuitParameters &p)
 {
     using solutions::Damping;
-    const double D = solutions::discriminant(p.R, p.L, p.C);
+    const double discriminant = solutions::discriminant(p.R, p.L, p.C);
     const QString w0 =
         q("\u03C9\u2080 = " + number(solutions::naturalFrequency(p.L, p.C)) + " rad/s");
     switch (solutions::dampingOf(p)) {
     case Damping::Overdamped:
         return text(RegimeText::tr("overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹")
-                        .arg(q(number(solutions::overdampedRate1(p.R, p.L, D))),
-                             q(number(solutions::overdampedRate2(p.R, p.L, D)))));
+                        .arg(q(number(solutions::overdampedRate1(p.R, p.L, discriminant))),
+                             q(number(solutions::overdampedRate2(p.R, p.L, discriminant)))));
     case Damping::Critical:
         return text(RegimeText::tr("critically damped: α = %1 s⁻¹, %2")
                         .arg(q(number(-solutions::dampingRate(p.R, p.L))), w0));
     case Damping::Underdamped:
         return text(RegimeText::tr("underdamped: α = %1 s⁻¹, %2, ωd = %3 rad/s")
                         .arg(q(number(-solutions::dampingRate(p.R, p.L))), w0,
-                             q(number(solutions::dampedFrequency(p.L, D)))));
+                             q(number(solutions::dampedFrequency(p.L, discriminant)))));
     case Damping::Undefined:
         break;
     }
