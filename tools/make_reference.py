@@ -121,6 +121,22 @@ CASES = [
     ("RlcDrivenSmallRAtResonance", 8, "0.001", "1", "1", "1", "1", "0", "0", None),
     ("RlcDrivenSmallRDetuned1e-4", 8, "0.001", "1", "1", "1", "1.0001", "1", "0", None),
     ("RlcDrivenNearResonanceBand", 8, "0.3", "1", "1", "1", "1.2", "0", "0.5", None),
+    ("RlcDrivenTinyRUlpAbove", 8, "1E-14", "1", "1", "1", "1.0000000000000002", "0", "0",
+     None),
+    # Both sides of each switch between forms: the near-resonance band's edge at
+    # α + |w0 − ωd| = ω0/2, and overdamped rates far enough apart at β = α/2.
+    ("RlcDrivenBandInside", 8, "0.2", "1", "1", "1", "1.3", "0.5", "0", None),
+    ("RlcDrivenBandOutside", 8, "0.2", "1", "1", "1", "1.4", "0.5", "0", None),
+    ("RlcRatesCloser", 4, "2.3", "1", "1", "1", "0", "1", "0", None),
+    ("RlcRatesApart", 4, "2.32", "1", "1", "1", "0", "1", "0", None),
+    ("RlcDrivenRatesCloser", 8, "2.3", "1", "1", "1", "0.8", "0", "1", None),
+    ("RlcDrivenRatesApart", 8, "2.32", "1", "1", "1", "0.8", "0", "1", None),
+    # Early times from rest, where the source's part is still small.
+    ("LcDrivenEarly", 5, "0", "1", "1", "1", "2", "0", "0", ["1E-06", "0.001", "0.03"]),
+    ("RlcDrivenEarly", 8, "1", "1", "1", "1", "2", "0", "0", ["1E-06", "0.001", "0.03"]),
+    ("RlcDrivenNearResonanceEarly", 8, "0.001", "1", "1", "1", "1", "0", "0",
+     ["1E-06", "0.001", "0.03"]),
+    ("RcDrivenEarly", 6, "1", "0", "1", "1", "2", "0", "0", ["1E-06", "0.001", "0.03"]),
     ("RlcDrivenLossless", 8, "0", "1", "1", "1", "2", "1", "-1", None),
     ("RlcDrivenFar", 8, "1", "1", "1", "1", "300", "0", "0", None),
     ("RlcDrivenHuge", 8, "1E+155", "1E+155", "1E-155", "1E+160", "1", "0", "0", None),

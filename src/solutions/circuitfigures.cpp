@@ -3,6 +3,8 @@
 
 #include "numbertext.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <complex>
 #include <limits>
@@ -150,7 +152,6 @@ struct Steady {
         const bool nearResonance =
             f.w0 != 0 && std::abs(f.alpha) + std::abs(std::abs(f.w0) - f.omegaD) <= 0.5 * f.omega0;
         f.form = nearResonance ? SolutionForm::NearResonance : SolutionForm::Oscillation;
-        f.drive = std::copysign(1.0, f.w0) * quotient(f.v0, L);
     } else if (std::sqrt(b2) <= 0.5 * std::abs(f.alpha)) {
         f.beta = std::sqrt(b2);
         f.form = SolutionForm::Hyperbolic;
@@ -209,8 +210,7 @@ struct Steady {
     f.form = SolutionForm::DrivenLc;
     f.coeffA = p.q0;
     f.coeffB = quotient(p.i0, f.omega0);
-    f.drive = std::copysign(1.0, p.w0) * quotient(p.v0, L);
-    f.drivenF = quotient(f.drive, f.omega0 + w);
+    f.drivenF = quotient(std::copysign(1.0, p.w0) * quotient(p.v0, L), f.omega0 + w);
     if (f.resonance == Resonance::AtResonance)
         f.drivenP = quotient(-p.v0, (p.w0 + p.w0) * L);
     else
@@ -240,6 +240,8 @@ struct Steady {
         f.tau = quotient(L, R);
         f.steadyK = quotient(p.v0, R);
         f.coeffA = p.i0 - f.steadyK;
+        if (std::isnan(f.steadyK))
+            f.form = SolutionForm::Undefined;
         break;
     case 3: // LC, constant source
         f.steadyK = C * p.v0;
@@ -297,6 +299,7 @@ struct Steady {
     default:
         break;
     }
+    f.sourceDivisor = kind == 1 || kind == 6 ? R : L;
     return f;
 }
 
@@ -321,6 +324,13 @@ struct FreePair {
     return {e * std::cos(f.omegaD * t), e * (t * sinc(f.omegaD * t))};
 }
 
+// (sign of w0)·v0/L: the source enters the equation q'' + 2α·q' + ω0²·q = v/L, with the sign of
+// w0 moved into the amplitude so that the response is written for |w0|.
+double drivingFactor(const CircuitFigures &f)
+{
+    return std::copysign(1.0, f.w0) * quotient(f.v0, f.sourceDivisor);
+}
+
 // The response of the driven RLC circuit to exp(i·w·t) from rest, near resonance:
 // h = (F(r+) − F(r−))/(2·i·ωd) with r± = −α ± i·ωd and F(r) = t·exp(i·w·t)·φ((i·w − r)·t).
 std::complex<double> responseFromRest(const CircuitFigures &f, double t)
@@ -333,10 +343,85 @@ std::complex<double> responseFromRest(const CircuitFigures &f, double t)
     return difference / std::complex<double>(0, 2 * f.omegaD);
 }
 
-[[gnu::always_inline]] inline double charge(const CircuitFigures &f, double t)
+// The charge and current near t = 0, where the closed forms' constants would cancel to a
+// small remainder (a source's part starts as t² or t³): the Taylor series of the solution,
+// with coefficients from the circuit equation itself. With |t|·reach <= kSeriesReach (see
+// nearStart()) its terms fall at least tenfold each, so kSeriesTerms of them reach double
+// precision.
+constexpr double kSeriesReach = 0.1;
+constexpr int kSeriesTerms = 24;
+
+struct SeriesValue {
+    double charge, current;
+};
+
+// The series takes the figures it needs one by one, so that the figures of an inlined
+// evaluation need never be laid out in memory to call it.
+[[gnu::noinline, gnu::cold]] SeriesValue seriesAt(int kind, double q0, double i0, double v0,
+                                                  double w0, double rate, double alpha,
+                                                  double omega0Squared, double sourceDivisor,
+                                                  double t)
+{
+    const bool firstOrder = kind == 1 || kind == 2 || kind == 6 || kind == 7;
+    const bool sinusoidal = kind >= 5;
+    std::array<double, kSeriesTerms + 2> a{};
+    a[0] = kind == 2 || kind == 7 ? i0 : q0;
+    a[1] = i0;
+    const double gain = quotient(1, sourceDivisor);
+    double power = 1; // w0^n/n!
+    for (int n = 0; n + 2 <= kSeriesTerms + 1; ++n) {
+        // The source's Taylor coefficient: v0 for a constant source, the odd terms of
+        // v0·sin(w0·t) for a sinusoid.
+        double source = 0;
+        if (!sinusoidal)
+            source = n == 0 ? v0 : 0;
+        else if (n % 2 == 1)
+            source = (n % 4 == 1 ? 1 : -1) * v0 * power;
+        power *= w0 / (n + 1);
+        const auto k = static_cast<std::size_t>(n);
+        if (firstOrder)
+            a[k + 1] = (gain * source - rate * a[k]) / (n + 1);
+        else
+            a[k + 2] = (gain * source - 2 * alpha * (n + 1) * a[k + 1] - omega0Squared * a[k]) /
+                       ((n + 1) * (n + 2));
+    }
+    double value = 0, slope = 0;
+    for (std::size_t n = a.size() - 1; n > 0; --n) {
+        value = value * t + a[n];
+        slope = slope * t + static_cast<double>(n) * a[n];
+    }
+    value = value * t + a[0];
+    if (kind == 2 || kind == 7)
+        return {kNaN, value};
+    return {value, slope};
+}
+
+[[gnu::always_inline]] inline SeriesValue seriesAt(const CircuitFigures &f, double t)
+{
+    return seriesAt(f.kind, f.q0, f.i0, f.v0, f.w0, f.rate, f.alpha, f.omega0Squared,
+                    f.sourceDivisor, t);
+}
+
+// The closed forms, each handing over to `series` (see seriesAt()) where |t| times a bound of
+// the circuit's and the source's rates and angular frequencies is below kSeriesReach. A
+// Series has wanted(t, reach) and value(); NoSeries always leaves it to the closed form.
+struct NoSeries {
+    static bool wanted(double, double) { return false; }
+    static double value() { return kNaN; }
+};
+
+inline bool withinReach(double t, double reach)
+{
+    return std::abs(t) * reach <= kSeriesReach;
+}
+
+template <class Series>
+[[gnu::always_inline]] inline double charge(const CircuitFigures &f, double t, const Series &series)
 {
     switch (f.form) {
     case SolutionForm::Exponential: {
+        if (series.wanted(t, std::abs(f.rate) + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         if (f.kind == 2 || f.kind == 7)
             return kNaN;
         const double decay = f.coeffA * std::exp(-t * f.rate);
@@ -345,27 +430,38 @@ std::complex<double> responseFromRest(const CircuitFigures &f, double t)
         return decay + f.steadyS * std::sin(f.w0 * t) + f.steadyK * std::cos(f.w0 * t);
     }
     case SolutionForm::Oscillation: {
+        if (series.wanted(t, 2 * std::abs(f.alpha) + f.omegaD + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         const double e = f.alpha == 0 ? 1 : std::exp(-f.alpha * t);
         return e * (f.coeffA * std::cos(f.omegaD * t) + f.coeffB * std::sin(f.omegaD * t)) +
                steadyAt(f, t).charge;
     }
     case SolutionForm::Hyperbolic: {
+        if (series.wanted(t, 2 * std::abs(f.alpha) + f.beta + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         const FreePair b = freePair(f, t);
         return f.coeffA * b.c + f.coeffBw * b.s + steadyAt(f, t).charge;
     }
-    case SolutionForm::TwoExponentials:
+    case SolutionForm::TwoExponentials: {
+        if (series.wanted(t, std::abs(f.s1) + std::abs(f.s2) + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         return f.coeffA * std::exp(f.s1 * t) + f.coeffB * std::exp(f.s2 * t) +
                steadyAt(f, t).charge;
+    }
     case SolutionForm::DrivenLc: {
+        if (series.wanted(t, f.omega0 + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         const double w = std::abs(f.w0), wn = f.omega0;
         const double delta = (w - wn) / 2, sigma = (w + wn) / 2;
         const double forced = std::sin(wn * t) / wn - t * sinc(delta * t) * std::cos(sigma * t);
         return f.coeffA * std::cos(wn * t) + f.coeffB * std::sin(wn * t) + f.drivenF * forced;
     }
     case SolutionForm::NearResonance: {
+        if (series.wanted(t, 2 * std::abs(f.alpha) + f.omegaD + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         const FreePair b = freePair(f, t);
         const double free = f.q0 * b.c + (f.alpha * f.q0 + f.i0) * b.s;
-        return free + f.drive * responseFromRest(f, t).imag();
+        return free + drivingFactor(f) * responseFromRest(f, t).imag();
     }
     case SolutionForm::Undefined:
         break;
@@ -373,10 +469,14 @@ std::complex<double> responseFromRest(const CircuitFigures &f, double t)
     return kNaN;
 }
 
-[[gnu::always_inline]] inline double current(const CircuitFigures &f, double t)
+template <class Series>
+[[gnu::always_inline]] inline double current(const CircuitFigures &f, double t,
+                                             const Series &series)
 {
     switch (f.form) {
     case SolutionForm::Exponential: {
+        if (series.wanted(t, std::abs(f.rate) + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         const double e = std::exp(-t * f.rate);
         switch (f.kind) {
         case 1:
@@ -391,27 +491,38 @@ std::complex<double> responseFromRest(const CircuitFigures &f, double t)
         }
     }
     case SolutionForm::Oscillation: {
+        if (series.wanted(t, 2 * std::abs(f.alpha) + f.omegaD + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         const double e = f.alpha == 0 ? 1 : std::exp(-f.alpha * t);
         return e * (f.currentA * std::cos(f.omegaD * t) + f.currentB * std::sin(f.omegaD * t)) +
                steadyAt(f, t).current;
     }
     case SolutionForm::Hyperbolic: {
+        if (series.wanted(t, 2 * std::abs(f.alpha) + f.beta + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         const FreePair b = freePair(f, t);
         return f.currentA * b.c + f.currentB * b.s + steadyAt(f, t).current;
     }
-    case SolutionForm::TwoExponentials:
+    case SolutionForm::TwoExponentials: {
+        if (series.wanted(t, std::abs(f.s1) + std::abs(f.s2) + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         return f.currentA * std::exp(f.s1 * t) + f.currentB * std::exp(f.s2 * t) +
                steadyAt(f, t).current;
+    }
     case SolutionForm::DrivenLc: {
+        if (series.wanted(t, f.omega0 + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         const double w = std::abs(f.w0), wn = f.omega0;
         const double delta = (w - wn) / 2, sigma = (w + wn) / 2;
         return -wn * f.coeffA * std::sin(wn * t) + f.i0 * std::cos(wn * t) +
                f.drivenF * w * t * sinc(delta * t) * std::sin(sigma * t);
     }
     case SolutionForm::NearResonance: {
+        if (series.wanted(t, 2 * std::abs(f.alpha) + f.omegaD + std::abs(f.w0))) [[unlikely]]
+            return series.value();
         const FreePair b = freePair(f, t);
         const double free = f.i0 * b.c - (f.omega0Squared * f.q0 + f.alpha * f.i0) * b.s;
-        return free + f.drive * std::abs(f.w0) * responseFromRest(f, t).real();
+        return free + drivingFactor(f) * std::abs(f.w0) * responseFromRest(f, t).real();
     }
     case SolutionForm::Undefined:
         break;
@@ -426,86 +537,136 @@ CircuitFigures figuresOf(int kind, const CircuitParameters &p)
     return figures(kind, p);
 }
 
+namespace
+{
+
+// The series at t of a circuit's figures, for the charge or for the current; where it has no
+// value (a square of a frequency beyond the double range) the closed form serves.
+struct FigureSeries {
+    const CircuitFigures &f;
+    double t;
+    bool ofCharge;
+    static bool wanted(double t, double reach) { return withinReach(t, reach); }
+    double value() const
+    {
+        const SeriesValue near = seriesAt(f, t);
+        const double v = ofCharge ? near.charge : near.current;
+        if (std::isfinite(v))
+            return v;
+        return ofCharge ? charge(f, t, NoSeries{}) : current(f, t, NoSeries{});
+    }
+};
+
+// The same for the solution functions, from the parameters, out of line: the figures of
+// their hot path then stay in registers.
+[[gnu::noinline, gnu::cold]] double seriesFromParameters(int kind, const CircuitParameters &p,
+                                                         double t, bool ofCharge)
+{
+    const CircuitFigures f = figuresOf(kind, p);
+    return FigureSeries{f, t, ofCharge}.value();
+}
+
+struct ParameterSeries {
+    int kind;
+    const CircuitParameters &p;
+    double t;
+    bool ofCharge;
+    static bool wanted(double t, double reach) { return withinReach(t, reach); }
+    double value() const { return seriesFromParameters(kind, p, t, ofCharge); }
+};
+
+[[gnu::always_inline]] inline double chargeOf(int kind, const CircuitParameters &p, double t)
+{
+    return charge(figures(kind, p), t, ParameterSeries{kind, p, t, true});
+}
+
+[[gnu::always_inline]] inline double currentOf(int kind, const CircuitParameters &p, double t)
+{
+    return current(figures(kind, p), t, ParameterSeries{kind, p, t, false});
+}
+
+} // namespace
+
 double chargeAt(const CircuitFigures &f, double t)
 {
-    return charge(f, t);
+    return charge(f, t, FigureSeries{f, t, true});
 }
 
 double currentAt(const CircuitFigures &f, double t)
 {
-    return current(f, t);
+    return current(f, t, FigureSeries{f, t, false});
 }
 
 // The solution functions of circuitsolutions.h: each computes its kind's figures afresh, so
 // nothing is kept between calls.
 double q1(const CircuitParameters &p, double t)
 {
-    return charge(figures(1, p), t);
+    return chargeOf(1, p, t);
 }
 
 double i1(const CircuitParameters &p, double t)
 {
-    return current(figures(1, p), t);
+    return currentOf(1, p, t);
 }
 
 double i2(const CircuitParameters &p, double t)
 {
-    return current(figures(2, p), t);
+    return currentOf(2, p, t);
 }
 
 double q3(const CircuitParameters &p, double t)
 {
-    return charge(figures(3, p), t);
+    return chargeOf(3, p, t);
 }
 
 double i3(const CircuitParameters &p, double t)
 {
-    return current(figures(3, p), t);
+    return currentOf(3, p, t);
 }
 
 double q4(const CircuitParameters &p, double t)
 {
-    return charge(figures(4, p), t);
+    return chargeOf(4, p, t);
 }
 
 double i4(const CircuitParameters &p, double t)
 {
-    return current(figures(4, p), t);
+    return currentOf(4, p, t);
 }
 
 double q5(const CircuitParameters &p, double t)
 {
-    return charge(figures(5, p), t);
+    return chargeOf(5, p, t);
 }
 
 double i5(const CircuitParameters &p, double t)
 {
-    return current(figures(5, p), t);
+    return currentOf(5, p, t);
 }
 
 double q6(const CircuitParameters &p, double t)
 {
-    return charge(figures(6, p), t);
+    return chargeOf(6, p, t);
 }
 
 double i6(const CircuitParameters &p, double t)
 {
-    return current(figures(6, p), t);
+    return currentOf(6, p, t);
 }
 
 double i7(const CircuitParameters &p, double t)
 {
-    return current(figures(7, p), t);
+    return currentOf(7, p, t);
 }
 
 double q8(const CircuitParameters &p, double t)
 {
-    return charge(figures(8, p), t);
+    return chargeOf(8, p, t);
 }
 
 double i8(const CircuitParameters &p, double t)
 {
-    return current(figures(8, p), t);
+    return currentOf(8, p, t);
 }
 
 } // namespace kel::solutions

@@ -83,14 +83,17 @@ struct CircuitFigures {
     // Hyperbolic: the current's sinh coefficient iB/β as a teacher writes it (iB·t at β = 0).
     double currentSinhB = 0;
     double rate = 0; // Exponential: the decay rate 1/τ, 1/(R·C) or R/L
+    // Near t = 0 (|t| times the largest rate or frequency <= 0.1) the evaluators sum the Taylor
+    // series of the solution, its coefficients from the circuit equation, the source entering
+    // divided by sourceDivisor (R for RC, L otherwise): there the closed forms' constants would
+    // cancel to a small remainder.
+    double sourceDivisor = 0;
 
     // The driven LC circuit's particular amplitude as the lab writes it:
     // off resonance P = (v0/(ω0² − w0²))/L; at resonance (the text test) P = −v0/((2·w0)·L).
     double drivenP = 0;
-    // Driven LC and near resonance: the source term's factor (sign of w0)·v0/L, and for the
-    // driven LC that factor over ω0 + |w0|, the amplitude F of
+    // Driven LC: (sign of w0)·(v0/L)/(ω0 + |w0|), the amplitude F of
     // F·(sin(ω0·t)/ω0 − t·sinc(δ·t)·cos(σ·t)); at resonance F = v0/(2·L·w0) = −P.
-    double drive = 0;
     double drivenF = 0;
 };
 
