@@ -115,7 +115,10 @@ struct Steady {
     f.alpha = quotient(R, twoL);
     f.omega0 = naturalFrequency(L, C);
     const double product = L * C;
-    f.omega0Squared = std::isnormal(product) ? quotient(1, product) : quotient(quotient(1, L), C);
+    // ω0·ω0 where ω0 has a value; 1/(L·C) keeps a value for L·C < 0 too.
+    f.omega0Squared = std::isnormal(f.omega0 * f.omega0) ? f.omega0 * f.omega0
+                      : std::isnormal(product)           ? quotient(1, product)
+                                                         : quotient(quotient(1, L), C);
     // The damping test on D = R^2 − (L·4)/C, as dampingOf() makes it.
     const double resistive = R * R, reactive = quotient(L * 4, C);
     const double disc = resistive - reactive;
@@ -146,7 +149,7 @@ struct Steady {
     const double restCharge = f.q0 - f.steadyK;
     const double restCurrent = f.i0 - f.w0 * f.steadyS;
     f.tau = quotient(1, f.alpha);
-    f.quality = quotient(f.omega0, f.alpha + f.alpha);
+    f.quality = f.omega0 * f.tau / 2;
     if (b2 < 0) {
         f.omegaD = std::sqrt(-b2);
         const bool nearResonance =
@@ -187,11 +190,13 @@ struct Steady {
     }
     // ωd >= sqrt of the smallest double, so B stays finite; where ω0² overflows, ω0²/ωd is
     // formed as ω0·(ω0/ωd).
-    f.coeffB = quotient(f.coeffBw, f.omegaD);
+    const double inverse = quotient(1, f.omegaD);
+    f.coeffB = f.coeffBw * inverse;
     const double sine = f.omega0Squared * restCharge + f.alpha * restCurrent;
-    f.currentB = std::isfinite(sine) ? -quotient(sine, f.omegaD)
-                                     : -(f.omega0 * quotient(f.omega0, f.omegaD) * restCharge +
-                                         quotient(f.alpha, f.omegaD) * restCurrent);
+    f.currentB =
+        std::isfinite(sine)
+            ? -sine * inverse
+            : -(f.omega0 * (f.omega0 * inverse) * restCharge + (f.alpha * inverse) * restCurrent);
 }
 
 [[gnu::always_inline]] inline void setDrivenLc(CircuitFigures &f, const CircuitParameters &p)

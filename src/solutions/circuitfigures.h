@@ -45,25 +45,30 @@ enum class SolutionForm {
 // constant source has w0 = 0 and K = C·v0, or K = v0/R for the RL circuit's current), with
 // the transient taking what it leaves of the initial values: Q = q0 − K, J = i0 − w0·S.
 struct CircuitFigures {
-    int kind = 0;
-    SolutionForm form = SolutionForm::Undefined;
-    Damping damping = Damping::Undefined;          // RLC kinds 4 and 8 (the exact test on D)
-    Resonance resonance = Resonance::OffResonance; // kind 5 (the text test)
+    // Every figure starts at 0, the form and damping Undefined, off resonance. The start is
+    // written field by field (see below): a block clear of the whole value would cost a
+    // solution function more than its evaluation.
+    CircuitFigures();
 
-    double alpha = 0;         // α = R/(2L), the decay rate of the envelope (the lab's a = −α)
-    double omega0 = 0;        // ω0 = 1/sqrt(L·C); NaN where L·C <= 0
-    double omega0Squared = 0; // 1/(L·C), which stays defined for L·C < 0
-    double omegaD = 0;        // ωd = sqrt(ω0² − α²), underdamped
-    double beta = 0;          // β = sqrt(α² − ω0²) >= 0, overdamped
-    double s1 = 0, s2 = 0;    // overdamped rates, s1 = −α + sqrt(D)/(2L) as the lab names them
-    double tau = 0;           // time constant: R·C, L/R, or 1/α for the RLC envelope
-    double quality = 0;       // Q = ω0·L/R of the RLC circuits
+    int kind;
+    SolutionForm form;
+    Damping damping;     // RLC kinds 4 and 8 (the exact test on D)
+    Resonance resonance; // kind 5 (the text test)
 
-    double v0 = 0;      // source voltage or amplitude, V
-    double w0 = 0;      // driving angular frequency as typed (0 for a constant source)
-    double steadyK = 0; // steady part's cosine amplitude (the constant C·v0 or v0/R)
-    double steadyS = 0; // steady part's sine amplitude
-    double q0 = 0, i0 = 0;
+    double alpha;         // α = R/(2L), the decay rate of the envelope (the lab's a = −α)
+    double omega0;        // ω0 = 1/sqrt(L·C); NaN where L·C <= 0
+    double omega0Squared; // 1/(L·C), which stays defined for L·C < 0
+    double omegaD;        // ωd = sqrt(ω0² − α²), underdamped
+    double beta;          // β = sqrt(α² − ω0²) >= 0, overdamped
+    double s1, s2;        // overdamped rates, s1 = −α + sqrt(D)/(2L) as the lab names them
+    double tau;           // time constant: R·C, L/R, or 1/α for the RLC envelope
+    double quality;       // Q = ω0·L/R of the RLC circuits
+
+    double v0;      // source voltage or amplitude, V
+    double w0;      // driving angular frequency as typed (0 for a constant source)
+    double steadyK; // steady part's cosine amplitude (the constant C·v0 or v0/R)
+    double steadyS; // steady part's sine amplitude
+    double q0, i0;
 
     // The transient's constants A (coeffA) and B (coeffB), as the form uses them:
     //   Exponential      A·exp(−t/τ), A = q0 − K (RC) or i0 − K (RL);
@@ -73,29 +78,62 @@ struct CircuitFigures {
     //   TwoExponentials  A·exp(s1·t) + B·exp(s2·t), A = (s2·Q − J)/(s2 − s1),
     //                    B = (J − s1·Q)/(s2 − s1);
     //   DrivenLc         A·cos ω0·t + B·sin ω0·t + F·(...), A = q0, B = i0/ω0.
-    double coeffA = 0, coeffB = 0;
-    double coeffBw = 0; // Hyperbolic: B·β = α·Q + J, finite at β = 0
+    double coeffA, coeffB;
+    double coeffBw; // Hyperbolic: B·β = α·Q + J, finite at β = 0
     // The current in the same form: Oscillation exp(−α·t)·(iA·cos ωd·t + iB·sin ωd·t),
     // iA = J, iB = −(ω0²·Q + α·J)/ωd; Hyperbolic iA·exp(−α·t)·cosh β·t +
     // iB·exp(−α·t)·sinh(β·t)/β, iA = J, iB = −(ω0²·Q + α·J); TwoExponentials
     // iA·exp(s1·t) + iB·exp(s2·t), iA = s1·A, iB = s2·B; RC iA·exp(−t/τ), iA = −A/τ.
-    double currentA = 0, currentB = 0;
+    double currentA, currentB;
     // Hyperbolic: the current's sinh coefficient iB/β as a teacher writes it (iB·t at β = 0).
-    double currentSinhB = 0;
-    double rate = 0; // Exponential: the decay rate 1/τ, 1/(R·C) or R/L
+    double currentSinhB;
+    double rate; // Exponential: the decay rate 1/τ, 1/(R·C) or R/L
     // Near t = 0 (|t| times the largest rate or frequency <= 0.1) the evaluators sum the Taylor
     // series of the solution, its coefficients from the circuit equation, the source entering
     // divided by sourceDivisor (R for RC, L otherwise): there the closed forms' constants would
     // cancel to a small remainder.
-    double sourceDivisor = 0;
+    double sourceDivisor;
 
     // The driven LC circuit's particular amplitude as the lab writes it:
     // off resonance P = (v0/(ω0² − w0²))/L; at resonance (the text test) P = −v0/((2·w0)·L).
-    double drivenP = 0;
+    double drivenP;
     // Driven LC: (sign of w0)·(v0/L)/(ω0 + |w0|), the amplitude F of
     // F·(sin(ω0·t)/ω0 − t·sinc(δ·t)·cos(σ·t)); at resonance F = v0/(2·L·w0) = −P.
-    double drivenF = 0;
+    double drivenF;
 };
+
+inline CircuitFigures::CircuitFigures()
+{
+    kind = 0;
+    form = SolutionForm::Undefined;
+    damping = Damping::Undefined;
+    resonance = Resonance::OffResonance;
+    alpha = 0;
+    omega0 = 0;
+    omega0Squared = 0;
+    omegaD = 0;
+    beta = 0;
+    s1 = 0;
+    s2 = 0;
+    tau = 0;
+    quality = 0;
+    v0 = 0;
+    w0 = 0;
+    steadyK = 0;
+    steadyS = 0;
+    q0 = 0;
+    i0 = 0;
+    coeffA = 0;
+    coeffB = 0;
+    coeffBw = 0;
+    currentA = 0;
+    currentB = 0;
+    currentSinhB = 0;
+    rate = 0;
+    sourceDivisor = 0;
+    drivenP = 0;
+    drivenF = 0;
+}
 
 // The figures of `kind` for `p`. A kind outside 1..8 gives the Undefined form.
 CircuitFigures figuresOf(int kind, const CircuitParameters &p);
