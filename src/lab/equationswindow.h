@@ -45,7 +45,8 @@ public slots:
     void copyLatex();
 
 private:
-    display::Dialogs &m_dialogs;
+    [[maybe_unused]] display::Dialogs
+        &m_dialogs; // for the windows' common constructor; asks nothing yet
     QTextBrowser *m_text = nullptr;
     QPushButton *m_copyLatex = nullptr;
     EquationsDocument m_document;
