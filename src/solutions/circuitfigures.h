@@ -13,11 +13,12 @@ namespace kel::solutions
 enum class SolutionForm {
     // RC and RL: A·exp(−t/τ) plus the steady part.
     Exponential,
-    // LC and underdamped RLC: exp(−α·t)·(A·cos ωd·t + B·sin ωd·t), B·sin ωd·t evaluated as
-    // (B·ωd)·t·sinc(ωd·t) so that it stays finite as ωd goes to 0.
+    // LC and underdamped RLC: exp(−α·t)·(A·cos ωd·t + B·sin ωd·t). B = (α·Q + J)/ωd grows as
+    // ωd goes to 0 while B·sin ωd·t tends to (α·Q + J)·t, without cancellation.
     Oscillation,
     // Critically damped and nearly critically overdamped RLC (β <= |α|/2):
-    // exp(−α·t)·(A·cosh β·t + B·sinh β·t), sinh β·t as β·t·sinhc(β·t). At β = 0 this is
+    // exp(−α·t)·(A·cosh β·t + B·sinh β·t), evaluated from the larger exponential and
+    // (1 − exp(−2β·t))/(2β·t) so that nothing cancels or overflows. At β = 0 this is
     // (A + B·t)·exp(−α·t), the critical form, and it joins the oscillation at ωd = 0.
     Hyperbolic,
     // Overdamped RLC with well separated rates: A·exp(s1·t) + B·exp(s2·t), the rate nearer 0
