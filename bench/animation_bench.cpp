@@ -79,6 +79,7 @@ template <bool kLayers> void animationFrame(benchmark::State &state)
     AnswerOk answers;
     FrameClock clock;
     kel::phasor::PhasorsWindow window(answers, clock);
+    window.show(); // out of sight the animation waits
     window.findChild<QPushButton *>("Projection")->click();
     window.animator().togglePlaying();
     Screen diagram(window.diagramArea()), plot(window.plotArea());

@@ -48,7 +48,7 @@ double PhasorAnimation::stepsPerSecond() const
 
 double PhasorAnimation::positionAt(Time now) const
 {
-    if (!m_playing)
+    if (!m_playing || m_held)
         return m_anchorPosition;
     const double elapsed = std::chrono::duration<double>(now - m_anchor).count();
     return wrapped(m_anchorPosition + std::max(0.0, elapsed) * stepsPerSecond());
@@ -72,6 +72,24 @@ void PhasorAnimation::pause(Time now)
     m_anchorPosition = positionAt(now);
     m_anchor = now;
     m_playing = false;
+    m_held = false;
+}
+
+void PhasorAnimation::hold(Time now)
+{
+    if (!m_playing || m_held)
+        return;
+    m_anchorPosition = positionAt(now);
+    m_anchor = now;
+    m_held = true;
+}
+
+void PhasorAnimation::resume(Time now)
+{
+    if (!m_held)
+        return;
+    m_anchor = now;
+    m_held = false;
 }
 
 void PhasorAnimation::moveTo(Time now, double step)

@@ -32,6 +32,11 @@ public:
     void play(Time now);
     // Stops and holds the position reached.
     void pause(Time now);
+    // While playing, stops the position without pausing (the window is hidden) and lets it
+    // run on again from there.
+    void hold(Time now);
+    void resume(Time now);
+    bool held() const { return m_held; }
     // Puts the position at `step` (the bar moved by hand, Restart), playing or not.
     void moveTo(Time now, double step);
 
@@ -52,6 +57,7 @@ private:
     void setSpeedExponent(Time now, int exponent);
 
     bool m_playing = false;
+    bool m_held = false;
     int m_speedExponent = 0;
     double m_stepsPerPeriod = 40;
     // The position held at m_anchor; while playing it runs on from there.

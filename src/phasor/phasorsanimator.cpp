@@ -117,12 +117,16 @@ bool PhasorsAnimator::eventFilter(QObject *watched, QEvent *event)
 void PhasorsAnimator::updateTimer()
 {
     const bool run = m_animation.playing() && m_window->isVisible() && !m_window->isMinimized();
-    if (run == m_timer->isActive())
-        return;
+    // Out of sight the phasors wait, and turn on from there when seen again.
     if (!run) {
         m_timer->stop();
+        if (m_animation.playing())
+            m_animation.hold(m_clock.now());
         return;
     }
+    m_animation.resume(m_clock.now());
+    if (m_timer->isActive())
+        return;
     const QScreen *screen = m_window->screen();
     const double rate =
         screen && screen->refreshRate() > 1 ? screen->refreshRate() : kDefaultRefreshRate;

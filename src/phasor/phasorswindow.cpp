@@ -79,7 +79,11 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
     loadWindow();
 }
 
-PhasorsWindow::~PhasorsWindow() = default;
+// The animator reads the clock this window may own: it goes first.
+PhasorsWindow::~PhasorsWindow()
+{
+    delete m_animator;
+}
 
 void PhasorsWindow::buildMenus()
 {

@@ -74,6 +74,24 @@ TEST(PhasorAnimation, SpeedHalvesAndDoublesWithinItsRangeWithoutAJump)
     EXPECT_DOUBLE_EQ(a.positionAt(t1 + std::chrono::seconds(20)), 10);
 }
 
+TEST(PhasorAnimation, HeldWhileOutOfSight)
+{
+    PhasorAnimation a;
+    a.setStepsPerPeriod(30); // 10 steps a second
+    a.hold(kStart);          // not playing: nothing to hold
+    EXPECT_FALSE(a.held());
+    a.play(kStart);
+    a.hold(kStart + std::chrono::seconds(2));
+    EXPECT_TRUE(a.playing());
+    EXPECT_EQ(a.stepAt(kStart + std::chrono::seconds(60)), 20);
+    a.resume(kStart + std::chrono::seconds(60));
+    EXPECT_EQ(a.stepAt(kStart + std::chrono::seconds(61)), 30);
+    a.hold(kStart + std::chrono::seconds(61));
+    a.pause(kStart + std::chrono::seconds(70));
+    EXPECT_FALSE(a.held());
+    EXPECT_EQ(a.stepAt(kStart + std::chrono::seconds(80)), 30);
+}
+
 TEST(PhasorAnimation, IgnoresUnusableRatesAndClocksThatGoBack)
 {
     PhasorAnimation a;

@@ -547,7 +547,12 @@ TEST_F(PhasorsTest, CloseHidesAndShowingAgainKeepsEverything)
 class PhasorsAnimationTest : public PhasorsTest
 {
 public:
-    void play() { command("PlayPause"); }
+    // Plays or pauses in a shown window: out of sight the animation waits.
+    void play()
+    {
+        window().show();
+        command("PlayPause");
+    }
     // Lets the wall clock run and delivers the frame the timer would.
     void runFor(std::chrono::milliseconds wall)
     {
@@ -650,20 +655,27 @@ TEST_F(PhasorsAnimationTest, EditsAndPlotPauseAndBadTextsNeverPlay)
 
 TEST_F(PhasorsAnimationTest, TimerRunsOnlyWhilePlayingAndShown)
 {
-    play(); // hidden: no timer
+    command("PlayPause"); // hidden: no timer, and the time waits
     QCoreApplication::processEvents();
     EXPECT_FALSE(timer()->isActive());
+    m_clock.advance(std::chrono::seconds(10));
     window().show();
     QCoreApplication::processEvents();
     ASSERT_TRUE(timer()->isActive());
     EXPECT_EQ(timer()->timerType(), Qt::PreciseTimer);
     EXPECT_LE(timer()->interval(), 17);
+    runFor(std::chrono::milliseconds(750));
+    EXPECT_EQ(bar()->value(), 10);
     window().hide();
     QCoreApplication::processEvents();
     EXPECT_FALSE(timer()->isActive());
+    // Hidden for a minute: shown again, the phasors turn on from where they were.
+    m_clock.advance(std::chrono::seconds(60));
     window().show();
     QCoreApplication::processEvents();
     EXPECT_TRUE(timer()->isActive());
+    runFor(std::chrono::milliseconds(750));
+    EXPECT_EQ(bar()->value(), 20);
     play();
     EXPECT_FALSE(timer()->isActive());
     play();
