@@ -50,3 +50,12 @@ TEST(RegimeText, NamesResonanceTimeConstantsAndOscillation)
               std::string::npos);
     EXPECT_EQ(regimeText(0, SourceKind::None, rlc(1, 1, 1)), "");
 }
+
+TEST(RegimeText, SlowOverdampedRateStaysExactWhenTheRatesLieFarApart)
+{
+    // R = 1e6, L = 1e-6, C = 1e-3: s2 = -1e12 s^-1 and s1 = -1/(RC) = -1e-3 s^-1 to many
+    // digits; the textbook form -a + sqrt(D)/2L loses every digit of s1 here.
+    EXPECT_EQ(regimeText(4, SourceKind::None, rlc(1e6, 1e-6, 1e-3)),
+              "RLC, no source \u2014 overdamped: s\u2081 = \u22120.001 s\u207B\u00B9, "
+              "s\u2082 = \u22121e+12 s\u207B\u00B9");
+}

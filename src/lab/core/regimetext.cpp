@@ -2,6 +2,7 @@
 #include "regimetext.h"
 
 #include "solutions/circuitcases.h"
+#include "solutions/circuitfigures.h"
 #include "solutions/numbertext.h"
 
 #include <QCoreApplication>
@@ -52,24 +53,23 @@ std::string sourceName(SourceKind source)
     return {};
 }
 
-std::string rlcRegime(const solutions::CircuitParameters &p)
+std::string rlcRegime(int circuitKind, const solutions::CircuitParameters &p)
 {
     using solutions::Damping;
-    const double discriminant = solutions::discriminant(p.R, p.L, p.C);
-    const QString w0 =
-        q("\u03C9\u2080 = " + number(solutions::naturalFrequency(p.L, p.C)) + " rad/s");
-    switch (solutions::dampingOf(p)) {
+    // The rates and frequencies come from the circuit's figures, the same ones the curves are
+    // drawn from: s1 from the textbook formula cancels when the rates lie far apart.
+    const solutions::CircuitFigures figures = solutions::figuresOf(circuitKind, p);
+    const QString w0 = q("\u03C9\u2080 = " + number(figures.omega0) + " rad/s");
+    switch (figures.damping) {
     case Damping::Overdamped:
         return text(RegimeText::tr("overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹")
-                        .arg(q(number(solutions::overdampedRate1(p.R, p.L, discriminant))),
-                             q(number(solutions::overdampedRate2(p.R, p.L, discriminant)))));
+                        .arg(q(number(figures.s1)), q(number(figures.s2))));
     case Damping::Critical:
-        return text(RegimeText::tr("critically damped: α = %1 s⁻¹, %2")
-                        .arg(q(number(-solutions::dampingRate(p.R, p.L))), w0));
+        return text(
+            RegimeText::tr("critically damped: α = %1 s⁻¹, %2").arg(q(number(figures.alpha)), w0));
     case Damping::Underdamped:
         return text(RegimeText::tr("underdamped: α = %1 s⁻¹, %2, ωd = %3 rad/s")
-                        .arg(q(number(-solutions::dampingRate(p.R, p.L))), w0,
-                             q(number(solutions::dampedFrequency(p.L, discriminant)))));
+                        .arg(q(number(figures.alpha)), w0, q(number(figures.omegaD))));
     case Damping::Undefined:
         break;
     }
@@ -110,7 +110,7 @@ std::string regimeText(int circuitKind, SourceKind source, const solutions::Circ
     }
     case 4:
     case 8:
-        return "RLC, " + sourceName(source) + dash + rlcRegime(p);
+        return "RLC, " + sourceName(source) + dash + rlcRegime(circuitKind, p);
     default:
         return {};
     }
