@@ -651,6 +651,57 @@
         </message>
     </context>
     <context>
+        <name>kel::display::ExperimentMenu</name>
+        <message>
+            <source>Experiment</source>
+            <translation>Versuch</translation>
+        </message>
+        <message>
+            <source>Open Experiment...</source>
+            <translation>Versuch öffnen...</translation>
+        </message>
+        <message>
+            <source>Save Experiment</source>
+            <translation>Versuch speichern</translation>
+        </message>
+        <message>
+            <source>Save Experiment As...</source>
+            <translation>Versuch speichern unter...</translation>
+        </message>
+        <message>
+            <source>Recent Experiments</source>
+            <translation>Zuletzt geöffnete Versuche</translation>
+        </message>
+        <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>Der Versuch %1 lässt sich nicht öffnen. %2</translation>
+        </message>
+        <message>
+            <source>Open Experiment</source>
+            <translation>Versuch öffnen</translation>
+        </message>
+        <message>
+            <source>The experiment %1 is for another window.</source>
+            <translation>Der Versuch %1 gehört zu einem anderen Fenster.</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel);;All files (*)</source>
+            <translation>Kel-Versuch (*.kel);;Alle Dateien (*)</translation>
+        </message>
+        <message>
+            <source>The file %1 could not be saved: %2.</source>
+            <translation>Die Datei %1 konnte nicht gespeichert werden: %2.</translation>
+        </message>
+        <message>
+            <source>Save Experiment As</source>
+            <translation>Versuch speichern unter</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel)</source>
+            <translation>Kel-Versuch (*.kel)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::TreeReader</name>
         <message>
             <source>The experiment has no entry %1.</source>
@@ -714,6 +765,14 @@
         <message>
             <source>Input Error</source>
             <translation>Eingabefehler</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
+            <translation>Diese Parameter ergeben bei t = %1 s keinen endlichen Wert für Ladung oder Stromstärke. Es wurde nichts gezeichnet.</translation>
+        </message>
+        <message>
+            <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
+            <translation>%1 liegt außerhalb des Bereichs, den dieses Programm zeichnen kann: Der Betrag muss zwischen %2 und %3 liegen. Es wurde nichts gezeichnet.</translation>
         </message>
     </context>
     <context>
@@ -855,6 +914,18 @@
         <message>
             <source>CSV table (*.csv)</source>
             <translation>CSV-Tabelle (*.csv)</translation>
+        </message>
+        <message>
+            <source>View</source>
+            <translation>Ansicht</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Gleichungen</translation>
+        </message>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Resonanzkurve</translation>
         </message>
     </context>
     <context>
@@ -1441,6 +1512,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>%1 ist keine Zahl</translation>
         </message>
         <message>
+            <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
+            <translation>%1 liegt außerhalb des Bereichs, den dieses Programm zeichnen kann: Der Betrag muss zwischen %2 und %3 liegen. Es wurde nichts gezeichnet.</translation>
+        </message>
+        <message>
             <source>%1 “%2” is not a number.</source>
             <translation>%1 „%2“ ist keine Zahl.</translation>
         </message>
@@ -1685,6 +1760,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Fehler: y1 = y2. Bitte noch einmal</translation>
         </message>
         <message>
+            <source>Experiment</source>
+            <translation>Versuch</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>Exportieren</translation>
         </message>
@@ -1801,6 +1880,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Kel-Labor für Dax 202</translation>
         </message>
         <message>
+            <source>Kel experiment (*.kel)</source>
+            <translation>Kel-Versuch (*.kel)</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel);;All files (*)</source>
+            <translation>Kel-Versuch (*.kel);;Alle Dateien (*)</translation>
+        </message>
+        <message>
             <source>L =</source>
             <translation>L =</translation>
         </message>
@@ -1895,6 +1982,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+        <message>
+            <source>Open Experiment</source>
+            <translation>Versuch öffnen</translation>
+        </message>
+        <message>
+            <source>Open Experiment...</source>
+            <translation>Versuch öffnen...</translation>
         </message>
         <message>
             <source>Overdamped (α &gt; ω0): two real decay rates.</source>
@@ -2045,6 +2140,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Abgelesene Zeit in Sekunden</translation>
         </message>
         <message>
+            <source>Recent Experiments</source>
+            <translation>Zuletzt geöffnete Versuche</translation>
+        </message>
+        <message>
             <source>Regime</source>
             <translation>Schwingungsfall</translation>
         </message>
@@ -2083,6 +2182,18 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Save Data as CSV...</source>
             <translation>Daten als CSV speichern...</translation>
+        </message>
+        <message>
+            <source>Save Experiment</source>
+            <translation>Versuch speichern</translation>
+        </message>
+        <message>
+            <source>Save Experiment As</source>
+            <translation>Versuch speichern unter</translation>
+        </message>
+        <message>
+            <source>Save Experiment As...</source>
+            <translation>Versuch speichern unter...</translation>
         </message>
         <message>
             <source>Save Graph</source>
@@ -2229,6 +2340,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Der Eintrag %1 ist weder true noch false.</translation>
         </message>
         <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>Der Versuch %1 lässt sich nicht öffnen. %2</translation>
+        </message>
+        <message>
+            <source>The experiment %1 is for another window.</source>
+            <translation>Der Versuch %1 gehört zu einem anderen Fenster.</translation>
+        </message>
+        <message>
             <source>The experiment has %1 plots; at most %2 are read.</source>
             <translation>Der Versuch hat %1 Graphen; höchstens %2 werden gelesen.</translation>
         </message>
@@ -2251,6 +2370,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>Der Versuch wurde mit einer neueren Version des Kel-Kreislabors gespeichert (Dateiformat %1; diese Version liest bis %2).</translation>
+        </message>
+        <message>
+            <source>The file %1 could not be saved: %2.</source>
+            <translation>Die Datei %1 konnte nicht gespeichert werden: %2.</translation>
         </message>
         <message>
             <source>The file does not exist.</source>
@@ -2369,6 +2492,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Es gibt keine gezeichneten Daten zum Speichern. Bitte zuerst Graphen zeichnen wählen.</translation>
         </message>
         <message>
+            <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
+            <translation>Diese Parameter ergeben bei t = %1 s keinen endlichen Wert für Ladung oder Stromstärke. Es wurde nichts gezeichnet.</translation>
+        </message>
+        <message>
             <source>These parameters give no finite value of the current or charge at this time.</source>
             <translation>Diese Parameter ergeben zu diesem Zeitpunkt keinen endlichen Wert für Stromstärke oder Ladung.</translation>
         </message>
@@ -2463,6 +2590,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Version %1</source>
             <translation>Version %1</translation>
+        </message>
+        <message>
+            <source>View</source>
+            <translation>Ansicht</translation>
         </message>
         <message>
             <source>Vmax</source>

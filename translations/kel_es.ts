@@ -651,6 +651,57 @@
         </message>
     </context>
     <context>
+        <name>kel::display::ExperimentMenu</name>
+        <message>
+            <source>Experiment</source>
+            <translation>Experimento</translation>
+        </message>
+        <message>
+            <source>Open Experiment...</source>
+            <translation>Abrir experimento...</translation>
+        </message>
+        <message>
+            <source>Save Experiment</source>
+            <translation>Guardar experimento</translation>
+        </message>
+        <message>
+            <source>Save Experiment As...</source>
+            <translation>Guardar experimento como...</translation>
+        </message>
+        <message>
+            <source>Recent Experiments</source>
+            <translation>Experimentos recientes</translation>
+        </message>
+        <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>No se puede abrir el experimento %1. %2</translation>
+        </message>
+        <message>
+            <source>Open Experiment</source>
+            <translation>Abrir experimento</translation>
+        </message>
+        <message>
+            <source>The experiment %1 is for another window.</source>
+            <translation>El experimento %1 es para otra ventana.</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel);;All files (*)</source>
+            <translation>Experimento Kel (*.kel);;Todos los archivos (*)</translation>
+        </message>
+        <message>
+            <source>The file %1 could not be saved: %2.</source>
+            <translation>No se pudo guardar el archivo %1: %2.</translation>
+        </message>
+        <message>
+            <source>Save Experiment As</source>
+            <translation>Guardar experimento como</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel)</source>
+            <translation>Experimento Kel (*.kel)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::TreeReader</name>
         <message>
             <source>The experiment has no entry %1.</source>
@@ -714,6 +765,14 @@
         <message>
             <source>Input Error</source>
             <translation>Error de entrada</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
+            <translation>Estos parámetros no dan un valor finito de la carga o la corriente en t = %1 s. No se ha dibujado nada.</translation>
+        </message>
+        <message>
+            <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
+            <translation>%1 está fuera del intervalo que este programa puede dibujar: su valor absoluto debe estar entre %2 y %3. No se ha dibujado nada.</translation>
         </message>
     </context>
     <context>
@@ -855,6 +914,18 @@
         <message>
             <source>CSV table (*.csv)</source>
             <translation>Tabla CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>View</source>
+            <translation>Ver</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Ecuaciones</translation>
+        </message>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Curva de resonancia</translation>
         </message>
     </context>
     <context>
@@ -1441,6 +1512,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>%1 no es un número</translation>
         </message>
         <message>
+            <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
+            <translation>%1 está fuera del intervalo que este programa puede dibujar: su valor absoluto debe estar entre %2 y %3. No se ha dibujado nada.</translation>
+        </message>
+        <message>
             <source>%1 “%2” is not a number.</source>
             <translation>%1 «%2» no es un número.</translation>
         </message>
@@ -1685,6 +1760,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Error: y1 = y2. Inténtelo de nuevo</translation>
         </message>
         <message>
+            <source>Experiment</source>
+            <translation>Experimento</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>Exportar</translation>
         </message>
@@ -1801,6 +1880,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Laboratorio Kel para Dax 202</translation>
         </message>
         <message>
+            <source>Kel experiment (*.kel)</source>
+            <translation>Experimento Kel (*.kel)</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel);;All files (*)</source>
+            <translation>Experimento Kel (*.kel);;Todos los archivos (*)</translation>
+        </message>
+        <message>
             <source>L =</source>
             <translation>L =</translation>
         </message>
@@ -1895,6 +1982,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>OK</source>
             <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>Open Experiment</source>
+            <translation>Abrir experimento</translation>
+        </message>
+        <message>
+            <source>Open Experiment...</source>
+            <translation>Abrir experimento...</translation>
         </message>
         <message>
             <source>Overdamped (α &gt; ω0): two real decay rates.</source>
@@ -2045,6 +2140,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Tiempo leído, en segundos</translation>
         </message>
         <message>
+            <source>Recent Experiments</source>
+            <translation>Experimentos recientes</translation>
+        </message>
+        <message>
             <source>Regime</source>
             <translation>Régimen</translation>
         </message>
@@ -2083,6 +2182,18 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Save Data as CSV...</source>
             <translation>Guardar datos como CSV...</translation>
+        </message>
+        <message>
+            <source>Save Experiment</source>
+            <translation>Guardar experimento</translation>
+        </message>
+        <message>
+            <source>Save Experiment As</source>
+            <translation>Guardar experimento como</translation>
+        </message>
+        <message>
+            <source>Save Experiment As...</source>
+            <translation>Guardar experimento como...</translation>
         </message>
         <message>
             <source>Save Graph</source>
@@ -2229,6 +2340,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>La entrada %1 no es true ni false.</translation>
         </message>
         <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>No se puede abrir el experimento %1. %2</translation>
+        </message>
+        <message>
+            <source>The experiment %1 is for another window.</source>
+            <translation>El experimento %1 es para otra ventana.</translation>
+        </message>
+        <message>
             <source>The experiment has %1 plots; at most %2 are read.</source>
             <translation>El experimento tiene %1 gráficas; se leen como máximo %2.</translation>
         </message>
@@ -2251,6 +2370,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>El experimento se guardó con una versión más reciente del Laboratorio Kel (formato de archivo %1; esta versión lee hasta %2).</translation>
+        </message>
+        <message>
+            <source>The file %1 could not be saved: %2.</source>
+            <translation>No se pudo guardar el archivo %1: %2.</translation>
         </message>
         <message>
             <source>The file does not exist.</source>
@@ -2369,6 +2492,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>No hay datos dibujados que guardar. Elija primero Dibujar gráficas.</translation>
         </message>
         <message>
+            <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
+            <translation>Estos parámetros no dan un valor finito de la carga o la corriente en t = %1 s. No se ha dibujado nada.</translation>
+        </message>
+        <message>
             <source>These parameters give no finite value of the current or charge at this time.</source>
             <translation>Estos parámetros no dan un valor finito de la corriente o la carga en este instante.</translation>
         </message>
@@ -2463,6 +2590,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Version %1</source>
             <translation>Versión %1</translation>
+        </message>
+        <message>
+            <source>View</source>
+            <translation>Ver</translation>
         </message>
         <message>
             <source>Vmax</source>

@@ -651,6 +651,57 @@
         </message>
     </context>
     <context>
+        <name>kel::display::ExperimentMenu</name>
+        <message>
+            <source>Experiment</source>
+            <translation>Expérience</translation>
+        </message>
+        <message>
+            <source>Open Experiment...</source>
+            <translation>Ouvrir une expérience...</translation>
+        </message>
+        <message>
+            <source>Save Experiment</source>
+            <translation>Enregistrer l'expérience</translation>
+        </message>
+        <message>
+            <source>Save Experiment As...</source>
+            <translation>Enregistrer l'expérience sous...</translation>
+        </message>
+        <message>
+            <source>Recent Experiments</source>
+            <translation>Expériences récentes</translation>
+        </message>
+        <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>L'expérience %1 ne peut pas être ouverte. %2</translation>
+        </message>
+        <message>
+            <source>Open Experiment</source>
+            <translation>Ouvrir une expérience</translation>
+        </message>
+        <message>
+            <source>The experiment %1 is for another window.</source>
+            <translation>L'expérience %1 est destinée à une autre fenêtre.</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel);;All files (*)</source>
+            <translation>Expérience Kel (*.kel);;Tous les fichiers (*)</translation>
+        </message>
+        <message>
+            <source>The file %1 could not be saved: %2.</source>
+            <translation>Le fichier %1 n'a pas pu être enregistré : %2.</translation>
+        </message>
+        <message>
+            <source>Save Experiment As</source>
+            <translation>Enregistrer l'expérience sous</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel)</source>
+            <translation>Expérience Kel (*.kel)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::TreeReader</name>
         <message>
             <source>The experiment has no entry %1.</source>
@@ -714,6 +765,14 @@
         <message>
             <source>Input Error</source>
             <translation>Erreur de saisie</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
+            <translation>Ces paramètres ne donnent pas de valeur finie de la charge ou de l'intensité à t = %1 s. Rien n'a été tracé.</translation>
+        </message>
+        <message>
+            <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
+            <translation>%1 est hors du domaine que ce programme peut tracer : sa valeur absolue doit être comprise entre %2 et %3. Rien n'a été tracé.</translation>
         </message>
     </context>
     <context>
@@ -855,6 +914,18 @@
         <message>
             <source>CSV table (*.csv)</source>
             <translation>Tableau CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>View</source>
+            <translation>Affichage</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Équations</translation>
+        </message>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Courbe de résonance</translation>
         </message>
     </context>
     <context>
@@ -1441,6 +1512,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>%1 n'est pas un nombre</translation>
         </message>
         <message>
+            <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
+            <translation>%1 est hors du domaine que ce programme peut tracer : sa valeur absolue doit être comprise entre %2 et %3. Rien n'a été tracé.</translation>
+        </message>
+        <message>
             <source>%1 “%2” is not a number.</source>
             <translation>%1 « %2 » n'est pas un nombre.</translation>
         </message>
@@ -1685,6 +1760,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Erreur : y1 = y2. Recommencez</translation>
         </message>
         <message>
+            <source>Experiment</source>
+            <translation>Expérience</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>Exporter</translation>
         </message>
@@ -1801,6 +1880,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Labo Kel pour Dax 202</translation>
         </message>
         <message>
+            <source>Kel experiment (*.kel)</source>
+            <translation>Expérience Kel (*.kel)</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel);;All files (*)</source>
+            <translation>Expérience Kel (*.kel);;Tous les fichiers (*)</translation>
+        </message>
+        <message>
             <source>L =</source>
             <translation>L =</translation>
         </message>
@@ -1895,6 +1982,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+        <message>
+            <source>Open Experiment</source>
+            <translation>Ouvrir une expérience</translation>
+        </message>
+        <message>
+            <source>Open Experiment...</source>
+            <translation>Ouvrir une expérience...</translation>
         </message>
         <message>
             <source>Overdamped (α &gt; ω0): two real decay rates.</source>
@@ -2045,6 +2140,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Temps lu, en secondes</translation>
         </message>
         <message>
+            <source>Recent Experiments</source>
+            <translation>Expériences récentes</translation>
+        </message>
+        <message>
             <source>Regime</source>
             <translation>Régime</translation>
         </message>
@@ -2083,6 +2182,18 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Save Data as CSV...</source>
             <translation>Enregistrer les données en CSV...</translation>
+        </message>
+        <message>
+            <source>Save Experiment</source>
+            <translation>Enregistrer l'expérience</translation>
+        </message>
+        <message>
+            <source>Save Experiment As</source>
+            <translation>Enregistrer l'expérience sous</translation>
+        </message>
+        <message>
+            <source>Save Experiment As...</source>
+            <translation>Enregistrer l'expérience sous...</translation>
         </message>
         <message>
             <source>Save Graph</source>
@@ -2229,6 +2340,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>L'entrée %1 ne vaut ni true ni false.</translation>
         </message>
         <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>L'expérience %1 ne peut pas être ouverte. %2</translation>
+        </message>
+        <message>
+            <source>The experiment %1 is for another window.</source>
+            <translation>L'expérience %1 est destinée à une autre fenêtre.</translation>
+        </message>
+        <message>
             <source>The experiment has %1 plots; at most %2 are read.</source>
             <translation>L'expérience contient %1 tracés ; au plus %2 sont lus.</translation>
         </message>
@@ -2251,6 +2370,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>L'expérience a été enregistrée par une version plus récente du Labo circuits Kel (format de fichier %1 ; cette version lit jusqu'à %2).</translation>
+        </message>
+        <message>
+            <source>The file %1 could not be saved: %2.</source>
+            <translation>Le fichier %1 n'a pas pu être enregistré : %2.</translation>
         </message>
         <message>
             <source>The file does not exist.</source>
@@ -2369,6 +2492,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Il n'y a aucune donnée tracée à enregistrer. Choisissez d'abord Tracer les courbes.</translation>
         </message>
         <message>
+            <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
+            <translation>Ces paramètres ne donnent pas de valeur finie de la charge ou de l'intensité à t = %1 s. Rien n'a été tracé.</translation>
+        </message>
+        <message>
             <source>These parameters give no finite value of the current or charge at this time.</source>
             <translation>Ces paramètres ne donnent pas de valeur finie de l'intensité ou de la charge à cet instant.</translation>
         </message>
@@ -2463,6 +2590,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Version %1</source>
             <translation>Version %1</translation>
+        </message>
+        <message>
+            <source>View</source>
+            <translation>Affichage</translation>
         </message>
         <message>
             <source>Vmax</source>

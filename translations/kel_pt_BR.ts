@@ -651,6 +651,57 @@
         </message>
     </context>
     <context>
+        <name>kel::display::ExperimentMenu</name>
+        <message>
+            <source>Experiment</source>
+            <translation>Experimento</translation>
+        </message>
+        <message>
+            <source>Open Experiment...</source>
+            <translation>Abrir experimento...</translation>
+        </message>
+        <message>
+            <source>Save Experiment</source>
+            <translation>Salvar experimento</translation>
+        </message>
+        <message>
+            <source>Save Experiment As...</source>
+            <translation>Salvar experimento como...</translation>
+        </message>
+        <message>
+            <source>Recent Experiments</source>
+            <translation>Experimentos recentes</translation>
+        </message>
+        <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>Não é possível abrir o experimento %1. %2</translation>
+        </message>
+        <message>
+            <source>Open Experiment</source>
+            <translation>Abrir experimento</translation>
+        </message>
+        <message>
+            <source>The experiment %1 is for another window.</source>
+            <translation>O experimento %1 é para outra janela.</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel);;All files (*)</source>
+            <translation>Experimento Kel (*.kel);;Todos os arquivos (*)</translation>
+        </message>
+        <message>
+            <source>The file %1 could not be saved: %2.</source>
+            <translation>Não foi possível salvar o arquivo %1: %2.</translation>
+        </message>
+        <message>
+            <source>Save Experiment As</source>
+            <translation>Salvar experimento como</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel)</source>
+            <translation>Experimento Kel (*.kel)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::TreeReader</name>
         <message>
             <source>The experiment has no entry %1.</source>
@@ -714,6 +765,14 @@
         <message>
             <source>Input Error</source>
             <translation>Erro de entrada</translation>
+        </message>
+        <message>
+            <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
+            <translation>Estes parâmetros não dão um valor finito da carga ou da corrente em t = %1 s. Nada foi desenhado.</translation>
+        </message>
+        <message>
+            <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
+            <translation>%1 está fora do intervalo que este programa consegue desenhar: seu valor absoluto deve estar entre %2 e %3. Nada foi desenhado.</translation>
         </message>
     </context>
     <context>
@@ -855,6 +914,18 @@
         <message>
             <source>CSV table (*.csv)</source>
             <translation>Tabela CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>View</source>
+            <translation>Exibir</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Equações</translation>
+        </message>
+        <message>
+            <source>Resonance Curve</source>
+            <translation>Curva de ressonância</translation>
         </message>
     </context>
     <context>
@@ -1441,6 +1512,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>%1 não é um número</translation>
         </message>
         <message>
+            <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
+            <translation>%1 está fora do intervalo que este programa consegue desenhar: seu valor absoluto deve estar entre %2 e %3. Nada foi desenhado.</translation>
+        </message>
+        <message>
             <source>%1 “%2” is not a number.</source>
             <translation>%1 “%2” não é um número.</translation>
         </message>
@@ -1685,6 +1760,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Erro: y1 = y2. Tente novamente</translation>
         </message>
         <message>
+            <source>Experiment</source>
+            <translation>Experimento</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>Exportar</translation>
         </message>
@@ -1801,6 +1880,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Laboratório Kel para Dax 202</translation>
         </message>
         <message>
+            <source>Kel experiment (*.kel)</source>
+            <translation>Experimento Kel (*.kel)</translation>
+        </message>
+        <message>
+            <source>Kel experiment (*.kel);;All files (*)</source>
+            <translation>Experimento Kel (*.kel);;Todos os arquivos (*)</translation>
+        </message>
+        <message>
             <source>L =</source>
             <translation>L =</translation>
         </message>
@@ -1895,6 +1982,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+        <message>
+            <source>Open Experiment</source>
+            <translation>Abrir experimento</translation>
+        </message>
+        <message>
+            <source>Open Experiment...</source>
+            <translation>Abrir experimento...</translation>
         </message>
         <message>
             <source>Overdamped (α &gt; ω0): two real decay rates.</source>
@@ -2045,6 +2140,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Tempo lido, em segundos</translation>
         </message>
         <message>
+            <source>Recent Experiments</source>
+            <translation>Experimentos recentes</translation>
+        </message>
+        <message>
             <source>Regime</source>
             <translation>Regime</translation>
         </message>
@@ -2083,6 +2182,18 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Save Data as CSV...</source>
             <translation>Salvar dados como CSV...</translation>
+        </message>
+        <message>
+            <source>Save Experiment</source>
+            <translation>Salvar experimento</translation>
+        </message>
+        <message>
+            <source>Save Experiment As</source>
+            <translation>Salvar experimento como</translation>
+        </message>
+        <message>
+            <source>Save Experiment As...</source>
+            <translation>Salvar experimento como...</translation>
         </message>
         <message>
             <source>Save Graph</source>
@@ -2229,6 +2340,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>A entrada %1 não é true nem false.</translation>
         </message>
         <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>Não é possível abrir o experimento %1. %2</translation>
+        </message>
+        <message>
+            <source>The experiment %1 is for another window.</source>
+            <translation>O experimento %1 é para outra janela.</translation>
+        </message>
+        <message>
             <source>The experiment has %1 plots; at most %2 are read.</source>
             <translation>O experimento tem %1 gráficos; no máximo %2 são lidos.</translation>
         </message>
@@ -2251,6 +2370,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>O experimento foi salvo por uma versão mais recente do Laboratório Kel (formato de arquivo %1; esta versão lê até %2).</translation>
+        </message>
+        <message>
+            <source>The file %1 could not be saved: %2.</source>
+            <translation>Não foi possível salvar o arquivo %1: %2.</translation>
         </message>
         <message>
             <source>The file does not exist.</source>
@@ -2369,6 +2492,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Não há dados traçados para salvar. Escolha Traçar gráficos primeiro.</translation>
         </message>
         <message>
+            <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
+            <translation>Estes parâmetros não dão um valor finito da carga ou da corrente em t = %1 s. Nada foi desenhado.</translation>
+        </message>
+        <message>
             <source>These parameters give no finite value of the current or charge at this time.</source>
             <translation>Estes parâmetros não dão um valor finito da corrente ou da carga neste instante.</translation>
         </message>
@@ -2463,6 +2590,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Version %1</source>
             <translation>Versão %1</translation>
+        </message>
+        <message>
+            <source>View</source>
+            <translation>Exibir</translation>
         </message>
         <message>
             <source>Vmax</source>
