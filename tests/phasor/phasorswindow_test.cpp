@@ -681,8 +681,9 @@ TEST_F(PhasorsAnimationTest, TimerRunsOnlyWhilePlayingAndShown)
     play();
     window().setWindowState(Qt::WindowMinimized);
     QCoreApplication::processEvents();
-    if (window().isMinimized())
+    if (window().isMinimized()) {
         EXPECT_FALSE(timer()->isActive());
+    }
 }
 
 TEST_F(PhasorsAnimationTest, ABarMovedByHandAndRestart)
