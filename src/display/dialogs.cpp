@@ -34,6 +34,11 @@ QString QtDialogs::saveFile(const QString &caption, const QString &suggestedName
                                         filter);
 }
 
+QString QtDialogs::openFile(const QString &caption, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, {}, filter);
+}
+
 namespace
 {
 

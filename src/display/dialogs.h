@@ -25,6 +25,12 @@ public:
     // `filter` is a Qt name filter such as "PNG image (*.png);;SVG drawing (*.svg)".
     virtual QString saveFile(const QString &caption, const QString &suggestedName,
                              const QString &filter) = 0;
+    // A modal file chooser for opening an existing file: the path chosen, or an empty text
+    // when cancelled (as it is where nobody can answer).
+    virtual QString openFile(const QString & /*caption*/, const QString & /*filter*/)
+    {
+        return {};
+    }
 };
 
 // The real Qt boxes, parented to the active window.
@@ -36,6 +42,7 @@ public:
     QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
     QString saveFile(const QString &caption, const QString &suggestedName,
                      const QString &filter) override;
+    QString openFile(const QString &caption, const QString &filter) override;
 };
 
 // The dialogs in use: the real Qt boxes unless a stand-in was installed.

@@ -57,6 +57,7 @@ LabWindow::LabWindow(display::Dialogs &dialogs, QWidget *parent)
     setFont(display::arial(8.25));
     m_controls = buildLabControls(this);
     buildMenus();
+    buildMoreMenus();
     setLabKeyboardOrder(this);
     showAllTexts();
     connectControls();
@@ -114,8 +115,10 @@ void LabWindow::onTextEdited(Field field)
 {
     if (!m_session.setText(field, m_controls.box(field)->text()))
         return;
-    if (field != Field::VSource && field != Field::Time && field != Field::qq && field != Field::ii)
+    if (field != Field::VSource && field != Field::Time && field != Field::qq && field != Field::ii) {
         showRegime();
+        followTexts();
+    }
 }
 
 void LabWindow::onFrequencyEdited()
@@ -156,6 +159,7 @@ void LabWindow::applyConfiguration(const CircuitConfiguration &configuration)
         box->setChecked(false);
     drawFrame(m_session.frameScale());
     showRegime();
+    followTexts();
 }
 
 void LabWindow::applyVisibility(const CircuitConfiguration &configuration)
@@ -343,11 +347,11 @@ bool LabWindow::eventFilter(QObject *watched, QEvent *event)
 
 void LabWindow::saveGraph()
 {
-    display::saveThroughDialog(
-        m_dialogs, tr("Save Graph"), QStringLiteral("graph.png"),
-        tr("PNG image (*.png);;SVG drawing (*.svg)"), [this](const QString &path) {
-            return display::writePictures(display::PictureExport({m_controls.graph}), path, 2.0);
-        });
+    display::saveThroughDialog(m_dialogs, tr("Save Graph"), QStringLiteral("graph.png"),
+                               tr("PNG image (*.png);;SVG drawing (*.svg)"),
+                               [this](const QString &path) {
+                                   return display::writePictures(pictures(), path, pictureScale());
+                               });
 }
 
 void LabWindow::copyGraph()
@@ -357,20 +361,15 @@ void LabWindow::copyGraph()
 
 void LabWindow::saveData()
 {
-    if (m_session.lastPlot().empty()) {
+    const std::optional<QByteArray> table = csv();
+    if (!table) {
         m_dialogs.message(tr("There is no plotted data to save. Choose Plot Graphs first."),
                           tr("Save Data as CSV"));
         return;
     }
-    const std::vector<std::string> header{
-        display::toStdString(tr("t (s)")), display::toStdString(tr("q (C)")),
-        display::toStdString(tr("i (A)")), display::toStdString(tr("v (V)"))};
-    const std::string text = plotDataTable(m_session.lastPlot(), header).text();
-    display::saveThroughDialog(m_dialogs, tr("Save Data as CSV"), QStringLiteral("graph.csv"),
-                               tr("CSV table (*.csv)"), [&text](const QString &path) {
-                                   return display::writeFileAtomically(
-                                       path, QByteArray::fromStdString(text));
-                               });
+    display::saveThroughDialog(
+        m_dialogs, tr("Save Data as CSV"), QStringLiteral("graph.csv"), tr("CSV table (*.csv)"),
+        [&table](const QString &path) { return display::writeFileAtomically(path, *table); });
 }
 
 // --- Close -----------------------------------------------------------------------------------

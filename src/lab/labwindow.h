@@ -5,18 +5,25 @@
 #include "core/labsession.h"
 #include "labcontrols.h"
 
+#include "display/experimenttarget.h"
+
 #include <QMainWindow>
 
 #include <array>
 
+class QAction;
+
 namespace kel::display
 {
 class Dialogs;
+class ExperimentMenu;
 class PictureArea;
 } // namespace kel::display
 
 namespace kel::lab
 {
+
+class EquationsWindow;
 
 // The circuit lab window `rc`: the parameter texts of the series circuit, the graph
 // selection, the graph area with its frame, curves and value read-out, and the menu bar
@@ -24,7 +31,10 @@ namespace kel::lab
 // the clipboard, and the last plot's samples as CSV). A status bar names the configuration
 // and its regime, the graph's scale and the point under the mouse. Its state and every
 // computation are the session's; the window shows them. Close only hides it.
-class LabWindow : public QMainWindow
+// After Export: the Experiment menu (display::ExperimentMenu) and the View menu `View` with
+// `Equations` (the circuit's equations, following the texts) and `ResonanceCurve` (the driven
+// RLC circuit only).
+class LabWindow : public QMainWindow, public display::ExperimentTarget
 {
     Q_OBJECT
 public:
@@ -42,6 +52,13 @@ public:
     // The samples of the last Plot Graphs; empty again once the graph is erased.
     const PlotRecord &lastPlot() const { return m_session.lastPlot(); }
 
+    void applyExperiment(const display::Experiment &experiment) override;
+    display::Experiment experiment() const override;
+    display::PictureExport pictures() const override;
+    double pictureScale() const override { return 2.0; }
+    std::optional<QByteArray> csv() const override;
+    display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
+
 public slots:
     void clearGraphs();
     void askGraphScale();
@@ -55,6 +72,8 @@ public slots:
     void onFrequencyEdited();
     void readOutAt(int button, int shift, float x, float y);
     void showPointerAt(float x, float y);
+    void showEquations();
+    void showResonanceCurve();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -77,11 +96,18 @@ private:
     void report(const LabMessage &message);
     void showRegime();
     void elideRegime();
+    void buildMoreMenus();
+    // Keeps the equations and the View menu with the circuit and its texts.
+    void followTexts();
+    void applyLabPlot(const display::BoxTexts &texts, const QStringList &curves);
 
     display::Dialogs &m_dialogs;
     LabSession m_session;
     LabControls m_controls;
     QString m_regimeText; // whole, while the status bar may show it elided
+    display::ExperimentMenu *m_experimentMenu = nullptr;
+    QAction *m_resonanceCurve = nullptr;
+    EquationsWindow *m_equations = nullptr; // once opened; a child window
 };
 
 // Which slot each widget and action runs, by objectName (the signal in brackets).

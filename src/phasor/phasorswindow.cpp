@@ -3,6 +3,7 @@
 
 #include "display/csvtable.h"
 #include "display/dialogs.h"
+#include "display/experimentmenu.h"
 #include "display/fileexport.h"
 #include "display/fonts.h"
 #include "display/menucommands.h"
@@ -74,6 +75,8 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
     m_c = PhasorsControls::build(this);
     m_animator = new PhasorsAnimator(this, m_c.timeBar, clock ? *clock : *m_ownClock);
     buildMenus();
+    m_experimentMenu =
+        new display::ExperimentMenu(this, display::ExperimentWindow::Phasor, *this, m_dialogs);
     buildAnimation();
     connectControls();
     loadWindow();
@@ -240,6 +243,7 @@ void PhasorsWindow::resetGraphs()
     m_c.plot->clear();
     m_c.diagram->clear();
     m_lastDrawn.reset();
+    m_redrawn = false;
     m_projectionsShown = false;
     m_c.plot->setAutoRedraw(true);
     m_c.diagram->setAutoRedraw(true);
@@ -281,6 +285,7 @@ void PhasorsWindow::redrawAtStep(std::int64_t n)
         return;
     writeAmplitudes(scene->solution());
     showFrame(*scene, scene->frameAtStep(n));
+    m_redrawn = true;
 }
 
 // --- Handlers --------------------------------------------------------------------------------

@@ -6,6 +6,8 @@
 #include "phasorscene.h"
 #include "phasorscontrols.h"
 
+#include "display/experimenttarget.h"
+
 #include <QMainWindow>
 
 #include <cstdint>
@@ -15,6 +17,7 @@
 namespace kel::display
 {
 class Dialogs;
+class ExperimentMenu;
 } // namespace kel::display
 
 namespace kel::phasor
@@ -46,7 +49,8 @@ namespace kel::phasor
 // Restart           triggered         PhasorsAnimator::restart()
 // animationTimer    timeout           PhasorsAnimator::advance()
 // Resonance         triggered         showResonanceCurve()
-class PhasorsWindow : public QMainWindow
+// Experiment        (menu)            display::ExperimentMenu, after Resonance
+class PhasorsWindow : public QMainWindow, public display::ExperimentTarget
 {
     Q_OBJECT
 public:
@@ -77,6 +81,13 @@ public:
     void saveCsv();
 
     PhasorsAnimator &animator() const { return *m_animator; }
+
+    void applyExperiment(const display::Experiment &experiment) override;
+    display::Experiment experiment() const override;
+    display::PictureExport pictures() const override;
+    double pictureScale() const override;
+    std::optional<QByteArray> csv() const override;
+    display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
 
     display::PictureArea *diagramArea() const { return m_c.diagram; }
     display::PictureArea *plotArea() const { return m_c.plot; }
@@ -113,6 +124,9 @@ private:
     PhasorsAnimator *m_animator = nullptr;
     // Whether the projections are on the drawings, so that the animation keeps them there.
     bool m_projectionsShown = false;
+    // Whether the drawings are a redraw at a time rather than the load drawing.
+    bool m_redrawn = false;
+    display::ExperimentMenu *m_experimentMenu = nullptr;
 };
 
 } // namespace kel::phasor

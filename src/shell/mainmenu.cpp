@@ -7,6 +7,7 @@
 #include "about/aboutkel.h"
 #include "display/appicon.h"
 #include "display/dialogs.h"
+#include "display/experimentmenu.h"
 #include "display/fonts.h"
 #include "display/twiplayout.h"
 #include "display/windowplacement.h"
@@ -169,8 +170,11 @@ about::AboutKel *MainMenu::aboutWindow() const
 
 lab::LabWindow &MainMenu::lab()
 {
-    if (!m_lab)
+    if (!m_lab) {
         m_lab.reset(newWindow<lab::LabWindow>(m_dialogs));
+        m_lab->experimentMenu().setElsewhere(
+            [this](const display::Experiment &e, const QString &path) { openExperiment(e, path); });
+    }
     return *m_lab;
 }
 
@@ -185,12 +189,31 @@ void MainMenu::launchCircuit(int commandNumber)
 
 void MainMenu::openPhasors()
 {
-    if (!m_phasors)
+    if (!m_phasors) {
         m_phasors.reset(newWindow<phasor::PhasorsWindow>(m_dialogs));
+        m_phasors->experimentMenu().setElsewhere(
+            [this](const display::Experiment &e, const QString &path) { openExperiment(e, path); });
+    }
     m_phasors->show();
     m_phasors->raise();
     m_phasors->activateWindow();
     display::placeBesideOnce(m_phasors.get(), this);
+}
+
+void MainMenu::openExperiment(const display::Experiment &experiment, const QString &path)
+{
+    display::ExperimentMenu *menu = nullptr;
+    if (experiment.window == display::ExperimentWindow::Lab) {
+        lab().applyExperiment(experiment);
+        display::placeBesideOnce(m_lab.get(), this);
+        menu = &m_lab->experimentMenu();
+    } else {
+        openPhasors();
+        m_phasors->applyExperiment(experiment);
+        menu = &m_phasors->experimentMenu();
+    }
+    if (!path.isEmpty())
+        menu->setCurrentPath(path);
 }
 
 void MainMenu::showAbout()

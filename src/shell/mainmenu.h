@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "display/experiment.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -56,6 +58,10 @@ public:
     lab::LabWindow *labWindow() const { return m_lab.get(); }
     phasor::PhasorsWindow *phasorsWindow() const { return m_phasors.get(); }
     about::AboutKel *aboutWindow() const;
+
+    // Opens an experiment read from `path` into its window, the lab or the phasor window,
+    // which then saves to `path`. The Experiment menus send here a file for the other window.
+    void openExperiment(const display::Experiment &experiment, const QString &path);
 
 public slots:
     // The circuit button `Command<commandNumber>` (1, 3..13): the lab window shows its

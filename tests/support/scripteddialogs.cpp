@@ -56,6 +56,16 @@ QString ScriptedDialogs::input(const QString &prompt, const QString &title,
 namespace kel::testing
 {
 
+QString ScriptedDialogs::openFile(const QString &caption, const QString &)
+{
+    m_calls.push_back({Call::Kind::OpenFile, caption, {}, {}, {}});
+    if (m_openPaths.empty())
+        return {};
+    QString path = m_openPaths.front();
+    m_openPaths.pop_front();
+    return path;
+}
+
 QString ScriptedDialogs::saveFile(const QString &caption, const QString &suggestedName,
                                   const QString &)
 {

@@ -19,7 +19,7 @@ class ScriptedDialogs final : public display::Dialogs
 {
 public:
     struct Call {
-        enum class Kind { Message, Input, SaveFile } kind;
+        enum class Kind { Message, Input, SaveFile, OpenFile } kind;
         QString text; // message text or input prompt
         QString title;
         QString defaultText;               // input boxes only
@@ -44,12 +44,16 @@ public:
     void queueSavePath(const QString &path) { m_savePaths.push_back(path); }
     QString saveFile(const QString &caption, const QString &suggestedName,
                      const QString &filter) override;
+    // Open choosers likewise get the queued paths, or an empty text.
+    void queueOpenPath(const QString &path) { m_openPaths.push_back(path); }
+    QString openFile(const QString &caption, const QString &filter) override;
 
 private:
     std::vector<Call> m_calls;
     std::deque<QString> m_inputs;
     std::deque<display::MessageAnswer> m_messages;
     std::deque<QString> m_savePaths;
+    std::deque<QString> m_openPaths;
 };
 
 } // namespace kel::testing

@@ -3,6 +3,7 @@
 
 #include "labstatus.h"
 #include "parametertests.h"
+#include "rangemessage.h"
 
 #include "solutions/numbertext.h"
 #include "solutions/pi.h"
@@ -144,6 +145,7 @@ void LabSession::applyConfiguration(const CircuitConfiguration &configuration)
     }
     m_selection = {};
     clearPlots();
+    m_frameIsScale = m_frame == FrameKind::CurrentScale;
 }
 
 GraphScale LabSession::frameScale() const
@@ -175,6 +177,7 @@ void LabSession::clearPlots()
 {
     m_lastPlot = {};
     m_history.clear();
+    m_frameIsScale = true;
 }
 
 std::string LabSession::parameterText(Parameter parameter) const
@@ -228,8 +231,17 @@ void LabSession::planCircuitCurves(PlotPlan &plan) const
     const bool current = m_selection.current;
     // Both curves read the same texts: one that is not a number is reported once and neither
     // curve is drawn.
-    if (!(charge || current) || !read(row->reads, plan.messages))
+    if (!(charge || current))
         return;
+    const auto parameters = read(row->reads, plan.messages);
+    if (!parameters)
+        return;
+    if (const auto problem =
+            solutions::checkRange(kind, *parameters, m_scale.x1, m_scale.x2, kCircuitIntervals + 1)) {
+        plan.messages.push_back(rangeMessage(*problem));
+        plan.refused = true;
+        return;
+    }
     const auto sampled = [this, row](solutions::SolutionFunction f) {
         return [this, row, f](double t) { return evaluate(f, row->reads, t).value.value_or(kNaN); };
     };
@@ -245,7 +257,7 @@ PlotPlan LabSession::planPlot()
 {
     PlotPlan plan;
     planCircuitCurves(plan);
-    if (m_selection.voltage && read(kSourceVoltageReads, plan.messages)) {
+    if (!plan.refused && m_selection.voltage && read(kSourceVoltageReads, plan.messages)) {
         plan.curves.voltage = sampleCurve([this](double t) { return VS(t).value.value_or(kNaN); },
                                           kVoltageIntervals, m_scale.x1, m_scale.x2);
     }
@@ -281,6 +293,12 @@ ReadOut LabSession::readOutAt(float t)
         return out;
     }
     const solutions::CaseRow *row = solutions::caseFor(kind);
+    if (const auto parameters = read(row->reads, messages)) {
+        if (const auto problem = solutions::checkRange(kind, *parameters, *time, *time, 2)) {
+            out.message = rangeMessage(*problem);
+            return out;
+        }
+    }
     const Evaluation current = evaluate(row->current, row->reads, *time);
     std::optional<Evaluation> charge;
     if (row->charge)

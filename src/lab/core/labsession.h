@@ -62,6 +62,7 @@ struct PlotEntry {
 struct PlotPlan {
     std::vector<LabMessage> messages;
     PlotRecord curves;
+    bool refused = false; // the circuit is beyond double precision: nothing at all is drawn
 };
 
 // What a click on the graph at time t gives: the new Time text, then either a message or the
@@ -113,6 +114,11 @@ public:
     // Graph Scale starts: the scale in use becomes the offered one.
     void rememberScaleDefaults() { m_scaleDefaults = m_scale; }
     void setScale(const GraphScale &scale) { m_scale = scale; }
+    // The values Graph Scale offers, as an opened experiment restores them.
+    void setScaleDefaults(const GraphScale &scale) { m_scaleDefaults = scale; }
+    // Whether the empty graph under the plots is the frame of the current scale (drawn by a
+    // launcher, Clear Graphs or Graph Scale) rather than the launcher's fixed one.
+    bool frameIsScale() const { return m_frameIsScale; }
     // An answer typed to a scale question: blank keeps `remembered`; otherwise a number the
     // graph can draw (single precision) or a refusal.
     static ScaleAnswer readScaleAnswer(const QString &answer, double remembered);
@@ -176,6 +182,7 @@ private:
     CircuitKind m_kind = CircuitKind::None;
     std::optional<SourceKind> m_source;
     FrameKind m_frame = FrameKind::Fixed;
+    bool m_frameIsScale = false;
     std::array<QString, kFieldCount> m_texts;
     CurveSelection m_selection;
     GraphScale m_scale, m_scaleDefaults;

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The lab window's menus after Export: Experiment, and View with the equations of the circuit
+// and, for the driven RLC circuit, its resonance curve.
+#include "labwindow.h"
+
+#include "equationswindow.h"
+
+#include "display/experimentmenu.h"
+#include "phasor/resonancetextboxes.h"
+#include "phasor/resonancewindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace kel::lab
+{
+
+namespace
+{
+
+Field fieldOf(solutions::Parameter parameter)
+{
+    switch (parameter) {
+    case solutions::Parameter::R:
+        return Field::R;
+    case solutions::Parameter::L:
+        return Field::L;
+    case solutions::Parameter::C:
+        return Field::C;
+    case solutions::Parameter::v0:
+        return Field::v0;
+    case solutions::Parameter::w0:
+        return Field::w0;
+    case solutions::Parameter::q0:
+        return Field::q0;
+    case solutions::Parameter::i0:
+        return Field::i0;
+    }
+    return Field::R;
+}
+
+} // namespace
+
+void LabWindow::buildMoreMenus()
+{
+    m_experimentMenu =
+        new display::ExperimentMenu(this, display::ExperimentWindow::Lab, *this, m_dialogs);
+    QMenu *view = menuBar()->addMenu(tr("View"));
+    view->setObjectName("View");
+    view->menuAction()->setObjectName("View");
+    QAction *equations = view->addAction(tr("Equations"));
+    equations->setObjectName("Equations");
+    connect(equations, &QAction::triggered, this, &LabWindow::showEquations);
+    m_resonanceCurve = view->addAction(tr("Resonance Curve"));
+    m_resonanceCurve->setObjectName("ResonanceCurve");
+    m_resonanceCurve->setVisible(false);
+    connect(m_resonanceCurve, &QAction::triggered, this, &LabWindow::showResonanceCurve);
+}
+
+void LabWindow::followTexts()
+{
+    const bool driven = m_session.circuitKind() == CircuitKind::DrivenRlc;
+    if (m_resonanceCurve)
+        m_resonanceCurve->setVisible(driven);
+    if (!driven)
+        if (auto *curve = findChild<phasor::ResonanceWindow *>())
+            curve->hide();
+    if (m_equations && m_session.circuitKind() != CircuitKind::None)
+        m_equations->showCircuit(
+            caseNumber(m_session.circuitKind()),
+            [this](solutions::Parameter p) { return m_session.text(fieldOf(p)); });
+}
+
+void LabWindow::showEquations()
+{
+    if (!m_equations) {
+        m_equations = new EquationsWindow(m_dialogs, this);
+        m_equations->setWindowFlag(Qt::Window);
+    }
+    followTexts();
+    m_equations->show();
+    m_equations->raise();
+}
+
+void LabWindow::showResonanceCurve()
+{
+    if (m_session.circuitKind() != CircuitKind::DrivenRlc)
+        return;
+    phasor::showResonanceCurve(this, m_dialogs, [this] { plotGraphs(); });
+}
+
+} // namespace kel::lab
