@@ -6,6 +6,7 @@
 #include "kelversion.h"
 #include "shell/commandline.h"
 #include "shell/headlessexport.h"
+#include "shell/languages.h"
 #include "shell/mainmenu.h"
 
 #include <QApplication>
@@ -53,6 +54,16 @@ void choosePlatform(const CommandLineRequest &request)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+// Whether the language installed is the one asked for: English is asked for by "en", "en_GB"
+// or the C locale's names, and then nothing is installed.
+bool speaks(const QString &installed, const QString &asked)
+{
+    if (installed != QLatin1String("en"))
+        return true;
+    return asked.startsWith(QLatin1String("en"), Qt::CaseInsensitive) ||
+           asked == QLatin1String("C") || asked == QLatin1String("POSIX");
+}
+
 // The window an experiment opens into, for exporting without showing it.
 std::unique_ptr<kel::display::ExperimentTarget> makeTarget(kel::display::ExperimentWindow,
                                                            kel::display::Dialogs &)
@@ -66,18 +77,24 @@ std::unique_ptr<kel::display::ExperimentTarget> makeTarget(kel::display::Experim
 
 int main(int argc, char *argv[])
 {
-    choosePlatform(kel::shell::CommandLine::parse(argumentsOf(argc, argv)));
+    const CommandLineRequest early = kel::shell::CommandLine::parse(argumentsOf(argc, argv));
+    choosePlatform(early);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kel"));
     QApplication::setApplicationVersion(kel::display::toQString(kel::kVersion));
 
-    // TODO(translations): install the translations for the --lang code here, before the
-    // command line is read again (its help and messages are translated), through
-    // shell::Languages once it is built into kel_shell.
-
-    const CommandLineRequest request = kel::shell::CommandLine::parse(QApplication::arguments());
+    // Before the command line is read again, so that its help and messages are translated too.
+    kel::shell::Languages languages;
+    const QString spoken = languages.install(early.language);
     QTextStream out(stdout);
     QTextStream errors(stderr);
+    if (!early.language.isEmpty() && !speaks(spoken, early.language))
+        errors << "kel: "
+               << tr("There is no translation into \"%1\"; the program stays in English.")
+                      .arg(early.language)
+               << Qt::endl;
+
+    const CommandLineRequest request = kel::shell::CommandLine::parse(QApplication::arguments());
     switch (request.action) {
     case CommandLineRequest::Action::ShowHelp:
         out << request.text;
