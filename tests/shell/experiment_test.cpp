@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Experiments through the real windows: the Experiment menu's round trip, refused files and
+// saves, and the headless export against the window's own Save Graph.
+#include "display/experimentfile.h"
+#include "display/experimentmenu.h"
+#include "display/picturearea.h"
+#include "display/qstringtext.h"
+#include "lab/core/circuitlaunchers.h"
+#include "lab/labwindow.h"
+#include "phasor/phasorswindow.h"
+#include "shell/commandline.h"
+#include "shell/experimentwindows.h"
+#include "shell/headlessexport.h"
+#include "support/scripteddialogs.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace kel::testing
+{
+namespace
+{
+
+QString examplePath(const char *name)
+{
+    return QStringLiteral(KEL_SOURCE_DIR "/examples/") + QString::fromLatin1(name);
+}
+
+class ExperimentTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
+
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    static QImage picture(const display::ExperimentTarget &target)
+    {
+        return target.pictures().image(target.pictureScale());
+    }
+};
+
+TEST_F(ExperimentTest, EveryExampleRoundTripsThroughSaveAndOpenInAFreshWindow)
+{
+    for (const char *name :
+         {"underdamped-rlc.kel", "overdamped-rlc.kel", "critically-damped-rlc.kel",
+          "rc-charging.kel", "lc-beats.kel", "driven-rlc-resonance.kel"}) {
+        SCOPED_TRACE(name);
+        const auto reading = display::ExperimentFile::readFile(examplePath(name));
+        ASSERT_TRUE(reading.ok()) << reading.error.toStdString();
+        const auto kind = reading.experiment->window;
+        auto first = shell::makeExperimentWindow(kind, dialogs);
+        auto *window = dynamic_cast<QMainWindow *>(first.get());
+        display::ExperimentMenu menu(window, kind, *first, dialogs, &settings);
+        ASSERT_TRUE(menu.openFile(examplePath(name)));
+        EXPECT_TRUE(dialogs.messages().empty());
+        dialogs.queueSavePath(path("copy"));
+        menu.saveExperimentAs();
+        ASSERT_TRUE(QFile::exists(path("copy.kel")));
+
+        auto second = shell::makeExperimentWindow(kind, dialogs);
+        display::ExperimentMenu again(dynamic_cast<QMainWindow *>(second.get()), kind, *second,
+                                      dialogs, &settings);
+        ASSERT_TRUE(again.openFile(path("copy.kel")));
+        EXPECT_EQ(second->experiment(), first->experiment());
+        EXPECT_EQ(picture(*second), picture(*first));
+        EXPECT_EQ(second->csv(), first->csv());
+        EXPECT_EQ(again.currentPath(), path("copy.kel"));
+        EXPECT_TRUE(dialogs.messages().empty());
+    }
+}
+
+TEST_F(ExperimentTest, ABadFileGetsOneMessageAndChangesNothing)
+{
+    lab::LabWindow window(dialogs);
+    display::ExperimentMenu menu(&window, display::ExperimentWindow::Lab, window, dialogs,
+                                 &settings);
+    ASSERT_TRUE(menu.openFile(examplePath("underdamped-rlc.kel")));
+    const display::Experiment before = window.experiment();
+    const QImage pixels = picture(window);
+
+    const QByteArray good = display::ExperimentFile::write(before);
+    QByteArray newer = good;
+    newer.replace("\"version\": 1", "\"version\": 99");
+    QByteArray notANumber = good;
+    notANumber.replace("\"R\": \"", "\"R\": \"x");
+    const std::pair<const char *, QByteArray> files[] = {
+        {"text.kel", "this is not JSON"},
+        {"other.kel", QByteArray(good).replace("kel-experiment", "other-format")},
+        {"newer.kel", newer},
+        {"number.kel", notANumber},
+        {"huge.kel", QByteArray(display::ExperimentFile::kMaxBytes + 1, ' ')},
+    };
+    for (const auto &[name, bytes] : files) {
+        SCOPED_TRACE(name);
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        const std::size_t shown = dialogs.messages().size();
+        EXPECT_FALSE(menu.openFile(path(name)));
+        ASSERT_EQ(dialogs.messages().size(), shown + 1);
+        EXPECT_TRUE(dialogs.messages().back().text.contains(QDir::toNativeSeparators(path(name))));
+        EXPECT_EQ(window.experiment(), before);
+        EXPECT_EQ(picture(window), pixels);
+    }
+}
+
+TEST_F(ExperimentTest, AFailedSaveNamesTheCauseAndKeepsTheOldFile)
+{
+    phasor::PhasorsWindow window(dialogs);
+    display::ExperimentMenu menu(&window, display::ExperimentWindow::Phasor, window, dialogs,
+                                 &settings);
+    dialogs.queueSavePath(path("missing/folder/a.kel"));
+    menu.saveExperimentAs();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(menu.currentPath().isEmpty());
+
+    // A directory where the file should be: the write fails, the directory stays.
+    ASSERT_TRUE(QDir(dir.path()).mkpath("taken.kel/keep"));
+    dialogs.queueSavePath(path("taken.kel"));
+    menu.saveExperimentAs();
+    EXPECT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_TRUE(QDir(path("taken.kel/keep")).exists());
+}
+
+TEST_F(ExperimentTest, HeadlessExportWritesThePixelsOfSaveGraph)
+{
+    for (const char *name : {"lc-beats.kel", "driven-rlc-resonance.kel"}) {
+        SCOPED_TRACE(name);
+        shell::CommandLineRequest request;
+        request.action = shell::CommandLineRequest::Action::Export;
+        request.experimentPath = examplePath(name);
+        request.pngPath = path("out.png");
+        QString errorText;
+        QTextStream errors(&errorText);
+        EXPECT_EQ(shell::exportExperiment(request, shell::makeExperimentWindow, errors), 0)
+            << errorText.toStdString();
+
+        const auto reading = display::ExperimentFile::readFile(examplePath(name));
+        auto window = shell::makeExperimentWindow(reading.experiment->window, dialogs);
+        window->applyExperiment(*reading.experiment);
+        const QImage saved(path("out.png"));
+        EXPECT_EQ(saved.convertToFormat(QImage::Format_ARGB32),
+                  picture(*window).convertToFormat(QImage::Format_ARGB32));
+    }
+}
+
+// The lab refuses what double precision cannot draw, and draws the resonance it can.
+class LabRangeTest : public ExperimentTest
+{
+protected:
+    lab::LabWindow window{dialogs};
+    void launch(int command) { window.applyConfiguration(*lab::launcherConfiguration(command)); }
+    void type(const char *name, const QString &text)
+    {
+        window.findChild<QLineEdit *>(name)->setText(text);
+    }
+};
+
+TEST_F(LabRangeTest, DrivenLcAtResonanceWithTextsThatDifferPlotsAFiniteCurve)
+{
+    const auto *driven = [] {
+        for (const auto &l : lab::circuitLaunchers())
+            if (l.configuration.circuitKind == lab::CircuitKind::DrivenLc)
+                return &l;
+        return static_cast<const lab::CircuitLauncher *>(nullptr);
+    }();
+    ASSERT_NE(driven, nullptr);
+    launch(driven->commandNumber);
+    type("L", "1");
+    type("C", "1");
+    type("w0", "1.0");
+    window.findChild<QCheckBox *>("Charge")->setChecked(true);
+    window.plotGraphs();
+    EXPECT_TRUE(dialogs.messages().empty());
+    const auto &samples = window.lastPlot().charge.samples;
+    ASSERT_FALSE(samples.empty());
+    // At resonance q = v0/(2ω²)·(sin ωt − ωt cos ωt) from rest, q0 on top as q0 cos ωt.
+    const auto q0 = display::numberOf(window.session().text(lab::Field::q0)).value_or(0.0);
+    const auto v0 = display::numberOf(window.session().text(lab::Field::v0)).value_or(0.0);
+    for (const auto &s : samples) {
+        const double expected = q0 * std::cos(s.t) + v0 / 2 * (std::sin(s.t) - s.t * std::cos(s.t));
+        EXPECT_NEAR(s.value, expected, 1e-9 * (std::abs(q0) + std::abs(v0) * (1 + s.t))) << s.t;
+    }
+}
+
+TEST_F(LabRangeTest, AnAbsurdMagnitudeGetsAMessageNamingItAndNothingIsDrawn)
+{
+    launch(5); // RLC without a source
+    type("R", "1e300");
+    window.findChild<QCheckBox *>("Charge")->setChecked(true);
+    window.findChild<QCheckBox *>("Current")->setChecked(true);
+    const auto drawn = window.graphArea()->operations().size();
+    window.plotGraphs();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages().front().text.startsWith("R "));
+    EXPECT_EQ(window.graphArea()->operations().size(), drawn);
+    EXPECT_TRUE(window.session().history().empty());
+    EXPECT_EQ(window.findChild<QLineEdit *>("R")->text(), "1e300");
+}
+
+} // namespace
+} // namespace kel::testing
