@@ -5,6 +5,7 @@
 #include "display/qstringtext.h"
 #include "kelversion.h"
 #include "shell/commandline.h"
+#include "shell/experimentwindows.h"
 #include "shell/headlessexport.h"
 #include "shell/languages.h"
 #include "shell/mainmenu.h"
@@ -64,15 +65,6 @@ bool speaks(const QString &installed, const QString &asked)
            asked == QLatin1String("C") || asked == QLatin1String("POSIX");
 }
 
-// The window an experiment opens into, for exporting without showing it.
-std::unique_ptr<kel::display::ExperimentTarget> makeTarget(kel::display::ExperimentWindow,
-                                                           kel::display::Dialogs &)
-{
-    // TODO(lead): return the lab window or the phasor window, made with these dialogs, once
-    // they implement display::ExperimentTarget.
-    return nullptr;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -107,7 +99,7 @@ int main(int argc, char *argv[])
                << tr("Try \"kel --help\" for the options.") << Qt::endl;
         return 1;
     case CommandLineRequest::Action::Export:
-        return kel::shell::exportExperiment(request, makeTarget, errors);
+        return kel::shell::exportExperiment(request, kel::shell::makeExperimentWindow, errors);
     case CommandLineRequest::Action::OpenWindows:
         break;
     }
@@ -137,9 +129,7 @@ int main(int argc, char *argv[])
 
     kel::shell::MainMenu menu(dialogs);
     menu.show();
-    if (experiment) {
-        // TODO(lead): open the experiment into its window through the main menu, which owns
-        // the lab and phasor windows (display::ExperimentTarget::applyExperiment).
-    }
+    if (experiment)
+        menu.openExperiment(*experiment, request.experimentPath);
     return QApplication::exec();
 }
