@@ -22,10 +22,10 @@ namespace
 
 using kel::shell::CommandLineRequest;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
+// The messages of the start-up, in a translation context that lupdate finds.
+struct StartupText {
+    Q_DECLARE_TR_FUNCTIONS(StartupText)
+};
 
 QStringList argumentsOf(int argc, char **argv)
 {
@@ -82,7 +82,8 @@ int main(int argc, char *argv[])
     QTextStream errors(stderr);
     if (!early.language.isEmpty() && !speaks(spoken, early.language))
         errors << "kel: "
-               << tr("There is no translation into \"%1\"; the program stays in English.")
+               << StartupText::tr(
+                      "There is no translation into \"%1\"; the program stays in English.")
                       .arg(early.language)
                << Qt::endl;
 
@@ -96,7 +97,7 @@ int main(int argc, char *argv[])
         return 0;
     case CommandLineRequest::Action::Refuse:
         errors << "kel: " << request.text << Qt::endl
-               << tr("Try \"kel --help\" for the options.") << Qt::endl;
+               << StartupText::tr("Try \"kel --help\" for the options.") << Qt::endl;
         return 1;
     case CommandLineRequest::Action::Export:
         return kel::shell::exportExperiment(request, kel::shell::makeExperimentWindow, errors);
@@ -106,9 +107,10 @@ int main(int argc, char *argv[])
 
     if (QGuiApplication::platformName() == QLatin1String("offscreen") && !displayPresent()) {
         errors << "kel: "
-               << tr("There is no display to show the windows on (neither DISPLAY nor "
-                     "WAYLAND_DISPLAY is set). To write an experiment's pictures without one: "
-                     "kel FILE.kel --export-png OUT.png")
+               << StartupText::tr(
+                      "There is no display to show the windows on (neither DISPLAY nor "
+                      "WAYLAND_DISPLAY is set). To write an experiment's pictures without one: "
+                      "kel FILE.kel --export-png OUT.png")
                << Qt::endl;
         return 1;
     }
@@ -120,8 +122,9 @@ int main(int argc, char *argv[])
         if (!reading.ok()) {
             const QString file = QDir::toNativeSeparators(request.experimentPath);
             errors << "kel: " << file << ": " << reading.error << Qt::endl;
-            dialogs.message(tr("The experiment %1 cannot be opened. %2").arg(file, reading.error),
-                            QStringLiteral("kel"));
+            dialogs.message(
+                StartupText::tr("The experiment %1 cannot be opened. %2").arg(file, reading.error),
+                QStringLiteral("kel"));
             return 1;
         }
         experiment = reading.experiment;

@@ -586,6 +586,25 @@
         </message>
     </context>
     <context>
+        <name>StartupText</name>
+        <message>
+            <source>There is no translation into "%1"; the program stays in English.</source>
+            <translation>Es gibt keine Übersetzung in "%1"; das Programm bleibt auf Englisch.</translation>
+        </message>
+        <message>
+            <source>Try "kel --help" for the options.</source>
+            <translation>"kel --help" zeigt die Optionen.</translation>
+        </message>
+        <message>
+            <source>There is no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set). To write an experiment's pictures without one: kel FILE.kel --export-png OUT.png</source>
+            <translation>Es gibt keinen Bildschirm, auf dem die Fenster erscheinen könnten (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Die Bilder eines Versuchs lassen sich auch ohne schreiben: kel FILE.kel --export-png OUT.png</translation>
+        </message>
+        <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>Der Versuch %1 lässt sich nicht öffnen. %2</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::about::AboutKel</name>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -2488,8 +2507,16 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Es gibt noch keine Kurve zum Speichern.</translation>
         </message>
         <message>
+            <source>There is no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set). To write an experiment's pictures without one: kel FILE.kel --export-png OUT.png</source>
+            <translation>Es gibt keinen Bildschirm, auf dem die Fenster erscheinen könnten (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Die Bilder eines Versuchs lassen sich auch ohne schreiben: kel FILE.kel --export-png OUT.png</translation>
+        </message>
+        <message>
             <source>There is no plotted data to save. Choose Plot Graphs first.</source>
             <translation>Es gibt keine gezeichneten Daten zum Speichern. Bitte zuerst Graphen zeichnen wählen.</translation>
+        </message>
+        <message>
+            <source>There is no translation into "%1"; the program stays in English.</source>
+            <translation>Es gibt keine Übersetzung in "%1"; das Programm bleibt auf Englisch.</translation>
         </message>
         <message>
             <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
@@ -2562,6 +2589,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Total voltage at the time in volts</source>
             <translation>Gesamtspannung zum Zeitpunkt t in Volt</translation>
+        </message>
+        <message>
+            <source>Try "kel --help" for the options.</source>
+            <translation>"kel --help" zeigt die Optionen.</translation>
         </message>
         <message>
             <source>Type a decimal point, as in %1.</source>

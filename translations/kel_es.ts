@@ -586,6 +586,25 @@
         </message>
     </context>
     <context>
+        <name>StartupText</name>
+        <message>
+            <source>There is no translation into "%1"; the program stays in English.</source>
+            <translation>No hay traducción a "%1"; el programa sigue en inglés.</translation>
+        </message>
+        <message>
+            <source>Try "kel --help" for the options.</source>
+            <translation>"kel --help" muestra las opciones.</translation>
+        </message>
+        <message>
+            <source>There is no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set). To write an experiment's pictures without one: kel FILE.kel --export-png OUT.png</source>
+            <translation>No hay ninguna pantalla en la que mostrar las ventanas (no está definida ni DISPLAY ni WAYLAND_DISPLAY). Para escribir las imágenes de un experimento sin ella: kel FILE.kel --export-png OUT.png</translation>
+        </message>
+        <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>No se puede abrir el experimento %1. %2</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::about::AboutKel</name>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -2488,8 +2507,16 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Todavía no hay ninguna curva que guardar.</translation>
         </message>
         <message>
+            <source>There is no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set). To write an experiment's pictures without one: kel FILE.kel --export-png OUT.png</source>
+            <translation>No hay ninguna pantalla en la que mostrar las ventanas (no está definida ni DISPLAY ni WAYLAND_DISPLAY). Para escribir las imágenes de un experimento sin ella: kel FILE.kel --export-png OUT.png</translation>
+        </message>
+        <message>
             <source>There is no plotted data to save. Choose Plot Graphs first.</source>
             <translation>No hay datos dibujados que guardar. Elija primero Dibujar gráficas.</translation>
+        </message>
+        <message>
+            <source>There is no translation into "%1"; the program stays in English.</source>
+            <translation>No hay traducción a "%1"; el programa sigue en inglés.</translation>
         </message>
         <message>
             <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
@@ -2562,6 +2589,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Total voltage at the time in volts</source>
             <translation>Tensión total en ese instante, en voltios</translation>
+        </message>
+        <message>
+            <source>Try "kel --help" for the options.</source>
+            <translation>"kel --help" muestra las opciones.</translation>
         </message>
         <message>
             <source>Type a decimal point, as in %1.</source>

@@ -586,6 +586,25 @@
         </message>
     </context>
     <context>
+        <name>StartupText</name>
+        <message>
+            <source>There is no translation into "%1"; the program stays in English.</source>
+            <translation>Il n'y a pas de traduction en "%1" ; le programme reste en anglais.</translation>
+        </message>
+        <message>
+            <source>Try "kel --help" for the options.</source>
+            <translation>"kel --help" affiche les options.</translation>
+        </message>
+        <message>
+            <source>There is no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set). To write an experiment's pictures without one: kel FILE.kel --export-png OUT.png</source>
+            <translation>Il n'y a pas d'écran pour afficher les fenêtres (ni DISPLAY ni WAYLAND_DISPLAY n'est défini). Pour écrire les images d'une expérience sans écran : kel FILE.kel --export-png OUT.png</translation>
+        </message>
+        <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>L'expérience %1 ne peut pas être ouverte. %2</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::about::AboutKel</name>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -2488,8 +2507,16 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Il n'y a pas encore de courbe à enregistrer.</translation>
         </message>
         <message>
+            <source>There is no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set). To write an experiment's pictures without one: kel FILE.kel --export-png OUT.png</source>
+            <translation>Il n'y a pas d'écran pour afficher les fenêtres (ni DISPLAY ni WAYLAND_DISPLAY n'est défini). Pour écrire les images d'une expérience sans écran : kel FILE.kel --export-png OUT.png</translation>
+        </message>
+        <message>
             <source>There is no plotted data to save. Choose Plot Graphs first.</source>
             <translation>Il n'y a aucune donnée tracée à enregistrer. Choisissez d'abord Tracer les courbes.</translation>
+        </message>
+        <message>
+            <source>There is no translation into "%1"; the program stays in English.</source>
+            <translation>Il n'y a pas de traduction en "%1" ; le programme reste en anglais.</translation>
         </message>
         <message>
             <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
@@ -2562,6 +2589,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Total voltage at the time in volts</source>
             <translation>Tension totale à cet instant, en volts</translation>
+        </message>
+        <message>
+            <source>Try "kel --help" for the options.</source>
+            <translation>"kel --help" affiche les options.</translation>
         </message>
         <message>
             <source>Type a decimal point, as in %1.</source>

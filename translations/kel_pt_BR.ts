@@ -586,6 +586,25 @@
         </message>
     </context>
     <context>
+        <name>StartupText</name>
+        <message>
+            <source>There is no translation into "%1"; the program stays in English.</source>
+            <translation>Não há tradução para "%1"; o programa continua em inglês.</translation>
+        </message>
+        <message>
+            <source>Try "kel --help" for the options.</source>
+            <translation>"kel --help" mostra as opções.</translation>
+        </message>
+        <message>
+            <source>There is no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set). To write an experiment's pictures without one: kel FILE.kel --export-png OUT.png</source>
+            <translation>Não há tela para mostrar as janelas (nem DISPLAY nem WAYLAND_DISPLAY estão definidos). Para gravar as imagens de um experimento sem tela: kel FILE.kel --export-png OUT.png</translation>
+        </message>
+        <message>
+            <source>The experiment %1 cannot be opened. %2</source>
+            <translation>Não é possível abrir o experimento %1. %2</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::about::AboutKel</name>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -2488,8 +2507,16 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Ainda não há curva para salvar.</translation>
         </message>
         <message>
+            <source>There is no display to show the windows on (neither DISPLAY nor WAYLAND_DISPLAY is set). To write an experiment's pictures without one: kel FILE.kel --export-png OUT.png</source>
+            <translation>Não há tela para mostrar as janelas (nem DISPLAY nem WAYLAND_DISPLAY estão definidos). Para gravar as imagens de um experimento sem tela: kel FILE.kel --export-png OUT.png</translation>
+        </message>
+        <message>
             <source>There is no plotted data to save. Choose Plot Graphs first.</source>
             <translation>Não há dados traçados para salvar. Escolha Traçar gráficos primeiro.</translation>
+        </message>
+        <message>
+            <source>There is no translation into "%1"; the program stays in English.</source>
+            <translation>Não há tradução para "%1"; o programa continua em inglês.</translation>
         </message>
         <message>
             <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
@@ -2562,6 +2589,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Total voltage at the time in volts</source>
             <translation>Tensão total nesse instante, em volts</translation>
+        </message>
+        <message>
+            <source>Try "kel --help" for the options.</source>
+            <translation>"kel --help" mostra as opções.</translation>
         </message>
         <message>
             <source>Type a decimal point, as in %1.</source>
