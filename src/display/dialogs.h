@@ -27,10 +27,7 @@ public:
                              const QString &filter) = 0;
     // A modal file chooser for opening an existing file: the path chosen, or an empty text
     // when cancelled (as it is where nobody can answer).
-    virtual QString openFile(const QString & /*caption*/, const QString & /*filter*/)
-    {
-        return {};
-    }
+    virtual QString openFile(const QString & /*caption*/, const QString & /*filter*/) { return {}; }
 };
 
 // The real Qt boxes, parented to the active window.

@@ -115,7 +115,8 @@ void LabWindow::onTextEdited(Field field)
 {
     if (!m_session.setText(field, m_controls.box(field)->text()))
         return;
-    if (field != Field::VSource && field != Field::Time && field != Field::qq && field != Field::ii) {
+    if (field != Field::VSource && field != Field::Time && field != Field::qq &&
+        field != Field::ii) {
         showRegime();
         followTexts();
     }

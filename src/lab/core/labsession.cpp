@@ -236,8 +236,8 @@ void LabSession::planCircuitCurves(PlotPlan &plan) const
     const auto parameters = read(row->reads, plan.messages);
     if (!parameters)
         return;
-    if (const auto problem =
-            solutions::checkRange(kind, *parameters, m_scale.x1, m_scale.x2, kCircuitIntervals + 1)) {
+    if (const auto problem = solutions::checkRange(kind, *parameters, m_scale.x1, m_scale.x2,
+                                                   kCircuitIntervals + 1)) {
         plan.messages.push_back(rangeMessage(*problem));
         plan.refused = true;
         return;
