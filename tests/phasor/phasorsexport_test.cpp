@@ -114,13 +114,14 @@ TEST_F(PhasorsExportTest, PointerOverThePlotShowsTimeAndVoltage)
 
 TEST_F(PhasorsExportTest, ExportMenuFollowsTheCommandsAndSavesBothPictures)
 {
-    // The three commands, then Export, Animate and the resonance curve.
+    // The three commands, then Export, Animate, the resonance curve and Experiment.
     const QList<QAction *> bar = window().menuBar()->actions();
-    ASSERT_EQ(bar.size(), 6);
+    ASSERT_EQ(bar.size(), 7);
     EXPECT_EQ(bar[3]->menu(), child<QMenu>("Export"));
     EXPECT_EQ(bar[3]->text(), "Export");
     EXPECT_EQ(bar[4]->menu(), child<QMenu>("Animate"));
     EXPECT_EQ(bar[5]->objectName(), "Resonance");
+    EXPECT_EQ(bar[6]->objectName(), "Experiment");
 
     m_dialogs.queueSavePath(path("both"));
     command("SavePicture");
