@@ -39,27 +39,4 @@ QString QtDialogs::openFile(const QString &caption, const QString &filter)
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, {}, filter);
 }
 
-namespace
-{
-
-QtDialogs &qtDialogs()
-{
-    static QtDialogs instance;
-    return instance;
-}
-
-Dialogs *g_standIn = nullptr;
-
-} // namespace
-
-Dialogs &dialogs()
-{
-    return g_standIn ? *g_standIn : static_cast<Dialogs &>(qtDialogs());
-}
-
-void setDialogs(Dialogs *standIn)
-{
-    g_standIn = standIn;
-}
-
 } // namespace kel::display

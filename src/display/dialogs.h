@@ -42,9 +42,4 @@ public:
     QString openFile(const QString &caption, const QString &filter) override;
 };
 
-// The dialogs in use: the real Qt boxes unless a stand-in was installed.
-Dialogs &dialogs();
-// Installs a stand-in (not owned); nullptr goes back to the real Qt boxes.
-void setDialogs(Dialogs *standIn);
-
 } // namespace kel::display

@@ -63,9 +63,10 @@ TEST(Controls, ScriptedDialogsRecordAndAnswer)
     kel::testing::ScriptedDialogs script;
     script.queueInput("");
     script.queueMessage(kel::display::MessageAnswer::Cancel);
-    EXPECT_EQ(kel::display::dialogs().input("p", "t", "d"), "");
-    EXPECT_EQ(kel::display::dialogs().input("p", "t", "d"), "d");
-    EXPECT_EQ(kel::display::dialogs().message("m", "t", kel::display::MessageButtons::OkCancel),
+    kel::display::Dialogs &dialogs = script;
+    EXPECT_EQ(dialogs.input("p", "t", "d"), "");
+    EXPECT_EQ(dialogs.input("p", "t", "d"), "d");
+    EXPECT_EQ(dialogs.message("m", "t", kel::display::MessageButtons::OkCancel),
               kel::display::MessageAnswer::Cancel);
     ASSERT_EQ(script.calls().size(), 3u);
     EXPECT_EQ(script.messages().size(), 1u);

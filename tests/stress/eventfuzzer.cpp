@@ -58,15 +58,9 @@ std::map<QString, QString> allTexts()
 
 } // namespace
 
-RandomDialogs::RandomDialogs(std::mt19937_64 &random) : m_random(random)
-{
-    display::setDialogs(this);
-}
+RandomDialogs::RandomDialogs(std::mt19937_64 &random) : m_random(random) {}
 
-RandomDialogs::~RandomDialogs()
-{
-    display::setDialogs(nullptr);
-}
+RandomDialogs::~RandomDialogs() = default;
 
 display::MessageAnswer RandomDialogs::message(const QString &, const QString &title,
                                               display::MessageButtons buttons)

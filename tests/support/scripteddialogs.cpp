@@ -4,15 +4,9 @@
 namespace kel::testing
 {
 
-ScriptedDialogs::ScriptedDialogs()
-{
-    display::setDialogs(this);
-}
+ScriptedDialogs::ScriptedDialogs() = default;
 
-ScriptedDialogs::~ScriptedDialogs()
-{
-    display::setDialogs(nullptr);
-}
+ScriptedDialogs::~ScriptedDialogs() = default;
 
 void ScriptedDialogs::queueInputs(const QStringList &answers)
 {

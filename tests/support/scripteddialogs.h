@@ -14,7 +14,7 @@ namespace kel::testing
 
 // A stand-in for the program's dialogs: records every call and gives the answers the test
 // queued. An input box with no answer queued returns its default text, as pressing OK
-// would; a message box with none queued is answered OK. Installed for its lifetime.
+// would; a message box with none queued is answered OK. Hand it to the windows under test.
 class ScriptedDialogs final : public display::Dialogs
 {
 public:
