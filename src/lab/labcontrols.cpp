@@ -34,7 +34,7 @@ enum class Kind { Label, Edit, Check, Radio, Button, Picture, Strip };
 enum class Font { Small, Box, StripLabel, Heading, Title };
 enum class Start { Shown, Hidden };
 
-struct ControlSpec {
+struct ControlEntry {
     Kind kind;
     const char *name;
     const char *caption;
@@ -47,7 +47,7 @@ struct ControlSpec {
 
 // In creation order: controls that lie under the parameter strip come before it, so that
 // it covers them; the controls after the strip up to the source-kind buttons are its own.
-constexpr ControlSpec kClientControls[] = {
+constexpr ControlEntry kClientControls[] = {
     {Kind::Picture, "Picture1", "", Font::Small, 120, 0, 6615, 4935,
      QT_TRANSLATE_NOOP("LabWindow", "Click here to get values of time, current and/or charge")},
     {Kind::Label, "Label10", QT_TRANSLATE_NOOP("LabWindow", "Graph Selection"), Font::Title, 7080,
@@ -111,7 +111,7 @@ constexpr ControlSpec kClientControls[] = {
 };
 
 // The parameter strip's own labels and button, in twips within the strip.
-constexpr ControlSpec kStripControls[] = {
+constexpr ControlEntry kStripControls[] = {
     {Kind::Label, "Label19", QT_TRANSLATE_NOOP("LabWindow", "Parameters"), Font::Heading, 0, 120,
      1935, 360},
     {Kind::Label, "LabelR", "R =", Font::StripLabel, 2040, 120, 360, 360},
@@ -218,10 +218,10 @@ QFont fontOf(Font font)
     return display::arial(8.25);
 }
 
-QWidget *create(const ControlSpec &spec, QWidget *parent)
+QWidget *create(const ControlEntry &entry, QWidget *parent)
 {
-    const QString caption = translated(spec.caption);
-    switch (spec.kind) {
+    const QString caption = translated(entry.caption);
+    switch (entry.kind) {
     case Kind::Label: {
         auto *label = new QLabel(caption, parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -245,19 +245,19 @@ QWidget *create(const ControlSpec &spec, QWidget *parent)
     return nullptr;
 }
 
-void placeAll(std::span<const ControlSpec> specs, QWidget *parent, display::TwipLayout *layout,
+void placeAll(std::span<const ControlEntry> entries, QWidget *parent, display::TwipLayout *layout,
               QWidget **strip)
 {
-    for (const ControlSpec &spec : specs) {
-        QWidget *widget = create(spec, parent);
-        widget->setObjectName(spec.name);
-        widget->setFont(fontOf(spec.font));
-        if (spec.toolTip)
-            widget->setToolTip(translated(spec.toolTip));
-        layout->place(widget, spec.left, spec.top, spec.width, spec.height);
-        if (spec.start == Start::Hidden)
+    for (const ControlEntry &entry : entries) {
+        QWidget *widget = create(entry, parent);
+        widget->setObjectName(entry.name);
+        widget->setFont(fontOf(entry.font));
+        if (entry.toolTip)
+            widget->setToolTip(translated(entry.toolTip));
+        layout->place(widget, entry.left, entry.top, entry.width, entry.height);
+        if (entry.start == Start::Hidden)
             widget->hide();
-        if (spec.kind == Kind::Strip && strip)
+        if (entry.kind == Kind::Strip && strip)
             *strip = widget;
     }
 }
