@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 
 namespace
 {
@@ -29,6 +30,9 @@ int main(int argc, char **argv)
     // follow the locale the suite runs under.
     qputenv("LANGUAGE", "en");
     testing::InitGoogleTest(&argc, argv);
+    // Settings the windows keep (the recent experiments) go to a test folder, never into the
+    // user's own configuration.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setApplicationName("kel");
     g_previous = qInstallMessageHandler(filterNoise);
