@@ -2,7 +2,7 @@
 // Plot Graphs pressed again and again without clearing: the recorded drawing, the memory and
 // the time of one full repaint of the graph stay bounded, since strokes painted over by
 // identical ones are dropped.
-#include "display/dialogs.h"
+#include "answerok.h"
 #include "display/picturearea.h"
 #include "lab/core/circuitlaunchers.h"
 #include "lab/labwindow.h"
@@ -20,18 +20,6 @@
 
 namespace
 {
-
-class AnswerOk final : public kel::display::Dialogs
-{
-public:
-    kel::display::MessageAnswer message(const QString &, const QString &,
-                                        kel::display::MessageButtons) override
-    {
-        return kel::display::MessageAnswer::Ok;
-    }
-    QString input(const QString &, const QString &, const QString &d) override { return d; }
-    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
-};
 
 // Resident memory now, from the kernel's account of this process.
 long residentKiB()
@@ -57,7 +45,7 @@ std::unique_ptr<kel::lab::LabWindow> plottingWindow(kel::display::Dialogs &dialo
 
 void BM_PlotGraphsPressedRepeatedly(benchmark::State &state)
 {
-    AnswerOk answers;
+    kel::bench::AnswerOk answers;
     const auto window = plottingWindow(answers);
     kel::lab::LabWindow &lab = *window;
     kel::display::PictureArea *area = lab.graphArea();

@@ -4,7 +4,7 @@
 // device pixel ratio 2), through the cached layers and, for comparison, replayed in full as
 // an area without layers paints after each redraw. And one repaint of the lab graph after
 // 10,000 presses of Plot Graphs, through its cached layer and replayed in full.
-#include "display/dialogs.h"
+#include "answerok.h"
 #include "display/picturearea.h"
 #include "lab/core/circuitlaunchers.h"
 #include "lab/labwindow.h"
@@ -25,18 +25,6 @@ namespace
 {
 
 constexpr qreal kRatio = 2.0;
-
-class AnswerOk final : public kel::display::Dialogs
-{
-public:
-    kel::display::MessageAnswer message(const QString &, const QString &,
-                                        kel::display::MessageButtons) override
-    {
-        return kel::display::MessageAnswer::Ok;
-    }
-    QString input(const QString &, const QString &, const QString &d) override { return d; }
-    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
-};
 
 // The frames' clock: each frame one step of the bar later (75 ms at 1x with five cycles).
 class FrameClock final : public kel::phasor::AnimationClock
@@ -76,7 +64,7 @@ private:
 
 template <bool kLayers> void animationFrame(benchmark::State &state)
 {
-    AnswerOk answers;
+    kel::bench::AnswerOk answers;
     FrameClock clock;
     kel::phasor::PhasorsWindow window(answers, clock);
     window.show(); // out of sight the animation waits
@@ -116,7 +104,7 @@ BENCHMARK(BM_AnimationFrameDpr2FullReplay)->Unit(benchmark::kMicrosecond);
 
 template <bool kLayers> void labRepaint(benchmark::State &state)
 {
-    AnswerOk answers;
+    kel::bench::AnswerOk answers;
     kel::lab::LabWindow lab(answers);
     lab.applyConfiguration(*kel::lab::launcherConfiguration(13));
     for (const char *name : {"Charge", "Current", "Voltage"})

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The phasor window's full redraw at one time step, and the time bar swept over every step as
 // when the thumb is dragged, each including the rendering of both drawings offscreen.
-#include "display/dialogs.h"
+#include "answerok.h"
 #include "display/picturearea.h"
 #include "phasor/phasorswindow.h"
 
@@ -14,19 +14,6 @@
 
 namespace
 {
-
-// Answers every box at once; the benchmarks give no reason for one.
-class AnswerOk final : public kel::display::Dialogs
-{
-public:
-    kel::display::MessageAnswer message(const QString &, const QString &,
-                                        kel::display::MessageButtons) override
-    {
-        return kel::display::MessageAnswer::Ok;
-    }
-    QString input(const QString &, const QString &, const QString &d) override { return d; }
-    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
-};
 
 // Paints both drawings once, as a repaint of the window would.
 class Renderer
@@ -54,7 +41,7 @@ private:
 
 void BM_PhasorRedrawAtStep(benchmark::State &state)
 {
-    AnswerOk answers;
+    kel::bench::AnswerOk answers;
     kel::phasor::PhasorsWindow window(answers);
     Renderer render(window);
     QScrollBar *bar = window.findChild<QScrollBar *>("TimeSc");
@@ -78,7 +65,7 @@ BENCHMARK(BM_PhasorRedrawAtStep)->Unit(benchmark::kMicrosecond);
 
 void BM_PhasorBarSweep(benchmark::State &state)
 {
-    AnswerOk answers;
+    kel::bench::AnswerOk answers;
     kel::phasor::PhasorsWindow window(answers);
     Renderer render(window);
     QScrollBar *bar = window.findChild<QScrollBar *>("TimeSc");
