@@ -84,7 +84,7 @@ display::PictureExport PhasorsWindow::pictures() const
 
 double PhasorsWindow::pictureScale() const
 {
-    // As Save Picture writes them.
+    // Twice their size on screen, sharp enough for print.
     return 2.0;
 }
 

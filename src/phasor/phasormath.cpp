@@ -281,4 +281,29 @@ Point plotReading(double x, double y, bool inFrameUnits, const TimeBase &time, d
     return {frameToTime(x, time), y / kFrameTop * plotMax};
 }
 
+std::optional<Point> pointerReading(const ParameterTexts &texts, double x, double y,
+                                    bool inFrameUnits)
+{
+    if (!inFrameUnits)
+        return Point{x, y};
+    const auto s = solveAmplitudes(texts).solution;
+    if (!s)
+        return std::nullopt;
+    return plotReading(x, y, true, s->time, s->PlotMax);
+}
+
+PlotStep plotStepForTime(const TimeBase &time, const std::string &t2)
+{
+    const auto t = solutions::toNumber(t2);
+    if (!t)
+        return {PlotStep::Problem::NotANumber, 0, std::nullopt};
+    const auto n = time.stepOfTime(*t);
+    if (!n)
+        return {PlotStep::Problem::TooFar, 0, std::nullopt};
+    PlotStep plot{PlotStep::Problem::None, *n, std::nullopt};
+    if (*n >= 0 && *n <= TimeBase::kSteps)
+        plot.barStep = static_cast<int>(*n);
+    return plot;
+}
+
 } // namespace kel::phasor

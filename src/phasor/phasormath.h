@@ -162,4 +162,20 @@ std::optional<int> barStepForTime(const std::string &t2, const std::string &numP
 // -plotMax..plotMax, as a click there is read.
 Point plotReading(double x, double y, bool inFrameUnits, const TimeBase &time, double plotMax);
 
+// The reading of a pointer at (x, y) on the time plot for the parameter texts: in frame units
+// it is read through the interval and height those texts give, as a click there is; empty
+// when they cannot be used then.
+std::optional<Point> pointerReading(const ParameterTexts &texts, double x, double y,
+                                    bool inFrameUnits);
+
+// What Plot draws for the time text t2 on `time`: the step of that time (any whole number),
+// and the bar position when the step lies within 0..kSteps, or why nothing can be drawn.
+struct PlotStep {
+    enum class Problem { None, NotANumber, TooFar };
+    Problem problem = Problem::None;
+    std::int64_t step = 0;
+    std::optional<int> barStep;
+};
+PlotStep plotStepForTime(const TimeBase &time, const std::string &t2);
+
 } // namespace kel::phasor

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phasorswindow.h"
 
-#include "display/csvtable.h"
 #include "display/dialogs.h"
 #include "display/experimentmenu.h"
 #include "display/fileexport.h"
@@ -10,7 +9,6 @@
 #include "display/picturearea.h"
 #include "display/pictureexport.h"
 #include "display/qstringtext.h"
-#include "phasordata.h"
 #include "phasorsanimator.h"
 #include "phasorstatus.h"
 #include "resonancetextboxes.h"
@@ -35,9 +33,6 @@ namespace kel::phasor
 
 namespace
 {
-
-// Exported pictures are rendered at twice their size on screen, sharp enough for print.
-constexpr double kPictureScale = 2.0;
 
 // Writes a computed number into an output box so that it reads from its first digit, even
 // when it is longer than the box.
@@ -296,22 +291,18 @@ void PhasorsWindow::plotAtTime()
     const auto scene = sceneOrReport();
     if (!scene)
         return;
-    const auto t2 = display::numberOf(m_c.t2->text());
-    if (!t2) {
-        m_dialogs.message(
-            display::withDecimalCommaHint(tr("The text of Time is not a number."), m_c.t2->text()),
-            tr("Input Error"));
-        return;
-    }
-    const auto n = scene->solution().time.stepOfTime(*t2);
-    if (!n) {
-        m_dialogs.message(tr("The Time is too far outside the plotted interval to draw."),
+    const PlotStep plot = plotStepForTime(scene->solution().time, textOf(m_c.t2));
+    if (plot.problem != PlotStep::Problem::None) {
+        m_dialogs.message(plot.problem == PlotStep::Problem::NotANumber
+                              ? display::withDecimalCommaHint(
+                                    tr("The text of Time is not a number."), m_c.t2->text())
+                              : tr("The Time is too far outside the plotted interval to draw."),
                           tr("Input Error"));
         return;
     }
-    if (*n >= 0 && *n <= TimeBase::kSteps)
-        m_c.timeBar->setValue(static_cast<int>(*n));
-    redrawAtStep(*n);
+    if (plot.barStep)
+        m_c.timeBar->setValue(*plot.barStep);
+    redrawAtStep(plot.step);
 }
 
 void PhasorsWindow::onTimeBarChanged()
@@ -371,52 +362,38 @@ void PhasorsWindow::updateCircuitStatus()
 
 void PhasorsWindow::showPointerReading(float x, float y)
 {
-    if (!m_plotInFrameUnits) {
-        m_c.statusPointer->setText(pointerStatusText({x, y}));
-        return;
-    }
-    // Frame units say nothing of seconds and volts by themselves: read them through the
-    // current texts, as a click there is.
-    const auto s = phasor::solveAmplitudes(parameterTexts()).solution;
-    if (s)
-        m_c.statusPointer->setText(pointerStatusText(plotReading(x, y, true, s->time, s->PlotMax)));
-    else
-        m_c.statusPointer->clear();
+    const auto reading = pointerReading(parameterTexts(), x, y, m_plotInFrameUnits);
+    m_c.statusPointer->setText(reading ? pointerStatusText(*reading) : QString());
 }
 
 // --- Export ----------------------------------------------------------------------------------
 
 void PhasorsWindow::savePicture()
 {
-    const display::PictureExport pictures({m_c.diagram, m_c.plot});
+    const display::PictureExport exported = pictures();
     display::saveThroughDialog(m_dialogs, tr("Save Picture"), "phasors.png",
                                tr("PNG image (*.png);;SVG drawing (*.svg)"),
-                               [&pictures](const QString &path) {
-                                   return display::writePictures(pictures, path, kPictureScale);
+                               [this, &exported](const QString &path) {
+                                   return display::writePictures(exported, path, pictureScale());
                                });
 }
 
 void PhasorsWindow::copyPicture()
 {
-    display::PictureExport({m_c.diagram, m_c.plot}).copyToClipboard(kPictureScale);
+    pictures().copyToClipboard(pictureScale());
 }
 
 void PhasorsWindow::saveCsv()
 {
-    if (!m_lastDrawn) {
+    const std::optional<QByteArray> table = csv();
+    if (!table) {
         m_dialogs.message(tr("There are no plotted voltages to save. Choose Plot first."),
                           tr("Save Data as CSV"));
         return;
     }
-    display::CsvTable table({kCurveColumns.begin(), kCurveColumns.end()});
-    for (const auto &row : curveTable(*m_lastDrawn))
-        table.addRow({row.begin(), row.end()});
-    const std::string text = table.text();
-    display::saveThroughDialog(m_dialogs, tr("Save Data as CSV"), "phasors.csv",
-                               tr("CSV table (*.csv)"), [&text](const QString &path) {
-                                   return display::writeFileAtomically(
-                                       path, QByteArray::fromStdString(text));
-                               });
+    display::saveThroughDialog(
+        m_dialogs, tr("Save Data as CSV"), "phasors.csv", tr("CSV table (*.csv)"),
+        [&table](const QString &path) { return display::writeFileAtomically(path, *table); });
 }
 
 } // namespace kel::phasor

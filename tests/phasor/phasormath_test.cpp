@@ -171,6 +171,35 @@ TEST(TimeBase, TypedTimesMoveTheBarOnlyInsideTheInterval)
     EXPECT_EQ(s.time.stepOfTime(1e300), std::nullopt);
 }
 
+TEST(TimeBase, PlotDrawsAnyStepOfANumberAndMovesTheBarOnlyInside)
+{
+    const TimeBase time = solved(kInitial).time;
+    const PlotStep inside = plotStepForTime(time, "0.26");
+    EXPECT_EQ(inside.problem, PlotStep::Problem::None);
+    EXPECT_EQ(inside.step, 104);
+    EXPECT_EQ(inside.barStep, 104);
+    const PlotStep before = plotStepForTime(time, "-0.001");
+    EXPECT_EQ(before.step, -1);
+    EXPECT_EQ(before.barStep, std::nullopt);
+    EXPECT_EQ(plotStepForTime(time, "0.5").barStep, 200);
+    EXPECT_EQ(plotStepForTime(time, "1").barStep, std::nullopt);
+    EXPECT_EQ(plotStepForTime(time, "0,26").problem, PlotStep::Problem::NotANumber);
+    EXPECT_EQ(plotStepForTime(time, "1e300").problem, PlotStep::Problem::TooFar);
+}
+
+TEST(TimeBase, PointerInFrameUnitsIsReadThroughTheTexts)
+{
+    const auto plain = pointerReading({"x", "", "", "", "", ""}, 0.1, -3, false);
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->x, 0.1);
+    EXPECT_EQ(plain->y, -3);
+    const auto framed = pointerReading(kInitial, 20, 5, true);
+    ASSERT_TRUE(framed);
+    EXPECT_NEAR(framed->x, 0.1, 1e-15);
+    EXPECT_NEAR(framed->y, 0.5 * solved(kInitial).PlotMax, 1e-12);
+    EXPECT_FALSE(pointerReading({"1000", "0.00005", "10.0", "500", "0", "5"}, 20, 5, true));
+}
+
 TEST(Geometry, CircleAndFrame)
 {
     const auto circle = circlePoints(500);
