@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturearea.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -65,6 +66,8 @@ bool PictureArea::setScale(float xa, float ya, float xb, float yb)
     m_yb = yb;
     m_hasScale = true;
     record({DrawOp::Kind::Scale, xa, ya, xb, yb, 0, false, m_moving});
+    if (m_cursorX)
+        m_cursorX = clampToXRange(*m_cursorX);
     return true;
 }
 
@@ -271,6 +274,8 @@ void PictureArea::render(QPainter &painter, const QSizeF &size) const
     painter.fillRect(QRectF(QPointF(0, 0), size), m_background);
     painter.setRenderHint(QPainter::Antialiasing, false);
     replay(painter, size, 0, m_ops.size());
+    if (m_exportCursor)
+        paintCursor(painter, size);
 }
 
 QImage PictureArea::toImage(const QSize &pixels) const
@@ -367,6 +372,118 @@ void PictureArea::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     paintLayers(painter, QSizeF(size()), devicePixelRatioF());
+    paintCursor(painter, QSizeF(size()));
+    if (hasFocus()) {
+        QPen pen(palette().color(QPalette::Highlight), 2);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+// --- Keyboard cursor -------------------------------------------------------------------------
+
+void PictureArea::setKeyboardCursor(bool enabled)
+{
+    m_keyboardCursor = enabled;
+    setFocusPolicy(enabled ? Qt::StrongFocus : Qt::NoFocus);
+    if (!enabled)
+        clearCursor();
+}
+
+float PictureArea::clampToXRange(float x) const
+{
+    const UserTransform t = transform();
+    const auto lo = static_cast<float>(std::min(t.xa, t.xb));
+    const auto hi = static_cast<float>(std::max(t.xa, t.xb));
+    return std::isfinite(x) ? std::clamp(x, lo, hi) : lo;
+}
+
+void PictureArea::setCursorX(float x)
+{
+    m_cursorX = clampToXRange(x);
+    update();
+}
+
+void PictureArea::clearCursor()
+{
+    m_cursorX.reset();
+    update();
+}
+
+void PictureArea::setCursorColour(const QColor &colour)
+{
+    m_cursorColour = colour;
+    update();
+}
+
+std::optional<double> PictureArea::cursorPixelX(double width) const
+{
+    if (!m_cursorX)
+        return std::nullopt;
+    const UserTransform t = transform();
+    return (*m_cursorX - t.xa) / (t.xb - t.xa) * width;
+}
+
+void PictureArea::paintCursor(QPainter &painter, const QSizeF &size) const
+{
+    const std::optional<double> px = cursorPixelX(size.width());
+    if (!px)
+        return;
+    // A line at the right end stays inside the picture.
+    const double x = std::min(std::floor(*px), size.width() - 1) + 0.5;
+    QPen pen(m_cursorColour);
+    pen.setCosmetic(true);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(x, 0), QPointF(x, size.height()));
+    painter.restore();
+}
+
+void PictureArea::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_keyboardCursor) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const UserTransform t = transform();
+    const auto xa = static_cast<float>(t.xa), xb = static_cast<float>(t.xb);
+    const float range = xb - xa; // signed: Right moves towards xb whichever way the axis runs
+    const bool large = event->modifiers() & Qt::ShiftModifier;
+    std::optional<float> step;
+    std::optional<float> end;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        step = -range / (large ? 20.f : 200.f);
+        break;
+    case Qt::Key_Right:
+        step = range / (large ? 20.f : 200.f);
+        break;
+    case Qt::Key_PageDown:
+        step = -range / 20.f;
+        break;
+    case Qt::Key_PageUp:
+        step = range / 20.f;
+        break;
+    case Qt::Key_Home:
+        end = xa;
+        break;
+    case Qt::Key_End:
+        end = xb;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (end)
+        setCursorX(*end);
+    else if (!m_cursorX)
+        setCursorX(xa + range / 2);
+    else
+        setCursorX(*m_cursorX + *step);
+    event->accept();
+    emit cursorMoved(*m_cursorX);
 }
 
 void PictureArea::resizeEvent(QResizeEvent *event)

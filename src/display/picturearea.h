@@ -94,6 +94,24 @@ public:
     // again without clearing then keeps the list, and so memory and repaint time, bounded.
     void compact();
 
+    // The keyboard graph cursor: a vertical line at an x of the coordinate system in force,
+    // moved with the keys while the area has the focus (which Tab then reaches). Left and
+    // Right step 1/200 of the x range, Shift with them and Page Up/Down 1/20, Home and End go
+    // to the ends; the first key without a cursor puts it at the left end (Home), the right
+    // end (End) or the middle. It is painted over the drawing on screen only, not recorded,
+    // and in render() and toImage() only with exportCursor on.
+    void setKeyboardCursor(bool enabled);
+    bool keyboardCursor() const { return m_keyboardCursor; }
+    std::optional<float> cursorX() const { return m_cursorX; }
+    // Places the cursor, clamped to the x range now in force; emits nothing.
+    void setCursorX(float x);
+    void clearCursor();
+    void setExportCursor(bool on) { m_exportCursor = on; }
+    bool exportCursor() const { return m_exportCursor; }
+    void setCursorColour(const QColor &colour);
+    // The cursor's column in a picture `width` pixels wide, or nothing without a cursor.
+    std::optional<double> cursorPixelX(double width) const;
+
 signals:
     // Mouse button released over the area: button 1 left, 2 right, 4 middle; shift state 1
     // shift, 2 control, 4 alt; the position in the user coordinates now in force.
@@ -101,12 +119,15 @@ signals:
     // The mouse moved over the area (with mouse tracking on, or while a button is held); the
     // position in the user coordinates now in force.
     void mouseMove(float x, float y);
+    // A key moved the keyboard cursor to x, in the user coordinates now in force.
+    void cursorMoved(float x);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // A run of operations that do not move, painted into an image of its own.
@@ -123,6 +144,8 @@ private:
     void replay(QPainter &painter, const QSizeF &size, std::size_t from, std::size_t to) const;
     DrawOp scaleBefore(std::size_t index) const;
     bool layerStillHolds(const Layer &layer, std::size_t start, std::size_t end) const;
+    void paintCursor(QPainter &painter, const QSizeF &size) const;
+    float clampToXRange(float x) const;
     const QImage &paintLayer(std::size_t k, std::size_t start, std::size_t end, const QSize &pixels,
                              qreal ratio, bool opaque);
 
@@ -135,6 +158,11 @@ private:
     bool m_autoRedraw = false;
 
     bool m_moving = false;
+
+    bool m_keyboardCursor = false;
+    bool m_exportCursor = false;
+    std::optional<float> m_cursorX;
+    QColor m_cursorColour{0x80, 0x00, 0x80};
 
     std::vector<Layer> m_layers;
     // Changes whenever operations are removed or replaced rather than added at the end.

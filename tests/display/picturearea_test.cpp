@@ -244,6 +244,97 @@ TEST(PictureAreaLayers, AddedStrokesArePaintedAloneAndCompactingKeepsTheLayer)
     EXPECT_EQ(area.layerPaints(), before);
 }
 
+// The keyboard cursor: steps in the x range in force, whichever way the axis runs.
+TEST(PictureAreaCursor, KeysStepAlongTheXAxisAndStayInRange)
+{
+    PictureArea area;
+    area.resize(200, 100);
+    area.setScale(100, 10, -100, -10); // x runs backwards: Right goes towards -100
+    EXPECT_EQ(area.focusPolicy(), Qt::NoFocus);
+    area.setKeyboardCursor(true);
+    EXPECT_EQ(area.focusPolicy(), Qt::StrongFocus);
+    area.show();
+    QSignalSpy moved(&area, &PictureArea::cursorMoved);
+    EXPECT_FALSE(area.cursorX());
+    QTest::keyClick(&area, Qt::Key_Right);
+    ASSERT_TRUE(area.cursorX());
+    EXPECT_FLOAT_EQ(*area.cursorX(), 0.f); // the first key only places it, in the middle
+    QTest::keyClick(&area, Qt::Key_Right);
+    EXPECT_FLOAT_EQ(*area.cursorX(), -1.f);
+    QTest::keyClick(&area, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_FLOAT_EQ(*area.cursorX(), -11.f);
+    QTest::keyClick(&area, Qt::Key_PageDown);
+    EXPECT_FLOAT_EQ(*area.cursorX(), -1.f);
+    QTest::keyClick(&area, Qt::Key_End);
+    EXPECT_FLOAT_EQ(*area.cursorX(), -100.f);
+    QTest::keyClick(&area, Qt::Key_PageUp);
+    EXPECT_FLOAT_EQ(*area.cursorX(), -100.f);
+    QTest::keyClick(&area, Qt::Key_Home);
+    EXPECT_FLOAT_EQ(*area.cursorX(), 100.f);
+    QTest::keyClick(&area, Qt::Key_Left);
+    EXPECT_FLOAT_EQ(*area.cursorX(), 100.f);
+    ASSERT_EQ(moved.count(), 8);
+    EXPECT_FLOAT_EQ(moved[2][0].toFloat(), -11.f);
+    QTest::keyClick(&area, Qt::Key_A); // other keys pass through
+    EXPECT_EQ(moved.count(), 8);
+
+    area.setCursorX(1e9f);
+    EXPECT_FLOAT_EQ(*area.cursorX(), 100.f);
+    area.setScale(0, 1, 50, -1); // a narrower range pulls the cursor in
+    EXPECT_FLOAT_EQ(*area.cursorX(), 50.f);
+    EXPECT_EQ(moved.count(), 8);
+
+    area.clearCursor();
+    QTest::keyClick(&area, Qt::Key_Home);
+    EXPECT_FLOAT_EQ(*area.cursorX(), 0.f);
+}
+
+TEST(PictureAreaCursor, WithoutTheCursorKeysAreNotTaken)
+{
+    PictureArea area;
+    area.setScale(0, 1, 10, -1);
+    area.show();
+    QSignalSpy moved(&area, &PictureArea::cursorMoved);
+    QTest::keyClick(&area, Qt::Key_Right);
+    EXPECT_EQ(moved.count(), 0);
+    EXPECT_FALSE(area.cursorX());
+    area.setKeyboardCursor(true);
+    area.setCursorX(5);
+    area.setKeyboardCursor(false);
+    EXPECT_FALSE(area.cursorX());
+    EXPECT_EQ(area.focusPolicy(), Qt::NoFocus);
+}
+
+// The cursor is an overlay: the recorded drawing and the exports leave it out unless asked.
+TEST(PictureAreaCursor, IsPaintedOnScreenAndExportedOnlyWhenAsked)
+{
+    PictureArea area;
+    area.resize(200, 100);
+    area.setBackground(Qt::white);
+    area.setScale(0, 1, 100, -1);
+    area.line(0, 0, 100, 0);
+    const std::size_t ops = area.operations().size();
+    const QImage without = area.toImage(QSize(200, 100));
+    area.setKeyboardCursor(true);
+    area.setCursorX(25);
+    area.setCursorColour(Qt::green);
+    EXPECT_EQ(area.operations().size(), ops);
+    EXPECT_EQ(area.toImage(QSize(200, 100)), without);
+    EXPECT_DOUBLE_EQ(*area.cursorPixelX(200), 50.0);
+
+    const QImage screen = area.grab().toImage();
+    EXPECT_EQ(screen.pixelColor(50, 10).rgb(), QColor(Qt::green).rgb());
+    EXPECT_EQ(screen.pixelColor(49, 10).rgb(), QColor(Qt::white).rgb());
+
+    area.setExportCursor(true);
+    const QImage twice = area.toImage(QSize(400, 200));
+    EXPECT_EQ(twice.pixelColor(100, 10).rgb(), QColor(Qt::green).rgb());
+    const QImage exported = kel::display::PictureExport({&area}).image(1.0);
+    EXPECT_EQ(exported.pixelColor(50, 10).rgb(), QColor(Qt::green).rgb());
+    area.setCursorX(100); // at the right end, still inside the picture
+    EXPECT_EQ(area.toImage(QSize(200, 100)).pixelColor(199, 10).rgb(), QColor(Qt::green).rgb());
+}
+
 TEST(PictureExport, RendersAreasSideBySideAsPngAndSvg)
 {
     PictureArea left, right;
