@@ -3,6 +3,8 @@
 
 #include "phasormath.h"
 
+#include "solutions/numbertext.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -37,8 +39,8 @@ double PhasorAnimation::speed() const
 std::string PhasorAnimation::speedText() const
 {
     if (m_speedExponent >= 0)
-        return std::to_string(1 << m_speedExponent);
-    return "1/" + std::to_string(1 << -m_speedExponent);
+        return solutions::toText(std::ldexp(1.0, m_speedExponent));
+    return "1/" + solutions::toText(std::ldexp(1.0, -m_speedExponent));
 }
 
 double PhasorAnimation::stepsPerSecond() const

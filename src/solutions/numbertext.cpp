@@ -137,7 +137,9 @@ std::string generalForm(double value, int significantDigits, char exponentLetter
     return text + exponentLetter + written.substr(e + 1);
 }
 
-std::string formatted(double value, int significantDigits)
+// The texts of the values that have no digits to round: NaN, the infinities and zero (of
+// either sign, so -0 never shows as "-0").
+std::optional<std::string> specialText(double value)
 {
     if (std::isnan(value))
         return "NaN";
@@ -145,6 +147,13 @@ std::string formatted(double value, int significantDigits)
         return value > 0 ? "Infinity" : "-Infinity";
     if (value == 0.0)
         return "0";
+    return std::nullopt;
+}
+
+std::string formatted(double value, int significantDigits)
+{
+    if (auto special = specialText(value))
+        return *special;
     // The largest doubles round up, at 15 digits, past the double range; they are written
     // rounded down instead, so that every text written reads back.
     if (significantDigits == 15 && std::fabs(value) > 1.79769313486231e308)
@@ -180,8 +189,11 @@ std::optional<double> toNumber(std::string_view text)
                 digits.remove_prefix(1);
             std::from_chars(digits.data(), digits.data() + digits.size(), written);
         }
+        char exponentText[24];
+        const auto exponentEnd =
+            std::to_chars(exponentText, exponentText + sizeof exponentText, written + 300).ptr;
         const std::string shifted =
-            std::string(part->substr(0, ePos)) + "e" + std::to_string(written + 300);
+            std::string(part->substr(0, ePos)) + "e" + std::string(exponentText, exponentEnd);
         double mantissa = 0;
         std::from_chars(shifted.data(), shifted.data() + shifted.size(), mantissa);
         return mantissa * 1e-300;
@@ -203,12 +215,8 @@ std::string toText(float value)
 
 std::string shortText(double value, int significantDigits)
 {
-    if (std::isnan(value))
-        return "NaN";
-    if (std::isinf(value))
-        return value > 0 ? "Infinity" : "-Infinity";
-    if (value == 0.0)
-        return "0";
+    if (auto special = specialText(value))
+        return *special;
     return generalForm(value, std::clamp(significantDigits, 1, 17), 'e');
 }
 
