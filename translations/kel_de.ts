@@ -163,6 +163,101 @@
         </message>
     </context>
     <context>
+        <name>GraphDescription</name>
+        <message>
+            <source>charge</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>current</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>source voltage</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>blue</source>
+            <translation type="unfinished">blau</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation type="unfinished">rot</translation>
+        </message>
+        <message>
+            <source>RC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RL circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>LC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RLC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Kein Kreis</translation>
+        </message>
+        <message>
+            <source>Charge q</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Current i</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Source voltage</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No curves plotted.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 (%2, %3)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>dashed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>solid</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Curves: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Time from %1 to %2 s, values from %3 to %4.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Plots drawn: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 %2 %3</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cursor at t = %1 s.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cursor at t = %1 s: %2.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>LabStatus</name>
         <message>
             <source>undefined</source>
@@ -398,6 +493,10 @@
         <message>
             <source>Graph against time</source>
             <translation>Graph über der Zeit</translation>
+        </message>
+        <message>
+            <source>Include Cursor in Pictures</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1002,14 +1101,6 @@
             <translation>Diese Spannung ein- oder ausblenden</translation>
         </message>
         <message>
-            <source>Circuit values</source>
-            <translation>Werte des Kreises</translation>
-        </message>
-        <message>
-            <source>Time and voltage under the pointer</source>
-            <translation>Zeit und Spannung unter dem Mauszeiger</translation>
-        </message>
-        <message>
             <source>Phasor diagram</source>
             <translation>Zeigerdiagramm</translation>
         </message>
@@ -1089,6 +1180,78 @@
             <source>t = %1 s, v = %2 V</source>
             <translation>t = %1 s, v = %2 V</translation>
         </message>
+        <message>
+            <source>VR</source>
+            <translation>VR</translation>
+        </message>
+        <message>
+            <source>VC</source>
+            <translation>VC</translation>
+        </message>
+        <message>
+            <source>VL</source>
+            <translation>VL</translation>
+        </message>
+        <message>
+            <source>V total</source>
+            <translation>V gesamt</translation>
+        </message>
+        <message>
+            <source>blue</source>
+            <translation>blau</translation>
+        </message>
+        <message>
+            <source>green</source>
+            <translation>grün</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation>rot</translation>
+        </message>
+        <message>
+            <source>black</source>
+            <translation>schwarz</translation>
+        </message>
+        <message>
+            <source>%1 is drawn in %2</source>
+            <translation>%1 wird %2 gezeichnet</translation>
+        </message>
+        <message>
+            <source>%1 in %2</source>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>Voltage against time from %1 to %2 s, %3 to %4 V: %5.</source>
+            <translation>Spannung über der Zeit von %1 bis %2 s, %3 bis %4 V: %5.</translation>
+        </message>
+        <message>
+            <source>no voltage shown</source>
+            <translation>keine Spannung angezeigt</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
+        </message>
+        <message>
+            <source>Marker at t2 = %1 s.</source>
+            <translation>Markierung bei t2 = %1 s.</translation>
+        </message>
+        <message>
+            <source>Voltage against time: empty. Choose Plot to draw.</source>
+            <translation>Spannung über der Zeit: leer. Wählen Sie „Zeichnen“.</translation>
+        </message>
+        <message>
+            <source>%1 %2 V at %3°</source>
+            <translation>%1 %2 V bei %3°</translation>
+        </message>
+        <message>
+            <source>Phasors at t = %1 s: %2.</source>
+            <translation>Zeiger bei t = %1 s: %2.</translation>
+        </message>
+        <message>
+            <source>Phasor diagram: empty. Choose Plot to draw.</source>
+            <translation>Zeigerdiagramm: leer. Wählen Sie „Zeichnen“.</translation>
+        </message>
     </context>
     <context>
         <name>kel::phasor::PhasorsAnimator</name>
@@ -1162,10 +1325,6 @@
         <message>
             <source>Restart</source>
             <translation>Neu starten</translation>
-        </message>
-        <message>
-            <source>Animation speed</source>
-            <translation>Animationsgeschwindigkeit</translation>
         </message>
         <message>
             <source>Input Error</source>
@@ -1523,9 +1682,25 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <source>AC source</source>
             <translation>Wechselspannungsquelle</translation>
         </message>
+        <message>
+            <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
+            <translation>Reihenschaltung: Spannungsquelle E, Widerstand R, Kondensator C und Spule L</translation>
+        </message>
     </context>
     <context>
         <name>SourceText</name>
+        <message>
+            <source>%1 %2 V at %3°</source>
+            <translation>%1 %2 V bei %3°</translation>
+        </message>
+        <message>
+            <source>%1 in %2</source>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>%1 is drawn in %2</source>
+            <translation>%1 wird %2 gezeichnet</translation>
+        </message>
         <message>
             <source>%1 is not a number</source>
             <translation>%1 ist keine Zahl</translation>
@@ -1541,6 +1716,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>&amp;System Info...</source>
             <translation>&amp;Systeminfo...</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1589,10 +1768,6 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Animate</source>
             <translation>Animieren</translation>
-        </message>
-        <message>
-            <source>Animation speed</source>
-            <translation>Animationsgeschwindigkeit</translation>
         </message>
         <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
@@ -1649,10 +1824,6 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Ankreuzen, um die Stromstärke über der Zeit zu zeichnen</translation>
-        </message>
-        <message>
-            <source>Circuit values</source>
-            <translation>Werte des Kreises</translation>
         </message>
         <message>
             <source>Clear Graphs</source>
@@ -1935,6 +2106,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Schaltfläche %1 zeichnet den Rahmen der aktuellen Skalierung, daher kann "lab.frame" nicht "fixed" sein.</translation>
         </message>
         <message>
+            <source>Marker at t2 = %1 s.</source>
+            <translation>Markierung bei t2 = %1 s.</translation>
+        </message>
+        <message>
             <source>Maximum t value</source>
             <translation>Größter Wert von t</translation>
         </message>
@@ -2043,12 +2218,20 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Zeigerdiagramm</translation>
         </message>
         <message>
+            <source>Phasor diagram: empty. Choose Plot to draw.</source>
+            <translation>Zeigerdiagramm: leer. Wählen Sie „Zeichnen“.</translation>
+        </message>
+        <message>
             <source>Phasor projections</source>
             <translation>Zeigerprojektionen</translation>
         </message>
         <message>
             <source>Phasors</source>
             <translation>Zeiger</translation>
+        </message>
+        <message>
+            <source>Phasors at t = %1 s: %2.</source>
+            <translation>Zeiger bei t = %1 s: %2.</translation>
         </message>
         <message>
             <source>Play</source>
@@ -2229,6 +2412,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Save Picture...</source>
             <translation>Bild speichern...</translation>
+        </message>
+        <message>
+            <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
+            <translation>Reihenschaltung: Spannungsquelle E, Widerstand R, Kondensator C und Spule L</translation>
         </message>
         <message>
             <source>Set f to Natural Frequency</source>
@@ -2563,10 +2750,6 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Zeitleiste</translation>
         </message>
         <message>
-            <source>Time and voltage under the pointer</source>
-            <translation>Zeit und Spannung unter dem Mauszeiger</translation>
-        </message>
-        <message>
             <source>Time bar</source>
             <translation>Zeitleiste</translation>
         </message>
@@ -2615,6 +2798,22 @@ Unten: Phase φ von −90° bis +90°, graue Linien bei ±45°.
 Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf zu stellen.</translation>
         </message>
         <message>
+            <source>V total</source>
+            <translation>V gesamt</translation>
+        </message>
+        <message>
+            <source>VC</source>
+            <translation>VC</translation>
+        </message>
+        <message>
+            <source>VL</source>
+            <translation>VL</translation>
+        </message>
+        <message>
+            <source>VR</source>
+            <translation>VR</translation>
+        </message>
+        <message>
             <source>Values</source>
             <translation>Werte</translation>
         </message>
@@ -2651,8 +2850,16 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Spannung am Widerstand</translation>
         </message>
         <message>
+            <source>Voltage against time from %1 to %2 s, %3 to %4 V: %5.</source>
+            <translation>Spannung über der Zeit von %1 bis %2 s, %3 bis %4 V: %5.</translation>
+        </message>
+        <message>
             <source>Voltage against time plot</source>
             <translation>Spannung-Zeit-Diagramm</translation>
+        </message>
+        <message>
+            <source>Voltage against time: empty. Choose Plot to draw.</source>
+            <translation>Spannung über der Zeit: leer. Wählen Sie „Zeichnen“.</translation>
         </message>
         <message>
             <source>Voltage vs. Time</source>
@@ -2695,6 +2902,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>bei Resonanz: ω = ω₀ = %1 rad/s, die Amplitude wächst linear</translation>
         </message>
         <message>
+            <source>black</source>
+            <translation>schwarz</translation>
+        </message>
+        <message>
+            <source>blue</source>
+            <translation>blau</translation>
+        </message>
+        <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
             <translation>aperiodischer Grenzfall: α = %1 s⁻¹, %2</translation>
         </message>
@@ -2723,6 +2938,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>f darf nicht 0 sein</translation>
         </message>
         <message>
+            <source>green</source>
+            <translation>grün</translation>
+        </message>
+        <message>
             <source>half-power band</source>
             <translation>Bereich halber Leistung</translation>
         </message>
@@ -2737,6 +2956,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>no source</source>
             <translation>ohne Quelle</translation>
+        </message>
+        <message>
+            <source>no voltage shown</source>
+            <translation>keine Spannung angezeigt</translation>
         </message>
         <message>
             <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
@@ -2757,6 +2980,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>q (C)</source>
             <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation>rot</translation>
         </message>
         <message>
             <source>regime undefined for these values</source>

@@ -163,6 +163,101 @@
         </message>
     </context>
     <context>
+        <name>GraphDescription</name>
+        <message>
+            <source>charge</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>current</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>source voltage</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>blue</source>
+            <translation type="unfinished">azul</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation type="unfinished">rojo</translation>
+        </message>
+        <message>
+            <source>RC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RL circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>LC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RLC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Ningún circuito</translation>
+        </message>
+        <message>
+            <source>Charge q</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Current i</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Source voltage</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No curves plotted.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 (%2, %3)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>dashed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>solid</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Curves: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Time from %1 to %2 s, values from %3 to %4.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Plots drawn: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 %2 %3</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cursor at t = %1 s.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cursor at t = %1 s: %2.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>LabStatus</name>
         <message>
             <source>undefined</source>
@@ -398,6 +493,10 @@
         <message>
             <source>Graph against time</source>
             <translation>Gráfica en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Include Cursor in Pictures</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1002,14 +1101,6 @@
             <translation>Mostrar u ocultar esta tensión</translation>
         </message>
         <message>
-            <source>Circuit values</source>
-            <translation>Valores del circuito</translation>
-        </message>
-        <message>
-            <source>Time and voltage under the pointer</source>
-            <translation>Tiempo y tensión bajo el puntero</translation>
-        </message>
-        <message>
             <source>Phasor diagram</source>
             <translation>Diagrama fasorial</translation>
         </message>
@@ -1089,6 +1180,78 @@
             <source>t = %1 s, v = %2 V</source>
             <translation>t = %1 s, v = %2 V</translation>
         </message>
+        <message>
+            <source>VR</source>
+            <translation>VR</translation>
+        </message>
+        <message>
+            <source>VC</source>
+            <translation>VC</translation>
+        </message>
+        <message>
+            <source>VL</source>
+            <translation>VL</translation>
+        </message>
+        <message>
+            <source>V total</source>
+            <translation>V total</translation>
+        </message>
+        <message>
+            <source>blue</source>
+            <translation>azul</translation>
+        </message>
+        <message>
+            <source>green</source>
+            <translation>verde</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation>rojo</translation>
+        </message>
+        <message>
+            <source>black</source>
+            <translation>negro</translation>
+        </message>
+        <message>
+            <source>%1 is drawn in %2</source>
+            <translation>%1 se dibuja en %2</translation>
+        </message>
+        <message>
+            <source>%1 in %2</source>
+            <translation>%1 en %2</translation>
+        </message>
+        <message>
+            <source>Voltage against time from %1 to %2 s, %3 to %4 V: %5.</source>
+            <translation>Tensión frente al tiempo de %1 a %2 s, de %3 a %4 V: %5.</translation>
+        </message>
+        <message>
+            <source>no voltage shown</source>
+            <translation>ninguna tensión mostrada</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
+        </message>
+        <message>
+            <source>Marker at t2 = %1 s.</source>
+            <translation>Marca en t2 = %1 s.</translation>
+        </message>
+        <message>
+            <source>Voltage against time: empty. Choose Plot to draw.</source>
+            <translation>Tensión frente al tiempo: vacío. Elija «Dibujar».</translation>
+        </message>
+        <message>
+            <source>%1 %2 V at %3°</source>
+            <translation>%1 %2 V a %3°</translation>
+        </message>
+        <message>
+            <source>Phasors at t = %1 s: %2.</source>
+            <translation>Fasores en t = %1 s: %2.</translation>
+        </message>
+        <message>
+            <source>Phasor diagram: empty. Choose Plot to draw.</source>
+            <translation>Diagrama fasorial: vacío. Elija «Dibujar».</translation>
+        </message>
     </context>
     <context>
         <name>kel::phasor::PhasorsAnimator</name>
@@ -1162,10 +1325,6 @@
         <message>
             <source>Restart</source>
             <translation>Reiniciar</translation>
-        </message>
-        <message>
-            <source>Animation speed</source>
-            <translation>Velocidad de la animación</translation>
         </message>
         <message>
             <source>Input Error</source>
@@ -1523,9 +1682,25 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <source>AC source</source>
             <translation>fuente de alterna</translation>
         </message>
+        <message>
+            <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
+            <translation>Circuito en serie: fuente de fem E, resistencia R, condensador C e inductor L</translation>
+        </message>
     </context>
     <context>
         <name>SourceText</name>
+        <message>
+            <source>%1 %2 V at %3°</source>
+            <translation>%1 %2 V a %3°</translation>
+        </message>
+        <message>
+            <source>%1 in %2</source>
+            <translation>%1 en %2</translation>
+        </message>
+        <message>
+            <source>%1 is drawn in %2</source>
+            <translation>%1 se dibuja en %2</translation>
+        </message>
         <message>
             <source>%1 is not a number</source>
             <translation>%1 no es un número</translation>
@@ -1541,6 +1716,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>&amp;System Info...</source>
             <translation>Info del &amp;sistema...</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1589,10 +1768,6 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Animate</source>
             <translation>Animar</translation>
-        </message>
-        <message>
-            <source>Animation speed</source>
-            <translation>Velocidad de la animación</translation>
         </message>
         <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
@@ -1649,10 +1824,6 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Marcar para dibujar la corriente en función del tiempo</translation>
-        </message>
-        <message>
-            <source>Circuit values</source>
-            <translation>Valores del circuito</translation>
         </message>
         <message>
             <source>Clear Graphs</source>
@@ -1935,6 +2106,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>El botón %1 dibuja el marco de la escala actual, así que "lab.frame" no puede ser "fixed".</translation>
         </message>
         <message>
+            <source>Marker at t2 = %1 s.</source>
+            <translation>Marca en t2 = %1 s.</translation>
+        </message>
+        <message>
             <source>Maximum t value</source>
             <translation>Valor máximo de t</translation>
         </message>
@@ -2043,12 +2218,20 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Diagrama fasorial</translation>
         </message>
         <message>
+            <source>Phasor diagram: empty. Choose Plot to draw.</source>
+            <translation>Diagrama fasorial: vacío. Elija «Dibujar».</translation>
+        </message>
+        <message>
             <source>Phasor projections</source>
             <translation>Proyecciones de los fasores</translation>
         </message>
         <message>
             <source>Phasors</source>
             <translation>Fasores</translation>
+        </message>
+        <message>
+            <source>Phasors at t = %1 s: %2.</source>
+            <translation>Fasores en t = %1 s: %2.</translation>
         </message>
         <message>
             <source>Play</source>
@@ -2229,6 +2412,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Save Picture...</source>
             <translation>Guardar imagen...</translation>
+        </message>
+        <message>
+            <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
+            <translation>Circuito en serie: fuente de fem E, resistencia R, condensador C e inductor L</translation>
         </message>
         <message>
             <source>Set f to Natural Frequency</source>
@@ -2563,10 +2750,6 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Barra</translation>
         </message>
         <message>
-            <source>Time and voltage under the pointer</source>
-            <translation>Tiempo y tensión bajo el puntero</translation>
-        </message>
-        <message>
             <source>Time bar</source>
             <translation>Barra de tiempo</translation>
         </message>
@@ -2615,6 +2798,22 @@ Abajo: fase φ de −90° a +90°, líneas grises en ±45°.
 Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente en ella.</translation>
         </message>
         <message>
+            <source>V total</source>
+            <translation>V total</translation>
+        </message>
+        <message>
+            <source>VC</source>
+            <translation>VC</translation>
+        </message>
+        <message>
+            <source>VL</source>
+            <translation>VL</translation>
+        </message>
+        <message>
+            <source>VR</source>
+            <translation>VR</translation>
+        </message>
+        <message>
             <source>Values</source>
             <translation>Valores</translation>
         </message>
@@ -2651,8 +2850,16 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Tensión en la resistencia</translation>
         </message>
         <message>
+            <source>Voltage against time from %1 to %2 s, %3 to %4 V: %5.</source>
+            <translation>Tensión frente al tiempo de %1 a %2 s, de %3 a %4 V: %5.</translation>
+        </message>
+        <message>
             <source>Voltage against time plot</source>
             <translation>Gráfica de tensión en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Voltage against time: empty. Choose Plot to draw.</source>
+            <translation>Tensión frente al tiempo: vacío. Elija «Dibujar».</translation>
         </message>
         <message>
             <source>Voltage vs. Time</source>
@@ -2695,6 +2902,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>en resonancia: ω = ω₀ = %1 rad/s, la amplitud crece linealmente</translation>
         </message>
         <message>
+            <source>black</source>
+            <translation>negro</translation>
+        </message>
+        <message>
+            <source>blue</source>
+            <translation>azul</translation>
+        </message>
+        <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
             <translation>amortiguamiento crítico: α = %1 s⁻¹, %2</translation>
         </message>
@@ -2723,6 +2938,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>f no debe ser 0</translation>
         </message>
         <message>
+            <source>green</source>
+            <translation>verde</translation>
+        </message>
+        <message>
             <source>half-power band</source>
             <translation>banda de potencia mitad</translation>
         </message>
@@ -2737,6 +2956,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>no source</source>
             <translation>sin fuente</translation>
+        </message>
+        <message>
+            <source>no voltage shown</source>
+            <translation>ninguna tensión mostrada</translation>
         </message>
         <message>
             <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
@@ -2757,6 +2980,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>q (C)</source>
             <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation>rojo</translation>
         </message>
         <message>
             <source>regime undefined for these values</source>

@@ -163,6 +163,101 @@
         </message>
     </context>
     <context>
+        <name>GraphDescription</name>
+        <message>
+            <source>charge</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>current</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>source voltage</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>blue</source>
+            <translation type="unfinished">bleu</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation type="unfinished">rouge</translation>
+        </message>
+        <message>
+            <source>RC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RL circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>LC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RLC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Aucun circuit</translation>
+        </message>
+        <message>
+            <source>Charge q</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Current i</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Source voltage</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No curves plotted.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 (%2, %3)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>dashed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>solid</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Curves: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Time from %1 to %2 s, values from %3 to %4.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Plots drawn: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 %2 %3</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cursor at t = %1 s.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cursor at t = %1 s: %2.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>LabStatus</name>
         <message>
             <source>undefined</source>
@@ -398,6 +493,10 @@
         <message>
             <source>Graph against time</source>
             <translation>Courbe en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Include Cursor in Pictures</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1002,14 +1101,6 @@
             <translation>Afficher ou masquer cette tension</translation>
         </message>
         <message>
-            <source>Circuit values</source>
-            <translation>Valeurs du circuit</translation>
-        </message>
-        <message>
-            <source>Time and voltage under the pointer</source>
-            <translation>Temps et tension sous le pointeur</translation>
-        </message>
-        <message>
             <source>Phasor diagram</source>
             <translation>Diagramme de Fresnel</translation>
         </message>
@@ -1089,6 +1180,78 @@
             <source>t = %1 s, v = %2 V</source>
             <translation>t = %1 s, v = %2 V</translation>
         </message>
+        <message>
+            <source>VR</source>
+            <translation>VR</translation>
+        </message>
+        <message>
+            <source>VC</source>
+            <translation>VC</translation>
+        </message>
+        <message>
+            <source>VL</source>
+            <translation>VL</translation>
+        </message>
+        <message>
+            <source>V total</source>
+            <translation>V totale</translation>
+        </message>
+        <message>
+            <source>blue</source>
+            <translation>bleu</translation>
+        </message>
+        <message>
+            <source>green</source>
+            <translation>vert</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation>rouge</translation>
+        </message>
+        <message>
+            <source>black</source>
+            <translation>noir</translation>
+        </message>
+        <message>
+            <source>%1 is drawn in %2</source>
+            <translation>%1 est tracé en %2</translation>
+        </message>
+        <message>
+            <source>%1 in %2</source>
+            <translation>%1 en %2</translation>
+        </message>
+        <message>
+            <source>Voltage against time from %1 to %2 s, %3 to %4 V: %5.</source>
+            <translation>Tension en fonction du temps de %1 à %2 s, de %3 à %4 V : %5.</translation>
+        </message>
+        <message>
+            <source>no voltage shown</source>
+            <translation>aucune tension affichée</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
+        </message>
+        <message>
+            <source>Marker at t2 = %1 s.</source>
+            <translation>Repère à t2 = %1 s.</translation>
+        </message>
+        <message>
+            <source>Voltage against time: empty. Choose Plot to draw.</source>
+            <translation>Tension en fonction du temps : vide. Choisissez « Tracer ».</translation>
+        </message>
+        <message>
+            <source>%1 %2 V at %3°</source>
+            <translation>%1 %2 V à %3°</translation>
+        </message>
+        <message>
+            <source>Phasors at t = %1 s: %2.</source>
+            <translation>Phaseurs à t = %1 s : %2.</translation>
+        </message>
+        <message>
+            <source>Phasor diagram: empty. Choose Plot to draw.</source>
+            <translation>Diagramme des phaseurs : vide. Choisissez « Tracer ».</translation>
+        </message>
     </context>
     <context>
         <name>kel::phasor::PhasorsAnimator</name>
@@ -1162,10 +1325,6 @@
         <message>
             <source>Restart</source>
             <translation>Recommencer</translation>
-        </message>
-        <message>
-            <source>Animation speed</source>
-            <translation>Vitesse de l'animation</translation>
         </message>
         <message>
             <source>Input Error</source>
@@ -1523,9 +1682,25 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <source>AC source</source>
             <translation>générateur de tension alternative</translation>
         </message>
+        <message>
+            <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
+            <translation>Circuit série : source de f.é.m. E, résistance R, condensateur C et bobine L</translation>
+        </message>
     </context>
     <context>
         <name>SourceText</name>
+        <message>
+            <source>%1 %2 V at %3°</source>
+            <translation>%1 %2 V à %3°</translation>
+        </message>
+        <message>
+            <source>%1 in %2</source>
+            <translation>%1 en %2</translation>
+        </message>
+        <message>
+            <source>%1 is drawn in %2</source>
+            <translation>%1 est tracé en %2</translation>
+        </message>
         <message>
             <source>%1 is not a number</source>
             <translation>%1 n'est pas un nombre</translation>
@@ -1541,6 +1716,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>&amp;System Info...</source>
             <translation>Infos &amp;système...</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1589,10 +1768,6 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Animate</source>
             <translation>Animer</translation>
-        </message>
-        <message>
-            <source>Animation speed</source>
-            <translation>Vitesse de l'animation</translation>
         </message>
         <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
@@ -1649,10 +1824,6 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Cocher pour tracer l'intensité en fonction du temps</translation>
-        </message>
-        <message>
-            <source>Circuit values</source>
-            <translation>Valeurs du circuit</translation>
         </message>
         <message>
             <source>Clear Graphs</source>
@@ -1935,6 +2106,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Le bouton %1 trace le cadre de l'échelle actuelle, donc "lab.frame" ne peut pas valoir "fixed".</translation>
         </message>
         <message>
+            <source>Marker at t2 = %1 s.</source>
+            <translation>Repère à t2 = %1 s.</translation>
+        </message>
+        <message>
             <source>Maximum t value</source>
             <translation>Valeur maximale de t</translation>
         </message>
@@ -2043,12 +2218,20 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Diagramme de Fresnel</translation>
         </message>
         <message>
+            <source>Phasor diagram: empty. Choose Plot to draw.</source>
+            <translation>Diagramme des phaseurs : vide. Choisissez « Tracer ».</translation>
+        </message>
+        <message>
             <source>Phasor projections</source>
             <translation>Projections des vecteurs de Fresnel</translation>
         </message>
         <message>
             <source>Phasors</source>
             <translation>Vecteurs de Fresnel</translation>
+        </message>
+        <message>
+            <source>Phasors at t = %1 s: %2.</source>
+            <translation>Phaseurs à t = %1 s : %2.</translation>
         </message>
         <message>
             <source>Play</source>
@@ -2229,6 +2412,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Save Picture...</source>
             <translation>Enregistrer l'image...</translation>
+        </message>
+        <message>
+            <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
+            <translation>Circuit série : source de f.é.m. E, résistance R, condensateur C et bobine L</translation>
         </message>
         <message>
             <source>Set f to Natural Frequency</source>
@@ -2563,10 +2750,6 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Curseur</translation>
         </message>
         <message>
-            <source>Time and voltage under the pointer</source>
-            <translation>Temps et tension sous le pointeur</translation>
-        </message>
-        <message>
             <source>Time bar</source>
             <translation>Curseur du temps</translation>
         </message>
@@ -2615,6 +2798,22 @@ En bas : phase φ de −90° à +90°, lignes grises à ±45°.
 Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le générateur.</translation>
         </message>
         <message>
+            <source>V total</source>
+            <translation>V totale</translation>
+        </message>
+        <message>
+            <source>VC</source>
+            <translation>VC</translation>
+        </message>
+        <message>
+            <source>VL</source>
+            <translation>VL</translation>
+        </message>
+        <message>
+            <source>VR</source>
+            <translation>VR</translation>
+        </message>
+        <message>
             <source>Values</source>
             <translation>Valeurs</translation>
         </message>
@@ -2651,8 +2850,16 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Tension aux bornes de R</translation>
         </message>
         <message>
+            <source>Voltage against time from %1 to %2 s, %3 to %4 V: %5.</source>
+            <translation>Tension en fonction du temps de %1 à %2 s, de %3 à %4 V : %5.</translation>
+        </message>
+        <message>
             <source>Voltage against time plot</source>
             <translation>Courbes de tension en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Voltage against time: empty. Choose Plot to draw.</source>
+            <translation>Tension en fonction du temps : vide. Choisissez « Tracer ».</translation>
         </message>
         <message>
             <source>Voltage vs. Time</source>
@@ -2695,6 +2902,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>à la résonance : ω = ω₀ = %1 rad/s, l'amplitude croît linéairement</translation>
         </message>
         <message>
+            <source>black</source>
+            <translation>noir</translation>
+        </message>
+        <message>
+            <source>blue</source>
+            <translation>bleu</translation>
+        </message>
+        <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
             <translation>régime critique : α = %1 s⁻¹, %2</translation>
         </message>
@@ -2723,6 +2938,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>f ne doit pas être 0</translation>
         </message>
         <message>
+            <source>green</source>
+            <translation>vert</translation>
+        </message>
+        <message>
             <source>half-power band</source>
             <translation>bande passante à mi-puissance</translation>
         </message>
@@ -2737,6 +2956,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>no source</source>
             <translation>sans générateur</translation>
+        </message>
+        <message>
+            <source>no voltage shown</source>
+            <translation>aucune tension affichée</translation>
         </message>
         <message>
             <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
@@ -2757,6 +2980,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>q (C)</source>
             <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation>rouge</translation>
         </message>
         <message>
             <source>regime undefined for these values</source>

@@ -163,6 +163,101 @@
         </message>
     </context>
     <context>
+        <name>GraphDescription</name>
+        <message>
+            <source>charge</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>current</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>source voltage</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>blue</source>
+            <translation type="unfinished">azul</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation type="unfinished">vermelho</translation>
+        </message>
+        <message>
+            <source>RC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RL circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>LC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RLC circuit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No circuit</source>
+            <translation>Nenhum circuito</translation>
+        </message>
+        <message>
+            <source>Charge q</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Current i</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Source voltage</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No curves plotted.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 (%2, %3)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>dashed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>solid</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Curves: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Time from %1 to %2 s, values from %3 to %4.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Plots drawn: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 %2 %3</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cursor at t = %1 s.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cursor at t = %1 s: %2.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>LabStatus</name>
         <message>
             <source>undefined</source>
@@ -398,6 +493,10 @@
         <message>
             <source>Graph against time</source>
             <translation>Gráfico em função do tempo</translation>
+        </message>
+        <message>
+            <source>Include Cursor in Pictures</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -1002,14 +1101,6 @@
             <translation>Mostrar ou ocultar esta tensão</translation>
         </message>
         <message>
-            <source>Circuit values</source>
-            <translation>Valores do circuito</translation>
-        </message>
-        <message>
-            <source>Time and voltage under the pointer</source>
-            <translation>Tempo e tensão sob o ponteiro</translation>
-        </message>
-        <message>
             <source>Phasor diagram</source>
             <translation>Diagrama fasorial</translation>
         </message>
@@ -1089,6 +1180,78 @@
             <source>t = %1 s, v = %2 V</source>
             <translation>t = %1 s, v = %2 V</translation>
         </message>
+        <message>
+            <source>VR</source>
+            <translation>VR</translation>
+        </message>
+        <message>
+            <source>VC</source>
+            <translation>VC</translation>
+        </message>
+        <message>
+            <source>VL</source>
+            <translation>VL</translation>
+        </message>
+        <message>
+            <source>V total</source>
+            <translation>V total</translation>
+        </message>
+        <message>
+            <source>blue</source>
+            <translation>azul</translation>
+        </message>
+        <message>
+            <source>green</source>
+            <translation>verde</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation>vermelho</translation>
+        </message>
+        <message>
+            <source>black</source>
+            <translation>preto</translation>
+        </message>
+        <message>
+            <source>%1 is drawn in %2</source>
+            <translation>%1 é desenhado em %2</translation>
+        </message>
+        <message>
+            <source>%1 in %2</source>
+            <translation>%1 em %2</translation>
+        </message>
+        <message>
+            <source>Voltage against time from %1 to %2 s, %3 to %4 V: %5.</source>
+            <translation>Tensão em função do tempo de %1 a %2 s, de %3 a %4 V: %5.</translation>
+        </message>
+        <message>
+            <source>no voltage shown</source>
+            <translation>nenhuma tensão exibida</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
+        </message>
+        <message>
+            <source>Marker at t2 = %1 s.</source>
+            <translation>Marcador em t2 = %1 s.</translation>
+        </message>
+        <message>
+            <source>Voltage against time: empty. Choose Plot to draw.</source>
+            <translation>Tensão em função do tempo: vazio. Escolha “Traçar”.</translation>
+        </message>
+        <message>
+            <source>%1 %2 V at %3°</source>
+            <translation>%1 %2 V a %3°</translation>
+        </message>
+        <message>
+            <source>Phasors at t = %1 s: %2.</source>
+            <translation>Fasores em t = %1 s: %2.</translation>
+        </message>
+        <message>
+            <source>Phasor diagram: empty. Choose Plot to draw.</source>
+            <translation>Diagrama fasorial: vazio. Escolha “Traçar”.</translation>
+        </message>
     </context>
     <context>
         <name>kel::phasor::PhasorsAnimator</name>
@@ -1162,10 +1325,6 @@
         <message>
             <source>Restart</source>
             <translation>Reiniciar</translation>
-        </message>
-        <message>
-            <source>Animation speed</source>
-            <translation>Velocidade da animação</translation>
         </message>
         <message>
             <source>Input Error</source>
@@ -1523,9 +1682,25 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <source>AC source</source>
             <translation>fonte alternada</translation>
         </message>
+        <message>
+            <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
+            <translation>Circuito em série: fonte de fem E, resistor R, capacitor C e indutor L</translation>
+        </message>
     </context>
     <context>
         <name>SourceText</name>
+        <message>
+            <source>%1 %2 V at %3°</source>
+            <translation>%1 %2 V a %3°</translation>
+        </message>
+        <message>
+            <source>%1 in %2</source>
+            <translation>%1 em %2</translation>
+        </message>
+        <message>
+            <source>%1 is drawn in %2</source>
+            <translation>%1 é desenhado em %2</translation>
+        </message>
         <message>
             <source>%1 is not a number</source>
             <translation>%1 não é um número</translation>
@@ -1541,6 +1716,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>&amp;System Info...</source>
             <translation>Info do &amp;sistema...</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1589,10 +1768,6 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Animate</source>
             <translation>Animar</translation>
-        </message>
-        <message>
-            <source>Animation speed</source>
-            <translation>Velocidade da animação</translation>
         </message>
         <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
@@ -1649,10 +1824,6 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Marque para traçar a corrente em função do tempo</translation>
-        </message>
-        <message>
-            <source>Circuit values</source>
-            <translation>Valores do circuito</translation>
         </message>
         <message>
             <source>Clear Graphs</source>
@@ -1935,6 +2106,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>O botão %1 desenha a moldura da escala atual, portanto "lab.frame" não pode ser "fixed".</translation>
         </message>
         <message>
+            <source>Marker at t2 = %1 s.</source>
+            <translation>Marcador em t2 = %1 s.</translation>
+        </message>
+        <message>
             <source>Maximum t value</source>
             <translation>Valor máximo de t</translation>
         </message>
@@ -2043,12 +2218,20 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Diagrama fasorial</translation>
         </message>
         <message>
+            <source>Phasor diagram: empty. Choose Plot to draw.</source>
+            <translation>Diagrama fasorial: vazio. Escolha “Traçar”.</translation>
+        </message>
+        <message>
             <source>Phasor projections</source>
             <translation>Projeções dos fasores</translation>
         </message>
         <message>
             <source>Phasors</source>
             <translation>Fasores</translation>
+        </message>
+        <message>
+            <source>Phasors at t = %1 s: %2.</source>
+            <translation>Fasores em t = %1 s: %2.</translation>
         </message>
         <message>
             <source>Play</source>
@@ -2229,6 +2412,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Save Picture...</source>
             <translation>Salvar imagem...</translation>
+        </message>
+        <message>
+            <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
+            <translation>Circuito em série: fonte de fem E, resistor R, capacitor C e indutor L</translation>
         </message>
         <message>
             <source>Set f to Natural Frequency</source>
@@ -2563,10 +2750,6 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Barra</translation>
         </message>
         <message>
-            <source>Time and voltage under the pointer</source>
-            <translation>Tempo e tensão sob o ponteiro</translation>
-        </message>
-        <message>
             <source>Time bar</source>
             <translation>Barra de tempo</translation>
         </message>
@@ -2615,6 +2798,22 @@ Abaixo: fase φ de −90° a +90°, linhas cinza em ±45°.
 Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte a ela.</translation>
         </message>
         <message>
+            <source>V total</source>
+            <translation>V total</translation>
+        </message>
+        <message>
+            <source>VC</source>
+            <translation>VC</translation>
+        </message>
+        <message>
+            <source>VL</source>
+            <translation>VL</translation>
+        </message>
+        <message>
+            <source>VR</source>
+            <translation>VR</translation>
+        </message>
+        <message>
             <source>Values</source>
             <translation>Valores</translation>
         </message>
@@ -2651,8 +2850,16 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Tensão no resistor</translation>
         </message>
         <message>
+            <source>Voltage against time from %1 to %2 s, %3 to %4 V: %5.</source>
+            <translation>Tensão em função do tempo de %1 a %2 s, de %3 a %4 V: %5.</translation>
+        </message>
+        <message>
             <source>Voltage against time plot</source>
             <translation>Gráfico de tensão em função do tempo</translation>
+        </message>
+        <message>
+            <source>Voltage against time: empty. Choose Plot to draw.</source>
+            <translation>Tensão em função do tempo: vazio. Escolha “Traçar”.</translation>
         </message>
         <message>
             <source>Voltage vs. Time</source>
@@ -2695,6 +2902,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>em ressonância: ω = ω₀ = %1 rad/s, a amplitude cresce linearmente</translation>
         </message>
         <message>
+            <source>black</source>
+            <translation>preto</translation>
+        </message>
+        <message>
+            <source>blue</source>
+            <translation>azul</translation>
+        </message>
+        <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
             <translation>amortecimento crítico: α = %1 s⁻¹, %2</translation>
         </message>
@@ -2723,6 +2938,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>f não deve ser 0</translation>
         </message>
         <message>
+            <source>green</source>
+            <translation>verde</translation>
+        </message>
+        <message>
             <source>half-power band</source>
             <translation>banda de meia potência</translation>
         </message>
@@ -2737,6 +2956,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>no source</source>
             <translation>sem fonte</translation>
+        </message>
+        <message>
+            <source>no voltage shown</source>
+            <translation>nenhuma tensão exibida</translation>
         </message>
         <message>
             <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>
@@ -2757,6 +2980,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>q (C)</source>
             <translation>q (C)</translation>
+        </message>
+        <message>
+            <source>red</source>
+            <translation>vermelho</translation>
         </message>
         <message>
             <source>regime undefined for these values</source>

@@ -66,6 +66,7 @@ public:
     }
 
     const Solution &solution() const { return m_solution; }
+    const ShownCurves &shown() const { return m_shown; }
 
     // ResetGraphs on the time plot: the frame coordinates and the empty frame.
     static SceneDrawing emptyFrame();

@@ -3,7 +3,10 @@
 
 #include "display/fonts.h"
 #include "display/picturearea.h"
+#include "display/qstringtext.h"
+#include "display/readingorder.h"
 #include "display/twiplayout.h"
+#include "phasordescription.h"
 #include "phasormath.h"
 
 #include <QCheckBox>
@@ -43,6 +46,7 @@ struct VoltageRow {
     const char *amplitudeBox; // none for the source, whose amplitude is the input v0
     const char *valueBox;
     const char *keyLine;
+    const char *keyName;
     QColor keyColour;
     int top;  // twips
     int keyY; // twips
@@ -50,13 +54,13 @@ struct VoltageRow {
 
 const std::array<VoltageRow, 4> kVoltageRows{{
     {"Checkvr", QT_TRANSLATE_NOOP("PhasorsWindow", "Voltage across Resistor"), "VRmax", "vrt",
-     "Line1", QColor(0, 0, 255), 4320, 4440},
+     "Line1", "LineName1", QColor(0, 0, 255), 4320, 4440},
     {"CheckVC", QT_TRANSLATE_NOOP("PhasorsWindow", "Voltage across Capacitor"), "VCmax", "vct",
-     "Line2", QColor(0, 192, 0), 4680, 4800},
+     "Line2", "LineName2", QColor(0, 192, 0), 4680, 4800},
     {"CheckVL", QT_TRANSLATE_NOOP("PhasorsWindow", "Voltage across Inductor"), "VLmax", "vlt",
-     "Line3", QColor(192, 0, 0), 5040, 5160},
+     "Line3", "LineName3", QColor(192, 0, 0), 5040, 5160},
     {"CheckVM", QT_TRANSLATE_NOOP("PhasorsWindow", "Total Voltage across LCR "), nullptr, "v0t",
-     "Line4", QColor(0, 0, 0), 5400, 5520},
+     "Line4", "LineName4", QColor(0, 0, 0), 5400, 5520},
 }};
 
 // One label, box and unit of the parameter strip.
@@ -153,13 +157,17 @@ void buildVoltageTable(PhasorsControls &c, QWidget *client, display::TwipLayout 
     layout.place(makeLabel(client, "Label8", tr("v(t)"), label), 6120, 4080, 2400, 240);
     for (std::size_t i = 0; i < kVoltageRows.size(); ++i) {
         const VoltageRow &row = kVoltageRows[i];
+        // The name beside each colour: the key reads without telling the colours apart.
+        layout.place(makeLabel(client, row.keyName, voltageName(kVoltages[i]), control), 120,
+                     row.top, 780, 300);
         auto *key = new QFrame(client);
         key->setObjectName(row.keyLine);
         key->setAutoFillBackground(true);
         QPalette palette = key->palette();
         palette.setColor(QPalette::Window, row.keyColour);
         key->setPalette(palette);
-        layout.place(key, 120, row.keyY - 15, 1080, 30);
+        key->setAccessibleName(keyDescription(kVoltages[i]));
+        layout.place(key, 960, row.keyY - 15, 300, 30);
 
         c.checks[i] = named(new QCheckBox(tr(row.caption), client), row.check, control);
         c.checks[i]->setToolTip(tr("Toggle to set display of this voltage"));
@@ -209,22 +217,20 @@ void buildStatusBar(PhasorsControls &c, QMainWindow *window)
     bar->setSizeGripEnabled(false);
     c.statusCircuit = named(new QLabel(bar), "statusCircuit", arial(9));
     c.statusPointer = named(new QLabel(bar), "statusPointer", arial(9));
-    c.statusCircuit->setAccessibleName(tr("Circuit values"));
-    c.statusPointer->setAccessibleName(tr("Time and voltage under the pointer"));
+    // No fixed accessible names: a screen reader then reads each label's text, as it changes.
     c.statusAnimation = named(new QLabel(bar), "statusAnimation", arial(9));
     bar->addWidget(c.statusCircuit, 1);
     bar->addPermanentWidget(c.statusPointer);
     bar->addPermanentWidget(c.statusAnimation);
 }
 
-void buildKeyboardOrder(PhasorsControls &c)
+void buildKeyboardOrder(PhasorsControls &c, QWidget *client)
 {
     struct Entry {
         QWidget *widget;
         const char *name;
     };
-    // In the order the Tab key visits them: the parameters left to right, the time controls,
-    // the choice of curves and the projections, then the computed values row by row.
+    // Tab visits these in reading order, as they stand in the window.
     const Entry entries[] = {
         {c.R, QT_TRANSLATE_NOOP("PhasorsWindow", "Resistance R in ohms")},
         {c.C, QT_TRANSLATE_NOOP("PhasorsWindow", "Capacitance C in farads")},
@@ -250,15 +256,25 @@ void buildKeyboardOrder(PhasorsControls &c)
         {c.values[2], QT_TRANSLATE_NOOP("PhasorsWindow", "Inductor voltage at the time in volts")},
         {c.values[3], QT_TRANSLATE_NOOP("PhasorsWindow", "Total voltage at the time in volts")},
     };
-    // The bar takes no focus by default; with it the arrow and page keys move the time.
-    c.timeBar->setFocusPolicy(Qt::StrongFocus);
-    QWidget *previous = nullptr;
+    std::vector<display::ReadingBox> boxes;
     for (const Entry &e : entries) {
         e.widget->setAccessibleName(tr(e.name));
-        if (previous)
-            QWidget::setTabOrder(previous, e.widget);
-        previous = e.widget;
+        const QPoint at = e.widget->mapTo(client, QPoint(0, 0));
+        boxes.push_back({at.x(), at.y(), e.widget->width(), e.widget->height()});
     }
+    std::vector<QWidget *> chain;
+    for (std::size_t i : display::readingOrder(boxes)) {
+        chain.push_back(entries[i].widget);
+        // The drawings follow the time controls that choose what they show.
+        if (entries[i].widget == c.numPer)
+            chain.insert(chain.end(), {c.diagram, c.plot});
+    }
+    // The bar takes no focus by default; with it the arrow and page keys move the time.
+    c.timeBar->setFocusPolicy(Qt::StrongFocus);
+    // Focus on the diagram lets a screen reader read its description.
+    c.diagram->setFocusPolicy(Qt::TabFocus);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
     c.diagram->setAccessibleName(tr("Phasor diagram"));
     c.plot->setAccessibleName(tr("Voltage against time plot"));
 }
@@ -277,8 +293,31 @@ PhasorsControls PhasorsControls::build(QMainWindow *window)
     buildVoltageTable(c, client, *layout);
     buildStrip(c, client, *layout);
     buildStatusBar(c, window);
-    buildKeyboardOrder(c);
+    buildKeyboardOrder(c, client);
+    c.describeEmptyDrawings();
     return c;
+}
+
+void PhasorsControls::describeDrawings(const PhasorScene &scene, std::optional<double> marker,
+                                       double t2) const
+{
+    plot->setAccessibleDescription(timePlotDescription(scene, marker));
+    diagram->setAccessibleDescription(phasorDiagramDescription(scene, t2));
+}
+
+void PhasorsControls::writeReadOut(QLineEdit *box, const std::string &text)
+{
+    const QString shown = display::toQString(text);
+    if (box->text() == shown)
+        return;
+    box->setText(shown);
+    box->setCursorPosition(0);
+}
+
+void PhasorsControls::describeEmptyDrawings() const
+{
+    plot->setAccessibleDescription(emptyTimePlotDescription());
+    diagram->setAccessibleDescription(emptyDiagramDescription());
 }
 
 } // namespace kel::phasor

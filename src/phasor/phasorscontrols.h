@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -17,6 +19,8 @@ class PictureArea;
 
 namespace kel::phasor
 {
+
+class PhasorScene;
 
 // The controls of the phasor window, made with their objectNames, captions, tooltips, fonts
 // and twip positions, the status bar, the keyboard order and the accessible names. Owned by
@@ -42,6 +46,17 @@ struct PhasorsControls {
     // Builds the controls into `window` (its central widget and status bar). Texts go through
     // the window's translation context, "PhasorsWindow".
     static PhasorsControls build(QMainWindow *window);
+
+    // The drawings' accessible descriptions for what `scene` draws: the curves, with the
+    // marker at `marker` when there is one, and the phasors at time t2 (s).
+    void describeDrawings(const PhasorScene &scene, std::optional<double> marker, double t2) const;
+    // The same after Clear Graphs.
+    void describeEmptyDrawings() const;
+
+    // Writes a computed number into a read-out box so that it reads from its first digit,
+    // even when it is longer than the box. An unchanged number is not written again: a
+    // screen reader would hear it deleted and typed anew.
+    static void writeReadOut(QLineEdit *box, const std::string &text);
 };
 
 } // namespace kel::phasor

@@ -34,14 +34,6 @@ namespace kel::phasor
 namespace
 {
 
-// Writes a computed number into an output box so that it reads from its first digit, even
-// when it is longer than the box.
-void writeOutput(QLineEdit *box, const std::string &text)
-{
-    box->setText(display::toQString(text));
-    box->setCursorPosition(0);
-}
-
 std::string textOf(const QLineEdit *box)
 {
     return display::toStdString(box->text());
@@ -140,7 +132,6 @@ void PhasorsWindow::buildMenus()
 
 void PhasorsWindow::buildAnimation()
 {
-    m_c.statusAnimation->setAccessibleName(tr("Animation speed"));
     m_animator->setIndicators(findChild<QAction *>("PlayPause"), m_c.statusAnimation);
     // Never on texts that cannot be drawn: the problem is reported instead.
     m_animator->setStepsPerPeriodSource([this]() -> std::optional<double> {
@@ -219,9 +210,9 @@ std::optional<PhasorScene> PhasorsWindow::sceneOrReport()
 
 void PhasorsWindow::writeAmplitudes(const Solution &s)
 {
-    writeOutput(m_c.amplitudes[0], s.VRmaxText);
-    writeOutput(m_c.amplitudes[1], s.VCmaxText);
-    writeOutput(m_c.amplitudes[2], s.VLmaxText);
+    PhasorsControls::writeReadOut(m_c.amplitudes[0], s.VRmaxText);
+    PhasorsControls::writeReadOut(m_c.amplitudes[1], s.VCmaxText);
+    PhasorsControls::writeReadOut(m_c.amplitudes[2], s.VLmaxText);
 }
 
 std::optional<Solution> PhasorsWindow::solveAmplitudes()
@@ -243,6 +234,7 @@ void PhasorsWindow::resetGraphs()
     m_c.plot->setAutoRedraw(true);
     m_c.diagram->setAutoRedraw(true);
     drawScene(m_c.plot, PhasorScene::emptyFrame());
+    m_c.describeEmptyDrawings();
     m_plotInFrameUnits = true;
 }
 
@@ -260,8 +252,9 @@ void PhasorsWindow::showFrame(const PhasorScene &scene, const SceneFrame &frame)
     m_c.diagram->setAutoRedraw(true);
     m_plotInFrameUnits = !drawScene(m_c.plot, frame.plot);
     drawScene(m_c.diagram, frame.diagram);
+    m_c.describeDrawings(scene, frame.t2Text ? std::optional(frame.t2) : std::nullopt, frame.t2);
     for (std::size_t i = 0; i < frame.valueTexts.size(); ++i)
-        writeOutput(m_c.values[i], frame.valueTexts[i]);
+        PhasorsControls::writeReadOut(m_c.values[i], frame.valueTexts[i]);
     m_lastDrawn = scene.solution();
     m_projectionsShown = m_projectionsShown && m_animator->inFrame();
     if (m_projectionsShown) {

@@ -123,6 +123,9 @@ void ResonanceWindow::buildControls()
 
     m_statusPointer = namedLabel("statusPointer", this);
     m_statusPointer->setWordWrap(false);
+    // It changes with every move of the pointer and clears when the pointer leaves the
+    // picture, so there is nothing to select; a screen reader reads it by its text.
+    m_statusPointer->setTextInteractionFlags(Qt::NoTextInteraction);
     statusBar()->setObjectName("statusBar");
     statusBar()->addWidget(m_statusPointer, 1);
 

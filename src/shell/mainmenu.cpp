@@ -93,6 +93,8 @@ void MainMenu::buildControls()
     addLabel("Label1", tr("Kel Circuit Lab"), 14.25, 3240, 360, 2535, 375);
     auto *picture = new CircuitSchematic(m_client);
     picture->setObjectName("Picture1");
+    picture->setAccessibleName(
+        tr("Series circuit: EMF source E, resistor R, capacitor C and inductor L"));
     m_layout->place(picture, 2520, 840, 4050, 1860);
 
     addLabel("Label3", tr("No EMF Source"), 9.75, 1920, 3000, 1815, 375);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt-free part of display/: sample tables and the user coordinate transform.
 #include "display/csvtable.h"
+#include "display/readingorder.h"
 #include "display/usertransform.h"
 #include "solutions/numbertext.h"
 
@@ -70,4 +71,24 @@ TEST(UserTransform, ClipsSegmentsToTheSquare)
     EXPECT_DOUBLE_EQ(y0, 5);
     double a = -5, b = -5, c = -1, d = 20;
     EXPECT_FALSE(kel::display::clipSegment(a, b, c, d, 0, 10));
+}
+
+// Rows top to bottom, each left to right: a button a little taller than the bar beside it
+// and starting above it stays in the bar's row; a box whose centre lies below the row's first
+// box starts the next row, even when it overlaps that box a little.
+TEST(ReadingOrder, RowsTopToBottomEachLeftToRight)
+{
+    using kel::display::ReadingBox;
+    const std::vector<ReadingBox> boxes{
+        {2880, 3360, 6615, 285}, // 0: bar, last in the first row
+        {120, 5880, 975, 360},   // 1: strip, left
+        {60, 3330, 1860, 345},   // 2: button, first in the first row
+        {2040, 5880, 975, 360},  // 3: strip, right
+        {660, 3620, 1380, 315},  // 4: overlaps the button, centre below it: the next row
+        {3840, 3620, 720, 315},  // 5
+        {0, 3330, 0, 0},         // 6: an empty box at the row's top belongs to it
+    };
+    const std::vector<std::size_t> expected{6, 2, 0, 4, 5, 1, 3};
+    EXPECT_EQ(kel::display::readingOrder(boxes), expected);
+    EXPECT_TRUE(kel::display::readingOrder({}).empty());
 }

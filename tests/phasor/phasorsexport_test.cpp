@@ -251,14 +251,19 @@ TEST_F(PhasorsExportTest, ResonanceCurveFollowsTheBoxesAndSetsTheFrequency)
 TEST_F(PhasorsExportTest, TabVisitsTheControlsInReadingOrderAndEachHasAName)
 {
     showActive();
-    child<QLineEdit>("R")->setFocus();
-    QStringList visited{"R"};
-    for (int i = 0; i < 12; ++i) {
+    // Top to bottom, each row left to right; the drawings after the time controls, and from
+    // the parameter strip at the bottom back to the top.
+    const QStringList expected{
+        "Projection", "TimeSc", "t2",  "NumPer",  "Picture3", "Checkvr",   "VRmax",   "vrt",
+        "CheckVC",    "VCmax",  "vct", "CheckVL", "VLmax",    "vlt",       "CheckVM", "v0t",
+        "R",          "C",      "L",   "v0",      "f0",       "Projection"};
+    child<QPushButton>("Projection")->setFocus();
+    QStringList visited{"Projection"};
+    for (qsizetype i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(visited, QStringList({"R", "C", "L", "v0", "f0", "t2", "NumPer", "TimeSc", "Checkvr",
-                                    "CheckVC", "CheckVL", "CheckVM", "Projection"}));
+    EXPECT_EQ(visited, expected);
     // Arrow keys on the bar move the time.
     child<QScrollBar>("TimeSc")->setFocus();
     QTest::keyClick(child<QScrollBar>("TimeSc"), Qt::Key_Right);

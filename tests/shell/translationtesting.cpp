@@ -31,7 +31,8 @@ bool sameInLanguage(const QString &language, const QString &source)
         {"fr", "Amplitude "}, {"fr", "Version %1"},    {"fr", "OK"},
         {"fr", "Charge"},     {"fr", "Pause"},         {"fr", "phase φ"},
         {"de", "Pause"},      {"pt_BR", "Amplitude "}, {"pt_BR", "OK"},
-        {"fr", "Solution"},   {"pt_BR", "Regime"},
+        {"fr", "Solution"},   {"pt_BR", "Regime"},     {"es", "V total"},
+        {"pt_BR", "V total"},
     };
     // A shown text matches its source with each placeholder filled in.
     for (const auto &[lang, word] : sameWords) {
