@@ -54,14 +54,12 @@ AboutKel::AboutKel(display::Dialogs &dialogs, QWidget *parent) : QDialog(parent)
     m_cmdOK->setFont(arial(8));
     m_cmdOK->setDefault(true);
     m_layout->place(m_cmdOK, 4245, 2040, 1260, 345);
-    connect(m_cmdOK, &QPushButton::clicked, this, &AboutKel::cmdOK_Click);
 
     // Below the bottom edge, so never seen; it still takes the focus by Tab and answers Alt+S.
     m_cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     m_cmdSysInfo->setObjectName("cmdSysInfo");
     m_cmdSysInfo->setFont(arial(8));
     m_layout->place(m_cmdSysInfo, 4260, 3075, 1245, 345);
-    connect(m_cmdSysInfo, &QPushButton::clicked, this, &AboutKel::cmdSysInfo_Click);
 
     // The two separator lines, grey over white, likewise below the visible area.
     const struct {
@@ -78,12 +76,14 @@ AboutKel::AboutKel(display::Dialogs &dialogs, QWidget *parent) : QDialog(parent)
         m_layout->place(line, l.left, l.top, 5654 - l.left, 15);
     }
 
+    for (const AboutSlot &s : kAboutSlots)
+        connect(findChild<QPushButton *>(s.objectName), &QPushButton::clicked, this, s.slot);
     setTabOrder(m_cmdOK, m_cmdSysInfo);
     resize(m_layout->designPixels());
-    Form_Load();
+    loadInformation();
 }
 
-void AboutKel::Form_Load()
+void AboutKel::loadInformation()
 {
     const QString title = programTitle();
     setWindowTitle(tr("About %1").arg(title));
@@ -91,14 +91,14 @@ void AboutKel::Form_Load()
     m_lblTitle->setText(title);
 }
 
-void AboutKel::cmdOK_Click()
+void AboutKel::acceptAndClose()
 {
     close();
 }
 
-void AboutKel::cmdSysInfo_Click()
+void AboutKel::showSystemInfo()
 {
-    StartSysInfo(m_dialogs);
+    startSystemInfo(m_dialogs);
 }
 
 void AboutKel::keyPressEvent(QKeyEvent *event)

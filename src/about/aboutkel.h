@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class QLabel;
 class QPushButton;
 
@@ -33,10 +35,12 @@ public:
     // True once the window has been closed; it is then on its way to destruction.
     bool isClosed() const { return m_closed; }
 
-public slots:
-    void Form_Load();
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
+    // Writes the caption, the title and the version; the constructor runs it once.
+    void loadInformation();
+    // OK: closes the window, which then destroys itself.
+    void acceptAndClose();
+    // System Info: starts the system-information tool, or says it is unavailable.
+    void showSystemInfo();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -53,5 +57,15 @@ private:
     QPushButton *m_cmdSysInfo = nullptr;
     bool m_closed = false;
 };
+
+// Which slot each button runs when clicked, by objectName.
+struct AboutSlot {
+    const char *objectName;
+    void (AboutKel::*slot)();
+};
+inline constexpr std::array<AboutSlot, 2> kAboutSlots{{
+    {"cmdOK", &AboutKel::acceptAndClose},
+    {"cmdSysInfo", &AboutKel::showSystemInfo},
+}};
 
 } // namespace kel::about

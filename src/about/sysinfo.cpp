@@ -33,8 +33,8 @@ namespace
 
 } // namespace
 
-bool GetKeyValue([[maybe_unused]] RegistryRoot root, [[maybe_unused]] const QString &keyPath,
-                 [[maybe_unused]] const QString &valueName, QString &result)
+bool readKeyValue([[maybe_unused]] RegistryRoot root, [[maybe_unused]] const QString &keyPath,
+                  [[maybe_unused]] const QString &valueName, QString &result)
 {
 #ifdef Q_OS_WIN
     const QSettings key(rootName(root) + QLatin1Char('\\') + keyPath, QSettings::NativeFormat);
@@ -60,18 +60,18 @@ bool GetKeyValue([[maybe_unused]] RegistryRoot root, [[maybe_unused]] const QStr
     return false;
 }
 
-QString sysInfoToolPath(const KeyValueReader &getKeyValue, const FileTest &fileExists)
+QString sysInfoToolPath(const KeyValueReader &readValue, const FileTest &fileExists)
 {
     QString path;
-    if (getKeyValue(RegistryRoot::LocalMachine,
-                    QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
-                    QStringLiteral("PATH"), path) &&
+    if (readValue(RegistryRoot::LocalMachine,
+                  QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+                  QStringLiteral("PATH"), path) &&
         !path.isEmpty())
         return path;
     QString folder;
-    if (getKeyValue(RegistryRoot::LocalMachine,
-                    QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
-                    QStringLiteral("MSINFO"), folder) &&
+    if (readValue(RegistryRoot::LocalMachine,
+                  QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
+                  QStringLiteral("MSINFO"), folder) &&
         !folder.isEmpty()) {
         QString tool = folder + QStringLiteral("\\MSINFO32.EXE");
         if (fileExists(tool))
@@ -80,10 +80,10 @@ QString sysInfoToolPath(const KeyValueReader &getKeyValue, const FileTest &fileE
     return {};
 }
 
-void StartSysInfo(display::Dialogs &dialogs)
+void startSystemInfo(display::Dialogs &dialogs)
 {
     const QString tool =
-        sysInfoToolPath(GetKeyValue, [](const QString &file) { return QFileInfo::exists(file); });
+        sysInfoToolPath(readKeyValue, [](const QString &file) { return QFileInfo::exists(file); });
     if (!tool.isEmpty() && QProcess::startDetached(tool, {}))
         return;
     dialogs.message(

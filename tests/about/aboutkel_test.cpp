@@ -105,6 +105,13 @@ TEST(About, OkIsSeenAndSystemInfoLiesBelowTheEdgeButInTheTabOrder)
     EXPECT_EQ(QApplication::focusWidget(), sysInfo);
 }
 
+TEST(About, EveryButtonOfTheSlotTableIsThere)
+{
+    ShownAbout shown;
+    for (const kel::about::AboutSlot &s : kel::about::kAboutSlots)
+        EXPECT_NE(shown.window().findChild<QPushButton *>(s.objectName), nullptr) << s.objectName;
+}
+
 class AboutKeys : public ::testing::TestWithParam<Qt::Key>
 {
 };
@@ -206,9 +213,9 @@ TEST(About, ToolIsFoundFromThePathValueOrTheSharedToolsLocation)
 TEST(About, WithoutARegistryEveryKeyReadFailsWithAnEmptyResult)
 {
     QString result = "left over";
-    EXPECT_FALSE(kel::about::GetKeyValue(kel::about::RegistryRoot::LocalMachine,
-                                         "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                                         result));
+    EXPECT_FALSE(kel::about::readKeyValue(kel::about::RegistryRoot::LocalMachine,
+                                          "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                                          result));
     EXPECT_TRUE(result.isEmpty());
 }
 #endif
