@@ -273,6 +273,8 @@ void buildKeyboardOrder(PhasorsControls &c, QWidget *client)
     c.timeBar->setFocusPolicy(Qt::StrongFocus);
     // Focus on the diagram lets a screen reader read its description.
     c.diagram->setFocusPolicy(Qt::TabFocus);
+    // The arrow, page, Home and End keys move the time plot's cursor (see MarkerCursor).
+    c.plot->setKeyboardCursor(true);
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     c.diagram->setAccessibleName(tr("Phasor diagram"));

@@ -9,6 +9,7 @@
 #include "display/picturearea.h"
 #include "display/pictureexport.h"
 #include "display/qstringtext.h"
+#include "markercursor.h"
 #include "phasorsanimator.h"
 #include "phasorstatus.h"
 #include "resonancetextboxes.h"
@@ -151,6 +152,8 @@ void PhasorsWindow::connectControls()
     connect(m_c.plot, &display::PictureArea::mouseUp, this,
             [this](int, int, float x, float) { replotAt(x); });
     connect(m_c.plot, &display::PictureArea::mouseMove, this, &PhasorsWindow::showPointerReading);
+    m_cursor = new MarkerCursor(m_c.plot);
+    connect(m_c.plot, &display::PictureArea::cursorMoved, this, &PhasorsWindow::replotAt);
     // Any change of a parameter stops the animation; so does typing a time.
     for (QLineEdit *box : {m_c.R, m_c.C, m_c.L, m_c.v0, m_c.f0, m_c.numPer}) {
         connect(box, &QLineEdit::textChanged, this, &PhasorsWindow::updateCircuitStatus);
@@ -235,6 +238,7 @@ void PhasorsWindow::resetGraphs()
     m_c.diagram->setAutoRedraw(true);
     drawScene(m_c.plot, PhasorScene::emptyFrame());
     m_c.describeEmptyDrawings();
+    m_cursor->clearMarker();
     m_plotInFrameUnits = true;
 }
 
@@ -253,6 +257,7 @@ void PhasorsWindow::showFrame(const PhasorScene &scene, const SceneFrame &frame)
     m_plotInFrameUnits = !drawScene(m_c.plot, frame.plot);
     drawScene(m_c.diagram, frame.diagram);
     m_c.describeDrawings(scene, frame.t2Text ? std::optional(frame.t2) : std::nullopt, frame.t2);
+    m_cursor->follow(frame, scene.solution().time);
     for (std::size_t i = 0; i < frame.valueTexts.size(); ++i)
         PhasorsControls::writeReadOut(m_c.values[i], frame.valueTexts[i]);
     m_lastDrawn = scene.solution();

@@ -41,6 +41,7 @@ namespace kel::phasor
 // t2                textChanged       onTimeTextChanged()
 // Picture1          mouseUp           replotAt()
 // Picture1          mouseMove         showPointerReading()
+// Picture1          cursorMoved       replotAt(), as a click there (see MarkerCursor)
 // SavePicture       triggered         savePicture()
 // CopyPicture       triggered         copyPicture()
 // SaveCsv           triggered         saveCsv()
@@ -50,6 +51,8 @@ namespace kel::phasor
 // animationTimer    timeout           PhasorsAnimator::advance()
 // Resonance         triggered         showResonanceCurve()
 // Experiment        (menu)            display::ExperimentMenu, after Resonance
+class MarkerCursor;
+
 class PhasorsWindow : public QMainWindow, public display::ExperimentTarget
 {
     Q_OBJECT
@@ -122,6 +125,7 @@ private:
     bool m_redrawing = false;
 
     PhasorsAnimator *m_animator = nullptr;
+    MarkerCursor *m_cursor = nullptr;
     // Whether the projections are on the drawings, so that the animation keeps them there.
     bool m_projectionsShown = false;
     // Whether the drawings are a redraw at a time rather than the load drawing.

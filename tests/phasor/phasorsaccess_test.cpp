@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMainWindow>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -171,6 +172,76 @@ TEST_F(PhasorsAccessTest, UnchangedReadOutsAreNotWrittenAgain)
     child<QAction>("plot")->trigger();
     EXPECT_EQ(amplitudes[0]->count(), 1);
     EXPECT_EQ(child<QLineEdit>("VRmax")->cursorPosition(), 0);
+}
+
+// What the window shows after a step, to compare a key with a click.
+struct Shown {
+    int bar = 0;
+    QString t2;
+    QStringList values;
+    std::size_t plotOps = 0;
+    bool operator==(const Shown &) const = default;
+};
+
+Shown shownBy(PhasorsWindow &w)
+{
+    Shown s{w.findChild<QScrollBar *>("TimeSc")->value(),
+            w.findChild<QLineEdit *>("t2")->text(),
+            {},
+            w.plotArea()->operations().size()};
+    for (const char *name : {"vrt", "vct", "vlt", "v0t", "VRmax"})
+        s.values << w.findChild<QLineEdit *>(name)->text();
+    return s;
+}
+
+// Each key moves the time exactly as a click at the time the cursor moved to: the same bar,
+// time text, read-outs and drawing, through the same redraw.
+TEST_F(PhasorsAccessTest, CursorKeysRedrawAsAClickAtTheCursor)
+{
+    showActive();
+    auto *plot = child<display::PictureArea>("Picture1");
+    child<QScrollBar>("TimeSc")->setValue(40);
+    EXPECT_FALSE(plot->cursorX()) << "no cursor without the focus";
+    child<QLineEdit>("NumPer")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), plot);
+    ASSERT_TRUE(plot->cursorX());
+    EXPECT_FLOAT_EQ(*plot->cursorX(), 0.1f) << "on the marker";
+
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int bar;
+    };
+    const Key keys[] = {{Qt::Key_Right, Qt::NoModifier, 41}, {Qt::Key_Right, Qt::ShiftModifier, 51},
+                        {Qt::Key_Left, Qt::NoModifier, 50},  {Qt::Key_PageUp, Qt::NoModifier, 60},
+                        {Qt::Key_End, Qt::NoModifier, 200},  {Qt::Key_Right, Qt::NoModifier, 200},
+                        {Qt::Key_Home, Qt::NoModifier, 0}};
+    QSignalSpy moves(plot, &display::PictureArea::cursorMoved);
+    PhasorsWindow clicked(dialogs);
+    clicked.findChild<QScrollBar *>("TimeSc")->setValue(40);
+    for (const Key &k : keys) {
+        QTest::keyClick(plot, k.key, k.modifiers);
+        ASSERT_FALSE(moves.isEmpty());
+        const float x = moves.takeLast().at(0).toFloat();
+        emit clicked.plotArea()->mouseUp(1, 0, x, 0);
+        EXPECT_EQ(shownBy(window).bar, k.bar) << k.key;
+        EXPECT_TRUE(shownBy(window) == shownBy(clicked)) << k.key;
+        EXPECT_FLOAT_EQ(*plot->cursorX(), QLocale::c().toFloat(child<QLineEdit>("t2")->text()));
+    }
+    // After Clear Graphs there is no marker: the first key puts the cursor in the middle of
+    // the empty frame, which a click reads as a time.
+    child<QAction>("ClrGraphs")->trigger();
+    clicked.findChild<QAction *>("ClrGraphs")->trigger();
+    EXPECT_FALSE(plot->cursorX());
+    QTest::keyClick(plot, Qt::Key_Right);
+    emit clicked.plotArea()->mouseUp(1, 0, moves.takeLast().at(0).toFloat(), 0);
+    EXPECT_EQ(shownBy(window).bar, 100);
+    EXPECT_TRUE(shownBy(window) == shownBy(clicked));
+    // The cursor is the keyboard's: it goes with the focus.
+    child<QLineEdit>("R")->setFocus();
+    EXPECT_FALSE(plot->cursorX());
 }
 
 TEST(PhasorDescription, AnglesStayWithinAHalfTurnAndNothingShownIsSaid)

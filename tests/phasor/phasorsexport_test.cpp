@@ -253,10 +253,10 @@ TEST_F(PhasorsExportTest, TabVisitsTheControlsInReadingOrderAndEachHasAName)
     showActive();
     // Top to bottom, each row left to right; the drawings after the time controls, and from
     // the parameter strip at the bottom back to the top.
-    const QStringList expected{
-        "Projection", "TimeSc", "t2",  "NumPer",  "Picture3", "Checkvr",   "VRmax",   "vrt",
-        "CheckVC",    "VCmax",  "vct", "CheckVL", "VLmax",    "vlt",       "CheckVM", "v0t",
-        "R",          "C",      "L",   "v0",      "f0",       "Projection"};
+    const QStringList expected{"Projection", "TimeSc", "t2",  "NumPer",  "Picture3",  "Picture1",
+                               "Checkvr",    "VRmax",  "vrt", "CheckVC", "VCmax",     "vct",
+                               "CheckVL",    "VLmax",  "vlt", "CheckVM", "v0t",       "R",
+                               "C",          "L",      "v0",  "f0",      "Projection"};
     child<QPushButton>("Projection")->setFocus();
     QStringList visited{"Projection"};
     for (qsizetype i = 1; i < expected.size(); ++i) {
