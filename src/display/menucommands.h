@@ -6,6 +6,7 @@
 #include <functional>
 #include <initializer_list>
 
+class QAction;
 class QWidget;
 
 namespace kel::display
@@ -23,5 +24,10 @@ struct MenuCommand {
 // `window`. Each is also added to the window itself, so that its shortcut works while a
 // drop-down menu is closed.
 void addMenuCommands(QWidget *menu, QWidget *window, std::initializer_list<MenuCommand> commands);
+
+// Makes a menu bar command that only spaces the others apart keep its room and look but
+// take no part: disabled, so the keyboard passes over it, and a separator to screen readers
+// rather than a menu item without a name.
+void makeMenuSpacer(QAction *action);
 
 } // namespace kel::display

@@ -31,12 +31,16 @@ UserTransform transformFor(const DrawOp &scale, const QSizeF &size)
 bool sameOp(const DrawOp &a, const DrawOp &b)
 {
     return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
-           a.colour == b.colour && a.foreground == b.foreground && a.moving == b.moving;
+           a.colour == b.colour && a.foreground == b.foreground && a.moving == b.moving &&
+           a.dashed == b.dashed;
 }
+
+// Dashes of 6 pixels with gaps of 4: plain at a glance beside a solid curve of the same colour.
+const QList<qreal> kDashPattern{6, 4};
 
 // Stands for "no coordinate system set yet" at the head of a layer: a system of zero extent
 // is never recorded.
-const DrawOp kNoScale{DrawOp::Kind::Scale, 0, 0, 0, 0, 0, false, false};
+const DrawOp kNoScale{DrawOp::Kind::Scale, 0, 0, 0, 0, 0, false, false, false};
 
 } // namespace
 
@@ -52,7 +56,7 @@ void PictureArea::clear()
     m_position = std::pair<float, float>{0.f, 0.f};
     // The coordinate system survives a clear, so it is recorded again at the head of the list.
     if (m_hasScale)
-        m_ops.push_back({DrawOp::Kind::Scale, m_xa, m_ya, m_xb, m_yb, 0, false, false});
+        m_ops.push_back({DrawOp::Kind::Scale, m_xa, m_ya, m_xb, m_yb, 0, false, false, false});
     update();
 }
 
@@ -65,7 +69,7 @@ bool PictureArea::setScale(float xa, float ya, float xb, float yb)
     m_xb = xb;
     m_yb = yb;
     m_hasScale = true;
-    record({DrawOp::Kind::Scale, xa, ya, xb, yb, 0, false, m_moving});
+    record({DrawOp::Kind::Scale, xa, ya, xb, yb, 0, false, m_moving, false});
     if (m_cursorX)
         m_cursorX = clampToXRange(*m_cursorX);
     return true;
@@ -78,7 +82,7 @@ void PictureArea::setPoint(float x, float y, const QColor &colour)
         return;
     }
     m_position = std::pair{x, y};
-    record({DrawOp::Kind::Point, x, y, x, y, colour.rgb(), false, m_moving});
+    record({DrawOp::Kind::Point, x, y, x, y, colour.rgb(), false, m_moving, false});
 }
 
 void PictureArea::line(float x1, float y1, float x2, float y2, std::optional<QColor> colour)
@@ -91,7 +95,7 @@ void PictureArea::line(float x1, float y1, float x2, float y2, std::optional<QCo
     if (!finite(x1, y1))
         return;
     record({DrawOp::Kind::Line, x1, y1, x2, y2, colour ? colour->rgb() : m_foreground.rgb(),
-            !colour.has_value(), m_moving});
+            !colour.has_value(), m_moving, m_dashed});
 }
 
 void PictureArea::lineTo(float x2, float y2, std::optional<QColor> colour)
@@ -201,7 +205,7 @@ void PictureArea::compact()
     }
     // The system in force now must stay in force for what is drawn next.
     if (m_hasScale) {
-        const DrawOp now{DrawOp::Kind::Scale, m_xa, m_ya, m_xb, m_yb, 0, false, false};
+        const DrawOp now{DrawOp::Kind::Scale, m_xa, m_ya, m_xb, m_yb, 0, false, false, false};
         const bool inForce = emittedScale != 0 && scales[emittedScale - 1].x1 == now.x1 &&
                              scales[emittedScale - 1].y1 == now.y1 &&
                              scales[emittedScale - 1].x2 == now.x2 &&
@@ -239,6 +243,9 @@ void PictureArea::replay(QPainter &painter, const QSizeF &size, std::size_t from
     QPen pen;
     pen.setCosmetic(true);
     pen.setWidthF(1.0);
+    // The pixels a dashed curve has run so far: its dashes go on across its short lines.
+    double dashRun = 0;
+    std::optional<QPointF> dashEnd;
     for (std::size_t i = from; i < to; ++i) {
         const DrawOp &op = m_ops[i];
         switch (op.kind) {
@@ -259,6 +266,16 @@ void PictureArea::replay(QPainter &painter, const QSizeF &size, std::size_t from
                 break;
             const QPointF a(ax, ay), b(bx, by);
             pen.setColor(QColor::fromRgb(op.colour));
+            if (op.dashed) {
+                if (!dashEnd || *dashEnd != a)
+                    dashRun = 0;
+                pen.setDashPattern(kDashPattern);
+                pen.setDashOffset(dashRun);
+                dashRun += QLineF(a, b).length();
+                dashEnd = b;
+            } else {
+                pen.setStyle(Qt::SolidLine);
+            }
             painter.setPen(pen);
             painter.drawLine(a, b);
             break;
@@ -274,6 +291,7 @@ void PictureArea::render(QPainter &painter, const QSizeF &size) const
     painter.fillRect(QRectF(QPointF(0, 0), size), m_background);
     painter.setRenderHint(QPainter::Antialiasing, false);
     replay(painter, size, 0, m_ops.size());
+    paintLegend(painter, size);
     if (m_exportCursor)
         paintCursor(painter, size);
 }
@@ -366,6 +384,7 @@ void PictureArea::paintLayers(QPainter &painter, const QSizeF &size, qreal ratio
     if (!backgroundPainted)
         painter.fillRect(QRectF(QPointF(0, 0), size), m_background);
     m_layers.resize(layers);
+    paintLegend(painter, size);
 }
 
 void PictureArea::paintEvent(QPaintEvent *)
@@ -379,6 +398,80 @@ void PictureArea::paintEvent(QPaintEvent *)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
+}
+
+// --- Legend ----------------------------------------------------------------------------------
+
+namespace
+{
+
+// The legend's measures in logical pixels of the area on screen; a picture of another size
+// scales them with its width.
+constexpr double kLegendMargin = 4;  // from the area's edges
+constexpr double kLegendPadding = 3; // inside the box
+constexpr double kLegendStroke = 18; // the length of a row's sample stroke
+constexpr double kLegendGap = 4;     // between stroke and text
+
+} // namespace
+
+void PictureArea::setLegend(std::vector<LegendEntry> entries)
+{
+    m_legend = std::move(entries);
+    update();
+}
+
+QRectF PictureArea::legendRect(const QSizeF &size) const
+{
+    if (m_legend.empty() || width() <= 0)
+        return {};
+    const QFontMetricsF metrics(font());
+    double textWidth = 0;
+    for (const LegendEntry &e : m_legend)
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(e.text));
+    const double w = 2 * kLegendPadding + kLegendStroke + kLegendGap + textWidth;
+    const double h = 2 * kLegendPadding + metrics.height() * static_cast<double>(m_legend.size());
+    const double scale = size.width() / width();
+    return {size.width() - (kLegendMargin + w) * scale, kLegendMargin * scale, w * scale,
+            h * scale};
+}
+
+void PictureArea::paintLegend(QPainter &painter, const QSizeF &size) const
+{
+    const QRectF box = legendRect(size);
+    if (box.isEmpty())
+        return;
+    const double scale = size.width() / width();
+    painter.save();
+    painter.translate(box.topLeft());
+    painter.scale(scale, scale);
+    const QRectF frame(QPointF(0, 0), box.size() / scale);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    QPen border(m_foreground);
+    border.setCosmetic(true);
+    painter.setPen(border);
+    painter.setBrush(m_background);
+    painter.drawRect(frame.adjusted(0, 0, -1.0 / scale, -1.0 / scale));
+    painter.setFont(font());
+    const QFontMetricsF metrics(font());
+    double top = kLegendPadding;
+    for (const LegendEntry &e : m_legend) {
+        const double middle = std::floor(top + metrics.height() / 2) + 0.5;
+        QPen stroke(e.colour);
+        stroke.setCosmetic(true);
+        stroke.setWidthF(2);
+        if (e.dashed)
+            stroke.setDashPattern({3, 2}); // in pen widths: the 6 and 4 pixels of the curve
+        painter.setPen(stroke);
+        painter.drawLine(QPointF(kLegendPadding, middle),
+                         QPointF(kLegendPadding + kLegendStroke, middle));
+        painter.setPen(m_foreground);
+        painter.drawText(QRectF(kLegendPadding + kLegendStroke + kLegendGap, top, frame.width(),
+                                metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, e.text);
+        top += metrics.height();
+    }
+    painter.restore();
 }
 
 // --- Keyboard cursor -------------------------------------------------------------------------

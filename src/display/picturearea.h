@@ -28,6 +28,14 @@ struct DrawOp {
     // Part of what moves with time alone (a time marker, a rotating phasor): painted afresh
     // each time, while the operations around it are painted once into cached layers.
     bool moving = false;
+    bool dashed = false; // a line of a dashed curve
+};
+
+// A row of a picture's legend: a short stroke in the curve's colour and style, then its name.
+struct LegendEntry {
+    QString text;
+    QColor colour;
+    bool dashed = false;
 };
 
 // A picture area: a surface with user coordinates on which the program draws points and
@@ -68,6 +76,15 @@ public:
     void lineTo(float x2, float y2, std::optional<QColor> colour = {});
     // Whether the points and lines drawn from now on move with time alone (see above).
     void setMoving(bool moving) { m_moving = moving; }
+    // Whether the lines drawn from now on are dashed; the dashes run on along a curve.
+    void setDashed(bool dashed) { m_dashed = dashed; }
+
+    // The legend, in a small opaque box in the upper right corner, on screen and in every
+    // picture of the area; none when empty.
+    void setLegend(std::vector<LegendEntry> entries);
+    const std::vector<LegendEntry> &legend() const { return m_legend; }
+    // Where the legend box lies in an area of `size`, empty without a legend.
+    QRectF legendRect(const QSizeF &size) const;
 
     void setForeground(const QColor &colour) { m_foreground = colour; }
     QColor foreground() const { return m_foreground; }
@@ -145,6 +162,7 @@ private:
     DrawOp scaleBefore(std::size_t index) const;
     bool layerStillHolds(const Layer &layer, std::size_t start, std::size_t end) const;
     void paintCursor(QPainter &painter, const QSizeF &size) const;
+    void paintLegend(QPainter &painter, const QSizeF &size) const;
     float clampToXRange(float x) const;
     const QImage &paintLayer(std::size_t k, std::size_t start, std::size_t end, const QSize &pixels,
                              qreal ratio, bool opaque);
@@ -158,6 +176,8 @@ private:
     bool m_autoRedraw = false;
 
     bool m_moving = false;
+    bool m_dashed = false;
+    std::vector<LegendEntry> m_legend;
 
     bool m_keyboardCursor = false;
     bool m_exportCursor = false;

@@ -154,28 +154,32 @@ constexpr LabMenuEntry kExportEntries[] = {
      (Qt::CTRL | Qt::SHIFT | Qt::Key_C).toCombined()},
     {"SaveData", QT_TRANSLATE_NOOP("LabWindow", "Save Data as CSV..."),
      (Qt::CTRL | Qt::SHIFT | Qt::Key_S).toCombined()},
+    {"ExportCursor", QT_TRANSLATE_NOOP("LabWindow", "Include Cursor in Pictures"), 0},
 };
 
-// The Tab order and the names screen readers hear.
+// The Tab order, in reading order: the graph, the column beside it from top to bottom, then
+// the rows of the parameter strip from left to right; and the names screen readers hear
+// (none: the caption).
 constexpr std::pair<const char *, const char *> kKeyboardOrder[] = {
-    {"R", QT_TRANSLATE_NOOP("LabWindow", "Resistance R in ohms")},
-    {"C", QT_TRANSLATE_NOOP("LabWindow", "Capacitance C in farads")},
-    {"L", QT_TRANSLATE_NOOP("LabWindow", "Inductance L in henries")},
-    {"v0", QT_TRANSLATE_NOOP("LabWindow", "Source voltage or amplitude v0 in volts")},
-    {"f0", QT_TRANSLATE_NOOP("LabWindow", "Source frequency f0 in hertz")},
-    {"q0", QT_TRANSLATE_NOOP("LabWindow", "Initial charge q0 in coulombs")},
-    {"i0", QT_TRANSLATE_NOOP("LabWindow", "Initial current i0 in amperes")},
+    {"Picture1", QT_TRANSLATE_NOOP("LabWindow", "Graph against time")},
     {"Charge", QT_TRANSLATE_NOOP("LabWindow", "Plot charge against time")},
     {"Current", QT_TRANSLATE_NOOP("LabWindow", "Plot current against time")},
     {"Voltage", QT_TRANSLATE_NOOP("LabWindow", "Plot source voltage against time")},
     {"Time", QT_TRANSLATE_NOOP("LabWindow", "Read-out time in seconds")},
     {"qq", QT_TRANSLATE_NOOP("LabWindow", "Read-out charge in coulombs")},
     {"ii", QT_TRANSLATE_NOOP("LabWindow", "Read-out current in amperes")},
+    {"q0", QT_TRANSLATE_NOOP("LabWindow", "Initial charge q0 in coulombs")},
+    {"i0", QT_TRANSLATE_NOOP("LabWindow", "Initial current i0 in amperes")},
+    {"R", QT_TRANSLATE_NOOP("LabWindow", "Resistance R in ohms")},
+    {"C", QT_TRANSLATE_NOOP("LabWindow", "Capacitance C in farads")},
+    {"L", QT_TRANSLATE_NOOP("LabWindow", "Inductance L in henries")},
+    {"SetNatf", nullptr},
+    {"VSource", QT_TRANSLATE_NOOP("LabWindow", "Source kind")},
+    {"v0", QT_TRANSLATE_NOOP("LabWindow", "Source voltage or amplitude v0 in volts")},
+    {"f0", QT_TRANSLATE_NOOP("LabWindow", "Source frequency f0 in hertz")},
 };
 constexpr std::pair<const char *, const char *> kOtherAccessibleNames[] = {
-    {"VSource", QT_TRANSLATE_NOOP("LabWindow", "Source kind")},
     {"w0", QT_TRANSLATE_NOOP("LabWindow", "Angular frequency w0 in radians per second")},
-    {"Picture1", QT_TRANSLATE_NOOP("LabWindow", "Graph against time")},
 };
 // Controls under the parameter strip or the VSource box would take the focus out of sight.
 constexpr const char *kNoFocus[] = {"w0", "NoV", "DC", "AC"};
@@ -300,6 +304,16 @@ std::span<const LabMenuEntry> labExportEntries()
     return kExportEntries;
 }
 
+std::span<const std::pair<const char *, const char *>> labKeyboardOrder()
+{
+    return kKeyboardOrder;
+}
+
+bool isSpacer(const LabMenuEntry &entry)
+{
+    return QString::fromUtf8(entry.caption).trimmed().isEmpty();
+}
+
 LabControls buildLabControls(QMainWindow *window)
 {
     auto *client = new QWidget(window);
@@ -326,7 +340,8 @@ void setLabKeyboardOrder(QMainWindow *window)
     QWidget *previous = nullptr;
     for (const auto &[name, accessible] : kKeyboardOrder) {
         auto *widget = window->findChild<QWidget *>(name);
-        widget->setAccessibleName(translated(accessible));
+        if (accessible)
+            widget->setAccessibleName(translated(accessible));
         if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <span>
+#include <utility>
 
 class QCheckBox;
 class QLabel;
@@ -44,6 +45,12 @@ struct LabMenuEntry {
 // The menu bar's commands, then those of its Export menu.
 std::span<const LabMenuEntry> labMenuEntries();
 std::span<const LabMenuEntry> labExportEntries();
+// Whether an entry only spaces the others apart (a blank caption).
+bool isSpacer(const LabMenuEntry &entry);
+
+// The objectNames in the order of the Tab key, with the accessible names (the English text,
+// none to keep the caption).
+std::span<const std::pair<const char *, const char *>> labKeyboardOrder();
 
 // Creates every control of the lab window at its place in twips, with captions, fonts, tool
 // tips and the visibility before the first configuration, and the status bar.

@@ -19,11 +19,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QToolTip>
 
 namespace kel::lab
 {
@@ -42,11 +44,6 @@ constexpr ControlGroup kGroups[] = {
     ControlGroup::CurrentGraph,   ControlGroup::SourceGraph,
 };
 
-// Colours of the curves (QBColor numbers): charge and source voltage red, current blue.
-constexpr int kChargeColour = 4;
-constexpr int kCurrentColour = 1;
-constexpr int kVoltageColour = 4;
-
 } // namespace
 
 LabWindow::LabWindow(display::Dialogs &dialogs, QWidget *parent)
@@ -58,6 +55,7 @@ LabWindow::LabWindow(display::Dialogs &dialogs, QWidget *parent)
     m_controls = buildLabControls(this);
     buildMenus();
     buildMoreMenus();
+    buildGraphAccess();
     setLabKeyboardOrder(this);
     showAllTexts();
     connectControls();
@@ -98,7 +96,10 @@ void LabWindow::buildMenus()
         for (const LabMenuEntry &e : entries) {
             display::addMenuCommands(menu, this,
                                      {{e.name, e.caption, nullptr, QKeySequence(e.shortcut)}});
-            if (QAction *action = findChild<QAction *>(e.name); action && *e.caption)
+            QAction *action = findChild<QAction *>(e.name);
+            if (action && isSpacer(e))
+                display::makeMenuSpacer(action);
+            else if (action)
                 action->setText(tr(e.caption));
         }
     };
@@ -195,6 +196,8 @@ void LabWindow::drawFrame(const GraphScale &s)
         graph->line(drawingCoordinate(f.x1), drawingCoordinate(f.y1), drawingCoordinate(f.x2),
                     drawingCoordinate(f.y2));
     m_controls.scaleStatus->setText(display::toQString(scaleStatus(s.x1, s.x2, s.y1, s.y2)));
+    m_shownScale = s;
+    showGraphChanges();
 }
 
 void LabWindow::drawEmptyGraph()
@@ -251,29 +254,17 @@ void LabWindow::askGraphScale()
 
 // --- Plotting and read-out -------------------------------------------------------------------
 
-void LabWindow::drawCurve(const CurveSamples &curve, int colour, bool fromZero)
-{
-    if (curve.samples.empty())
-        return;
-    const QColor c = display::QBColor(colour);
-    const auto &first = curve.samples.front();
-    m_controls.graph->setPoint(drawingCoordinate(first.t),
-                               fromZero ? 0.0f : drawingCoordinate(first.value), c);
-    for (std::size_t n = 1; n < curve.samples.size(); ++n)
-        m_controls.graph->lineTo(drawingCoordinate(curve.samples[n].t),
-                                 drawingCoordinate(curve.samples[n].value), c);
-}
-
 void LabWindow::plotGraphs()
 {
     readSelection();
     const PlotPlan plan = m_session.planPlot();
     for (const LabMessage &message : plan.messages)
         report(message);
-    drawCurve(plan.curves.charge, kChargeColour, false);
-    drawCurve(plan.curves.current, kCurrentColour, false);
+    drawCurve(plan.curves.charge, lookOf(Curve::Charge), false);
+    drawCurve(plan.curves.current, lookOf(Curve::Current), false);
     // The voltage curve starts drawn at 0; the data keep the source voltage itself there.
-    drawCurve(plan.curves.voltage, kVoltageColour, true);
+    drawCurve(plan.curves.voltage, lookOf(Curve::Voltage), true);
+    showGraphChanges();
 }
 
 void LabWindow::readOutAt(int, int, float x, float)
@@ -317,7 +308,8 @@ void LabWindow::showRegime()
     if (!m_session.source())
         return;
     m_regimeText = m_session.regimeDescription();
-    m_controls.regimeStatus->setToolTip(m_regimeText);
+    // The whole text is the label's name; its tool tip (eventFilter) is no second description.
+    m_controls.regimeStatus->setAccessibleName(m_regimeText);
     elideRegime();
 }
 
@@ -341,6 +333,11 @@ bool LabWindow::eventFilter(QObject *watched, QEvent *event)
         m_controls.pointerStatus->hide();
     if (watched == m_controls.regimeStatus && event->type() == QEvent::Resize)
         elideRegime();
+    if (watched == m_controls.regimeStatus && event->type() == QEvent::ToolTip) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), m_regimeText,
+                           m_controls.regimeStatus);
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

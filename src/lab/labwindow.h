@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/circuitconfiguration.h"
+#include "core/graphdescription.h"
 #include "core/labsession.h"
 #include "labcontrols.h"
 
@@ -71,6 +72,9 @@ public slots:
     void onVoltageToggled();
     void onFrequencyEdited();
     void readOutAt(int button, int shift, float x, float y);
+    // The keyboard cursor moved to time t: the read-out of a click there, and the graph's
+    // description follows.
+    void onCursorMoved(float t);
     void showPointerAt(float x, float y);
     void showEquations();
     void showResonanceCurve();
@@ -91,7 +95,12 @@ private:
     void drawEmptyGraph();
     // Shows the window and draws axes and ticks for the scale, without clearing.
     void drawFrame(const GraphScale &scale);
-    void drawCurve(const CurveSamples &curve, int colour, bool fromZero);
+    void drawCurve(const CurveSamples &curve, const CurveLook &look, bool fromZero);
+    // The graph's keyboard cursor, its Export option, and the legend and description that
+    // follow what the graph shows (labgraph.cpp).
+    void buildGraphAccess();
+    void showGraphChanges();
+    void describeGraph();
     double askScaleValue(const QString &prompt, const QString &title, double remembered);
     void report(const LabMessage &message);
     void showRegime();
@@ -104,7 +113,8 @@ private:
     display::Dialogs &m_dialogs;
     LabSession m_session;
     LabControls m_controls;
-    QString m_regimeText; // whole, while the status bar may show it elided
+    QString m_regimeText;    // whole, while the status bar may show it elided
+    GraphScale m_shownScale; // the one the graph's frame was last drawn for
     display::ExperimentMenu *m_experimentMenu = nullptr;
     QAction *m_resonanceCurve = nullptr;
     EquationsWindow *m_equations = nullptr; // once opened; a child window
@@ -127,7 +137,7 @@ inline constexpr std::array<LabSlot, 10> kLabSlots{{
     {"Voltage", &LabWindow::onVoltageToggled},    // toggled
     {"f0", &LabWindow::onFrequencyEdited},        // textChanged
 }};
-// Picture1: mouseUp runs readOutAt, mouseMove runs showPointerAt; every parameter box's
-// textChanged records the text in the session.
+// Picture1: mouseUp runs readOutAt, mouseMove runs showPointerAt, cursorMoved (the keyboard)
+// runs onCursorMoved; every parameter box's textChanged records the text in the session.
 
 } // namespace kel::lab

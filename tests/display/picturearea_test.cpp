@@ -335,6 +335,57 @@ TEST(PictureAreaCursor, IsPaintedOnScreenAndExportedOnlyWhenAsked)
     EXPECT_EQ(area.toImage(QSize(200, 100)).pixelColor(199, 10).rgb(), QColor(Qt::green).rgb());
 }
 
+// A dashed curve of many short lines still shows gaps: its dashes run on across them.
+TEST(PictureArea, DashedCurvesKeepTheirDashesAcrossShortLines)
+{
+    PictureArea area;
+    area.setBackground(Qt::white);
+    area.setScale(0, 1, 200, -1);
+    area.setDashed(true);
+    area.setPoint(0, 0.5f, QBColor(4));
+    for (int n = 1; n <= 200; ++n)
+        area.lineTo(static_cast<float>(n), 0.5f, QBColor(4));
+    area.setDashed(false);
+    area.line(0, -0.5f, 200, -0.5f, QBColor(4));
+    EXPECT_TRUE(area.operations()[2].dashed);
+    EXPECT_FALSE(area.operations().back().dashed);
+    const QImage image = area.toImage(QSize(200, 100));
+    int dashedRow = 0, solidRow = 0;
+    for (int x = 0; x < 200; ++x) {
+        dashedRow += image.pixel(x, 25) == QBColor(4).rgb();
+        solidRow += image.pixel(x, 75) == QBColor(4).rgb();
+    }
+    EXPECT_EQ(solidRow, 200);
+    EXPECT_GT(dashedRow, 200 * 5 / 10); // 6 on, 4 off
+    EXPECT_LT(dashedRow, 200 * 7 / 10);
+}
+
+TEST(PictureArea, LegendSitsInTheUpperRightCornerOnScreenAndInPictures)
+{
+    PictureArea area;
+    area.resize(400, 300);
+    area.setBackground(Qt::white);
+    area.setScale(0, 1, 1, 0);
+    EXPECT_TRUE(area.legendRect(QSizeF(400, 300)).isEmpty());
+    const QImage plain = area.toImage(QSize(400, 300));
+    area.setLegend({{"Charge q", QBColor(4), false}, {"Source voltage", QBColor(4), true}});
+    const QRectF box = area.legendRect(QSizeF(400, 300));
+    EXPECT_NEAR(box.right(), 396, 1);
+    EXPECT_NEAR(box.top(), 4, 1);
+    EXPECT_LT(box.width(), 200);
+    EXPECT_LT(box.height(), 100);
+    // Twice the size, twice the box.
+    const QRectF big = area.legendRect(QSizeF(800, 600));
+    EXPECT_NEAR(big.width(), 2 * box.width(), 1e-9);
+    const QImage pictured = area.toImage(QSize(400, 300));
+    EXPECT_NE(pictured, plain);
+    EXPECT_EQ(pictured.pixel(box.topLeft().toPoint()), QColor(Qt::black).rgb());
+    EXPECT_EQ(pictured.pixel(10, 150), QColor(Qt::white).rgb()); // the rest stays
+    EXPECT_EQ(screenImage(area, QSize(400, 300), 1), pictured);
+    area.setLegend({});
+    EXPECT_EQ(area.toImage(QSize(400, 300)), plain);
+}
+
 TEST(PictureExport, RendersAreasSideBySideAsPngAndSvg)
 {
     PictureArea left, right;

@@ -177,6 +177,7 @@ void LabSession::clearPlots()
 {
     m_lastPlot = {};
     m_history.clear();
+    m_curvesOnGraph = {};
     m_frameIsScale = true;
 }
 
@@ -262,6 +263,9 @@ PlotPlan LabSession::planPlot()
                                           kVoltageIntervals, m_scale.x1, m_scale.x2);
     }
     m_lastPlot = plan.curves;
+    m_curvesOnGraph.charge = m_curvesOnGraph.charge || !plan.curves.charge.samples.empty();
+    m_curvesOnGraph.current = m_curvesOnGraph.current || !plan.curves.current.samples.empty();
+    m_curvesOnGraph.voltage = m_curvesOnGraph.voltage || !plan.curves.voltage.samples.empty();
     if (!plan.curves.empty())
         m_history.push_back({m_texts, m_selection});
     return plan;

@@ -133,6 +133,8 @@ public:
     PlotPlan planPlot();
     const PlotRecord &lastPlot() const { return m_lastPlot; }
     const std::vector<PlotEntry> &history() const { return m_history; }
+    // The curves any plot since the graph was last cleared has drawn.
+    const CurveSelection &curvesOnGraph() const { return m_curvesOnGraph; }
 
     // A click on the graph at time t (s): Time becomes t; the read-out texts change only when
     // both values are finite. The session's texts are updated as the result says.
@@ -188,6 +190,7 @@ private:
     GraphScale m_scale, m_scaleDefaults;
     PlotRecord m_lastPlot;
     std::vector<PlotEntry> m_history;
+    CurveSelection m_curvesOnGraph;
 };
 
 } // namespace kel::lab
