@@ -166,39 +166,39 @@
         <name>GraphDescription</name>
         <message>
             <source>charge</source>
-            <translation type="unfinished" />
+            <translation>Ladung</translation>
         </message>
         <message>
             <source>current</source>
-            <translation type="unfinished" />
+            <translation>Stromstärke</translation>
         </message>
         <message>
             <source>source voltage</source>
-            <translation type="unfinished" />
+            <translation>Quellenspannung</translation>
         </message>
         <message>
             <source>blue</source>
-            <translation type="unfinished">blau</translation>
+            <translation>blau</translation>
         </message>
         <message>
             <source>red</source>
-            <translation type="unfinished">rot</translation>
+            <translation>rot</translation>
         </message>
         <message>
             <source>RC circuit</source>
-            <translation type="unfinished" />
+            <translation>RC-Kreis</translation>
         </message>
         <message>
             <source>RL circuit</source>
-            <translation type="unfinished" />
+            <translation>RL-Kreis</translation>
         </message>
         <message>
             <source>LC circuit</source>
-            <translation type="unfinished" />
+            <translation>LC-Kreis</translation>
         </message>
         <message>
             <source>RLC circuit</source>
-            <translation type="unfinished" />
+            <translation>RLC-Kreis</translation>
         </message>
         <message>
             <source>No circuit</source>
@@ -206,55 +206,55 @@
         </message>
         <message>
             <source>Charge q</source>
-            <translation type="unfinished" />
+            <translation>Ladung q</translation>
         </message>
         <message>
             <source>Current i</source>
-            <translation type="unfinished" />
+            <translation>Stromstärke i</translation>
         </message>
         <message>
             <source>Source voltage</source>
-            <translation type="unfinished" />
+            <translation>Quellenspannung</translation>
         </message>
         <message>
             <source>No curves plotted.</source>
-            <translation type="unfinished" />
+            <translation>Keine Kurven gezeichnet.</translation>
         </message>
         <message>
             <source>%1 (%2, %3)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2, %3)</translation>
         </message>
         <message>
             <source>dashed</source>
-            <translation type="unfinished" />
+            <translation>gestrichelt</translation>
         </message>
         <message>
             <source>solid</source>
-            <translation type="unfinished" />
+            <translation>durchgezogen</translation>
         </message>
         <message>
             <source>Curves: %1.</source>
-            <translation type="unfinished" />
+            <translation>Kurven: %1.</translation>
         </message>
         <message>
             <source>Time from %1 to %2 s, values from %3 to %4.</source>
-            <translation type="unfinished" />
+            <translation>Zeit von %1 bis %2 s, Werte von %3 bis %4.</translation>
         </message>
         <message>
             <source>Plots drawn: %1.</source>
-            <translation type="unfinished" />
+            <translation>Gezeichnete Durchläufe: %1.</translation>
         </message>
         <message>
             <source>%1 %2 %3</source>
-            <translation type="unfinished" />
+            <translation>%1 %2 %3</translation>
         </message>
         <message>
             <source>Cursor at t = %1 s.</source>
-            <translation type="unfinished" />
+            <translation>Cursor bei t = %1 s.</translation>
         </message>
         <message>
             <source>Cursor at t = %1 s: %2.</source>
-            <translation type="unfinished" />
+            <translation>Cursor bei t = %1 s: %2.</translation>
         </message>
     </context>
     <context>
@@ -496,7 +496,7 @@
         </message>
         <message>
             <source>Include Cursor in Pictures</source>
-            <translation type="unfinished" />
+            <translation>Cursor in Bilder übernehmen</translation>
         </message>
     </context>
     <context>
@@ -1690,8 +1690,16 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
     <context>
         <name>SourceText</name>
         <message>
+            <source>%1 %2 %3</source>
+            <translation>%1 %2 %3</translation>
+        </message>
+        <message>
             <source>%1 %2 V at %3°</source>
             <translation>%1 %2 V bei %3°</translation>
+        </message>
+        <message>
+            <source>%1 (%2, %3)</source>
+            <translation>%1 (%2, %3)</translation>
         </message>
         <message>
             <source>%1 in %2</source>
@@ -1814,6 +1822,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Ladung</translation>
         </message>
         <message>
+            <source>Charge q</source>
+            <translation>Ladung q</translation>
+        </message>
+        <message>
             <source>Charge vs Time</source>
             <translation>Ladung q(t)</translation>
         </message>
@@ -1886,12 +1898,28 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Amplitude und Phase der Stromstärke in Abhängigkeit von der Frequenz</translation>
         </message>
         <message>
+            <source>Current i</source>
+            <translation>Stromstärke i</translation>
+        </message>
+        <message>
             <source>Current vs Time</source>
             <translation>Stromstärke i(t)</translation>
         </message>
         <message>
             <source>Currents</source>
             <translation>Ströme</translation>
+        </message>
+        <message>
+            <source>Cursor at t = %1 s.</source>
+            <translation>Cursor bei t = %1 s.</translation>
+        </message>
+        <message>
+            <source>Cursor at t = %1 s: %2.</source>
+            <translation>Cursor bei t = %1 s: %2.</translation>
+        </message>
+        <message>
+            <source>Curves: %1.</source>
+            <translation>Kurven: %1.</translation>
         </message>
         <message>
             <source>D.C.</source>
@@ -2010,6 +2038,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>I0 (A)</translation>
         </message>
         <message>
+            <source>Include Cursor in Pictures</source>
+            <translation>Cursor in Bilder übernehmen</translation>
+        </message>
+        <message>
             <source>Inductance L in henries</source>
             <translation>Induktivität L in Henry</translation>
         </message>
@@ -2090,6 +2122,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>LC-Kreise</translation>
         </message>
         <message>
+            <source>LC circuit</source>
+            <translation>LC-Kreis</translation>
+        </message>
+        <message>
             <source>LC circuit with a constant source</source>
             <translation>LC-Kreis mit Gleichspannungsquelle</translation>
         </message>
@@ -2144,6 +2180,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>No circuit</source>
             <translation>Kein Kreis</translation>
+        </message>
+        <message>
+            <source>No curves plotted.</source>
+            <translation>Keine Kurven gezeichnet.</translation>
         </message>
         <message>
             <source>None</source>
@@ -2262,6 +2302,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Quellenspannung über der Zeit zeichnen</translation>
         </message>
         <message>
+            <source>Plots drawn: %1.</source>
+            <translation>Gezeichnete Durchläufe: %1.</translation>
+        </message>
+        <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
             <translation>Güte Q = ω₀L/R = %1</translation>
         </message>
@@ -2290,6 +2334,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>RC-Kreise</translation>
         </message>
         <message>
+            <source>RC circuit</source>
+            <translation>RC-Kreis</translation>
+        </message>
+        <message>
             <source>RC circuit with a constant source</source>
             <translation>RC-Kreis mit Gleichspannungsquelle</translation>
         </message>
@@ -2306,6 +2354,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>RL-Kreise</translation>
         </message>
         <message>
+            <source>RL circuit</source>
+            <translation>RL-Kreis</translation>
+        </message>
+        <message>
             <source>RL circuit with a constant source</source>
             <translation>RL-Kreis mit Gleichspannungsquelle</translation>
         </message>
@@ -2316,6 +2368,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>RL circuit without a source</source>
             <translation>RL-Kreis ohne Quelle</translation>
+        </message>
+        <message>
+            <source>RLC circuit</source>
+            <translation>RLC-Kreis</translation>
         </message>
         <message>
             <source>RLC circuit with a constant source</source>
@@ -2480,6 +2536,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Source kind</source>
             <translation>Art der Quelle</translation>
+        </message>
+        <message>
+            <source>Source voltage</source>
+            <translation>Quellenspannung</translation>
         </message>
         <message>
             <source>Source voltage or amplitude v0 in volts</source>
@@ -2754,6 +2814,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Zeitleiste</translation>
         </message>
         <message>
+            <source>Time from %1 to %2 s, values from %3 to %4.</source>
+            <translation>Zeit von %1 bis %2 s, Werte von %3 bis %4.</translation>
+        </message>
+        <message>
             <source>Time in seconds</source>
             <translation>Zeit in Sekunden</translation>
         </message>
@@ -2910,12 +2974,24 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>blau</translation>
         </message>
         <message>
+            <source>charge</source>
+            <translation>Ladung</translation>
+        </message>
+        <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
             <translation>aperiodischer Grenzfall: α = %1 s⁻¹, %2</translation>
         </message>
         <message>
+            <source>current</source>
+            <translation>Stromstärke</translation>
+        </message>
+        <message>
             <source>current amplitude I₀</source>
             <translation>Amplitude der Stromstärke I₀</translation>
+        </message>
+        <message>
+            <source>dashed</source>
+            <translation>gestrichelt</translation>
         </message>
         <message>
             <source>every amplitude is 0: nothing to draw</source>
@@ -2994,8 +3070,16 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Resonanzfrequenz f₀</translation>
         </message>
         <message>
+            <source>solid</source>
+            <translation>durchgezogen</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>Quellenfrequenz f</translation>
+        </message>
+        <message>
+            <source>source voltage</source>
+            <translation>Quellenspannung</translation>
         </message>
         <message>
             <source>t %1 … %2 s, value %3 … %4</source>

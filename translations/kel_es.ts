@@ -166,39 +166,39 @@
         <name>GraphDescription</name>
         <message>
             <source>charge</source>
-            <translation type="unfinished" />
+            <translation>carga</translation>
         </message>
         <message>
             <source>current</source>
-            <translation type="unfinished" />
+            <translation>corriente</translation>
         </message>
         <message>
             <source>source voltage</source>
-            <translation type="unfinished" />
+            <translation>tensión de la fuente</translation>
         </message>
         <message>
             <source>blue</source>
-            <translation type="unfinished">azul</translation>
+            <translation>azul</translation>
         </message>
         <message>
             <source>red</source>
-            <translation type="unfinished">rojo</translation>
+            <translation>rojo</translation>
         </message>
         <message>
             <source>RC circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuito RC</translation>
         </message>
         <message>
             <source>RL circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuito RL</translation>
         </message>
         <message>
             <source>LC circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuito LC</translation>
         </message>
         <message>
             <source>RLC circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuito RLC</translation>
         </message>
         <message>
             <source>No circuit</source>
@@ -206,55 +206,55 @@
         </message>
         <message>
             <source>Charge q</source>
-            <translation type="unfinished" />
+            <translation>Carga q</translation>
         </message>
         <message>
             <source>Current i</source>
-            <translation type="unfinished" />
+            <translation>Corriente i</translation>
         </message>
         <message>
             <source>Source voltage</source>
-            <translation type="unfinished" />
+            <translation>Tensión de la fuente</translation>
         </message>
         <message>
             <source>No curves plotted.</source>
-            <translation type="unfinished" />
+            <translation>No hay curvas trazadas.</translation>
         </message>
         <message>
             <source>%1 (%2, %3)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2, %3)</translation>
         </message>
         <message>
             <source>dashed</source>
-            <translation type="unfinished" />
+            <translation>línea discontinua</translation>
         </message>
         <message>
             <source>solid</source>
-            <translation type="unfinished" />
+            <translation>línea continua</translation>
         </message>
         <message>
             <source>Curves: %1.</source>
-            <translation type="unfinished" />
+            <translation>Curvas: %1.</translation>
         </message>
         <message>
             <source>Time from %1 to %2 s, values from %3 to %4.</source>
-            <translation type="unfinished" />
+            <translation>Tiempo de %1 a %2 s, valores de %3 a %4.</translation>
         </message>
         <message>
             <source>Plots drawn: %1.</source>
-            <translation type="unfinished" />
+            <translation>Trazados: %1.</translation>
         </message>
         <message>
             <source>%1 %2 %3</source>
-            <translation type="unfinished" />
+            <translation>%1 %2 %3</translation>
         </message>
         <message>
             <source>Cursor at t = %1 s.</source>
-            <translation type="unfinished" />
+            <translation>Cursor en t = %1 s.</translation>
         </message>
         <message>
             <source>Cursor at t = %1 s: %2.</source>
-            <translation type="unfinished" />
+            <translation>Cursor en t = %1 s: %2.</translation>
         </message>
     </context>
     <context>
@@ -496,7 +496,7 @@
         </message>
         <message>
             <source>Include Cursor in Pictures</source>
-            <translation type="unfinished" />
+            <translation>Incluir el cursor en las imágenes</translation>
         </message>
     </context>
     <context>
@@ -1690,8 +1690,16 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
     <context>
         <name>SourceText</name>
         <message>
+            <source>%1 %2 %3</source>
+            <translation>%1 %2 %3</translation>
+        </message>
+        <message>
             <source>%1 %2 V at %3°</source>
             <translation>%1 %2 V a %3°</translation>
+        </message>
+        <message>
+            <source>%1 (%2, %3)</source>
+            <translation>%1 (%2, %3)</translation>
         </message>
         <message>
             <source>%1 in %2</source>
@@ -1814,6 +1822,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Carga</translation>
         </message>
         <message>
+            <source>Charge q</source>
+            <translation>Carga q</translation>
+        </message>
+        <message>
             <source>Charge vs Time</source>
             <translation>Carga q(t)</translation>
         </message>
@@ -1886,12 +1898,28 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Amplitud y fase de la corriente en función de la frecuencia</translation>
         </message>
         <message>
+            <source>Current i</source>
+            <translation>Corriente i</translation>
+        </message>
+        <message>
             <source>Current vs Time</source>
             <translation>Corriente i(t)</translation>
         </message>
         <message>
             <source>Currents</source>
             <translation>Corrientes</translation>
+        </message>
+        <message>
+            <source>Cursor at t = %1 s.</source>
+            <translation>Cursor en t = %1 s.</translation>
+        </message>
+        <message>
+            <source>Cursor at t = %1 s: %2.</source>
+            <translation>Cursor en t = %1 s: %2.</translation>
+        </message>
+        <message>
+            <source>Curves: %1.</source>
+            <translation>Curvas: %1.</translation>
         </message>
         <message>
             <source>D.C.</source>
@@ -2010,6 +2038,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>I0 (A)</translation>
         </message>
         <message>
+            <source>Include Cursor in Pictures</source>
+            <translation>Incluir el cursor en las imágenes</translation>
+        </message>
+        <message>
             <source>Inductance L in henries</source>
             <translation>Inductancia L en henrios</translation>
         </message>
@@ -2090,6 +2122,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Circuitos LC</translation>
         </message>
         <message>
+            <source>LC circuit</source>
+            <translation>Circuito LC</translation>
+        </message>
+        <message>
             <source>LC circuit with a constant source</source>
             <translation>Circuito LC con fuente constante</translation>
         </message>
@@ -2144,6 +2180,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>No circuit</source>
             <translation>Ningún circuito</translation>
+        </message>
+        <message>
+            <source>No curves plotted.</source>
+            <translation>No hay curvas trazadas.</translation>
         </message>
         <message>
             <source>None</source>
@@ -2262,6 +2302,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Dibujar la tensión de la fuente en función del tiempo</translation>
         </message>
         <message>
+            <source>Plots drawn: %1.</source>
+            <translation>Trazados: %1.</translation>
+        </message>
+        <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
             <translation>Factor de calidad Q = ω₀L/R = %1</translation>
         </message>
@@ -2290,6 +2334,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Circuitos RC</translation>
         </message>
         <message>
+            <source>RC circuit</source>
+            <translation>Circuito RC</translation>
+        </message>
+        <message>
             <source>RC circuit with a constant source</source>
             <translation>Circuito RC con fuente constante</translation>
         </message>
@@ -2306,6 +2354,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Circuitos RL</translation>
         </message>
         <message>
+            <source>RL circuit</source>
+            <translation>Circuito RL</translation>
+        </message>
+        <message>
             <source>RL circuit with a constant source</source>
             <translation>Circuito RL con fuente constante</translation>
         </message>
@@ -2316,6 +2368,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>RL circuit without a source</source>
             <translation>Circuito RL sin fuente</translation>
+        </message>
+        <message>
+            <source>RLC circuit</source>
+            <translation>Circuito RLC</translation>
         </message>
         <message>
             <source>RLC circuit with a constant source</source>
@@ -2480,6 +2536,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Source kind</source>
             <translation>Tipo de fuente</translation>
+        </message>
+        <message>
+            <source>Source voltage</source>
+            <translation>Tensión de la fuente</translation>
         </message>
         <message>
             <source>Source voltage or amplitude v0 in volts</source>
@@ -2754,6 +2814,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Barra de tiempo</translation>
         </message>
         <message>
+            <source>Time from %1 to %2 s, values from %3 to %4.</source>
+            <translation>Tiempo de %1 a %2 s, valores de %3 a %4.</translation>
+        </message>
+        <message>
             <source>Time in seconds</source>
             <translation>Tiempo en segundos</translation>
         </message>
@@ -2910,12 +2974,24 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>azul</translation>
         </message>
         <message>
+            <source>charge</source>
+            <translation>carga</translation>
+        </message>
+        <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
             <translation>amortiguamiento crítico: α = %1 s⁻¹, %2</translation>
         </message>
         <message>
+            <source>current</source>
+            <translation>corriente</translation>
+        </message>
+        <message>
             <source>current amplitude I₀</source>
             <translation>amplitud de la corriente I₀</translation>
+        </message>
+        <message>
+            <source>dashed</source>
+            <translation>línea discontinua</translation>
         </message>
         <message>
             <source>every amplitude is 0: nothing to draw</source>
@@ -2994,8 +3070,16 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>frecuencia de resonancia f₀</translation>
         </message>
         <message>
+            <source>solid</source>
+            <translation>línea continua</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>frecuencia de la fuente f</translation>
+        </message>
+        <message>
+            <source>source voltage</source>
+            <translation>tensión de la fuente</translation>
         </message>
         <message>
             <source>t %1 … %2 s, value %3 … %4</source>

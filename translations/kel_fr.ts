@@ -166,39 +166,39 @@
         <name>GraphDescription</name>
         <message>
             <source>charge</source>
-            <translation type="unfinished" />
+            <translation>charge</translation>
         </message>
         <message>
             <source>current</source>
-            <translation type="unfinished" />
+            <translation>intensité</translation>
         </message>
         <message>
             <source>source voltage</source>
-            <translation type="unfinished" />
+            <translation>tension du générateur</translation>
         </message>
         <message>
             <source>blue</source>
-            <translation type="unfinished">bleu</translation>
+            <translation>bleu</translation>
         </message>
         <message>
             <source>red</source>
-            <translation type="unfinished">rouge</translation>
+            <translation>rouge</translation>
         </message>
         <message>
             <source>RC circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuit RC</translation>
         </message>
         <message>
             <source>RL circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuit RL</translation>
         </message>
         <message>
             <source>LC circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuit LC</translation>
         </message>
         <message>
             <source>RLC circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuit RLC</translation>
         </message>
         <message>
             <source>No circuit</source>
@@ -206,55 +206,55 @@
         </message>
         <message>
             <source>Charge q</source>
-            <translation type="unfinished" />
+            <translation>Charge q</translation>
         </message>
         <message>
             <source>Current i</source>
-            <translation type="unfinished" />
+            <translation>Intensité i</translation>
         </message>
         <message>
             <source>Source voltage</source>
-            <translation type="unfinished" />
+            <translation>Tension du générateur</translation>
         </message>
         <message>
             <source>No curves plotted.</source>
-            <translation type="unfinished" />
+            <translation>Aucune courbe tracée.</translation>
         </message>
         <message>
             <source>%1 (%2, %3)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2, %3)</translation>
         </message>
         <message>
             <source>dashed</source>
-            <translation type="unfinished" />
+            <translation>tirets</translation>
         </message>
         <message>
             <source>solid</source>
-            <translation type="unfinished" />
+            <translation>trait plein</translation>
         </message>
         <message>
             <source>Curves: %1.</source>
-            <translation type="unfinished" />
+            <translation>Courbes : %1.</translation>
         </message>
         <message>
             <source>Time from %1 to %2 s, values from %3 to %4.</source>
-            <translation type="unfinished" />
+            <translation>Temps de %1 à %2 s, valeurs de %3 à %4.</translation>
         </message>
         <message>
             <source>Plots drawn: %1.</source>
-            <translation type="unfinished" />
+            <translation>Tracés effectués : %1.</translation>
         </message>
         <message>
             <source>%1 %2 %3</source>
-            <translation type="unfinished" />
+            <translation>%1 %2 %3</translation>
         </message>
         <message>
             <source>Cursor at t = %1 s.</source>
-            <translation type="unfinished" />
+            <translation>Curseur à t = %1 s.</translation>
         </message>
         <message>
             <source>Cursor at t = %1 s: %2.</source>
-            <translation type="unfinished" />
+            <translation>Curseur à t = %1 s : %2.</translation>
         </message>
     </context>
     <context>
@@ -496,7 +496,7 @@
         </message>
         <message>
             <source>Include Cursor in Pictures</source>
-            <translation type="unfinished" />
+            <translation>Inclure le curseur dans les images</translation>
         </message>
     </context>
     <context>
@@ -1690,8 +1690,16 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
     <context>
         <name>SourceText</name>
         <message>
+            <source>%1 %2 %3</source>
+            <translation>%1 %2 %3</translation>
+        </message>
+        <message>
             <source>%1 %2 V at %3°</source>
             <translation>%1 %2 V à %3°</translation>
+        </message>
+        <message>
+            <source>%1 (%2, %3)</source>
+            <translation>%1 (%2, %3)</translation>
         </message>
         <message>
             <source>%1 in %2</source>
@@ -1814,6 +1822,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Charge</translation>
         </message>
         <message>
+            <source>Charge q</source>
+            <translation>Charge q</translation>
+        </message>
+        <message>
             <source>Charge vs Time</source>
             <translation>Charge q(t)</translation>
         </message>
@@ -1886,12 +1898,28 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Amplitude et phase de l'intensité en fonction de la fréquence</translation>
         </message>
         <message>
+            <source>Current i</source>
+            <translation>Intensité i</translation>
+        </message>
+        <message>
             <source>Current vs Time</source>
             <translation>Intensité i(t)</translation>
         </message>
         <message>
             <source>Currents</source>
             <translation>Intensités</translation>
+        </message>
+        <message>
+            <source>Cursor at t = %1 s.</source>
+            <translation>Curseur à t = %1 s.</translation>
+        </message>
+        <message>
+            <source>Cursor at t = %1 s: %2.</source>
+            <translation>Curseur à t = %1 s : %2.</translation>
+        </message>
+        <message>
+            <source>Curves: %1.</source>
+            <translation>Courbes : %1.</translation>
         </message>
         <message>
             <source>D.C.</source>
@@ -2010,6 +2038,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>I0 (A)</translation>
         </message>
         <message>
+            <source>Include Cursor in Pictures</source>
+            <translation>Inclure le curseur dans les images</translation>
+        </message>
+        <message>
             <source>Inductance L in henries</source>
             <translation>Inductance L en henrys</translation>
         </message>
@@ -2090,6 +2122,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Circuits LC</translation>
         </message>
         <message>
+            <source>LC circuit</source>
+            <translation>Circuit LC</translation>
+        </message>
+        <message>
             <source>LC circuit with a constant source</source>
             <translation>Circuit LC avec générateur de tension continue</translation>
         </message>
@@ -2144,6 +2180,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>No circuit</source>
             <translation>Aucun circuit</translation>
+        </message>
+        <message>
+            <source>No curves plotted.</source>
+            <translation>Aucune courbe tracée.</translation>
         </message>
         <message>
             <source>None</source>
@@ -2262,6 +2302,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Tracer la tension du générateur en fonction du temps</translation>
         </message>
         <message>
+            <source>Plots drawn: %1.</source>
+            <translation>Tracés effectués : %1.</translation>
+        </message>
+        <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
             <translation>Facteur de qualité Q = ω₀L/R = %1</translation>
         </message>
@@ -2290,6 +2334,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Circuits RC</translation>
         </message>
         <message>
+            <source>RC circuit</source>
+            <translation>Circuit RC</translation>
+        </message>
+        <message>
             <source>RC circuit with a constant source</source>
             <translation>Circuit RC avec générateur de tension continue</translation>
         </message>
@@ -2306,6 +2354,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Circuits RL</translation>
         </message>
         <message>
+            <source>RL circuit</source>
+            <translation>Circuit RL</translation>
+        </message>
+        <message>
             <source>RL circuit with a constant source</source>
             <translation>Circuit RL avec générateur de tension continue</translation>
         </message>
@@ -2316,6 +2368,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>RL circuit without a source</source>
             <translation>Circuit RL sans générateur</translation>
+        </message>
+        <message>
+            <source>RLC circuit</source>
+            <translation>Circuit RLC</translation>
         </message>
         <message>
             <source>RLC circuit with a constant source</source>
@@ -2480,6 +2536,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Source kind</source>
             <translation>Type de générateur</translation>
+        </message>
+        <message>
+            <source>Source voltage</source>
+            <translation>Tension du générateur</translation>
         </message>
         <message>
             <source>Source voltage or amplitude v0 in volts</source>
@@ -2754,6 +2814,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Curseur du temps</translation>
         </message>
         <message>
+            <source>Time from %1 to %2 s, values from %3 to %4.</source>
+            <translation>Temps de %1 à %2 s, valeurs de %3 à %4.</translation>
+        </message>
+        <message>
             <source>Time in seconds</source>
             <translation>Temps en secondes</translation>
         </message>
@@ -2910,12 +2974,24 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>bleu</translation>
         </message>
         <message>
+            <source>charge</source>
+            <translation>charge</translation>
+        </message>
+        <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
             <translation>régime critique : α = %1 s⁻¹, %2</translation>
         </message>
         <message>
+            <source>current</source>
+            <translation>intensité</translation>
+        </message>
+        <message>
             <source>current amplitude I₀</source>
             <translation>amplitude de l'intensité I₀</translation>
+        </message>
+        <message>
+            <source>dashed</source>
+            <translation>tirets</translation>
         </message>
         <message>
             <source>every amplitude is 0: nothing to draw</source>
@@ -2994,8 +3070,16 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>fréquence de résonance f₀</translation>
         </message>
         <message>
+            <source>solid</source>
+            <translation>trait plein</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>fréquence du générateur f</translation>
+        </message>
+        <message>
+            <source>source voltage</source>
+            <translation>tension du générateur</translation>
         </message>
         <message>
             <source>t %1 … %2 s, value %3 … %4</source>

@@ -166,39 +166,39 @@
         <name>GraphDescription</name>
         <message>
             <source>charge</source>
-            <translation type="unfinished" />
+            <translation>carga</translation>
         </message>
         <message>
             <source>current</source>
-            <translation type="unfinished" />
+            <translation>corrente</translation>
         </message>
         <message>
             <source>source voltage</source>
-            <translation type="unfinished" />
+            <translation>tensão da fonte</translation>
         </message>
         <message>
             <source>blue</source>
-            <translation type="unfinished">azul</translation>
+            <translation>azul</translation>
         </message>
         <message>
             <source>red</source>
-            <translation type="unfinished">vermelho</translation>
+            <translation>vermelho</translation>
         </message>
         <message>
             <source>RC circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuito RC</translation>
         </message>
         <message>
             <source>RL circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuito RL</translation>
         </message>
         <message>
             <source>LC circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuito LC</translation>
         </message>
         <message>
             <source>RLC circuit</source>
-            <translation type="unfinished" />
+            <translation>Circuito RLC</translation>
         </message>
         <message>
             <source>No circuit</source>
@@ -206,55 +206,55 @@
         </message>
         <message>
             <source>Charge q</source>
-            <translation type="unfinished" />
+            <translation>Carga q</translation>
         </message>
         <message>
             <source>Current i</source>
-            <translation type="unfinished" />
+            <translation>Corrente i</translation>
         </message>
         <message>
             <source>Source voltage</source>
-            <translation type="unfinished" />
+            <translation>Tensão da fonte</translation>
         </message>
         <message>
             <source>No curves plotted.</source>
-            <translation type="unfinished" />
+            <translation>Nenhuma curva traçada.</translation>
         </message>
         <message>
             <source>%1 (%2, %3)</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2, %3)</translation>
         </message>
         <message>
             <source>dashed</source>
-            <translation type="unfinished" />
+            <translation>linha tracejada</translation>
         </message>
         <message>
             <source>solid</source>
-            <translation type="unfinished" />
+            <translation>linha contínua</translation>
         </message>
         <message>
             <source>Curves: %1.</source>
-            <translation type="unfinished" />
+            <translation>Curvas: %1.</translation>
         </message>
         <message>
             <source>Time from %1 to %2 s, values from %3 to %4.</source>
-            <translation type="unfinished" />
+            <translation>Tempo de %1 a %2 s, valores de %3 a %4.</translation>
         </message>
         <message>
             <source>Plots drawn: %1.</source>
-            <translation type="unfinished" />
+            <translation>Traçados: %1.</translation>
         </message>
         <message>
             <source>%1 %2 %3</source>
-            <translation type="unfinished" />
+            <translation>%1 %2 %3</translation>
         </message>
         <message>
             <source>Cursor at t = %1 s.</source>
-            <translation type="unfinished" />
+            <translation>Cursor em t = %1 s.</translation>
         </message>
         <message>
             <source>Cursor at t = %1 s: %2.</source>
-            <translation type="unfinished" />
+            <translation>Cursor em t = %1 s: %2.</translation>
         </message>
     </context>
     <context>
@@ -496,7 +496,7 @@
         </message>
         <message>
             <source>Include Cursor in Pictures</source>
-            <translation type="unfinished" />
+            <translation>Incluir o cursor nas imagens</translation>
         </message>
     </context>
     <context>
@@ -1690,8 +1690,16 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
     <context>
         <name>SourceText</name>
         <message>
+            <source>%1 %2 %3</source>
+            <translation>%1 %2 %3</translation>
+        </message>
+        <message>
             <source>%1 %2 V at %3°</source>
             <translation>%1 %2 V a %3°</translation>
+        </message>
+        <message>
+            <source>%1 (%2, %3)</source>
+            <translation>%1 (%2, %3)</translation>
         </message>
         <message>
             <source>%1 in %2</source>
@@ -1814,6 +1822,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Carga</translation>
         </message>
         <message>
+            <source>Charge q</source>
+            <translation>Carga q</translation>
+        </message>
+        <message>
             <source>Charge vs Time</source>
             <translation>Carga q(t)</translation>
         </message>
@@ -1886,12 +1898,28 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Amplitude e fase da corrente em função da frequência</translation>
         </message>
         <message>
+            <source>Current i</source>
+            <translation>Corrente i</translation>
+        </message>
+        <message>
             <source>Current vs Time</source>
             <translation>Corrente i(t)</translation>
         </message>
         <message>
             <source>Currents</source>
             <translation>Correntes</translation>
+        </message>
+        <message>
+            <source>Cursor at t = %1 s.</source>
+            <translation>Cursor em t = %1 s.</translation>
+        </message>
+        <message>
+            <source>Cursor at t = %1 s: %2.</source>
+            <translation>Cursor em t = %1 s: %2.</translation>
+        </message>
+        <message>
+            <source>Curves: %1.</source>
+            <translation>Curvas: %1.</translation>
         </message>
         <message>
             <source>D.C.</source>
@@ -2010,6 +2038,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>I0 (A)</translation>
         </message>
         <message>
+            <source>Include Cursor in Pictures</source>
+            <translation>Incluir o cursor nas imagens</translation>
+        </message>
+        <message>
             <source>Inductance L in henries</source>
             <translation>Indutância L em henrys</translation>
         </message>
@@ -2090,6 +2122,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Circuitos LC</translation>
         </message>
         <message>
+            <source>LC circuit</source>
+            <translation>Circuito LC</translation>
+        </message>
+        <message>
             <source>LC circuit with a constant source</source>
             <translation>Circuito LC com fonte constante</translation>
         </message>
@@ -2144,6 +2180,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>No circuit</source>
             <translation>Nenhum circuito</translation>
+        </message>
+        <message>
+            <source>No curves plotted.</source>
+            <translation>Nenhuma curva traçada.</translation>
         </message>
         <message>
             <source>None</source>
@@ -2262,6 +2302,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Traçar a tensão da fonte em função do tempo</translation>
         </message>
         <message>
+            <source>Plots drawn: %1.</source>
+            <translation>Traçados: %1.</translation>
+        </message>
+        <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
             <translation>Fator de qualidade Q = ω₀L/R = %1</translation>
         </message>
@@ -2290,6 +2334,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Circuitos RC</translation>
         </message>
         <message>
+            <source>RC circuit</source>
+            <translation>Circuito RC</translation>
+        </message>
+        <message>
             <source>RC circuit with a constant source</source>
             <translation>Circuito RC com fonte constante</translation>
         </message>
@@ -2306,6 +2354,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Circuitos RL</translation>
         </message>
         <message>
+            <source>RL circuit</source>
+            <translation>Circuito RL</translation>
+        </message>
+        <message>
             <source>RL circuit with a constant source</source>
             <translation>Circuito RL com fonte constante</translation>
         </message>
@@ -2316,6 +2368,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>RL circuit without a source</source>
             <translation>Circuito RL sem fonte</translation>
+        </message>
+        <message>
+            <source>RLC circuit</source>
+            <translation>Circuito RLC</translation>
         </message>
         <message>
             <source>RLC circuit with a constant source</source>
@@ -2480,6 +2536,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Source kind</source>
             <translation>Tipo de fonte</translation>
+        </message>
+        <message>
+            <source>Source voltage</source>
+            <translation>Tensão da fonte</translation>
         </message>
         <message>
             <source>Source voltage or amplitude v0 in volts</source>
@@ -2754,6 +2814,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Barra de tempo</translation>
         </message>
         <message>
+            <source>Time from %1 to %2 s, values from %3 to %4.</source>
+            <translation>Tempo de %1 a %2 s, valores de %3 a %4.</translation>
+        </message>
+        <message>
             <source>Time in seconds</source>
             <translation>Tempo em segundos</translation>
         </message>
@@ -2910,12 +2974,24 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>azul</translation>
         </message>
         <message>
+            <source>charge</source>
+            <translation>carga</translation>
+        </message>
+        <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
             <translation>amortecimento crítico: α = %1 s⁻¹, %2</translation>
         </message>
         <message>
+            <source>current</source>
+            <translation>corrente</translation>
+        </message>
+        <message>
             <source>current amplitude I₀</source>
             <translation>amplitude da corrente I₀</translation>
+        </message>
+        <message>
+            <source>dashed</source>
+            <translation>linha tracejada</translation>
         </message>
         <message>
             <source>every amplitude is 0: nothing to draw</source>
@@ -2994,8 +3070,16 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>frequência de ressonância f₀</translation>
         </message>
         <message>
+            <source>solid</source>
+            <translation>linha contínua</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>frequência da fonte f</translation>
+        </message>
+        <message>
+            <source>source voltage</source>
+            <translation>tensão da fonte</translation>
         </message>
         <message>
             <source>t %1 … %2 s, value %3 … %4</source>
