@@ -128,7 +128,7 @@ public:
             fail(tr("The entry %1 is not a group of entries in braces.").arg(quoted(name)));
             return {};
         }
-        const QJsonObject result = value.toObject();
+        QJsonObject result = value.toObject();
         requireKeys(result, name, keys);
         return result;
     }
@@ -252,7 +252,7 @@ public:
         const QJsonArray list = array(parent, path, key);
         const QString name = entry(path, key);
         QStringList result;
-        for (const QJsonValue &item : list) {
+        for (const auto &item : list) {
             if (failed())
                 break;
             const QString listed = item.toString();
@@ -284,7 +284,7 @@ public:
 private:
     QJsonValue fetch(const QJsonObject &parent, const QString &path, const char *key)
     {
-        const QJsonValue value = parent.value(QLatin1String(key));
+        QJsonValue value = parent.value(QLatin1String(key));
         if (value.isUndefined())
             fail(tr("The experiment has no entry %1.").arg(quoted(entry(path, key))));
         return value;
@@ -296,7 +296,7 @@ private:
 QString tooLarge()
 {
     return tr("The file is larger than %1 MB, too large for an experiment.")
-        .arg(wholeText(ExperimentFile::kMaxBytes / (1024 * 1024)));
+        .arg(wholeText(ExperimentFile::kMaxBytes / (qint64{1024} * 1024)));
 }
 
 LabExperiment readLab(TreeReader &reader, const QJsonObject &root)
@@ -399,13 +399,13 @@ QJsonObject labObject(const LabExperiment &lab)
 
 QJsonObject phasorObject(const PhasorExperiment &phasor)
 {
-    static constexpr std::array<const char *, 3> drawings = {"loaded", "redrawn", "cleared"};
+    static constexpr std::array<const char *, 3> kDrawings = {"loaded", "redrawn", "cleared"};
     return QJsonObject{
         {QStringLiteral("texts"), textsObject(phasor.texts, kPhasorTexts)},
         {QStringLiteral("timeBar"), phasor.timeBar},
         {QStringLiteral("checked"), QJsonArray::fromStringList(phasor.checked)},
         {QStringLiteral("drawing"),
-         QLatin1String(drawings.at(static_cast<std::size_t>(phasor.drawing)))},
+         QLatin1String(kDrawings.at(static_cast<std::size_t>(phasor.drawing)))},
         {QStringLiteral("projections"), phasor.projections},
     };
 }

@@ -38,7 +38,7 @@ public:
     // The version written; every version from 1 up to it is read.
     static constexpr int kFormatVersion = 1;
     // Checked before parsing: a file beyond this is refused unread.
-    static constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
+    static constexpr qint64 kMaxBytes = qint64{4} * 1024 * 1024;
     static constexpr int kMaxPlots = 1000;
     static constexpr const char *kSuffix = "kel";
     static constexpr const char *kMimeType = "application/x-kel-experiment";

@@ -222,8 +222,11 @@ void MainMenu::showAbout()
 {
     // A box closed by OK deletes itself at the next turn of the event loop; until then the
     // next About must not bring back the closing one.
-    if (m_about && m_about->isClosed())
-        delete m_about.data();
+    if (m_about && m_about->isClosed()) {
+        about::AboutKel *closing = m_about.data();
+        m_about.clear();
+        delete closing;
+    }
     if (!m_about)
         m_about = newWindow<about::AboutKel>(m_dialogs);
     m_about->show();

@@ -178,8 +178,8 @@ const SchematicPart *schematicPart(const std::string &name)
 
 SchematicBox boundingBox(const SchematicPart &part)
 {
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    SchematicBox b{inf, inf, -inf, -inf};
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    SchematicBox b{kInfinity, kInfinity, -kInfinity, -kInfinity};
     for (const SchematicStroke &s : part.strokes)
         for (const SchematicPoint &p : s) {
             b.left = std::min(b.left, p.x);
