@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the lab window as a student sees it at its default size, with the pointer
-// over the graph: lab_shots <folder> writes lab-<command>.png for a few circuits.
+// over the graph: lab_shots <folder> writes lab-<command>.png for a few circuits, then
+// lab-keyboard.png (the driven RLC circuit with all three curves, its legend, and the graph
+// focused with the keyboard cursor moved) and lab-keyboard-export.png (its exported picture
+// with the cursor included).
 #include "display/picturearea.h"
 #include "lab/core/circuitlaunchers.h"
 #include "lab/labwindow.h"
 #include "support/scripteddialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -33,5 +37,23 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         window.grab().save(folder.filePath(QStringLiteral("lab-%1.png").arg(command)));
     }
+    kel::lab::LabWindow window(dialogs);
+    window.applyConfiguration(*kel::lab::launcherConfiguration(13));
+    for (const char *name : {"Charge", "Current", "Voltage"})
+        window.findChild<QCheckBox *>(name)->setChecked(true);
+    window.plotGraphs();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.activateWindow();
+    kel::display::PictureArea *graph = window.graphArea();
+    graph->setFocus();
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Left})
+        QTest::keyClick(graph, key);
+    QApplication::processEvents();
+    window.grab().save(folder.filePath(QStringLiteral("lab-keyboard.png")));
+    window.findChild<QAction *>("ExportCursor")->trigger();
+    window.pictures()
+        .image(window.pictureScale())
+        .save(folder.filePath(QStringLiteral("lab-keyboard-export.png")));
     return 0;
 }
