@@ -36,9 +36,9 @@ enum class Start { Shown, Hidden };
 
 struct ControlEntry {
     Kind kind;
+    Font font;
     const char *name;
     const char *caption;
-    Font font;
     int left, top, width, height; // twips, in the client area or, for Button and labels
                                   // after the strip, in the strip
     const char *toolTip = nullptr;
@@ -48,89 +48,91 @@ struct ControlEntry {
 // In creation order: controls that lie under the parameter strip come before it, so that
 // it covers them; the controls after the strip up to the source-kind buttons are its own.
 constexpr ControlEntry kClientControls[] = {
-    {Kind::Picture, "Picture1", "", Font::Small, 120, 0, 6615, 4935,
+    {Kind::Picture, Font::Small, "Picture1", "", 120, 0, 6615, 4935,
      QT_TRANSLATE_NOOP("LabWindow", "Click here to get values of time, current and/or charge")},
-    {Kind::Label, "Label10", QT_TRANSLATE_NOOP("LabWindow", "Graph Selection"), Font::Title, 7080,
+    {Kind::Label, Font::Title, "Label10", QT_TRANSLATE_NOOP("LabWindow", "Graph Selection"), 7080,
      0, 2295, 405},
-    {Kind::Check, "Charge", QT_TRANSLATE_NOOP("LabWindow", "Charge vs Time"), Font::Small, 7080,
+    {Kind::Check, Font::Small, "Charge", QT_TRANSLATE_NOOP("LabWindow", "Charge vs Time"), 7080,
      480, 2295, 300, QT_TRANSLATE_NOOP("LabWindow", "Check to display Charge vs time graph")},
-    {Kind::Check, "Current", QT_TRANSLATE_NOOP("LabWindow", "Current vs Time"), Font::Small, 7080,
+    {Kind::Check, Font::Small, "Current", QT_TRANSLATE_NOOP("LabWindow", "Current vs Time"), 7080,
      840, 2295, 300, QT_TRANSLATE_NOOP("LabWindow", "Check to display Current vs time graph")},
-    {Kind::Label, "Label12", QT_TRANSLATE_NOOP("LabWindow", "Voltages"), Font::Small, 7080, 1200,
+    {Kind::Label, Font::Small, "Label12", QT_TRANSLATE_NOOP("LabWindow", "Voltages"), 7080, 1200,
      2295, 240, nullptr, Start::Hidden},
-    {Kind::Check, "Voltage", QT_TRANSLATE_NOOP("LabWindow", "Source Voltage vs Time"), Font::Small,
+    {Kind::Check, Font::Small, "Voltage", QT_TRANSLATE_NOOP("LabWindow", "Source Voltage vs Time"),
      7080, 1440, 2295, 300, nullptr, Start::Hidden},
-    {Kind::Check, "RVolts", QT_TRANSLATE_NOOP("LabWindow", "Resistor Voltage vs Time"), Font::Small,
+    {Kind::Check, Font::Small, "RVolts", QT_TRANSLATE_NOOP("LabWindow", "Resistor Voltage vs Time"),
      7080, 1800, 2295, 300, nullptr, Start::Hidden},
-    {Kind::Check, "CVolts", QT_TRANSLATE_NOOP("LabWindow", "Capacitor Voltage vs Time"),
-     Font::Small, 7080, 2160, 2295, 300, nullptr, Start::Hidden},
-    {Kind::Check, "LVolts", QT_TRANSLATE_NOOP("LabWindow", "Inductor Voltage vs Time"), Font::Small,
+    {Kind::Check, Font::Small, "CVolts",
+     QT_TRANSLATE_NOOP("LabWindow", "Capacitor Voltage vs Time"), 7080, 2160, 2295, 300, nullptr,
+     Start::Hidden},
+    {Kind::Check, Font::Small, "LVolts", QT_TRANSLATE_NOOP("LabWindow", "Inductor Voltage vs Time"),
      7080, 2520, 2295, 300, nullptr, Start::Hidden},
-    {Kind::Label, "Label3", QT_TRANSLATE_NOOP("LabWindow", "Values"), Font::Small, 6960, 2880, 1935,
+    {Kind::Label, Font::Small, "Label3", QT_TRANSLATE_NOOP("LabWindow", "Values"), 6960, 2880, 1935,
      240, nullptr, Start::Hidden},
-    {Kind::Label, "Label6", QT_TRANSLATE_NOOP("LabWindow", "Time"), Font::Small, 6960, 3120, 600,
+    {Kind::Label, Font::Small, "Label6", QT_TRANSLATE_NOOP("LabWindow", "Time"), 6960, 3120, 600,
      315},
-    {Kind::Edit, "Time", "", Font::Small, 7560, 3120, 1935, 315},
-    {Kind::Label, "Labelcc", QT_TRANSLATE_NOOP("LabWindow", "Charge"), Font::Small, 6960, 3480, 600,
+    {Kind::Edit, Font::Small, "Time", "", 7560, 3120, 1935, 315},
+    {Kind::Label, Font::Small, "Labelcc", QT_TRANSLATE_NOOP("LabWindow", "Charge"), 6960, 3480, 600,
      315},
-    {Kind::Edit, "qq", "", Font::Small, 7560, 3480, 1935, 315},
-    {Kind::Label, "Labelii", QT_TRANSLATE_NOOP("LabWindow", "Current"), Font::Small, 6960, 3840,
+    {Kind::Edit, Font::Small, "qq", "", 7560, 3480, 1935, 315},
+    {Kind::Label, Font::Small, "Labelii", QT_TRANSLATE_NOOP("LabWindow", "Current"), 6960, 3840,
      600, 315},
-    {Kind::Edit, "ii", "", Font::Small, 7560, 3840, 1935, 315},
-    {Kind::Label, "clabel", "q0", Font::StripLabel, 6960, 4560, 360, 330},
-    {Kind::Edit, "q0", "", Font::Box, 7320, 4560, 735, 330,
+    {Kind::Edit, Font::Small, "ii", "", 7560, 3840, 1935, 315},
+    {Kind::Label, Font::StripLabel, "clabel", "q0", 6960, 4560, 360, 330},
+    {Kind::Edit, Font::Box, "q0", "", 7320, 4560, 735, 330,
      QT_TRANSLATE_NOOP("LabWindow", "Initial charge in Coulombs")},
-    {Kind::Label, "ilabel", "i0", Font::StripLabel, 8280, 4560, 240, 330},
-    {Kind::Edit, "i0", "", Font::Box, 8520, 4560, 735, 330,
+    {Kind::Label, Font::StripLabel, "ilabel", "i0", 8280, 4560, 240, 330},
+    {Kind::Edit, Font::Box, "i0", "", 8520, 4560, 735, 330,
      QT_TRANSLATE_NOOP("LabWindow", "Initial current in amperes")},
-    {Kind::Edit, "w0", "", Font::Box, 6600, 5640, 855, 360},
-    {Kind::Label, "Label13", QT_TRANSLATE_NOOP("LabWindow", "Currents"), Font::Small, 240, 5160,
+    {Kind::Edit, Font::Box, "w0", "", 6600, 5640, 855, 360},
+    {Kind::Label, Font::Small, "Label13", QT_TRANSLATE_NOOP("LabWindow", "Currents"), 240, 5160,
      1695, 240, nullptr, Start::Hidden},
-    {Kind::Check, "CR", QT_TRANSLATE_NOOP("LabWindow", "Resistor Current vs Time"), Font::Small,
+    {Kind::Check, Font::Small, "CR", QT_TRANSLATE_NOOP("LabWindow", "Resistor Current vs Time"),
      240, 5280, 2295, 300, nullptr, Start::Hidden},
-    {Kind::Check, "CC", QT_TRANSLATE_NOOP("LabWindow", "Capacitor Current vs Time"), Font::Small,
+    {Kind::Check, Font::Small, "CC", QT_TRANSLATE_NOOP("LabWindow", "Capacitor Current vs Time"),
      2640, 5280, 2295, 300, nullptr, Start::Hidden},
-    {Kind::Check, "LC", QT_TRANSLATE_NOOP("LabWindow", "Inductor Current vs Time"), Font::Small,
+    {Kind::Check, Font::Small, "LC", QT_TRANSLATE_NOOP("LabWindow", "Inductor Current vs Time"),
      5040, 5280, 2295, 300, nullptr, Start::Hidden},
-    {Kind::Strip, "Picture2", "", Font::Small, kStripTwips.x(), kStripTwips.y(),
+    {Kind::Strip, Font::Small, "Picture2", "", kStripTwips.x(), kStripTwips.y(),
      kStripTwips.width(), kStripTwips.height()},
-    {Kind::Radio, "NoV", QT_TRANSLATE_NOOP("LabWindow", "None"), Font::Small, 2040, 5640, 720, 360,
+    {Kind::Radio, Font::Small, "NoV", QT_TRANSLATE_NOOP("LabWindow", "None"), 2040, 5640, 720, 360,
      nullptr, Start::Hidden},
-    {Kind::Radio, "DC", QT_TRANSLATE_NOOP("LabWindow", "D.C."), Font::Small, 2760, 5640, 600, 360,
+    {Kind::Radio, Font::Small, "DC", QT_TRANSLATE_NOOP("LabWindow", "D.C."), 2760, 5640, 600, 360,
      nullptr, Start::Hidden},
-    {Kind::Radio, "AC", QT_TRANSLATE_NOOP("LabWindow", "A.C."), Font::Small, 3360, 5640, 600, 360,
+    {Kind::Radio, Font::Small, "AC", QT_TRANSLATE_NOOP("LabWindow", "A.C."), 3360, 5640, 600, 360,
      nullptr, Start::Hidden},
-    {Kind::Edit, "R", "", Font::Box, 2520, 5160, 855, 360},
-    {Kind::Edit, "C", "", Font::Box, 4320, 5160, 855, 360},
-    {Kind::Edit, "L", "", Font::Box, 6240, 5160, 855, 360},
-    {Kind::Edit, "VSource", "", Font::Box, 2040, 5640, 1935, 360,
+    {Kind::Edit, Font::Box, "R", "", 2520, 5160, 855, 360},
+    {Kind::Edit, Font::Box, "C", "", 4320, 5160, 855, 360},
+    {Kind::Edit, Font::Box, "L", "", 6240, 5160, 855, 360},
+    {Kind::Edit, Font::Box, "VSource", "", 2040, 5640, 1935, 360,
      QT_TRANSLATE_NOOP("LabWindow", "This is the current type of voltage")},
-    {Kind::Edit, "v0", "", Font::Box, 5280, 5640, 855, 360},
-    {Kind::Edit, "f0", "", Font::Box, 7920, 5640, 975, 360,
+    {Kind::Edit, Font::Box, "v0", "", 5280, 5640, 855, 360},
+    {Kind::Edit, Font::Box, "f0", "", 7920, 5640, 975, 360,
      QT_TRANSLATE_NOOP("LabWindow", "This is the driving frequency")},
 };
 
 // The parameter strip's own labels and button, in twips within the strip.
 constexpr ControlEntry kStripControls[] = {
-    {Kind::Label, "Label19", QT_TRANSLATE_NOOP("LabWindow", "Parameters"), Font::Heading, 0, 120,
+    {Kind::Label, Font::Heading, "Label19", QT_TRANSLATE_NOOP("LabWindow", "Parameters"), 0, 120,
      1935, 360},
-    {Kind::Label, "LabelR", "R =", Font::StripLabel, 2040, 120, 360, 360},
-    {Kind::Label, "unitR", " \u03A9", Font::StripLabel, 3240, 120, 480, 360},
-    {Kind::Label, "LabelC", "C =", Font::StripLabel, 3840, 120, 360, 360},
-    {Kind::Label, "unitC", "F", Font::StripLabel, 5040, 120, 240, 360},
-    {Kind::Label, "mu", " \u00B5", Font::StripLabel, 5280, 120, 360, 360},
-    {Kind::Label, "LabelL", "L =", Font::StripLabel, 5760, 120, 360, 360},
-    {Kind::Label, "unitL", " H", Font::StripLabel, 6960, 120, 480, 360},
-    {Kind::Label, "Label14", QT_TRANSLATE_NOOP("LabWindow", "Voltage Source"), Font::Heading, 0,
+    {Kind::Label, Font::StripLabel, "LabelR", "R =", 2040, 120, 360, 360},
+    {Kind::Label, Font::StripLabel, "unitR", " \u03A9", 3240, 120, 480, 360},
+    {Kind::Label, Font::StripLabel, "LabelC", "C =", 3840, 120, 360, 360},
+    {Kind::Label, Font::StripLabel, "unitC", "F", 5040, 120, 240, 360},
+    {Kind::Label, Font::StripLabel, "mu", " \u00B5", 5280, 120, 360, 360},
+    {Kind::Label, Font::StripLabel, "LabelL", "L =", 5760, 120, 360, 360},
+    {Kind::Label, Font::StripLabel, "unitL", " H", 6960, 120, 480, 360},
+    {Kind::Label, Font::Heading, "Label14", QT_TRANSLATE_NOOP("LabWindow", "Voltage Source"), 0,
      600, 1920, 360},
-    {Kind::Label, "Amp", QT_TRANSLATE_NOOP("LabWindow", "Amplitude "), Font::StripLabel, 4080, 600,
+    {Kind::Label, Font::StripLabel, "Amp", QT_TRANSLATE_NOOP("LabWindow", "Amplitude "), 4080, 600,
      1080, 360},
-    {Kind::Label, "amplabel", " V", Font::StripLabel, 6000, 600, 480, 360},
-    {Kind::Label, "freq", QT_TRANSLATE_NOOP("LabWindow", "Frequency "), Font::StripLabel, 6720, 600,
+    {Kind::Label, Font::StripLabel, "amplabel", " V", 6000, 600, 480, 360},
+    {Kind::Label, Font::StripLabel, "freq", QT_TRANSLATE_NOOP("LabWindow", "Frequency "), 6720, 600,
      1080, 360},
-    {Kind::Label, "unitw", " Hz", Font::StripLabel, 8760, 600, 480, 360},
-    {Kind::Button, "SetNatf", QT_TRANSLATE_NOOP("LabWindow", "Set f to Natural Frequency"),
-     Font::Small, 7680, 0, 1575, 360, nullptr, Start::Hidden},
+    {Kind::Label, Font::StripLabel, "unitw", " Hz", 8760, 600, 480, 360},
+    {Kind::Button, Font::Small, "SetNatf",
+     QT_TRANSLATE_NOOP("LabWindow", "Set f to Natural Frequency"), 7680, 0, 1575, 360, nullptr,
+     Start::Hidden},
 };
 
 constexpr LabMenuEntry kMenuEntries[] = {
@@ -319,11 +321,12 @@ LabControls buildLabControls(QMainWindow *window)
     auto *client = new QWidget(window);
     client->setObjectName("rcClient");
     window->setCentralWidget(client);
-    QWidget *strip = nullptr;
-    placeAll(kClientControls, client, new display::TwipLayout(client, kDesignTwips), &strip);
-    placeAll(kStripControls, strip, new display::TwipLayout(strip, kStripTwips.size()), nullptr);
-
     LabControls controls;
+    controls.clientLayout = new display::TwipLayout(client, kDesignTwips);
+    QWidget *strip = nullptr;
+    placeAll(kClientControls, client, controls.clientLayout, &strip);
+    controls.stripLayout = new display::TwipLayout(strip, kStripTwips.size());
+    placeAll(kStripControls, strip, controls.stripLayout, nullptr);
     controls.graph = client->findChild<display::PictureArea *>("Picture1");
     for (std::size_t n = 0; n < kFieldCount; ++n)
         controls.boxes[n] = client->findChild<QLineEdit *>(kFieldNames[n]);

@@ -18,7 +18,8 @@ class QStatusBar;
 namespace kel::display
 {
 class PictureArea;
-}
+class TwipLayout;
+} // namespace kel::display
 
 namespace kel::lab
 {
@@ -30,6 +31,8 @@ struct LabControls {
     QCheckBox *charge = nullptr, *current = nullptr, *voltage = nullptr;
     QPushButton *naturalFrequency = nullptr; // SetNatf
     QLabel *regimeStatus = nullptr, *scaleStatus = nullptr, *pointerStatus = nullptr;
+    // The client area's and the parameter strip's, each owned by its container.
+    display::TwipLayout *clientLayout = nullptr, *stripLayout = nullptr;
 
     QLineEdit *box(Field field) const { return boxes[static_cast<std::size_t>(field)]; }
 };
