@@ -218,6 +218,10 @@ void ResonanceWindow::writeFigures(const ResonanceCurve &curve)
                          "at ±45\u00b0.\nClick a frequency, or press Left or Right, to set "
                          "the source to it.")
                           .arg(withUnit(scale.lo, "A"), withUnit(scale.hi, "A")));
+    // The focused picture says where the source stands first: Left and Right move it.
+    m_picture->setAccessibleDescription(
+        QStringList({m_sourcePoint->text(), m_f0->text(), m_quality->text(), m_band->text()})
+            .join(QLatin1Char(' ')));
 }
 
 QString ResonanceWindow::problemText(const ResonanceCurve &curve, const ResonanceTexts &texts) const

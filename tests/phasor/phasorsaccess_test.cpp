@@ -87,6 +87,25 @@ TEST_F(PhasorsAccessTest, EveryFocusableObjectAndMenuItemHasAName)
     EXPECT_GE(items, 4U);
 }
 
+// Left and Right on the focused resonance picture move the source; its description says where
+// the source now stands before the figures of the circuit.
+TEST_F(PhasorsAccessTest, ResonancePictureDescribesTheSourceAndTheFigures)
+{
+    showActive();
+    child<QAction>("Resonance")->trigger();
+    auto *resonance = window.findChild<ResonanceWindow *>("ResonanceCurve");
+    ASSERT_NE(resonance, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(resonance));
+    const QString before = accessibleDescription(resonance->picture());
+    EXPECT_TRUE(before.startsWith("Source f = 10 Hz")) << before.toStdString();
+    EXPECT_TRUE(before.contains(QString::fromUtf8("Quality factor Q = \u03c9\u2080L/R = ")));
+    QTest::keyClick(resonance->picture(), Qt::Key_Right, Qt::ShiftModifier);
+    const QString after = accessibleDescription(resonance->picture());
+    EXPECT_NE(child<QLineEdit>("f0")->text(), "10.0");
+    EXPECT_TRUE(after.startsWith("Source f = " + child<QLineEdit>("f0")->text() + " Hz"))
+        << after.toStdString();
+}
+
 TEST_F(PhasorsAccessTest, StatusValuesAreReadAsTheLabelsNames)
 {
     auto *circuit = child<QLabel>("statusCircuit");
