@@ -58,6 +58,27 @@ std::string_view boxName(Parameter parameter)
     return "?";
 }
 
+double parameterValue(const CircuitParameters &p, Parameter parameter)
+{
+    switch (parameter) {
+    case P::R:
+        return p.R;
+    case P::L:
+        return p.L;
+    case P::C:
+        return p.C;
+    case P::v0:
+        return p.v0;
+    case P::w0:
+        return p.w0;
+    case P::q0:
+        return p.q0;
+    case P::i0:
+        return p.i0;
+    }
+    return 0;
+}
+
 double VS(const CircuitParameters &p, double t)
 {
     return p.v0 * std::sin(p.w0 * t);

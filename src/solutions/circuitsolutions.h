@@ -24,6 +24,9 @@ struct CircuitParameters {
     std::string w0Text;
 };
 
+// The value `p` holds for a parameter, in its SI unit.
+double parameterValue(const CircuitParameters &p, Parameter parameter);
+
 // A solution function: charge (C), current (A) or voltage (V) at time t (s), for the series
 // circuit L·q'' + R·q' + q/C = v(t), i = q', with q(0) = q0 and, where there is an inductor,
 // i(0) = i0. v(t) is v0 in kinds 1 to 4 (0 without a source) and v0·sin(w0·t) in kinds 5 to 8.

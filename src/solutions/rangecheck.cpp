@@ -12,27 +12,6 @@ namespace kel::solutions
 namespace
 {
 
-double valueOf(const CircuitParameters &p, Parameter which)
-{
-    switch (which) {
-    case Parameter::R:
-        return p.R;
-    case Parameter::L:
-        return p.L;
-    case Parameter::C:
-        return p.C;
-    case Parameter::v0:
-        return p.v0;
-    case Parameter::w0:
-        return p.w0;
-    case Parameter::q0:
-        return p.q0;
-    case Parameter::i0:
-        return p.i0;
-    }
-    return 0;
-}
-
 RangeProblem outOfRange(Parameter which, double lowest, double highest)
 {
     return {RangeProblem::Cause::OutOfRange, which, lowest, highest, 0};
@@ -47,7 +26,7 @@ std::optional<RangeProblem> checkRange(int circuitKind, const CircuitParameters 
     if (!row)
         return std::nullopt;
     for (const Parameter which : row->reads) {
-        const double magnitude = std::abs(valueOf(p, which));
+        const double magnitude = std::abs(parameterValue(p, which));
         if (magnitude != 0 && !(magnitude >= kSmallestMagnitude && magnitude <= kLargestMagnitude))
             return outOfRange(which, kSmallestMagnitude, kLargestMagnitude);
     }

@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kel::testing
@@ -142,6 +143,22 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"RlcDrivenUndamped", 8, {"0", "1", "1", "1", "2", "1", "-1"}},
         Row{"RlcDrivenTiny", 8, {"10", "0.001", "1E-06", "1000", "50000", "1E-06", "0"}}),
     [](const ::testing::TestParamInfo<Row> &info) { return std::string(info.param.name); });
+
+TEST(Parameters, EachBoxNamesAndHoldsItsOwnValue)
+{
+    const CircuitParameters p{1, 2, 3, 4, 5, 6, 7, "5"};
+    const std::array<std::pair<Parameter, const char *>, 7> boxes{{{Parameter::R, "R"},
+                                                                   {Parameter::L, "L"},
+                                                                   {Parameter::C, "C"},
+                                                                   {Parameter::v0, "v0"},
+                                                                   {Parameter::w0, "w0"},
+                                                                   {Parameter::q0, "q0"},
+                                                                   {Parameter::i0, "i0"}}};
+    for (std::size_t n = 0; n < boxes.size(); ++n) {
+        EXPECT_EQ(parameterValue(p, boxes[n].first), static_cast<double>(n + 1));
+        EXPECT_EQ(boxName(boxes[n].first), boxes[n].second);
+    }
+}
 
 } // namespace
 } // namespace kel::testing

@@ -10,6 +10,7 @@ namespace
 {
 
 using solutions::Parameter;
+using solutions::parameterValue;
 using Rule = ParameterTest::Rule;
 
 constexpr std::array<Parameter, 2> kCR{Parameter::C, Parameter::R};
@@ -42,27 +43,6 @@ const std::array<ParameterTest, 8> kReadoutTests{{
     {Rule::ProductZero, kRLC},
 }};
 
-double valueOf(const solutions::CircuitParameters &p, Parameter which)
-{
-    switch (which) {
-    case Parameter::R:
-        return p.R;
-    case Parameter::L:
-        return p.L;
-    case Parameter::C:
-        return p.C;
-    case Parameter::v0:
-        return p.v0;
-    case Parameter::w0:
-        return p.w0;
-    case Parameter::q0:
-        return p.q0;
-    case Parameter::i0:
-        return p.i0;
-    }
-    return 0;
-}
-
 } // namespace
 
 const ParameterTest *plotTest(int circuitKind)
@@ -85,13 +65,13 @@ bool rejects(const ParameterTest &test, const solutions::CircuitParameters &valu
         double product = 1;
         bool first = true;
         for (Parameter p : test.parameters) {
-            product = first ? valueOf(values, p) : product * valueOf(values, p);
+            product = first ? parameterValue(values, p) : product * parameterValue(values, p);
             first = false;
         }
         return product == 0;
     }
     for (Parameter p : test.parameters)
-        if (valueOf(values, p) == 0)
+        if (parameterValue(values, p) == 0)
             return true;
     return false;
 }
