@@ -32,7 +32,7 @@ bool sameOp(const DrawOp &a, const DrawOp &b)
 {
     return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
            a.colour == b.colour && a.foreground == b.foreground && a.moving == b.moving &&
-           a.dashed == b.dashed;
+           a.dashed == b.dashed && a.dashStart == b.dashStart;
 }
 
 // Dashes of 6 pixels with gaps of 4: plain at a glance beside a solid curve of the same colour.
@@ -54,6 +54,7 @@ void PictureArea::clear()
     m_ops.clear();
     ++m_revision;
     m_position = std::pair<float, float>{0.f, 0.f};
+    m_dashEnd.reset();
     // The coordinate system survives a clear, so it is recorded again at the head of the list.
     if (m_hasScale)
         m_ops.push_back({DrawOp::Kind::Scale, m_xa, m_ya, m_xb, m_yb, 0, false, false, false});
@@ -94,8 +95,19 @@ void PictureArea::line(float x1, float y1, float x2, float y2, std::optional<QCo
     m_position = std::pair{x2, y2};
     if (!finite(x1, y1))
         return;
+    float dashStart = 0;
+    if (m_dashed) {
+        if (m_dashEnd == std::pair{x1, y1})
+            dashStart = m_dashRun;
+        const UserTransform t = transform();
+        const double length =
+            std::hypot(t.toPixelX(x2) - t.toPixelX(x1), t.toPixelY(y2) - t.toPixelY(y1));
+        const double run = dashStart + (width() > 0 ? length / width() : 0.0);
+        m_dashRun = std::isfinite(run) ? static_cast<float>(run) : 0.f;
+        m_dashEnd = std::pair{x2, y2};
+    }
     record({DrawOp::Kind::Line, x1, y1, x2, y2, colour ? colour->rgb() : m_foreground.rgb(),
-            !colour.has_value(), m_moving, m_dashed});
+            !colour.has_value(), m_moving, m_dashed, dashStart});
 }
 
 void PictureArea::lineTo(float x2, float y2, std::optional<QColor> colour)
@@ -243,9 +255,6 @@ void PictureArea::replay(QPainter &painter, const QSizeF &size, std::size_t from
     QPen pen;
     pen.setCosmetic(true);
     pen.setWidthF(1.0);
-    // The pixels a dashed curve has run so far: its dashes go on across its short lines.
-    double dashRun = 0;
-    std::optional<QPointF> dashEnd;
     for (std::size_t i = from; i < to; ++i) {
         const DrawOp &op = m_ops[i];
         switch (op.kind) {
@@ -267,12 +276,8 @@ void PictureArea::replay(QPainter &painter, const QSizeF &size, std::size_t from
             const QPointF a(ax, ay), b(bx, by);
             pen.setColor(QColor::fromRgb(op.colour));
             if (op.dashed) {
-                if (!dashEnd || *dashEnd != a)
-                    dashRun = 0;
                 pen.setDashPattern(kDashPattern);
-                pen.setDashOffset(dashRun);
-                dashRun += QLineF(a, b).length();
-                dashEnd = b;
+                pen.setDashOffset(op.dashStart * size.width());
             } else {
                 pen.setStyle(Qt::SolidLine);
             }

@@ -29,6 +29,9 @@ struct DrawOp {
     // each time, while the operations around it are painted once into cached layers.
     bool moving = false;
     bool dashed = false; // a line of a dashed curve
+    // Where along its dashed curve the line starts, in widths of the area as it was drawn:
+    // the dashes run on from line to line, and a line drawn again dashes the same.
+    float dashStart = 0;
 };
 
 // A row of a picture's legend: a short stroke in the curve's colour and style, then its name.
@@ -177,6 +180,8 @@ private:
 
     bool m_moving = false;
     bool m_dashed = false;
+    float m_dashRun = 0; // the dashStart of a line that goes on from m_dashEnd
+    std::optional<std::pair<float, float>> m_dashEnd;
     std::vector<LegendEntry> m_legend;
 
     bool m_keyboardCursor = false;

@@ -3,7 +3,8 @@
 // over the graph: lab_shots <folder> writes lab-<command>.png for a few circuits, then
 // lab-keyboard.png (the driven RLC circuit with all three curves, its legend, and the graph
 // focused with the keyboard cursor moved) and lab-keyboard-export.png (its exported picture
-// with the cursor included).
+// with the cursor included), and lab-dashed.png (a slow source, whose dashed curve lies
+// beside the solid charge of the same colour).
 #include "display/picturearea.h"
 #include "lab/core/circuitlaunchers.h"
 #include "lab/labwindow.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QTest>
 
 int main(int argc, char **argv)
@@ -55,5 +57,11 @@ int main(int argc, char **argv)
     window.pictures()
         .image(window.pictureScale())
         .save(folder.filePath(QStringLiteral("lab-keyboard-export.png")));
+    window.clearGraphs();
+    window.findChild<QLineEdit *>("f0")->setText(QStringLiteral("0.05"));
+    window.findChild<QCheckBox *>("Current")->setChecked(false);
+    window.plotGraphs();
+    QApplication::processEvents();
+    window.grab().save(folder.filePath(QStringLiteral("lab-dashed.png")));
     return 0;
 }
