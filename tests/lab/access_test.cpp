@@ -135,6 +135,18 @@ TEST_F(LabAccess, MenuBarSpacersAreNeitherItemsNorStops)
         EXPECT_GT(bar->actionGeometry(spacer).width(), 0) << name; // it keeps its room
     }
 
+    // The arrow keys in the bar pass over them.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    bar->setActiveAction(window().findChild<QAction *>("ClGraphs"));
+    QStringList visited;
+    for (int n = 0; n < 4; ++n) {
+        QTest::keyClick(bar, Qt::Key_Right);
+        if (bar->activeAction())
+            visited << bar->activeAction()->objectName();
+    }
+    EXPECT_EQ(visited, QStringList({"GScale", "PlGraphs", "close", "Export"}));
+    bar->setActiveAction(nullptr);
+
     // The bar looks as one with plain enabled blank commands does.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
     QMenuBar plain;
