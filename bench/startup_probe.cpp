@@ -3,6 +3,7 @@
 // button) of the same size, waits until it has been shown and painted, and prints the time since
 // main() began (ms) and this process's own peak resident memory (KiB). `startup_probe kel` or
 // `startup_probe minimal`.
+#include "display/deferredicons.h"
 #include "shell/languages.h"
 #include "shell/mainmenu.h"
 #include "solutions/numbertext.h"
@@ -70,11 +71,13 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const bool minimal = argc > 1 && std::strcmp(argv[1], "minimal") == 0;
     QApplication app(argc, argv);
-    // The program's translation for the system's languages, as the program loads it (LANGUAGE=de
-    // measures the start-up in German).
+    // The program's style and its translation for the system's languages, as the program sets
+    // them up (LANGUAGE=de measures the start-up in German).
     kel::shell::Languages languages;
-    if (!minimal)
+    if (!minimal) {
+        kel::display::useDeferredIcons();
         languages.install();
+    }
     std::unique_ptr<QWidget> window;
     if (minimal) {
         // The smallest useful window: one button with a caption, so that both probes load

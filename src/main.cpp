@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/deferredicons.h"
 #include "display/dialogs.h"
 #include "display/experimentfile.h"
 #include "display/experimenttarget.h"
@@ -72,6 +73,7 @@ int main(int argc, char *argv[])
     const CommandLineRequest early = kel::shell::CommandLine::parse(argumentsOf(argc, argv));
     choosePlatform(early);
     QApplication app(argc, argv);
+    kel::display::useDeferredIcons();
     QApplication::setApplicationName(QStringLiteral("kel"));
     QApplication::setApplicationVersion(kel::display::toQString(kel::kVersion));
 
