@@ -2,6 +2,7 @@
 #include "sysinfo.h"
 
 #include "display/dialogs.h"
+#include "display/qstringtext.h"
 #include "programinfo.h"
 
 #include <QCoreApplication>
@@ -48,7 +49,7 @@ bool readKeyValue([[maybe_unused]] RegistryRoot root, [[maybe_unused]] const QSt
         case QMetaType::UInt:
         case QMetaType::LongLong:
         case QMetaType::ULongLong:
-            result = QString::number(value.toLongLong());
+            result = display::toQString(solutions::integerText(value.toLongLong()));
             break;
         default:
             break;

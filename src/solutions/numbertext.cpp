@@ -213,6 +213,12 @@ std::string toText(float value)
     return formatted(static_cast<double>(value), 7);
 }
 
+std::string integerText(long long value)
+{
+    char buffer[24];
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
+}
+
 std::string shortText(double value, int significantDigits)
 {
     if (auto special = specialText(value))

@@ -25,6 +25,9 @@ std::string toText(double value);
 // The same for a single-precision value: at most 7 significant digits.
 std::string toText(float value);
 
+// A whole number in plain decimal digits, with a leading '-' when negative.
+std::string integerText(long long value);
+
 // A short number for status bars and descriptions, rounded to `significantDigits`
 // significant digits (1 to 17) as C's %g would write it, but always with a '.' decimal point:
 // exponent form below 1e-4 and from 10^significantDigits on in magnitude, with a small 'e'

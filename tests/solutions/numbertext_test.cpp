@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <limits>
 
+using kel::solutions::integerText;
 using kel::solutions::toNumber;
 using kel::solutions::toText;
 
@@ -42,6 +43,14 @@ TEST(NumberText, WritesSinglePrecisionWithSevenDigits)
     EXPECT_EQ(toText(50.5f), "50.5");
     EXPECT_EQ(toText(1234567.0f), "1234567");
     EXPECT_EQ(toText(12345678.0f), "1.234568E+07");
+}
+
+TEST(NumberText, WritesWholeNumbersInPlainDigitsAcrossTheirRange)
+{
+    EXPECT_EQ(integerText(0), "0");
+    EXPECT_EQ(integerText(-42), "-42");
+    EXPECT_EQ(integerText(4294967295LL), "4294967295");
+    EXPECT_EQ(integerText(std::numeric_limits<long long>::min()), "-9223372036854775808");
 }
 
 TEST(NumberText, ReadsNumbersWhateverTheirForm)
