@@ -161,11 +161,8 @@ private:
     };
 
     void record(const DrawOp &op);
-    void replay(QPainter &painter, const QSizeF &size, std::size_t from, std::size_t to) const;
-    DrawOp scaleBefore(std::size_t index) const;
     bool layerStillHolds(const Layer &layer, std::size_t start, std::size_t end) const;
     void paintCursor(QPainter &painter, const QSizeF &size) const;
-    void paintLegend(QPainter &painter, const QSizeF &size) const;
     float clampToXRange(float x) const;
     const QImage &paintLayer(std::size_t k, std::size_t start, std::size_t end, const QSize &pixels,
                              qreal ratio, bool opaque);
