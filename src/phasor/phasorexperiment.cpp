@@ -26,8 +26,10 @@ void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
         const auto found = p.texts.find(box->objectName());
         return found == p.texts.end() ? box->text() : found->second;
     };
-    for (QLineEdit *box : {m_c.R, m_c.C, m_c.L, m_c.v0, m_c.f0, m_c.numPer})
+    for (QLineEdit *box : {m_c.R, m_c.C, m_c.L, m_c.v0, m_c.f0, m_c.numPer}) {
         box->setText(textOf(box));
+        box->setCursorPosition(0);
+    }
     for (QCheckBox *box : m_c.checks)
         box->setChecked(p.checked.contains(box->objectName()));
     // The time and the bar as they were, without the redraw a drag would make.
