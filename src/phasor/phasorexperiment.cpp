@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The phasor window as an experiment: what it saves, and the replay that opens one.
+// The phasor window as an experiment: what it saves, the replay that opens one, and the
+// Export menu, which writes the same pictures and table.
 #include "phasorswindow.h"
 
 #include "phasordata.h"
 
 #include "display/csvtable.h"
+#include "display/dialogs.h"
+#include "display/fileexport.h"
 #include "display/picturearea.h"
 #include "display/qstringtext.h"
 
@@ -98,6 +101,36 @@ std::optional<QByteArray> PhasorsWindow::csv() const
     for (const auto &row : curveTable(*m_lastDrawn))
         table.addRow({row.begin(), row.end()});
     return QByteArray::fromStdString(table.text());
+}
+
+// --- Export ----------------------------------------------------------------------------------
+
+void PhasorsWindow::savePicture()
+{
+    const display::PictureExport exported = pictures();
+    display::saveThroughDialog(m_dialogs, tr("Save Picture"), "phasors.png",
+                               tr("PNG image (*.png);;SVG drawing (*.svg)"),
+                               [this, &exported](const QString &path) {
+                                   return display::writePictures(exported, path, pictureScale());
+                               });
+}
+
+void PhasorsWindow::copyPicture()
+{
+    pictures().copyToClipboard(pictureScale());
+}
+
+void PhasorsWindow::saveCsv()
+{
+    const std::optional<QByteArray> table = csv();
+    if (!table) {
+        m_dialogs.message(tr("There are no plotted voltages to save. Choose Plot first."),
+                          tr("Save Data as CSV"));
+        return;
+    }
+    display::saveThroughDialog(
+        m_dialogs, tr("Save Data as CSV"), "phasors.csv", tr("CSV table (*.csv)"),
+        [&table](const QString &path) { return display::writeFileAtomically(path, *table); });
 }
 
 } // namespace kel::phasor

@@ -69,6 +69,7 @@ void PhasorsAnimator::pause()
     m_animation.pause(m_clock.now());
     updateIndicators();
     updateTimer();
+    emit paused();
 }
 
 void PhasorsAnimator::slower()

@@ -54,6 +54,10 @@ public:
     // One frame: the bar put at the step reached, if that is another one.
     void advance();
 
+signals:
+    // The animation stopped playing.
+    void paused();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -3,11 +3,9 @@
 
 #include "display/dialogs.h"
 #include "display/experimentmenu.h"
-#include "display/fileexport.h"
 #include "display/fonts.h"
 #include "display/menucommands.h"
 #include "display/picturearea.h"
-#include "display/pictureexport.h"
 #include "display/qstringtext.h"
 #include "markercursor.h"
 #include "phasorsanimator.h"
@@ -142,6 +140,7 @@ void PhasorsWindow::buildAnimation()
         return TimeBase::kSteps / scene->solution().numPer;
     });
     m_animator->setRedraw([this](int step) { redrawAtStep(step); });
+    connect(m_animator, &PhasorsAnimator::paused, this, &PhasorsWindow::describeDrawings);
 }
 
 void PhasorsWindow::connectControls()
@@ -256,7 +255,6 @@ void PhasorsWindow::showFrame(const PhasorScene &scene, const SceneFrame &frame)
     m_c.diagram->setAutoRedraw(true);
     m_plotInFrameUnits = !drawScene(m_c.plot, frame.plot);
     drawScene(m_c.diagram, frame.diagram);
-    m_c.describeDrawings(scene, frame.t2Text ? std::optional(frame.t2) : std::nullopt, frame.t2);
     m_cursor->follow(frame, scene.solution().time);
     for (std::size_t i = 0; i < frame.valueTexts.size(); ++i)
         PhasorsControls::writeReadOut(m_c.values[i], frame.valueTexts[i]);
@@ -267,6 +265,18 @@ void PhasorsWindow::showFrame(const PhasorScene &scene, const SceneFrame &frame)
         drawScene(m_c.plot, projections.plot);
         drawScene(m_c.diagram, projections.diagram);
     }
+    m_described = {scene.shown(), frame.t2Text ? std::optional(frame.t2) : std::nullopt, frame.t2};
+    // Played, the words would change with every frame, too fast to hear and a good part of a
+    // frame's work: they catch up when the animation pauses.
+    if (!m_animator->playing())
+        describeDrawings();
+}
+
+void PhasorsWindow::describeDrawings()
+{
+    if (m_lastDrawn)
+        m_c.describeDrawings(PhasorScene(*m_lastDrawn, m_described.shown), m_described.marker,
+                             m_described.t2);
 }
 
 void PhasorsWindow::redrawAtStep(std::int64_t n)
@@ -362,36 +372,6 @@ void PhasorsWindow::showPointerReading(float x, float y)
 {
     const auto reading = pointerReading(parameterTexts(), x, y, m_plotInFrameUnits);
     m_c.statusPointer->setText(reading ? pointerStatusText(*reading) : QString());
-}
-
-// --- Export ----------------------------------------------------------------------------------
-
-void PhasorsWindow::savePicture()
-{
-    const display::PictureExport exported = pictures();
-    display::saveThroughDialog(m_dialogs, tr("Save Picture"), "phasors.png",
-                               tr("PNG image (*.png);;SVG drawing (*.svg)"),
-                               [this, &exported](const QString &path) {
-                                   return display::writePictures(exported, path, pictureScale());
-                               });
-}
-
-void PhasorsWindow::copyPicture()
-{
-    pictures().copyToClipboard(pictureScale());
-}
-
-void PhasorsWindow::saveCsv()
-{
-    const std::optional<QByteArray> table = csv();
-    if (!table) {
-        m_dialogs.message(tr("There are no plotted voltages to save. Choose Plot first."),
-                          tr("Save Data as CSV"));
-        return;
-    }
-    display::saveThroughDialog(
-        m_dialogs, tr("Save Data as CSV"), "phasors.csv", tr("CSV table (*.csv)"),
-        [&table](const QString &path) { return display::writeFileAtomically(path, *table); });
 }
 
 } // namespace kel::phasor

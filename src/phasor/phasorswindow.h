@@ -111,6 +111,8 @@ private:
     std::optional<PhasorScene> sceneOrReport();
     void writeAmplitudes(const Solution &s);
     void showFrame(const PhasorScene &scene, const SceneFrame &frame);
+    // The drawings' descriptions for the last frame shown.
+    void describeDrawings();
     void resetGraphs();
     void updateCircuitStatus();
 
@@ -119,6 +121,12 @@ private:
     PhasorsControls m_c;
     // What the last redraw drew the curves from; empty once the drawings are cleared.
     std::optional<Solution> m_lastDrawn;
+    // What else the descriptions of the last redraw tell: the curves, the marker and t2.
+    struct Described {
+        ShownCurves shown;
+        std::optional<double> marker;
+        double t2 = 0;
+    } m_described;
     // Whether the time plot is in frame units (after a reset) rather than time coordinates.
     bool m_plotInFrameUnits = true;
     // Set while a redraw writes t2, whose change handling then only moves the bar.

@@ -562,6 +562,22 @@ public:
     QTimer *timer() { return window().animator().timer(); }
 };
 
+// While playing, the drawings' words wait; paused, they tell the frame on the screen.
+TEST_F(PhasorsAnimationTest, DescriptionsFollowTheFrameShownOncePaused)
+{
+    auto *diagram = child<kel::display::PictureArea>("Picture3");
+    bar()->setValue(0);
+    const QString atStart = diagram->accessibleDescription();
+    ASSERT_TRUE(atStart.contains("t = 0 s")) << atStart.toStdString();
+    play();
+    runFor(std::chrono::milliseconds(1500));
+    ASSERT_EQ(text("t2"), "0.05");
+    EXPECT_EQ(diagram->accessibleDescription(), atStart);
+    command("PlayPause");
+    EXPECT_TRUE(diagram->accessibleDescription().contains("t = 0.05 s"))
+        << diagram->accessibleDescription().toStdString();
+}
+
 TEST_F(PhasorsAnimationTest, PlayMovesTheBarAndTheTimeBySpeedTimesElapsed)
 {
     play();

@@ -166,7 +166,7 @@ QString graphDescription(const LabSession &session, const GraphScale &shown,
     if (!session.history().empty())
         parts << GraphDescription::tr("Plots drawn: %1.")
                      .arg(QString::fromStdString(
-                         solutions::toText(static_cast<double>(session.history().size()))));
+                         solutions::integerText(static_cast<long long>(session.history().size()))));
     if (cursorT) {
         QStringList values;
         for (Curve c : curves)
