@@ -3,7 +3,7 @@
 // Export menu, which writes the same pictures and table.
 #include "phasorswindow.h"
 
-#include "phasordata.h"
+#include "core/phasordata.h"
 
 #include "display/csvtable.h"
 #include "display/dialogs.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "animationclock.h"
-#include "phasoranimation.h"
+#include "core/phasoranimation.h"
 
 #include <QObject>
 

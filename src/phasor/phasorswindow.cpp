@@ -10,7 +10,8 @@
 #include "markercursor.h"
 #include "phasorsanimator.h"
 #include "phasorstatus.h"
-#include "resonancetextboxes.h"
+#include "resonance/circuitsource.h"
+#include "resonance/resonancewindow.h"
 #include "scenedrawing.h"
 #include "steadyanimationclock.h"
 #include "timebarkeys.h"
@@ -38,6 +39,31 @@ std::string textOf(const QLineEdit *box)
     return display::toStdString(box->text());
 }
 
+// The circuit of the parameter boxes as the resonance curve reads it; a frequency picked there
+// is written into f0 and plotted.
+class BoxesCircuit final : public resonance::CircuitSource
+{
+public:
+    BoxesCircuit(const PhasorsControls &c, std::function<void()> plot)
+        : m_c(c), m_plot(std::move(plot))
+    {
+    }
+    resonance::CircuitReading circuit() const override
+    {
+        return resonance::readCircuit(
+            {textOf(m_c.v0), textOf(m_c.R), textOf(m_c.L), textOf(m_c.C), textOf(m_c.f0)});
+    }
+    void setSourceFrequency(double f) override
+    {
+        m_c.f0->setText(display::numberText(f));
+        m_plot();
+    }
+
+private:
+    const PhasorsControls &m_c;
+    std::function<void()> m_plot;
+};
+
 } // namespace
 
 PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, QWidget *parent)
@@ -59,6 +85,7 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
     setWindowTitle(tr("Phasor Plots"));
     setFont(display::arial(9));
     m_c = PhasorsControls::build(this);
+    m_circuit = std::make_unique<BoxesCircuit>(m_c, [this] { plotAtTime(); });
     m_animator = new PhasorsAnimator(this, m_c.timeBar, clock ? *clock : *m_ownClock);
     buildMenus();
     m_experimentMenu =
@@ -71,6 +98,7 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
 // The animator reads the clock this window may own: it goes first.
 PhasorsWindow::~PhasorsWindow()
 {
+    delete m_resonance;
     delete m_animator;
 }
 
@@ -118,11 +146,10 @@ void PhasorsWindow::buildMenus()
     display::addMenuCommands(
         menuBar(), this,
         {{"Resonance",
-          QCoreApplication::translate("kel::phasor::ResonanceWindow", "Resonance Curve")
+          QCoreApplication::translate("kel::resonance::ResonanceWindow", "Resonance Curve")
               .toUtf8()
               .constData(),
-          [this] { showResonanceCurve(this, m_dialogs, [this] { plotAtTime(); }); },
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}});
+          [this] { showResonanceCurve(); }, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}});
     // Ctrl with the key of '+' unshifted, as most keyboards type it.
     if (auto *faster = findChild<QAction *>("Faster"))
         faster->setShortcuts(
@@ -156,6 +183,10 @@ void PhasorsWindow::connectControls()
     // Any change of a parameter stops the animation; so does typing a time.
     for (QLineEdit *box : {m_c.R, m_c.C, m_c.L, m_c.v0, m_c.f0, m_c.numPer}) {
         connect(box, &QLineEdit::textChanged, this, &PhasorsWindow::updateCircuitStatus);
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            if (m_resonance)
+                m_resonance->refresh();
+        });
         connect(box, &QLineEdit::textChanged, m_animator, &PhasorsAnimator::pause);
     }
     connect(m_c.t2, &QLineEdit::textEdited, m_animator, &PhasorsAnimator::pause);
@@ -361,6 +392,16 @@ void PhasorsWindow::showProjections()
     drawScene(m_c.diagram, projections.diagram);
     m_plotInFrameUnits = false;
     m_projectionsShown = true;
+}
+
+void PhasorsWindow::showResonanceCurve()
+{
+    if (!m_resonance) {
+        m_resonance = new resonance::ResonanceWindow(*m_circuit, m_dialogs, this);
+    }
+    m_resonance->show();
+    m_resonance->raise();
+    m_resonance->activateWindow();
 }
 
 void PhasorsWindow::updateCircuitStatus()

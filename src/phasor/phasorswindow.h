@@ -2,8 +2,8 @@
 #pragma once
 
 #include "animationclock.h"
+#include "core/phasorscene.h"
 #include "phasorsanimator.h"
-#include "phasorscene.h"
 #include "phasorscontrols.h"
 
 #include "display/experimenttarget.h"
@@ -19,6 +19,12 @@ namespace kel::display
 class Dialogs;
 class ExperimentMenu;
 } // namespace kel::display
+
+namespace kel::resonance
+{
+class CircuitSource;
+class ResonanceWindow;
+} // namespace kel::resonance
 
 namespace kel::phasor
 {
@@ -84,6 +90,8 @@ public:
     void saveCsv();
 
     PhasorsAnimator &animator() const { return *m_animator; }
+    // The circuit the resonance curve reads and sets the frequency of.
+    resonance::CircuitSource &circuitSource() const { return *m_circuit; }
 
     void applyExperiment(const display::Experiment &experiment) override;
     display::Experiment experiment() const override;
@@ -115,6 +123,7 @@ private:
     void describeDrawings();
     void resetGraphs();
     void updateCircuitStatus();
+    void showResonanceCurve();
 
     display::Dialogs &m_dialogs;
     std::unique_ptr<AnimationClock> m_ownClock;
@@ -139,6 +148,8 @@ private:
     // Whether the drawings are a redraw at a time rather than the load drawing.
     bool m_redrawn = false;
     display::ExperimentMenu *m_experimentMenu = nullptr;
+    std::unique_ptr<resonance::CircuitSource> m_circuit;
+    resonance::ResonanceWindow *m_resonance = nullptr; // once opened; a child window
 };
 
 } // namespace kel::phasor
