@@ -29,18 +29,18 @@ double reactance(double omega, double L, double C)
     return inductiveReactance(omega, L) - 1.0 / (omega * C);
 }
 
-double impedanceMagnitude(double R, double X)
+double impedanceMagnitude(double R, double x)
 {
-    return std::sqrt(R * R + X * X);
+    return std::sqrt(R * R + x * x);
 }
 
-double phaseLag(double R, double X)
+double phaseLag(double R, double x)
 {
     if (R == 0) {
         const auto halfPi = static_cast<double>(Pi / 2);
-        return X > 0 ? halfPi : -halfPi;
+        return x > 0 ? halfPi : -halfPi;
     }
-    return std::atan(X / R);
+    return std::atan(x / R);
 }
 
 } // namespace kel::solutions

@@ -19,10 +19,10 @@ double capacitiveReactance(double omega, double C);
 // resonance X is the small difference of two large terms, so the last bit of 1/(ω·C) shows;
 // the two orders are kept as each curve has always been drawn.
 double reactance(double omega, double L, double C);
-// |Z| = sqrt(R² + X²), ohm.
-double impedanceMagnitude(double R, double X);
-// The phase by which the current lags the source, φ = atan(X/R), rad; for R = 0, ±Pi/2 with
-// Pi/2 formed in single precision (−Pi/2 also for X = 0).
-double phaseLag(double R, double X);
+// |Z| = sqrt(R² + x²), ohm, for the reactance x.
+double impedanceMagnitude(double R, double x);
+// The phase by which the current lags the source, φ = atan(x/R), rad; for R = 0, ±Pi/2 with
+// Pi/2 formed in single precision (−Pi/2 also for x = 0).
+double phaseLag(double R, double x);
 
 } // namespace kel::solutions

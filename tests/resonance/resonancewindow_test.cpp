@@ -202,6 +202,16 @@ TEST_F(ResonanceWindowTest, ExportsCsvWithDecimalPointsAndThePicture)
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
+// Hidden, the window waits; shown again, it catches up.
+TEST_F(ResonanceWindowTest, HiddenItWaitsAndCatchesUpWhenShown)
+{
+    window.hide();
+    edit("R", "1");
+    EXPECT_TRUE(label("qualityFactor").endsWith("= 31.62"));
+    window.show();
+    EXPECT_TRUE(label("qualityFactor").endsWith("= 316.2"));
+}
+
 TEST(ResonanceRulerTest, ThinsItsLabelsWhenNarrow)
 {
     ResonanceRuler ruler;
