@@ -3,6 +3,7 @@
 // and, for the driven RLC circuit, its resonance curve.
 #include "labwindow.h"
 
+#include "core/labexperiment.h"
 #include "equationswindow.h"
 
 #include "display/experimentmenu.h"
@@ -44,8 +45,9 @@ Field fieldOf(solutions::Parameter parameter)
 
 void LabWindow::buildMoreMenus()
 {
-    m_experimentMenu =
-        new display::ExperimentMenu(this, display::ExperimentWindow::Lab, *this, m_dialogs);
+    m_experimentMenu = new display::ExperimentMenu(this, QLatin1String(LabExperiment::kWindow),
+                                                   {LabExperiment::kWindow, &LabExperiment::check},
+                                                   *this, m_dialogs);
     QMenu *view = menuBar()->addMenu(tr("View"));
     view->setObjectName("View");
     view->menuAction()->setObjectName("View");

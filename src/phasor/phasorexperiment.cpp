@@ -4,6 +4,7 @@
 #include "phasorswindow.h"
 
 #include "phasordata.h"
+#include "phasorexperimentfile.h"
 
 #include "display/csvtable.h"
 #include "display/dialogs.h"
@@ -21,9 +22,12 @@ namespace kel::phasor
 
 void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
 {
-    if (experiment.window != display::ExperimentWindow::Phasor)
+    if (experiment.window != QLatin1String(PhasorExperiment::kWindow))
         return;
-    const display::PhasorExperiment &p = experiment.phasor;
+    const PhasorExperiment::Reading reading = PhasorExperiment::fromJson(experiment.entry);
+    if (!reading.experiment)
+        return;
+    const PhasorExperiment &p = *reading.experiment;
     m_animator->pause();
     const auto textOf = [&p](const QLineEdit *box) {
         const auto found = p.texts.find(box->objectName());
@@ -42,11 +46,11 @@ void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
         m_c.timeBar->setValue(p.timeBar);
     };
     switch (p.drawing) {
-    case display::PhasorDrawing::Cleared:
+    case PhasorDrawing::Cleared:
         clearGraphs();
         placeTime();
         break;
-    case display::PhasorDrawing::Loaded:
+    case PhasorDrawing::Loaded:
         placeTime();
         if (const auto scene = sceneOrReport()) {
             resetGraphs();
@@ -54,7 +58,7 @@ void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
             showFrame(*scene, scene->loadFrame(display::numberOf(m_c.t2->text()).value_or(0.0)));
         }
         break;
-    case display::PhasorDrawing::Redrawn:
+    case PhasorDrawing::Redrawn:
         placeTime();
         redrawAtStep(p.timeBar);
         placeTime();
@@ -66,20 +70,18 @@ void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
 
 display::Experiment PhasorsWindow::experiment() const
 {
-    display::Experiment e;
-    e.window = display::ExperimentWindow::Phasor;
-    display::PhasorExperiment &p = e.phasor;
+    PhasorExperiment p;
     for (const QLineEdit *box : m_c.inputs())
         p.texts[box->objectName()] = box->text();
     p.timeBar = m_c.timeBar->value();
     for (const QCheckBox *box : m_c.checks)
         if (box->isChecked())
             p.checked << box->objectName();
-    p.drawing = !m_lastDrawn ? display::PhasorDrawing::Cleared
-                : m_redrawn  ? display::PhasorDrawing::Redrawn
-                             : display::PhasorDrawing::Loaded;
+    p.drawing = !m_lastDrawn ? PhasorDrawing::Cleared
+                : m_redrawn  ? PhasorDrawing::Redrawn
+                             : PhasorDrawing::Loaded;
     p.projections = m_projectionsShown;
-    return e;
+    return {QLatin1String(PhasorExperiment::kWindow), p.toJson()};
 }
 
 display::PictureExport PhasorsWindow::pictures() const

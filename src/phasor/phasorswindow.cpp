@@ -8,6 +8,7 @@
 #include "display/picturearea.h"
 #include "display/qstringtext.h"
 #include "markercursor.h"
+#include "phasorexperimentfile.h"
 #include "phasorsanimator.h"
 #include "phasorstatus.h"
 #include "resonancetextboxes.h"
@@ -61,8 +62,9 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
     m_c = PhasorsControls::build(this);
     m_animator = new PhasorsAnimator(this, m_c.timeBar, clock ? *clock : *m_ownClock);
     buildMenus();
-    m_experimentMenu =
-        new display::ExperimentMenu(this, display::ExperimentWindow::Phasor, *this, m_dialogs);
+    m_experimentMenu = new display::ExperimentMenu(
+        this, QLatin1String(PhasorExperiment::kWindow),
+        {PhasorExperiment::kWindow, &PhasorExperiment::check}, *this, m_dialogs);
     buildAnimation();
     connectControls();
     loadWindow();
