@@ -17,32 +17,6 @@
 namespace kel::lab
 {
 
-namespace
-{
-
-Field fieldOf(solutions::Parameter parameter)
-{
-    switch (parameter) {
-    case solutions::Parameter::R:
-        return Field::R;
-    case solutions::Parameter::L:
-        return Field::L;
-    case solutions::Parameter::C:
-        return Field::C;
-    case solutions::Parameter::v0:
-        return Field::v0;
-    case solutions::Parameter::w0:
-        return Field::w0;
-    case solutions::Parameter::q0:
-        return Field::q0;
-    case solutions::Parameter::i0:
-        return Field::i0;
-    }
-    return Field::R;
-}
-
-} // namespace
-
 void LabWindow::buildMoreMenus()
 {
     m_experimentMenu = new display::ExperimentMenu(this, QLatin1String(LabExperiment::kWindow),

@@ -109,8 +109,7 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
         return failure(Problem::NegativeCycles);
 
     Solution s;
-    const float twoPi = solutions::Pi + solutions::Pi;
-    s.omega = *f0 * static_cast<double>(twoPi);
+    s.omega = *f0 * solutions::TwoPi;
     s.XC = *C == 0 ? 0.0 : (1 / s.omega) / *C;
     s.XL = s.omega * *L;
     const double reactance = s.XL - s.XC;

@@ -235,8 +235,6 @@ void PhasorsWindow::resetGraphs()
     m_lastDrawn.reset();
     m_redrawn = false;
     m_projectionsShown = false;
-    m_c.plot->setAutoRedraw(true);
-    m_c.diagram->setAutoRedraw(true);
     drawScene(m_c.plot, PhasorScene::emptyFrame());
     m_c.describeEmptyDrawings();
     m_cursor->clearMarker();
@@ -253,8 +251,6 @@ void PhasorsWindow::showFrame(const PhasorScene &scene, const SceneFrame &frame)
     }
     m_c.plot->clear();
     m_c.diagram->clear();
-    m_c.plot->setAutoRedraw(true);
-    m_c.diagram->setAutoRedraw(true);
     m_plotInFrameUnits = !drawScene(m_c.plot, frame.plot);
     drawScene(m_c.diagram, frame.diagram);
     m_cursor->follow(frame, scene.solution().time);
