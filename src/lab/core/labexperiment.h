@@ -2,7 +2,7 @@
 #pragma once
 
 #include "circuitconfiguration.h"
-#include "circuitkind.h"
+#include "solutions/circuitkind.h"
 
 #include "display/jsonreader.h"
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "circuitconfiguration.h"
-#include "circuitkind.h"
 #include "plotrecord.h"
+#include "solutions/circuitkind.h"
 #include "solutions/circuitsolutions.h"
 
 #include <QString>
