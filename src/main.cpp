@@ -6,6 +6,7 @@
 #include "display/qstringtext.h"
 #include "kelversion.h"
 #include "shell/commandline.h"
+#include "shell/experimentparts.h"
 #include "shell/experimentwindows.h"
 #include "shell/headlessexport.h"
 #include "shell/languages.h"
@@ -120,7 +121,8 @@ int main(int argc, char *argv[])
     kel::display::QtDialogs dialogs;
     std::optional<kel::display::Experiment> experiment;
     if (!request.experimentPath.isEmpty()) {
-        const auto reading = kel::display::ExperimentFile::readFile(request.experimentPath);
+        const auto reading = kel::display::ExperimentFile::readFile(request.experimentPath,
+                                                                    kel::shell::experimentParts());
         if (!reading.ok()) {
             const QString file = QDir::toNativeSeparators(request.experimentPath);
             errors << "kel: " << file << ": " << reading.error << Qt::endl;

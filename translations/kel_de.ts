@@ -728,22 +728,6 @@
             <source>The file is larger than %1 MB, too large for an experiment.</source>
             <translation>Die Datei ist größer als %1 MB und damit zu groß für einen Versuch.</translation>
         </message>
-        <message>
-            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
-            <translation>Der Eintrag "lab.launcher" ist %1; das ist keine Schaltfläche eines Kreises.</translation>
-        </message>
-        <message>
-            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
-            <translation>Der Eintrag "lab.circuit" ist %1, aber Schaltfläche %2 wählt Kreis %3.</translation>
-        </message>
-        <message>
-            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
-            <translation>Schaltfläche %1 zeichnet den Rahmen der aktuellen Skalierung, daher kann "lab.frame" nicht "fixed" sein.</translation>
-        </message>
-        <message>
-            <source>The experiment has %1 plots; at most %2 are read.</source>
-            <translation>Der Versuch hat %1 Graphen; höchstens %2 werden gelesen.</translation>
-        </message>
     </context>
     <context>
         <name>kel::display::ExperimentFile</name>
@@ -820,7 +804,7 @@
         </message>
     </context>
     <context>
-        <name>kel::display::TreeReader</name>
+        <name>kel::display::JsonReader</name>
         <message>
             <source>The experiment has no entry %1.</source>
             <translation>Dem Versuch fehlt der Eintrag %1.</translation>
@@ -840,10 +824,6 @@
         <message>
             <source>The text %1 of %2 is not a number.</source>
             <translation>Der Text %1 von %2 ist keine Zahl.</translation>
-        </message>
-        <message>
-            <source>The scale %1 has x1 equal to x2.</source>
-            <translation>In der Skalierung %1 ist x1 gleich x2.</translation>
         </message>
         <message>
             <source>The entry %1 is not a whole number.</source>
@@ -892,6 +872,10 @@
             <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
             <translation>%1 liegt außerhalb des Bereichs, den dieses Programm zeichnen kann: Der Betrag muss zwischen %2 und %3 liegen. Es wurde nichts gezeichnet.</translation>
         </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>In der Skalierung %1 ist x1 gleich x2.</translation>
+        </message>
     </context>
     <context>
         <name>kel::lab::EquationsWindow</name>
@@ -902,6 +886,25 @@
         <message>
             <source>Copy as LaTeX</source>
             <translation>Als LaTeX kopieren</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabExperiment</name>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>Der Eintrag "lab.launcher" ist %1; das ist keine Schaltfläche eines Kreises.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>Der Eintrag "lab.circuit" ist %1, aber Schaltfläche %2 wählt Kreis %3.</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>Schaltfläche %1 zeichnet den Rahmen der aktuellen Skalierung, daher kann "lab.frame" nicht "fixed" sein.</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>Der Versuch hat %1 Graphen; höchstens %2 werden gelesen.</translation>
         </message>
     </context>
     <context>

@@ -728,22 +728,6 @@
             <source>The file is larger than %1 MB, too large for an experiment.</source>
             <translation>El archivo supera los %1 MB: es demasiado grande para un experimento.</translation>
         </message>
-        <message>
-            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
-            <translation>La entrada "lab.launcher" es %1, que no corresponde a ningún botón de circuito.</translation>
-        </message>
-        <message>
-            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
-            <translation>La entrada "lab.circuit" es %1, pero el botón %2 elige el circuito %3.</translation>
-        </message>
-        <message>
-            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
-            <translation>El botón %1 dibuja el marco de la escala actual, así que "lab.frame" no puede ser "fixed".</translation>
-        </message>
-        <message>
-            <source>The experiment has %1 plots; at most %2 are read.</source>
-            <translation>El experimento tiene %1 gráficas; se leen como máximo %2.</translation>
-        </message>
     </context>
     <context>
         <name>kel::display::ExperimentFile</name>
@@ -820,7 +804,7 @@
         </message>
     </context>
     <context>
-        <name>kel::display::TreeReader</name>
+        <name>kel::display::JsonReader</name>
         <message>
             <source>The experiment has no entry %1.</source>
             <translation>Al experimento le falta la entrada %1.</translation>
@@ -840,10 +824,6 @@
         <message>
             <source>The text %1 of %2 is not a number.</source>
             <translation>El texto %1 de %2 no es un número.</translation>
-        </message>
-        <message>
-            <source>The scale %1 has x1 equal to x2.</source>
-            <translation>En la escala %1, x1 es igual a x2.</translation>
         </message>
         <message>
             <source>The entry %1 is not a whole number.</source>
@@ -892,6 +872,10 @@
             <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
             <translation>%1 está fuera del intervalo que este programa puede dibujar: su valor absoluto debe estar entre %2 y %3. No se ha dibujado nada.</translation>
         </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>En la escala %1, x1 es igual a x2.</translation>
+        </message>
     </context>
     <context>
         <name>kel::lab::EquationsWindow</name>
@@ -902,6 +886,25 @@
         <message>
             <source>Copy as LaTeX</source>
             <translation>Copiar como LaTeX</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabExperiment</name>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>La entrada "lab.launcher" es %1, que no corresponde a ningún botón de circuito.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>La entrada "lab.circuit" es %1, pero el botón %2 elige el circuito %3.</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>El botón %1 dibuja el marco de la escala actual, así que "lab.frame" no puede ser "fixed".</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>El experimento tiene %1 gráficas; se leen como máximo %2.</translation>
         </message>
     </context>
     <context>

@@ -728,22 +728,6 @@
             <source>The file is larger than %1 MB, too large for an experiment.</source>
             <translation>Le fichier dépasse %1 Mo : il est trop gros pour une expérience.</translation>
         </message>
-        <message>
-            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
-            <translation>L'entrée "lab.launcher" vaut %1, qui ne désigne aucun bouton de circuit.</translation>
-        </message>
-        <message>
-            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
-            <translation>L'entrée "lab.circuit" vaut %1, mais le bouton %2 choisit le circuit %3.</translation>
-        </message>
-        <message>
-            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
-            <translation>Le bouton %1 trace le cadre de l'échelle actuelle, donc "lab.frame" ne peut pas valoir "fixed".</translation>
-        </message>
-        <message>
-            <source>The experiment has %1 plots; at most %2 are read.</source>
-            <translation>L'expérience contient %1 tracés ; au plus %2 sont lus.</translation>
-        </message>
     </context>
     <context>
         <name>kel::display::ExperimentFile</name>
@@ -820,7 +804,7 @@
         </message>
     </context>
     <context>
-        <name>kel::display::TreeReader</name>
+        <name>kel::display::JsonReader</name>
         <message>
             <source>The experiment has no entry %1.</source>
             <translation>L'expérience n'a pas d'entrée %1.</translation>
@@ -840,10 +824,6 @@
         <message>
             <source>The text %1 of %2 is not a number.</source>
             <translation>Le texte %1 de %2 n'est pas un nombre.</translation>
-        </message>
-        <message>
-            <source>The scale %1 has x1 equal to x2.</source>
-            <translation>Dans l'échelle %1, x1 est égal à x2.</translation>
         </message>
         <message>
             <source>The entry %1 is not a whole number.</source>
@@ -892,6 +872,10 @@
             <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
             <translation>%1 est hors du domaine que ce programme peut tracer : sa valeur absolue doit être comprise entre %2 et %3. Rien n'a été tracé.</translation>
         </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>Dans l'échelle %1, x1 est égal à x2.</translation>
+        </message>
     </context>
     <context>
         <name>kel::lab::EquationsWindow</name>
@@ -902,6 +886,25 @@
         <message>
             <source>Copy as LaTeX</source>
             <translation>Copier en LaTeX</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabExperiment</name>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>L'entrée "lab.launcher" vaut %1, qui ne désigne aucun bouton de circuit.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>L'entrée "lab.circuit" vaut %1, mais le bouton %2 choisit le circuit %3.</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>Le bouton %1 trace le cadre de l'échelle actuelle, donc "lab.frame" ne peut pas valoir "fixed".</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>L'expérience contient %1 tracés ; au plus %2 sont lus.</translation>
         </message>
     </context>
     <context>

@@ -728,22 +728,6 @@
             <source>The file is larger than %1 MB, too large for an experiment.</source>
             <translation>O arquivo tem mais de %1 MB: é grande demais para um experimento.</translation>
         </message>
-        <message>
-            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
-            <translation>A entrada "lab.launcher" é %1, que não corresponde a nenhum botão de circuito.</translation>
-        </message>
-        <message>
-            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
-            <translation>A entrada "lab.circuit" é %1, mas o botão %2 escolhe o circuito %3.</translation>
-        </message>
-        <message>
-            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
-            <translation>O botão %1 desenha a moldura da escala atual, portanto "lab.frame" não pode ser "fixed".</translation>
-        </message>
-        <message>
-            <source>The experiment has %1 plots; at most %2 are read.</source>
-            <translation>O experimento tem %1 gráficos; no máximo %2 são lidos.</translation>
-        </message>
     </context>
     <context>
         <name>kel::display::ExperimentFile</name>
@@ -820,7 +804,7 @@
         </message>
     </context>
     <context>
-        <name>kel::display::TreeReader</name>
+        <name>kel::display::JsonReader</name>
         <message>
             <source>The experiment has no entry %1.</source>
             <translation>Falta ao experimento a entrada %1.</translation>
@@ -840,10 +824,6 @@
         <message>
             <source>The text %1 of %2 is not a number.</source>
             <translation>O texto %1 de %2 não é um número.</translation>
-        </message>
-        <message>
-            <source>The scale %1 has x1 equal to x2.</source>
-            <translation>Na escala %1, x1 é igual a x2.</translation>
         </message>
         <message>
             <source>The entry %1 is not a whole number.</source>
@@ -892,6 +872,10 @@
             <source>%1 is outside the range this program can draw: its magnitude must lie between %2 and %3. Nothing was drawn.</source>
             <translation>%1 está fora do intervalo que este programa consegue desenhar: seu valor absoluto deve estar entre %2 e %3. Nada foi desenhado.</translation>
         </message>
+        <message>
+            <source>The scale %1 has x1 equal to x2.</source>
+            <translation>Na escala %1, x1 é igual a x2.</translation>
+        </message>
     </context>
     <context>
         <name>kel::lab::EquationsWindow</name>
@@ -902,6 +886,25 @@
         <message>
             <source>Copy as LaTeX</source>
             <translation>Copiar como LaTeX</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::lab::LabExperiment</name>
+        <message>
+            <source>The entry "lab.launcher" is %1, which names no circuit button.</source>
+            <translation>A entrada "lab.launcher" é %1, que não corresponde a nenhum botão de circuito.</translation>
+        </message>
+        <message>
+            <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
+            <translation>A entrada "lab.circuit" é %1, mas o botão %2 escolhe o circuito %3.</translation>
+        </message>
+        <message>
+            <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
+            <translation>O botão %1 desenha a moldura da escala atual, portanto "lab.frame" não pode ser "fixed".</translation>
+        </message>
+        <message>
+            <source>The experiment has %1 plots; at most %2 are read.</source>
+            <translation>O experimento tem %1 gráficos; no máximo %2 são lidos.</translation>
         </message>
     </context>
     <context>

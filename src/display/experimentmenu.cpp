@@ -42,9 +42,11 @@ QAction *addCommand(QMenu *menu, QMainWindow *window, const char *name, const QS
 
 } // namespace
 
-ExperimentMenu::ExperimentMenu(QMainWindow *window, ExperimentWindow kind, ExperimentTarget &target,
-                               Dialogs &dialogs, QSettings *settings)
-    : QObject(window), m_window(window), m_kind(kind), m_target(target), m_dialogs(dialogs),
+ExperimentMenu::ExperimentMenu(QMainWindow *window, const QString &windowName,
+                               ExperimentParts parts, ExperimentTarget &target, Dialogs &dialogs,
+                               QSettings *settings)
+    : QObject(window), m_window(window), m_windowName(windowName), m_parts(std::move(parts)),
+      m_target(target), m_dialogs(dialogs),
       m_ownSettings(settings ? nullptr : std::make_unique<QSettings>()),
       m_settings(settings ? settings : m_ownSettings.get())
 {
@@ -89,7 +91,7 @@ void ExperimentMenu::setCurrentPath(const QString &path)
 
 bool ExperimentMenu::openFile(const QString &path)
 {
-    const ExperimentFile::Reading reading = ExperimentFile::readFile(path);
+    const ExperimentFile::Reading reading = ExperimentFile::readFile(path, m_parts);
     const QString file = QDir::toNativeSeparators(path);
     if (!reading.ok()) {
         if (!QFileInfo::exists(path))
@@ -98,7 +100,7 @@ bool ExperimentMenu::openFile(const QString &path)
                           tr("Open Experiment"));
         return false;
     }
-    if (reading.experiment->window != m_kind) {
+    if (reading.experiment->window != m_windowName) {
         if (!m_elsewhere) {
             m_dialogs.message(tr("The experiment %1 is for another window.").arg(file),
                               tr("Open Experiment"));

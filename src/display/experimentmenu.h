@@ -39,14 +39,18 @@ class ExperimentMenu : public QObject
 public:
     // The recently used files are kept in `settings` (not owned), or in the program's own
     // settings when it is null.
-    ExperimentMenu(QMainWindow *window, ExperimentWindow kind, ExperimentTarget &target,
-                   Dialogs &dialogs, QSettings *settings = nullptr);
+    // `windowName` names the window's entry in the file; `parts` reads the files this menu opens
+    // (at least the window's own).
+    ExperimentMenu(QMainWindow *window, const QString &windowName, ExperimentParts parts,
+                   ExperimentTarget &target, Dialogs &dialogs, QSettings *settings = nullptr);
     ~ExperimentMenu() override;
 
-    // Where an experiment of the other window goes (the main menu opens that window); without
-    // one, such a file is refused with a message.
-    void setElsewhere(std::function<void(const Experiment &, const QString &path)> elsewhere)
+    // Where an experiment of another window of `parts` goes (the main menu opens that window);
+    // without one, such a file is refused with a message.
+    void setElsewhere(ExperimentParts parts,
+                      std::function<void(const Experiment &, const QString &path)> elsewhere)
     {
+        m_parts = std::move(parts);
         m_elsewhere = std::move(elsewhere);
     }
 
@@ -68,7 +72,8 @@ private:
     void fillRecent();
 
     QMainWindow *m_window;
-    ExperimentWindow m_kind;
+    QString m_windowName;
+    ExperimentParts m_parts;
     ExperimentTarget &m_target;
     Dialogs &m_dialogs;
     std::unique_ptr<QSettings> m_ownSettings;

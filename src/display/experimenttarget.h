@@ -12,18 +12,16 @@
 namespace kel::display
 {
 
-// A window that experiments are opened into, saved from and exported from: the lab window
-// (ExperimentWindow::Lab) and the phasor window (ExperimentWindow::Phasor).
+// A window that experiments are opened into, saved from and exported from.
 class ExperimentTarget
 {
 public:
     virtual ~ExperimentTarget() = default;
 
-    // Puts the window in the state `experiment` describes by doing what the user did: the
-    // launcher, the texts, the scale, each plot replayed in order, then the current texts and
-    // check boxes. The experiment has been read by ExperimentFile, so its texts are numbers;
-    // what the window would report in a message box (a plot with parameters the circuit
-    // refuses, say) it reports through its dialogs as a click would.
+    // Puts the window in the state `experiment` describes by doing what the user did, step by
+    // step. The experiment has been read by ExperimentFile through the window's own reader, so
+    // its texts are numbers; what the window would report in a message box (a plot with
+    // parameters the circuit refuses, say) it reports through its dialogs as a click would.
     virtual void applyExperiment(const Experiment &experiment) = 0;
     // The window's state as an experiment, to save.
     virtual Experiment experiment() const = 0;

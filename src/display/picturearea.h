@@ -63,9 +63,6 @@ public:
 
     // Erases all drawing; the coordinate system stays, the drawing position goes to (0, 0).
     void clear();
-    // Kept for the behaviour's sake: the drawing always persists here.
-    void setAutoRedraw(bool on) { m_autoRedraw = on; }
-    bool autoRedraw() const { return m_autoRedraw; }
 
     // Sets the coordinate system: xa at the left, ya at the top, xb at the right, yb at the
     // bottom. A system of zero or non-finite extent is refused (false) and the old one stays.
@@ -173,7 +170,6 @@ private:
     std::optional<std::pair<float, float>> m_position{std::pair<float, float>{0.f, 0.f}};
     QColor m_foreground = Qt::black;
     QColor m_background = Qt::white;
-    bool m_autoRedraw = false;
 
     bool m_moving = false;
     bool m_dashed = false;

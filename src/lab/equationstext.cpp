@@ -319,23 +319,23 @@ const Math kC = italic(QStringLiteral("C"));
 
 bool hasCharge(int kind)
 {
-    return kind != 2 && kind != 7;
+    return solutions::hasCapacitor(solutions::circuitKindOf(kind));
 }
 
 bool hasInductor(int kind)
 {
-    return kind != 1 && kind != 6;
+    return solutions::hasInductor(solutions::circuitKindOf(kind));
 }
 
 bool hasResistor(int kind)
 {
-    return kind != 3 && kind != 5;
+    return solutions::hasResistor(solutions::circuitKindOf(kind));
 }
 
 // v(t) with the source's numbers.
 Math sourceOf(const CircuitFigures &f, Writer &w)
 {
-    if (f.kind <= 4)
+    if (!solutions::isDriven(solutions::circuitKindOf(f.kind)))
         return w.shown(QStringLiteral("v0"), f.v0);
     return w.shown(QStringLiteral("v0"), f.v0) + kSpace +
            function(QStringLiteral("sin"), w.shown(QStringLiteral("ω"), f.w0) + kSpace + kT);
@@ -386,18 +386,19 @@ void writeRegime(const CircuitFigures &f, Writer &w)
     w.section(EquationsText::tr("Regime"));
     const Math seconds = unit(QStringLiteral("s"), QStringLiteral("s"));
     const Math radians = unit(QStringLiteral("rad/s"), QStringLiteral("rad/s"));
-    if (f.kind == 1 || f.kind == 6) {
+    if (!solutions::hasInductor(solutions::circuitKindOf(f.kind))) {
         w.figure(kTau, QStringLiteral("τ"), kR + kC, f.tau, seconds);
-    } else if (f.kind == 2 || f.kind == 7) {
+    } else if (!solutions::hasCapacitor(solutions::circuitKindOf(f.kind))) {
         w.figure(kTau, QStringLiteral("τ"), frac(kL, kR), f.tau, seconds);
     } else {
         w.figure(kOmega0, QStringLiteral("ω0"),
                  frac(both(QStringLiteral("1"), QStringLiteral("1")), root(kL + kC)), f.omega0,
                  radians);
     }
-    if (f.kind == 3 || f.kind == 5)
+    if (!solutions::hasResistor(solutions::circuitKindOf(f.kind)))
         w.sentence(EquationsText::tr("Without resistance the circuit oscillates undamped at ω0."));
-    if (f.kind == 4 || f.kind == 8) {
+    if (solutions::circuitKindOf(f.kind) == solutions::CircuitKind::Rlc ||
+        solutions::circuitKindOf(f.kind) == solutions::CircuitKind::DrivenRlc) {
         w.figure(kAlpha, QStringLiteral("α"), frac(kR, number(2) + kL), f.alpha, perSecond());
         w.figure(kTau, QStringLiteral("τ"), frac(number(1), kAlpha), f.tau, seconds);
         w.figure(italic(QStringLiteral("Q")), QStringLiteral("Q"), frac(kOmega0 + kSpace + kL, kR),
@@ -427,7 +428,7 @@ void writeRegime(const CircuitFigures &f, Writer &w)
             break;
         }
     }
-    if (f.kind == 8)
+    if (solutions::circuitKindOf(f.kind) == solutions::CircuitKind::DrivenRlc)
         w.sentence(EquationsText::tr("Steady state: K·cos ωt + S·sin ωt, the response at the "
                                      "source's angular frequency ω."));
 }

@@ -3,6 +3,7 @@
 #include "labwindow.h"
 
 #include "core/circuitlaunchers.h"
+#include "core/labexperiment.h"
 #include "plotdatatable.h"
 
 #include "display/picturearea.h"
@@ -26,13 +27,13 @@ constexpr std::pair<Field, const char *> kParameterBoxes[] = {
 constexpr std::pair<Field, const char *> kReadoutBoxes[] = {
     {Field::Time, "Time"}, {Field::qq, "qq"}, {Field::ii, "ii"}};
 
-display::GraphScale scaleTexts(const GraphScale &s)
+ScaleTexts scaleTexts(const GraphScale &s)
 {
     return {display::numberText(s.x1), display::numberText(s.x2), display::numberText(s.y1),
             display::numberText(s.y2)};
 }
 
-GraphScale scaleOf(const display::GraphScale &s, const GraphScale &fallback)
+GraphScale scaleOf(const ScaleTexts &s, const GraphScale &fallback)
 {
     const auto number = [](const QString &text, double otherwise) {
         return display::numberOf(text).value_or(otherwise);
@@ -80,17 +81,20 @@ void LabWindow::applyLabPlot(const display::BoxTexts &texts, const QStringList &
 
 void LabWindow::applyExperiment(const display::Experiment &experiment)
 {
-    if (experiment.window != display::ExperimentWindow::Lab)
+    if (experiment.window != QLatin1String(LabExperiment::kWindow))
         return;
-    const display::LabExperiment &lab = experiment.lab;
+    const LabExperiment::Reading reading = LabExperiment::fromJson(experiment.entry);
+    if (!reading.experiment)
+        return;
+    const LabExperiment &lab = *reading.experiment;
     const CircuitConfiguration *configuration = launcherConfiguration(lab.launcher);
     if (!configuration)
         return;
     m_session.setScale(scaleOf(lab.scale, m_session.scale()));
     applyConfiguration(*configuration);
-    if (lab.frame == display::LabFrame::Scale && !m_session.frameIsScale())
+    if (lab.frame == FrameKind::CurrentScale && !m_session.frameIsScale())
         clearGraphs();
-    for (const display::LabPlot &plot : lab.plots) {
+    for (const LabPlot &plot : lab.plots) {
         applyLabPlot(plot.texts, plot.curves);
         plotGraphs();
     }
@@ -104,11 +108,9 @@ void LabWindow::applyExperiment(const display::Experiment &experiment)
 
 display::Experiment LabWindow::experiment() const
 {
-    display::Experiment e;
-    e.window = display::ExperimentWindow::Lab;
-    display::LabExperiment &lab = e.lab;
+    LabExperiment lab;
     lab.launcher = launcherOf(m_session);
-    lab.circuitKind = caseNumber(m_session.circuitKind());
+    lab.circuitKind = m_session.circuitKind();
     const auto textsOf = [](const std::array<QString, kFieldCount> &texts) {
         display::BoxTexts result;
         for (const auto &[field, name] : kParameterBoxes)
@@ -120,12 +122,12 @@ display::Experiment LabWindow::experiment() const
         lab.readouts[QString::fromLatin1(name)] = m_session.text(field);
     lab.scale = scaleTexts(m_session.scale());
     lab.defaultScale = scaleTexts(m_session.scaleDefaults());
-    lab.frame = m_session.frameIsScale() ? display::LabFrame::Scale : display::LabFrame::Fixed;
+    lab.frame = m_session.frameIsScale() ? FrameKind::CurrentScale : FrameKind::Fixed;
     lab.curves = curveNames({m_controls.charge->isChecked(), m_controls.current->isChecked(),
                              m_controls.voltage->isChecked()});
     for (const PlotEntry &plot : m_session.history())
         lab.plots.push_back({textsOf(plot.texts), curveNames(plot.selection)});
-    return e;
+    return {QLatin1String(LabExperiment::kWindow), lab.toJson()};
 }
 
 display::PictureExport LabWindow::pictures() const

@@ -3,6 +3,7 @@
 // and, for the driven RLC circuit, its resonance curve.
 #include "labwindow.h"
 
+#include "core/labexperiment.h"
 #include "equationswindow.h"
 
 #include "display/experimentmenu.h"
@@ -16,36 +17,11 @@
 namespace kel::lab
 {
 
-namespace
-{
-
-Field fieldOf(solutions::Parameter parameter)
-{
-    switch (parameter) {
-    case solutions::Parameter::R:
-        return Field::R;
-    case solutions::Parameter::L:
-        return Field::L;
-    case solutions::Parameter::C:
-        return Field::C;
-    case solutions::Parameter::v0:
-        return Field::v0;
-    case solutions::Parameter::w0:
-        return Field::w0;
-    case solutions::Parameter::q0:
-        return Field::q0;
-    case solutions::Parameter::i0:
-        return Field::i0;
-    }
-    return Field::R;
-}
-
-} // namespace
-
 void LabWindow::buildMoreMenus()
 {
-    m_experimentMenu =
-        new display::ExperimentMenu(this, display::ExperimentWindow::Lab, *this, m_dialogs);
+    m_experimentMenu = new display::ExperimentMenu(this, QLatin1String(LabExperiment::kWindow),
+                                                   {LabExperiment::kWindow, &LabExperiment::check},
+                                                   *this, m_dialogs);
     QMenu *view = menuBar()->addMenu(tr("View"));
     view->setObjectName("View");
     view->menuAction()->setObjectName("View");

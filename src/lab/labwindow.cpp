@@ -189,7 +189,6 @@ void LabWindow::drawFrame(const GraphScale &s)
     show();
     raise();
     display::PictureArea *graph = m_controls.graph;
-    graph->setAutoRedraw(true);
     graph->setScale(drawingCoordinate(s.x1), drawingCoordinate(s.y1), drawingCoordinate(s.x2),
                     drawingCoordinate(s.y2));
     for (const FrameSegment &f : frameSegments(s.x1, s.x2, s.y1, s.y2))

@@ -4,6 +4,7 @@
 #include "phasorswindow.h"
 
 #include "core/phasordata.h"
+#include "core/phasorexperimentfile.h"
 
 #include "display/csvtable.h"
 #include "display/dialogs.h"
@@ -18,10 +19,13 @@ namespace kel::phasor
 
 void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
 {
-    if (experiment.window != display::ExperimentWindow::Phasor)
+    if (experiment.window != QLatin1String(PhasorExperiment::kWindow))
+        return;
+    const PhasorExperiment::Reading reading = PhasorExperiment::fromJson(experiment.entry);
+    if (!reading.experiment)
         return;
     m_animator->pause();
-    for (const PhasorProblem &problem : m_session.applyExperiment(experiment.phasor))
+    for (const PhasorProblem &problem : m_session.applyExperiment(*reading.experiment))
         report(problem);
     // Each parameter box from its first digit, so that a long number is not read by its tail.
     for (QLineEdit *box : {m_c.R, m_c.C, m_c.L, m_c.v0, m_c.f0, m_c.numPer})
@@ -30,10 +34,7 @@ void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
 
 display::Experiment PhasorsWindow::experiment() const
 {
-    display::Experiment e;
-    e.window = display::ExperimentWindow::Phasor;
-    e.phasor = m_session.experiment();
-    return e;
+    return {QLatin1String(PhasorExperiment::kWindow), m_session.experiment().toJson()};
 }
 
 display::PictureExport PhasorsWindow::pictures() const

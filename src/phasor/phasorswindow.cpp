@@ -8,6 +8,7 @@
 #include "display/picturearea.h"
 #include "display/qstringtext.h"
 #include "markercursor.h"
+#include "core/phasorexperimentfile.h"
 #include "phasorsanimator.h"
 #include "phasorstatus.h"
 #include "resonance/resonancewindow.h"
@@ -59,8 +60,9 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
     m_circuit = std::make_unique<PhasorCircuitSource>(m_session, [this] { plotAtTime(); });
     m_animator = new PhasorsAnimator(this, m_session, clock ? *clock : *m_ownClock);
     buildMenus();
-    m_experimentMenu =
-        new display::ExperimentMenu(this, display::ExperimentWindow::Phasor, *this, m_dialogs);
+    m_experimentMenu = new display::ExperimentMenu(
+        this, QLatin1String(PhasorExperiment::kWindow),
+        {PhasorExperiment::kWindow, &PhasorExperiment::check}, *this, m_dialogs);
     m_animator->setIndicators(findChild<QAction *>("PlayPause"), m_c.statusAnimation);
     // Never on texts that cannot be drawn: the problem is reported instead.
     m_animator->setStepsPerPeriodSource([this] {
@@ -148,7 +150,7 @@ void PhasorsWindow::showSession(PhasorSession::Change change)
         for (std::size_t i = 0; i < m_c.values.size(); ++i)
             PhasorsControls::writeReadOut(m_c.values[i],
                                           display::toStdString(m_session.valueTexts()[i]));
-    if (m_session.drawing() == display::PhasorDrawing::Cleared)
+    if (m_session.drawing() == PhasorDrawing::Cleared)
         m_c.describeEmptyDrawings();
     // Played, the words would change with every frame, too fast to hear and a good part of a
     // frame's work: they catch up when the animation pauses.

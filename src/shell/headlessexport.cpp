@@ -6,6 +6,7 @@
 #include "display/experimentfile.h"
 #include "display/experimenttarget.h"
 #include "display/fileexport.h"
+#include "experimentparts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -80,7 +81,8 @@ public:
     int run(const ExperimentTargetFactory &makeTarget)
     {
         const QString &source = m_request.experimentPath;
-        const display::ExperimentFile::Reading reading = display::ExperimentFile::readFile(source);
+        const display::ExperimentFile::Reading reading =
+            display::ExperimentFile::readFile(source, experimentParts());
         if (!reading.ok()) {
             report(source, reading.error);
             return 1;

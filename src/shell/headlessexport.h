@@ -24,7 +24,7 @@ struct CommandLineRequest;
 // Makes the window an experiment opens into, answering its questions through `dialogs`;
 // nullptr when there is none for that window.
 using ExperimentTargetFactory = std::function<std::unique_ptr<display::ExperimentTarget>(
-    display::ExperimentWindow window, display::Dialogs &dialogs)>;
+    const QString &window, display::Dialogs &dialogs)>;
 
 // Carries out an Export request: reads the experiment, replays it into a window that is never
 // shown, and writes the PNG, SVG and CSV asked for, each through the program's one file

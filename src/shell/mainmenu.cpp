@@ -3,6 +3,7 @@
 
 #include "circuitschematic.h"
 #include "endprogram.h"
+#include "experimentparts.h"
 
 #include "about/aboutkel.h"
 #include "display/appicon.h"
@@ -12,7 +13,9 @@
 #include "display/twiplayout.h"
 #include "display/windowplacement.h"
 #include "lab/core/circuitlaunchers.h"
+#include "lab/core/labexperiment.h"
 #include "lab/labwindow.h"
+#include "phasor/core/phasorexperimentfile.h"
 #include "phasor/phasorswindow.h"
 
 #include <QAction>
@@ -175,6 +178,7 @@ lab::LabWindow &MainMenu::lab()
     if (!m_lab) {
         m_lab.reset(newWindow<lab::LabWindow>(m_dialogs));
         m_lab->experimentMenu().setElsewhere(
+            experimentParts(),
             [this](const display::Experiment &e, const QString &path) { openExperiment(e, path); });
     }
     return *m_lab;
@@ -194,6 +198,7 @@ void MainMenu::openPhasors()
     if (!m_phasors) {
         m_phasors.reset(newWindow<phasor::PhasorsWindow>(m_dialogs));
         m_phasors->experimentMenu().setElsewhere(
+            experimentParts(),
             [this](const display::Experiment &e, const QString &path) { openExperiment(e, path); });
     }
     m_phasors->show();
@@ -205,16 +210,16 @@ void MainMenu::openPhasors()
 void MainMenu::openExperiment(const display::Experiment &experiment, const QString &path)
 {
     display::ExperimentMenu *menu = nullptr;
-    if (experiment.window == display::ExperimentWindow::Lab) {
+    if (experiment.window == QLatin1String(lab::LabExperiment::kWindow)) {
         lab().applyExperiment(experiment);
         display::placeBesideOnce(m_lab.get(), this);
         menu = &m_lab->experimentMenu();
-    } else {
+    } else if (experiment.window == QLatin1String(phasor::PhasorExperiment::kWindow)) {
         openPhasors();
         m_phasors->applyExperiment(experiment);
         menu = &m_phasors->experimentMenu();
     }
-    if (!path.isEmpty())
+    if (menu && !path.isEmpty())
         menu->setCurrentPath(path);
 }
 

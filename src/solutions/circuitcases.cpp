@@ -19,16 +19,6 @@ double dampingRate(double R, double L)
     return quotient(-R, L + L);
 }
 
-double overdampedRate1(double R, double L, double disc)
-{
-    return quotient(std::sqrt(disc), L + L) + quotient(-R, L + L);
-}
-
-double overdampedRate2(double R, double L, double disc)
-{
-    return quotient(-R, L + L) - quotient(std::sqrt(disc), L + L);
-}
-
 double dampedFrequency(double L, double disc)
 {
     return quotient(std::sqrt(-disc), L + L);

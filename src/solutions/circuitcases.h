@@ -35,11 +35,9 @@ inline double naturalFrequency(double L, double C)
     return quotient(1, std::sqrt(std::abs(L)) * std::sqrt(std::abs(C)));
 }
 
-double discriminant(double R, double L, double C);       // D = R^2 − (L·4)/C, Ω²
-double dampingRate(double R, double L);                  // a = (−R)/(2L), 1/s
-double overdampedRate1(double R, double L, double disc); // s1 = sqrt(D)/(2L) + (−R)/(2L), 1/s
-double overdampedRate2(double R, double L, double disc); // s2 = (−R)/(2L) − sqrt(D)/(2L), 1/s
-double dampedFrequency(double L, double disc);           // ωd = sqrt(−D)/(2L), rad/s
+double discriminant(double R, double L, double C); // D = R^2 − (L·4)/C, Ω²
+double dampingRate(double R, double L);            // a = (−R)/(2L), 1/s
+double dampedFrequency(double L, double disc);     // ωd = sqrt(−D)/(2L), rad/s
 
 // The damping test of the RLC circuits: D compared with 0 exactly, no tolerance. A D that is
 // not a number (C = 0, or R^2 and (L·4)/C both infinite) is in no case: Undefined, for which

@@ -304,7 +304,7 @@ struct Steady {
     default:
         break;
     }
-    f.sourceDivisor = kind == 1 || kind == 6 ? R : L;
+    f.sourceDivisor = hasInductor(circuitKindOf(kind)) ? L : R;
     return f;
 }
 
@@ -367,10 +367,11 @@ struct SeriesValue {
                                                   double omega0Squared, double sourceDivisor,
                                                   double t)
 {
-    const bool firstOrder = kind == 1 || kind == 2 || kind == 6 || kind == 7;
-    const bool sinusoidal = kind >= 5;
+    const CircuitKind circuit = circuitKindOf(kind);
+    const bool firstOrder = !hasCapacitor(circuit) || !hasInductor(circuit);
+    const bool sinusoidal = isDriven(circuit);
     std::array<double, kSeriesTerms + 2> a{};
-    a[0] = kind == 2 || kind == 7 ? i0 : q0;
+    a[0] = hasCapacitor(circuit) ? q0 : i0;
     a[1] = i0;
     const double gain = quotient(1, sourceDivisor);
     double power = 1; // w0^n/n!
@@ -396,7 +397,7 @@ struct SeriesValue {
         slope = slope * t + static_cast<double>(n) * a[n];
     }
     value = value * t + a[0];
-    if (kind == 2 || kind == 7)
+    if (!hasCapacitor(circuit))
         return {kNaN, value};
     return {value, slope};
 }
@@ -427,10 +428,10 @@ template <class Series>
     case SolutionForm::Exponential: {
         if (series.wanted(t, std::abs(f.rate) + std::abs(f.w0))) [[unlikely]]
             return series.value();
-        if (f.kind == 2 || f.kind == 7)
+        if (!hasCapacitor(circuitKindOf(f.kind)))
             return kNaN;
         const double decay = f.coeffA * std::exp(-t * f.rate);
-        if (f.w0 == 0 && f.kind == 1)
+        if (f.w0 == 0 && circuitKindOf(f.kind) == CircuitKind::Rc)
             return decay + f.steadyK;
         return decay + f.steadyS * std::sin(f.w0 * t) + f.steadyK * std::cos(f.w0 * t);
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "circuitcases.h"
+#include "circuitkind.h"
 #include "circuitsolutions.h"
 
 namespace kel::solutions

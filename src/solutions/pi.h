@@ -9,4 +9,9 @@ namespace kel::solutions
 // single precision shows in the results (ω = f·(Pi + Pi)), so it is kept rather than M_PI.
 inline constexpr float Pi = 3.1415927f;
 
+// 2·Pi as the program forms it, Pi + Pi in single precision widened: the same bits as
+// Pi + Pi in double precision, doubling being exact in both.
+inline constexpr double TwoPi = static_cast<double>(Pi + Pi);
+static_assert(TwoPi == static_cast<double>(Pi) + static_cast<double>(Pi));
+
 } // namespace kel::solutions

@@ -10,8 +10,7 @@ namespace kel::solutions
 
 double angularFrequency(double f)
 {
-    // Pi + Pi is exact in single precision, so widening before or after the sum is the same.
-    return f * (static_cast<double>(Pi) + static_cast<double>(Pi));
+    return f * TwoPi;
 }
 
 double inductiveReactance(double omega, double L)

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the experiment file: reading any bytes never fails badly, and whatever
 // reads as an experiment is written and read back as the same experiment, in the same bytes.
-#include "display/experimentfile.h"
+#include "shell/typedexperiment.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    using kel::display::ExperimentFile;
+    using kel::testing::ExperimentFile;
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const ExperimentFile::Reading reading = ExperimentFile::read(bytes);
     if (reading.ok() != reading.error.isEmpty())

@@ -43,10 +43,10 @@ TEST(PhasorSession, FramesAreTheScenesAndTheBarFollowsTheTime)
     std::vector<PhasorSession::Change> changes;
     QObject::connect(&session, &PhasorSession::changed,
                      [&changes](PhasorSession::Change c) { changes.push_back(c); });
-    EXPECT_EQ(session.drawing(), display::PhasorDrawing::Cleared);
+    EXPECT_EQ(session.drawing(), PhasorDrawing::Cleared);
     ASSERT_FALSE(session.load());
     EXPECT_EQ(changes, std::vector{PhasorSession::Change::Outputs});
-    EXPECT_EQ(session.drawing(), display::PhasorDrawing::Loaded);
+    EXPECT_EQ(session.drawing(), PhasorDrawing::Loaded);
     EXPECT_EQ(session.amplitudeTexts()[0], "477.577491906523");
     EXPECT_TRUE(sameOps(session.plotDrawing(), sceneOf().loadFrame(0).plot));
     EXPECT_FALSE(session.marker());
@@ -57,7 +57,7 @@ TEST(PhasorSession, FramesAreTheScenesAndTheBarFollowsTheTime)
     EXPECT_EQ(session.text(PhasorText::t2), "0.1");
     EXPECT_EQ(session.barStep(), 40);
     EXPECT_EQ(session.marker(), 0.1f);
-    EXPECT_EQ(session.drawing(), display::PhasorDrawing::Redrawn);
+    EXPECT_EQ(session.drawing(), PhasorDrawing::Redrawn);
     EXPECT_TRUE(sameOps(session.plotDrawing(), at40.plot));
     EXPECT_TRUE(sameOps(session.diagramDrawing(), at40.diagram));
     EXPECT_EQ(session.valueTexts()[0].toStdString(), at40.valueTexts[0]);
@@ -77,7 +77,7 @@ TEST(PhasorSession, FramesAreTheScenesAndTheBarFollowsTheTime)
 
     ASSERT_FALSE(session.clearGraphs());
     EXPECT_EQ(session.barStep(), 0);
-    EXPECT_EQ(session.drawing(), display::PhasorDrawing::Cleared);
+    EXPECT_EQ(session.drawing(), PhasorDrawing::Cleared);
     EXPECT_FALSE(session.lastSolution());
     EXPECT_TRUE(session.plotInFrameUnits());
     EXPECT_TRUE(session.diagramDrawing().empty());
@@ -139,35 +139,38 @@ TEST(PhasorSession, ProblemsChangeNothingDrawn)
 // What the session writes, another session opens to the same state and drawings.
 TEST(PhasorSession, ExperimentRoundTrip)
 {
-    for (const auto drawing : {display::PhasorDrawing::Loaded, display::PhasorDrawing::Redrawn,
-                               display::PhasorDrawing::Cleared}) {
+    for (const auto drawing : {PhasorDrawing::Loaded, PhasorDrawing::Redrawn,
+                               PhasorDrawing::Cleared}) {
         PhasorSession first;
         first.setText(PhasorText::f0, "7.3");
         first.setText(PhasorText::NumPer, "11");
         first.setShown(Voltage::Inductor, false);
         ASSERT_FALSE(first.load());
-        if (drawing != display::PhasorDrawing::Loaded) {
+        if (drawing != PhasorDrawing::Loaded) {
             ASSERT_FALSE(first.showStep(133, StepSource::User));
         }
-        if (drawing == display::PhasorDrawing::Cleared) {
+        if (drawing == PhasorDrawing::Cleared) {
             ASSERT_FALSE(first.clearGraphs());
         }
         ASSERT_FALSE(first.showProjections());
-        const display::PhasorExperiment saved = first.experiment();
+        const PhasorExperiment saved = first.experiment();
         EXPECT_EQ(saved.drawing, drawing);
         EXPECT_TRUE(saved.projections);
         EXPECT_EQ(saved.texts.at("f0"), "7.3");
         EXPECT_FALSE(saved.checked.contains("CheckVL"));
 
-        // Opened in a window that has drawn its load drawing.
+        // Written to the file's JSON and opened in a window that has drawn its load drawing.
+        const PhasorExperiment::Reading reread = PhasorExperiment::fromJson(saved.toJson());
+        ASSERT_TRUE(reread.experiment) << reread.problem.message.toStdString();
+        EXPECT_EQ(*reread.experiment, saved);
         PhasorSession second;
         ASSERT_FALSE(second.load());
-        EXPECT_TRUE(second.applyExperiment(saved).empty());
+        EXPECT_TRUE(second.applyExperiment(*reread.experiment).empty());
         EXPECT_EQ(second.experiment(), saved);
         EXPECT_TRUE(sameOps(second.plotDrawing(), first.plotDrawing()));
         EXPECT_TRUE(sameOps(second.diagramDrawing(), first.diagramDrawing()));
         // The cleared drawings keep the read-outs of before, which the file does not hold.
-        if (drawing != display::PhasorDrawing::Cleared) {
+        if (drawing != PhasorDrawing::Cleared) {
             EXPECT_TRUE(second.valueTexts() == first.valueTexts());
         }
     }

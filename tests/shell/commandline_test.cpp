@@ -6,6 +6,7 @@
 #include "display/experimenttarget.h"
 #include "display/picturearea.h"
 #include "kelversion.h"
+#include "lab/core/labexperiment.h"
 #include "shell/commandline.h"
 #include "shell/headlessexport.h"
 #include "support/scripteddialogs.h"
@@ -20,7 +21,6 @@
 
 using kel::display::Experiment;
 using kel::display::ExperimentFile;
-using kel::display::ExperimentWindow;
 using kel::shell::CommandLine;
 using kel::shell::CommandLineRequest;
 using Action = CommandLineRequest::Action;
@@ -167,11 +167,13 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         QFile file(path("lab.kel"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        m_experiment.lab.texts = {{"R", "1"},   {"L", "10"},   {"C", "10"},
-                                  {"v0", "0"},  {"f0", "100"}, {"w0", "628.318548202515"},
-                                  {"q0", "10"}, {"i0", "0"}};
-        m_experiment.lab.readouts = {{"Time", "0"}, {"qq", "0"}, {"ii", "0"}};
-        m_experiment.lab.scale = m_experiment.lab.defaultScale = {"0", "100", "10", "-10"};
+        kel::lab::LabExperiment lab;
+        lab.texts = {{"R", "1"},   {"L", "10"},   {"C", "10"},
+                     {"v0", "0"},  {"f0", "100"}, {"w0", "628.318548202515"},
+                     {"q0", "10"}, {"i0", "0"}};
+        lab.readouts = {{"Time", "0"}, {"qq", "0"}, {"ii", "0"}};
+        lab.scale = lab.defaultScale = {"0", "100", "10", "-10"};
+        m_experiment = {QLatin1String(kel::lab::LabExperiment::kWindow), lab.toJson()};
         file.write(ExperimentFile::write(m_experiment));
     }
 
@@ -184,10 +186,10 @@ protected:
         EXPECT_EQ(request.action, Action::Export);
         QTextStream stream(&m_errors);
         const auto makeTarget =
-            [&](ExperimentWindow window,
+            [&](const QString &window,
                 kel::display::Dialogs &dialogs) -> std::unique_ptr<kel::display::ExperimentTarget> {
             m_windowsMade++;
-            EXPECT_EQ(window, ExperimentWindow::Lab);
+            EXPECT_EQ(window, kel::lab::LabExperiment::kWindow);
             return std::make_unique<StandInWindow>(dialogs, complains, plotted, &m_applied);
         };
         const int status = kel::shell::exportExperiment(request, makeTarget, stream);

@@ -6,9 +6,12 @@
 #include "display/picturearea.h"
 #include "display/qstringtext.h"
 #include "lab/core/circuitlaunchers.h"
+#include "lab/core/labexperiment.h"
 #include "lab/labwindow.h"
+#include "phasor/core/phasorexperimentfile.h"
 #include "phasor/phasorswindow.h"
 #include "shell/commandline.h"
+#include "shell/experimentparts.h"
 #include "shell/experimentwindows.h"
 #include "shell/headlessexport.h"
 #include "support/scripteddialogs.h"
@@ -56,12 +59,14 @@ TEST_F(ExperimentTest, EveryExampleRoundTripsThroughSaveAndOpenInAFreshWindow)
          {"underdamped-rlc.kel", "overdamped-rlc.kel", "critically-damped-rlc.kel",
           "rc-charging.kel", "lc-beats.kel", "driven-rlc-resonance.kel"}) {
         SCOPED_TRACE(name);
-        const auto reading = display::ExperimentFile::readFile(examplePath(name));
+        const auto reading =
+            display::ExperimentFile::readFile(examplePath(name), shell::experimentParts());
         ASSERT_TRUE(reading.ok()) << reading.error.toStdString();
         const auto kind = reading.experiment->window;
         auto first = shell::makeExperimentWindow(kind, dialogs);
         auto *window = dynamic_cast<QMainWindow *>(first.get());
-        display::ExperimentMenu menu(window, kind, *first, dialogs, &settings);
+        display::ExperimentMenu menu(window, kind, shell::experimentParts(), *first, dialogs,
+                                     &settings);
         ASSERT_TRUE(menu.openFile(examplePath(name)));
         EXPECT_TRUE(dialogs.messages().empty());
         dialogs.queueSavePath(path("copy"));
@@ -69,8 +74,8 @@ TEST_F(ExperimentTest, EveryExampleRoundTripsThroughSaveAndOpenInAFreshWindow)
         ASSERT_TRUE(QFile::exists(path("copy.kel")));
 
         auto second = shell::makeExperimentWindow(kind, dialogs);
-        display::ExperimentMenu again(dynamic_cast<QMainWindow *>(second.get()), kind, *second,
-                                      dialogs, &settings);
+        display::ExperimentMenu again(dynamic_cast<QMainWindow *>(second.get()), kind,
+                                      shell::experimentParts(), *second, dialogs, &settings);
         ASSERT_TRUE(again.openFile(path("copy.kel")));
         EXPECT_EQ(second->experiment(), first->experiment());
         EXPECT_EQ(picture(*second), picture(*first));
@@ -83,8 +88,8 @@ TEST_F(ExperimentTest, EveryExampleRoundTripsThroughSaveAndOpenInAFreshWindow)
 TEST_F(ExperimentTest, ABadFileGetsOneMessageAndChangesNothing)
 {
     lab::LabWindow window(dialogs);
-    display::ExperimentMenu menu(&window, display::ExperimentWindow::Lab, window, dialogs,
-                                 &settings);
+    display::ExperimentMenu menu(&window, QLatin1String(lab::LabExperiment::kWindow),
+                                 shell::experimentParts(), window, dialogs, &settings);
     ASSERT_TRUE(menu.openFile(examplePath("underdamped-rlc.kel")));
     const display::Experiment before = window.experiment();
     const QImage pixels = picture(window);
@@ -119,8 +124,8 @@ TEST_F(ExperimentTest, ABadFileGetsOneMessageAndChangesNothing)
 TEST_F(ExperimentTest, AFailedSaveNamesTheCauseAndKeepsTheOldFile)
 {
     phasor::PhasorsWindow window(dialogs);
-    display::ExperimentMenu menu(&window, display::ExperimentWindow::Phasor, window, dialogs,
-                                 &settings);
+    display::ExperimentMenu menu(&window, QLatin1String(phasor::PhasorExperiment::kWindow),
+                                 shell::experimentParts(), window, dialogs, &settings);
     dialogs.queueSavePath(path("missing/folder/a.kel"));
     menu.saveExperimentAs();
     ASSERT_EQ(dialogs.messages().size(), 1u);
@@ -147,7 +152,8 @@ TEST_F(ExperimentTest, HeadlessExportWritesThePixelsOfSaveGraph)
         EXPECT_EQ(shell::exportExperiment(request, shell::makeExperimentWindow, errors), 0)
             << errorText.toStdString();
 
-        const auto reading = display::ExperimentFile::readFile(examplePath(name));
+        const auto reading =
+            display::ExperimentFile::readFile(examplePath(name), shell::experimentParts());
         auto window = shell::makeExperimentWindow(reading.experiment->window, dialogs);
         window->applyExperiment(*reading.experiment);
         const QImage saved(path("out.png"));

@@ -247,7 +247,8 @@ std::map<QString, QString> probe(const QStringList &arguments,
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess process;
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(KEL_LANGUAGE_PROBE), arguments);
+    process.start(QStringLiteral(KEL_LANGUAGE_PROBE),
+                  QStringList{QStringLiteral("--captions")} + arguments);
     process.waitForFinished(60000);
     std::map<QString, QString> out;
     for (const QString &line : QString::fromUtf8(process.readAllStandardOutput())

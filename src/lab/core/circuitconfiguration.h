@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "circuitkind.h"
+#include "solutions/circuitkind.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -35,10 +35,12 @@ constexpr std::uint32_t groups(std::initializer_list<ControlGroup> list)
     return mask;
 }
 
-// The source of a configuration; it also decides when the graph area is cleared among the
-// writes (before anything with an AC source, after VSource with a constant one, after v0
-// without a source).
-enum class SourceKind { None, Constant, Alternating };
+// The circuit and source words of the solutions. The source of a configuration also decides
+// when the graph area is cleared among the writes (before anything with an AC source, after
+// VSource with a constant one, after v0 without a source).
+using solutions::caseNumber;
+using solutions::CircuitKind;
+using solutions::SourceKind;
 
 // Which of the source-kind option buttons NoV, DC, AC is shown (never selected).
 enum class SourceButton { None, NoV, DC, AC };

@@ -70,27 +70,6 @@ Field fieldOf(TextBox box)
     return Field::v0;
 }
 
-Field fieldOf(Parameter parameter)
-{
-    switch (parameter) {
-    case Parameter::R:
-        return Field::R;
-    case Parameter::L:
-        return Field::L;
-    case Parameter::C:
-        return Field::C;
-    case Parameter::v0:
-        return Field::v0;
-    case Parameter::w0:
-        return Field::w0;
-    case Parameter::q0:
-        return Field::q0;
-    case Parameter::i0:
-        return Field::i0;
-    }
-    return Field::R;
-}
-
 // The frequency of a frequency text as an angular frequency text; none when the text is not a
 // number or the product overflows.
 std::optional<QString> angularFrequencyText(const QString &frequency)
@@ -98,8 +77,7 @@ std::optional<QString> angularFrequencyText(const QString &frequency)
     const auto f = solutions::toNumber(stdText(frequency));
     if (!f)
         return std::nullopt;
-    const float twoPi = solutions::Pi + solutions::Pi;
-    const double w = *f * static_cast<double>(twoPi);
+    const double w = *f * solutions::TwoPi;
     if (!std::isfinite(w))
         return std::nullopt;
     return qtext(solutions::toText(w));

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "circuitconfiguration.h"
-#include "circuitkind.h"
 #include "plotrecord.h"
+#include "solutions/circuitkind.h"
 #include "solutions/circuitsolutions.h"
 
 #include <QString>
@@ -20,6 +20,28 @@ namespace kel::lab
 // read-out. They carry the objectNames of their boxes.
 enum class Field { R, L, C, v0, f0, w0, q0, i0, VSource, Time, qq, ii };
 inline constexpr std::size_t kFieldCount = 12;
+
+// The box that holds the text of a solution's parameter.
+constexpr Field fieldOf(solutions::Parameter parameter)
+{
+    switch (parameter) {
+    case solutions::Parameter::R:
+        return Field::R;
+    case solutions::Parameter::L:
+        return Field::L;
+    case solutions::Parameter::C:
+        return Field::C;
+    case solutions::Parameter::v0:
+        return Field::v0;
+    case solutions::Parameter::w0:
+        return Field::w0;
+    case solutions::Parameter::q0:
+        return Field::q0;
+    case solutions::Parameter::i0:
+        return Field::i0;
+    }
+    return Field::R;
+}
 
 // The result of a solution function evaluated from the session's texts: the value, or the
 // parameter whose text is not a number.

@@ -149,7 +149,7 @@ void PhasorSession::resetGraphs()
     m_plot = PhasorScene::emptyFrame();
     m_diagram.clear();
     m_lastDrawn.reset();
-    m_drawing = display::PhasorDrawing::Cleared;
+    m_drawing = PhasorDrawing::Cleared;
     m_projections = false;
     m_marker.reset();
     m_plotInFrameUnits = true;
@@ -165,7 +165,7 @@ PhasorOutcome PhasorSession::load()
     writeAmplitudes(scene->solution());
     const double t2 = solutions::toNumber(utf8(text(PhasorText::t2))).value_or(0.0);
     showFrame(*scene, scene->loadFrame(t2));
-    m_drawing = display::PhasorDrawing::Loaded;
+    m_drawing = PhasorDrawing::Loaded;
     emit changed(Change::Outputs);
     return std::nullopt;
 }
@@ -178,7 +178,7 @@ PhasorOutcome PhasorSession::redrawAtStep(std::int64_t n)
         return problem;
     writeAmplitudes(scene->solution());
     showFrame(*scene, scene->frameAtStep(n));
-    m_drawing = display::PhasorDrawing::Redrawn;
+    m_drawing = PhasorDrawing::Redrawn;
     emit changed(Change::Outputs);
     return std::nullopt;
 }
@@ -264,9 +264,9 @@ std::optional<Point> PhasorSession::pointerReading(double x, double y) const
     return phasor::pointerReading(parameterTexts(), x, y, m_plotInFrameUnits);
 }
 
-display::PhasorExperiment PhasorSession::experiment() const
+PhasorExperiment PhasorSession::experiment() const
 {
-    display::PhasorExperiment p;
+    PhasorExperiment p;
     for (std::size_t i = 0; i < kPhasorTextCount; ++i)
         p.texts[QString::fromLatin1(kTextNames[i])] = m_texts[i];
     p.timeBar = m_barStep;
@@ -278,7 +278,7 @@ display::PhasorExperiment PhasorSession::experiment() const
     return p;
 }
 
-std::vector<PhasorProblem> PhasorSession::applyExperiment(const display::PhasorExperiment &p)
+std::vector<PhasorProblem> PhasorSession::applyExperiment(const PhasorExperiment &p)
 {
     std::vector<PhasorProblem> problems;
     const auto keep = [&problems](PhasorOutcome outcome) {
@@ -302,15 +302,15 @@ std::vector<PhasorProblem> PhasorSession::applyExperiment(const display::PhasorE
         emit changed(Change::Inputs);
     };
     switch (p.drawing) {
-    case display::PhasorDrawing::Cleared:
+    case PhasorDrawing::Cleared:
         keep(clearGraphs());
         restoreTime();
         break;
-    case display::PhasorDrawing::Loaded:
+    case PhasorDrawing::Loaded:
         restoreTime();
         keep(load());
         break;
-    case display::PhasorDrawing::Redrawn:
+    case PhasorDrawing::Redrawn:
         restoreTime();
         keep(redrawAtStep(p.timeBar));
         restoreTime();

@@ -3,7 +3,7 @@
 
 #include "phasorscene.h"
 
-#include "display/experiment.h"
+#include "phasorexperimentfile.h"
 
 #include <QObject>
 #include <QString>
@@ -63,7 +63,7 @@ public:
     const ShownCurves &shown() const { return m_shown; }
     int barStep() const { return m_barStep; }
     bool projectionsShown() const { return m_projections; }
-    display::PhasorDrawing drawing() const { return m_drawing; }
+    PhasorDrawing drawing() const { return m_drawing; }
     // The solution the curves were last drawn from; none once the drawings are cleared.
     const std::optional<Solution> &lastSolution() const { return m_lastDrawn; }
     // Whether the time plot is in frame units (after a reset) rather than time coordinates.
@@ -104,8 +104,8 @@ public:
 
     // The session's part of an experiment file, and the replay that opens one. Every problem
     // the replay meets is returned, in order.
-    display::PhasorExperiment experiment() const;
-    std::vector<PhasorProblem> applyExperiment(const display::PhasorExperiment &experiment);
+    PhasorExperiment experiment() const;
+    std::vector<PhasorProblem> applyExperiment(const PhasorExperiment &experiment);
 
     // The objectNames the file keys the texts and check boxes by.
     static const char *textName(PhasorText which);
@@ -127,7 +127,7 @@ private:
     ShownCurves m_shown{true, true, true, true};
     int m_barStep = 0;
     bool m_projections = false;
-    display::PhasorDrawing m_drawing = display::PhasorDrawing::Cleared;
+    PhasorDrawing m_drawing = PhasorDrawing::Cleared;
     std::optional<Solution> m_lastDrawn;
     bool m_plotInFrameUnits = true;
     // Set while an animation frame redraws, so that the projections stay on.

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pictures of the Experiment and View menus for a person to look at: experimentshots DIR.
+// Pictures of the Experiment and View menus for a person to look at: lab-experiment.png,
+// lab-view.png and phasor-experiment.png, each with its menu bar (-bar.png).
+#include "screenshots.h"
+
 #include "display/experimentmenu.h"
 #include "lab/core/circuitlaunchers.h"
 #include "lab/labwindow.h"
@@ -10,10 +13,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
-int main(int argc, char *argv[])
+namespace kel::screenshots
 {
-    QApplication app(argc, argv);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+
+int experimentMenus(const QDir &folder)
+{
+    const QString dir = folder.path();
     kel::testing::ScriptedDialogs dialogs;
     kel::lab::LabWindow lab(dialogs);
     lab.applyConfiguration(*kel::lab::launcherConfiguration(13));
@@ -35,3 +40,5 @@ int main(int argc, char *argv[])
     shoot(phasors, "Experiment", QStringLiteral("phasor-experiment"));
     return 0;
 }
+
+} // namespace kel::screenshots

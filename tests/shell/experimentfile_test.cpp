@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Experiment files: what they hold reads back unchanged, every kind of bad file is refused
-// with one sentence naming its problem, the examples are sound, and the recent-files list.
-#include "display/experimentfile.h"
-#include "display/recentexperiments.h"
+// with one sentence naming its problem, and the examples are sound.
+#include "typedexperiment.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +10,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <functional>
 
-using kel::display::Experiment;
-using kel::display::ExperimentFile;
-using kel::display::ExperimentWindow;
-using kel::display::LabFrame;
-using kel::display::PhasorDrawing;
+using kel::lab::CircuitKind;
+using kel::lab::FrameKind;
+using kel::phasor::PhasorDrawing;
+using kel::testing::Experiment;
+using kel::testing::ExperimentFile;
+using kel::testing::ExperimentWindow;
 
 namespace
 {
@@ -37,8 +36,8 @@ Experiment labExperiment()
     Experiment e;
     e.window = ExperimentWindow::Lab;
     e.lab.launcher = 13;
-    e.lab.circuitKind = 8;
-    e.lab.frame = LabFrame::Scale;
+    e.lab.circuitKind = CircuitKind::DrivenRlc;
+    e.lab.frame = FrameKind::CurrentScale;
     e.lab.texts = labTexts("2.5e-3");
     e.lab.texts["w0"] = " "; // a box that was never written starts as a blank
     e.lab.readouts = {{"Time", "12.5"}, {"qq", "-0.25"}, {"ii", "1E-05"}};
@@ -313,36 +312,4 @@ TEST(ExperimentFile, ExamplesAreSoundExperiments)
             EXPECT_FALSE(reading.experiment->lab.plots.empty()) << example.file;
         }
     }
-}
-
-TEST(RecentExperiments, NewestFirstWithoutRepeatsAndAtMostEight)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QSettings settings(dir.filePath("kel.ini"), QSettings::IniFormat);
-    kel::display::RecentExperiments recent(settings);
-    EXPECT_TRUE(recent.files().isEmpty());
-
-    for (int i = 0; i < 10; ++i)
-        recent.add(dir.filePath(QStringLiteral("e%1.kel").arg(i)));
-    QStringList files = recent.files();
-    ASSERT_EQ(files.size(), kel::display::RecentExperiments::kMaxFiles);
-    EXPECT_EQ(files.front(), dir.filePath("e9.kel"));
-    EXPECT_EQ(files.back(), dir.filePath("e2.kel"));
-
-    // The same file by another spelling moves to the front instead of appearing twice.
-    recent.add(dir.path() + "/sub/../e5.kel");
-    files = recent.files();
-    EXPECT_EQ(files.size(), kel::display::RecentExperiments::kMaxFiles);
-    EXPECT_EQ(files.front(), dir.filePath("e5.kel"));
-    EXPECT_EQ(files.count(dir.filePath("e5.kel")), 1);
-
-    recent.remove(dir.filePath("e5.kel"));
-    EXPECT_FALSE(recent.files().contains(dir.filePath("e5.kel")));
-
-    // Kept in the settings: a new program run sees the same list.
-    QSettings again(dir.filePath("kel.ini"), QSettings::IniFormat);
-    EXPECT_EQ(kel::display::RecentExperiments(again).files(), recent.files());
-    recent.clear();
-    EXPECT_TRUE(recent.files().isEmpty());
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pictures of the Equations window for a person to look at: equations_shots <folder> writes
-// equations-<regime>.png for an underdamped, an overdamped, a critically damped and a
-// resonant circuit.
+// Pictures of the Equations window for a person to look at: equations-<regime>.png for an
+// underdamped, an overdamped, a critically damped and a resonant circuit.
+#include "screenshots.h"
+
 #include "lab/equationswindow.h"
 #include "support/scripteddialogs.h"
 
@@ -12,12 +13,11 @@
 #include <array>
 #include <map>
 
-int main(int argc, char **argv)
+namespace kel::screenshots
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+
+int equationsWindow(const QDir &folder)
+{
     using kel::solutions::Parameter;
     struct Shot {
         const char *name;
@@ -45,3 +45,5 @@ int main(int argc, char **argv)
     }
     return 0;
 }
+
+} // namespace kel::screenshots

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pictures of the phasor window for a person to look at: phasor_shots DIR writes
-// phasors-key.png (the named colour key) and phasors-cursor.png (the time plot focused, its
-// keyboard cursor moved on by Shift+Right from the marker).
+// Pictures of the phasor window for a person to look at: phasors-key.png (the named colour key) and
+// phasors-cursor.png (the time plot focused, its keyboard cursor moved on by Shift+Right from the
+// marker).
+#include "screenshots.h"
+
 #include "display/picturearea.h"
 #include "phasor/phasorswindow.h"
 #include "support/scripteddialogs.h"
@@ -10,12 +12,12 @@
 #include <QScrollBar>
 #include <QTest>
 
-int main(int argc, char *argv[])
+namespace kel::screenshots
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+
+int phasorWindow(const QDir &folder)
+{
+    const QString dir = folder.path();
     kel::testing::ScriptedDialogs dialogs;
     kel::phasor::PhasorsWindow window(dialogs);
     window.show();
@@ -29,3 +31,5 @@ int main(int argc, char *argv[])
     window.grab().save(dir + QStringLiteral("/phasors-cursor.png"));
     return 0;
 }
+
+} // namespace kel::screenshots

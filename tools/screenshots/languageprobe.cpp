@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starts the windows as the program does, in the language the environment or `--lang CODE`
+// Starts the windows as the program does, in the language the environment or `code`
 // chooses, and prints a few captions and the text of a message box, one "name=text" a line,
 // for the tests of how the language is chosen.
+#include "screenshots.h"
+
 #include "shell/languages.h"
 #include "shell/mainmenu.h"
 #include "support/scripteddialogs.h"
@@ -37,15 +39,11 @@ QString buttonText(const QWidget *window, const QString &name)
 
 } // namespace
 
-int main(int argc, char **argv)
+namespace kel::screenshots
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    const qsizetype at = arguments.indexOf(QStringLiteral("--lang"));
-    const QString code = at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString();
 
+int printCaptions(const QString &code)
+{
     kel::shell::Languages languages;
     const QString language = languages.install(code);
     kel::testing::ScriptedDialogs dialogs;
@@ -70,3 +68,5 @@ int main(int argc, char **argv)
         << "message=" << (messages.empty() ? QString() : messages.front().text) << '\n';
     return 0;
 }
+
+} // namespace kel::screenshots

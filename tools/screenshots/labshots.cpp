@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the lab window as a student sees it at its default size, with the pointer
-// over the graph: lab_shots <folder> writes lab-<command>.png for a few circuits, then
+// over the graph: lab-<command>.png for a few circuits, then
 // lab-keyboard.png (the driven RLC circuit with all three curves, its legend, and the graph
 // focused with the keyboard cursor moved) and lab-keyboard-export.png (its exported picture
 // with the cursor included), and lab-dashed.png (a slow source, whose dashed curve lies
 // beside the solid charge of the same colour).
+#include "screenshots.h"
+
 #include "display/picturearea.h"
 #include "lab/core/circuitlaunchers.h"
 #include "lab/labwindow.h"
@@ -17,12 +19,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-int main(int argc, char **argv)
+namespace kel::screenshots
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+
+int labWindow(const QDir &folder)
+{
     kel::testing::ScriptedDialogs dialogs;
     for (int command : {1, 5, 13}) {
         kel::lab::LabWindow window(dialogs);
@@ -65,3 +66,5 @@ int main(int argc, char **argv)
     window.grab().save(folder.filePath(QStringLiteral("lab-dashed.png")));
     return 0;
 }
+
+} // namespace kel::screenshots
