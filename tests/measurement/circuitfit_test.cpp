@@ -193,3 +193,142 @@ TEST(CircuitFit, FitsEveryConfigurationAndQuantityBackFromTheDataAlone)
         }
     }
 }
+
+namespace
+{
+
+// An underdamped RLC circuit charged through a constant source, its capacitor voltage
+// recorded: R, L and v0 free, C and the initial values held.
+FitProblem chargingRlc()
+{
+    FitProblem problem =
+        benchProblem(FitCircuit::RLC, FitSource::Constant, Quantity::CapacitorVoltage);
+    problem[FitParameter::q0].value = 0;
+    problem[FitParameter::i0].value = 0;
+    for (const FitParameter p : {FitParameter::R, FitParameter::L, FitParameter::v0})
+        problem[p].free = true;
+    return problem;
+}
+
+} // namespace
+
+TEST(CircuitFit, UncertaintiesCoverTheTrueValuesAsOftenAsTheNormalLawSays)
+{
+    // 200 recordings with seeded Gaussian noise: the true value within one reported
+    // uncertainty in 68.3% of them, within two in 95.4%. The bounds are the binomial 99.9%
+    // intervals for 200 trials, so an honest fit fails this once in a thousand seeds.
+    constexpr int kRecordings = 200;
+    const FitProblem truth = chargingRlc();
+    const std::vector<double> t = timesTo(20e-3, 300);
+    const std::vector<double> clean = modelCurve(truth, t);
+    std::array<int, 3> withinOne{}, withinTwo{};
+    constexpr std::array<FitParameter, 3> kFree{FitParameter::R, FitParameter::L, FitParameter::v0};
+    for (int seed = 0; seed < kRecordings; ++seed) {
+        const std::vector<double> y = withNoise(clean, 0.05, static_cast<unsigned>(seed + 1));
+        const FitResult result = fitCircuit(truth, t, y);
+        ASSERT_EQ(result.status, FitStatus::Fitted);
+        ASSERT_TRUE(result.converged);
+        for (std::size_t k = 0; k < kFree.size(); ++k) {
+            const FittedParameter *fitted = result.find(kFree[k]);
+            ASSERT_NE(fitted, nullptr);
+            const double off = std::abs(fitted->value - truth[kFree[k]].value);
+            withinOne[k] += off <= fitted->uncertainty;
+            withinTwo[k] += off <= 2 * fitted->uncertainty;
+        }
+    }
+    for (std::size_t k = 0; k < kFree.size(); ++k) {
+        SCOPED_TRACE(parameterName(kFree[k]));
+        EXPECT_GE(withinOne[k], 115);
+        EXPECT_LE(withinOne[k], 158);
+        EXPECT_GE(withinTwo[k], 181);
+    }
+}
+
+TEST(CircuitFit, StartsAFactorOfTwoOrMoreAwayReachTheSameAnswer)
+{
+    const FitProblem truth = chargingRlc();
+    const std::vector<double> t = timesTo(20e-3, 1000);
+    const std::vector<double> y = withNoise(modelCurve(truth, t), 0.02, 3);
+    const FitResult reference = fitCircuit(truth, t, y);
+    ASSERT_TRUE(reference.converged);
+    for (const auto &[R, L] :
+         {std::pair{2.0, 1.0}, {0.5, 1.0}, {1.0, 2.0}, {1.0, 0.5}, {4.0, 0.25}, {0.2, 5.0}}) {
+        FitProblem away = truth;
+        away[FitParameter::R].value *= R;
+        away[FitParameter::L].value *= L;
+        away[FitParameter::v0].value = 0;
+        const FitResult result = fitCircuit(away, t, y);
+        ASSERT_TRUE(result.converged);
+        for (const FittedParameter &fitted : result.parameters) {
+            const FittedParameter *expected = reference.find(fitted.parameter);
+            EXPECT_NEAR(fitted.value, expected->value, 1e-6 * std::abs(expected->value))
+                << parameterName(fitted.parameter) << " from R·" << R << ", L·" << L;
+        }
+    }
+}
+
+TEST(CircuitFit, NamesWhatOneCapacitorVoltageCannotFixAndWhatToHold)
+{
+    // R, L and C free: vC fixes only α, ω0 and the amplitude.
+    FitProblem problem = benchProblem(FitCircuit::RLC, FitSource::None, Quantity::CapacitorVoltage);
+    problem[FitParameter::i0].value = 0;
+    const std::vector<double> t = timesTo(20e-3, 1000);
+    const std::vector<double> y = withNoise(modelCurve(problem, t), 0.01, 5);
+    for (const FitParameter p :
+         {FitParameter::R, FitParameter::L, FitParameter::C, FitParameter::q0})
+        problem[p].free = true;
+    FitResult result = fitCircuit(problem, t, y);
+    ASSERT_EQ(result.status, FitStatus::Fitted);
+    EXPECT_TRUE(result.converged);
+    EXPECT_EQ(result.notDetermined,
+              (std::vector{FitParameter::R, FitParameter::L, FitParameter::C, FitParameter::q0}));
+    EXPECT_EQ(result.suggestHold, std::vector{FitParameter::C});
+    EXPECT_FALSE(result.find(FitParameter::R)->determined);
+    EXPECT_TRUE(result.find(FitParameter::i0)->fixed);
+    // The curve is still the data's: the trade-off leaves it unchanged.
+    EXPECT_LT(result.rmsResidual, 0.0105);
+
+    problem[FitParameter::C].free = false;
+    result = fitCircuit(problem, t, y);
+    EXPECT_TRUE(result.notDetermined.empty());
+    EXPECT_TRUE(result.suggestHold.empty());
+    EXPECT_NEAR(result.find(FitParameter::L)->value, 0.1,
+                5 * result.find(FitParameter::L)->uncertainty);
+}
+
+TEST(CircuitFit, RefusesWhatCannotBeFittedAndStopsWhenCancelled)
+{
+    const FitProblem problem = chargingRlc();
+    const std::vector<double> t = timesTo(20e-3, 200);
+    std::vector<double> y = withNoise(modelCurve(problem, t), 0.01, 9);
+
+    FitProblem noCharge = problem;
+    noCharge.circuit = FitCircuit::RL;
+    EXPECT_EQ(fitCircuit(noCharge, t, y).status, FitStatus::NoSuchQuantity);
+    EXPECT_EQ(fitCircuit(problem, std::span(t).first(3), std::span(y).first(3)).status,
+              FitStatus::TooFewPoints);
+    EXPECT_EQ(fitCircuit(problem, std::span(t).first(100), y).status, FitStatus::BadSamples);
+    FitProblem nothingFree = problem;
+    for (ParameterSetting &setting : nothingFree.settings)
+        setting.free = false;
+    EXPECT_EQ(fitCircuit(nothingFree, t, y).status, FitStatus::NothingFree);
+    FitProblem negativeC = problem;
+    negativeC[FitParameter::C].value = -1e-6;
+    EXPECT_EQ(fitCircuit(negativeC, t, y).status, FitStatus::BadHeldValue);
+
+    int calls = 0;
+    const FitResult reported =
+        fitCircuit(problem, t, y, nullptr, [&](int iteration, double rmsResidual) {
+            ++calls;
+            EXPECT_EQ(iteration, calls);
+            EXPECT_TRUE(std::isfinite(rmsResidual));
+        });
+    EXPECT_EQ(calls, reported.iterations);
+    EXPECT_GT(calls, 0);
+
+    const std::atomic<bool> cancel{true};
+    EXPECT_EQ(fitCircuit(problem, t, y, &cancel).status, FitStatus::Cancelled);
+
+    y[50] = std::nan("");
+    EXPECT_EQ(fitCircuit(problem, t, y).status, FitStatus::BadSamples);
+}
