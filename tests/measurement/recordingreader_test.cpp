@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <fstream>
@@ -172,4 +173,28 @@ TEST(RecordingReader, RefusesTooLargeInputsBeforeReadingAndStopsWhenCancelled)
     cancel = true;
     EXPECT_EQ(readRecordingFile(path, watched).problem->fault, ReadFault::Cancelled);
     std::remove(path.c_str());
+}
+
+TEST(RecordingReader, ReadsTheSyntheticExamples)
+{
+    const std::string folder = KEL_EXAMPLES_DIR;
+    const auto underdamped = readRecordingFile(folder + "/synthetic-rlc-underdamped.csv");
+    ASSERT_TRUE(underdamped.recording.has_value());
+    EXPECT_EQ(underdamped.recording->time.size(), 2250U);
+    EXPECT_NEAR(underdamped.recording->time.front(), -0.5e-3, 1e-12);
+    // The first overshoot of 5 V: 5·(1 + exp(−π·α/ωd)) with α = 1000/s, ωd ≈ 9950/s.
+    const auto &vC = underdamped.recording->channels[0];
+    EXPECT_NEAR(*std::max_element(vC.begin(), vC.end()), 8.65, 0.1);
+
+    const auto two = readRecordingFile(folder + "/synthetic-rlc-two-channels.csv");
+    ASSERT_TRUE(two.recording.has_value());
+    EXPECT_EQ(two.recording->channelNames, (std::vector<std::string>{"CH1", "CH2"}));
+    const auto rc = readRecordingFile(folder + "/synthetic-rc-charging.txt");
+    ASSERT_TRUE(rc.recording.has_value());
+    EXPECT_NEAR(rc.recording->time.back(), 5.99e-3, 1e-12);
+    EXPECT_NEAR(rc.recording->channels[0].back(), 5.0, 0.05);
+    const auto lc = readRecordingFile(folder + "/synthetic-lc-charge.csv");
+    ASSERT_TRUE(lc.recording.has_value());
+    EXPECT_EQ(lc.recording->channelUnits[0], "C");
+    EXPECT_NEAR(lc.recording->channels[0].front(), 10e-6, 1e-7);
 }

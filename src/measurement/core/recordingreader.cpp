@@ -107,15 +107,18 @@ bool sameWord(std::string_view a, std::string_view b)
 // Whether a line's first field reads as a number: the first data row.
 bool startsWithNumber(std::string_view line)
 {
-    const auto fields = fieldsOf(line, separatorOf(line));
+    const Separator separator = separatorOf(line);
+    const auto fields = fieldsOf(line, separator);
     if (fields.empty())
         return false;
-    std::string_view first = fields.front();
+    std::string first(fields.front());
     if (first.starts_with('+'))
-        first.remove_prefix(1);
+        first.erase(0, 1);
+    if (separator == Separator::Semicolon || separator == Separator::Tab)
+        std::replace(first.begin(), first.end(), ',', '.');
     double value = 0;
     const auto [end, error] = std::from_chars(first.data(), first.data() + first.size(), value);
-    return end == first.data() + first.size() &&
+    return !first.empty() && end == first.data() + first.size() &&
            (error == std::errc{} || error == std::errc::result_out_of_range);
 }
 
