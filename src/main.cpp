@@ -8,6 +8,7 @@
 #include "shell/commandline.h"
 #include "shell/experimentwindows.h"
 #include "shell/headlessexport.h"
+#include "shell/headlessfit.h"
 #include "shell/languages.h"
 #include "shell/mainmenu.h"
 
@@ -52,6 +53,7 @@ void choosePlatform(const CommandLineRequest &request)
 {
     const bool chosenByUser = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (request.action == CommandLineRequest::Action::Export ||
+        request.action == CommandLineRequest::Action::Fit ||
         (!chosenByUser && (!request.needsDisplay() || !displayPresent())))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
@@ -103,6 +105,8 @@ int main(int argc, char *argv[])
         return 1;
     case CommandLineRequest::Action::Export:
         return kel::shell::exportExperiment(request, kel::shell::makeExperimentWindow, errors);
+    case CommandLineRequest::Action::Fit:
+        return kel::shell::fitRecording(*request.fit, out, errors);
     case CommandLineRequest::Action::OpenWindows:
         break;
     }
