@@ -310,19 +310,19 @@ FitResult fitCircuit(const FitProblem &problem, std::span<const double> t,
             norms[j] = 1;
     }
     const Eigen::JacobiSVD<Eigen::MatrixXd> svd(jacobian, Eigen::ComputeFullV);
-    const Eigen::VectorXd sigma = svd.singularValues();
+    const Eigen::VectorXd &sigma = svd.singularValues();
     const double largest = sigma.size() > 0 ? sigma[0] : 0;
     Eigen::Index rank = 0;
     while (rank < sigma.size() && sigma[rank] > kRankTolerance * largest)
         ++rank;
-    const Eigen::MatrixXd V = svd.matrixV();
-    const Eigen::MatrixXd open = V.rightCols(p - rank);
+    const Eigen::MatrixXd &rightVectors = svd.matrixV();
+    const Eigen::MatrixXd open = rightVectors.rightCols(p - rank);
 
     const double dof = std::max(1.0, n - static_cast<double>(rank));
     const double s2 = best.ssr / dof;
     Eigen::MatrixXd covariance = Eigen::MatrixXd::Zero(p, p);
     for (Eigen::Index k = 0; k < rank; ++k)
-        covariance += V.col(k) * V.col(k).transpose() / (sigma[k] * sigma[k]);
+        covariance += rightVectors.col(k) * rightVectors.col(k).transpose() / (sigma[k] * sigma[k]);
     const Eigen::VectorXd inverseNorms = norms.cwiseInverse();
     covariance = inverseNorms.asDiagonal() * covariance * inverseNorms.asDiagonal();
     covariance *= s2;

@@ -97,23 +97,23 @@ template <typename T> Mode<T> exponential(const T &rate, const T &amplitude)
 {
     Mode<T> m;
     m.a = rate;
-    m.P = amplitude;
+    m.cosine = amplitude;
     return m;
 }
 
-// K·cos(w·t) + S·sin(w·t).
-template <typename T> Mode<T> sinusoid(const T &w, const T &K, const T &S)
+// cosineAmplitude·cos(w·t) + sineAmplitude·sin(w·t).
+template <typename T> Mode<T> sinusoid(const T &w, const T &cosineAmplitude, const T &sineAmplitude)
 {
     Mode<T> m;
     m.w = w;
-    m.P = K;
-    m.Q = S;
+    m.cosine = cosineAmplitude;
+    m.sine = sineAmplitude;
     return m;
 }
 
 template <typename T> Signal<T> derivative(const Signal<T> &s)
 {
-    // d/dt of e^(a·t)·((P + P1·t)·cos + (Q + Q1·t)·sin), term by term.
+    // d/dt of e^(a·t)·((cosine + cosineRamp·t)·cos + (sine + sineRamp·t)·sin), term by term.
     Signal<T> d;
     d.count = s.count;
     for (int k = 0; k < s.count; ++k) {
@@ -121,10 +121,10 @@ template <typename T> Signal<T> derivative(const Signal<T> &s)
         Mode<T> &r = d.modes[static_cast<std::size_t>(k)];
         r.a = m.a;
         r.w = m.w;
-        r.P = m.a * m.P + m.P1 + m.w * m.Q;
-        r.P1 = m.a * m.P1 + m.w * m.Q1;
-        r.Q = m.a * m.Q + m.Q1 - m.w * m.P;
-        r.Q1 = m.a * m.Q1 - m.w * m.P1;
+        r.cosine = m.a * m.cosine + m.cosineRamp + m.w * m.sine;
+        r.cosineRamp = m.a * m.cosineRamp + m.w * m.sineRamp;
+        r.sine = m.a * m.sine + m.sineRamp - m.w * m.cosine;
+        r.sineRamp = m.a * m.sineRamp - m.w * m.cosineRamp;
     }
     return d;
 }
@@ -134,10 +134,10 @@ template <typename T> Signal<T> scaled(Signal<T> s, const T &factor)
     s.constant = s.constant * factor;
     for (int k = 0; k < s.count; ++k) {
         Mode<T> &m = s.modes[static_cast<std::size_t>(k)];
-        m.P = m.P * factor;
-        m.Q = m.Q * factor;
-        m.P1 = m.P1 * factor;
-        m.Q1 = m.Q1 * factor;
+        m.cosine = m.cosine * factor;
+        m.sine = m.sine * factor;
+        m.cosineRamp = m.cosineRamp * factor;
+        m.sineRamp = m.sineRamp * factor;
     }
     return s;
 }
@@ -155,11 +155,11 @@ template <typename T> Signal<T> rcCharge(const ParameterValues<T> &p, const T &w
         return s;
     }
     const T wrc = w0 * (R * C);
-    const T M = wrc * wrc + constant<T>(1);
-    const T S = (v0 * C) / M;
-    const T K = (R * ((-v0 * w0) * (C * C))) / M;
-    add(s, exponential(rate, q0 - K));
-    add(s, sinusoid(w0, K, S));
+    const T denominator = wrc * wrc + constant<T>(1);
+    const T steadySin = (v0 * C) / denominator;
+    const T steadyCos = (R * ((-v0 * w0) * (C * C))) / denominator;
+    add(s, exponential(rate, q0 - steadyCos));
+    add(s, sinusoid(w0, steadyCos, steadySin));
     return s;
 }
 
@@ -175,12 +175,12 @@ template <typename T> Signal<T> rlCurrent(const ParameterValues<T> &p, const T &
         add(s, exponential(rate, i0 - v0 / R));
         return s;
     }
-    const T Lw = L * w0;
-    const T M = R * R + Lw * Lw;
-    const T S = (v0 * R) / M;
-    const T K = (L * (-v0 * w0)) / M;
-    add(s, exponential(rate, i0 - K));
-    add(s, sinusoid(w0, K, S));
+    const T inductive = L * w0;
+    const T denominator = R * R + inductive * inductive;
+    const T steadySin = (v0 * R) / denominator;
+    const T steadyCos = (L * (-v0 * w0)) / denominator;
+    add(s, exponential(rate, i0 - steadyCos));
+    add(s, sinusoid(w0, steadyCos, steadySin));
     return s;
 }
 
@@ -198,15 +198,15 @@ template <typename T> Signal<T> lcCharge(const ParameterValues<T> &p, const T &w
         return s;
     }
     if (valueOf(omega) == valueOf(w0)) {
-        const T P = -v0 / ((w0 + w0) * L);
-        Mode<T> m = sinusoid(w0, q0, (i0 - P) / w0);
-        m.P1 = P;
+        const T forced = -v0 / ((w0 + w0) * L);
+        Mode<T> m = sinusoid(w0, q0, (i0 - forced) / w0);
+        m.cosineRamp = forced;
         add(s, m);
         return s;
     }
-    const T P = (v0 / (omega * omega - w0 * w0)) / L;
-    add(s, sinusoid(omega, q0, (i0 - w0 * P) / omega));
-    add(s, sinusoid(w0, constant<T>(0), P));
+    const T forced = (v0 / (omega * omega - w0 * w0)) / L;
+    add(s, sinusoid(omega, q0, (i0 - w0 * forced) / omega));
+    add(s, sinusoid(w0, constant<T>(0), forced));
     return s;
 }
 
@@ -220,34 +220,34 @@ template <typename T> Signal<T> rlcCharge(const ParameterValues<T> &p, const T &
     const T a = -R / twoL;
     const T D = R * R - (L * constant<T>(4)) / C;
     Signal<T> s;
-    // The transient starts from Q (charge) and J (current) about the steady part.
-    T Q, J;
+    // The transient starts from the charge and current left about the steady part.
+    T restCharge, restCurrent;
     if (!driven) {
         s.constant = C * v0;
-        Q = q0 - C * v0;
-        J = i0;
+        restCharge = q0 - C * v0;
+        restCurrent = i0;
     } else {
-        const T X = constant<T>(1) / C - (L * w0) * w0;
-        const T Rw = R * w0;
-        const T M = Rw * Rw + X * X;
-        const T K = (R * (w0 * (-v0))) / M;
-        const T S = (v0 * X) / M;
-        Q = q0 - K;
-        J = i0 - w0 * S;
-        add(s, sinusoid(w0, K, S));
+        const T reactance = constant<T>(1) / C - (L * w0) * w0;
+        const T resistive = R * w0;
+        const T denominator = resistive * resistive + reactance * reactance;
+        const T steadyCos = (R * (w0 * (-v0))) / denominator;
+        const T steadySin = (v0 * reactance) / denominator;
+        restCharge = q0 - steadyCos;
+        restCurrent = i0 - w0 * steadySin;
+        add(s, sinusoid(w0, steadyCos, steadySin));
     }
     if (valueOf(D) > 0) {
         const T root = squareRoot(D) / twoL;
         const T s1 = root + a, s2 = a - root;
-        add(s, exponential(s1, (s2 * Q - J) / (s2 - s1)));
-        add(s, exponential(s2, (J - s1 * Q) / (s2 - s1)));
+        add(s, exponential(s1, (s2 * restCharge - restCurrent) / (s2 - s1)));
+        add(s, exponential(s2, (restCurrent - s1 * restCharge) / (s2 - s1)));
     } else if (valueOf(D) == 0) {
-        Mode<T> m = exponential(a, Q);
-        m.P1 = J - a * Q;
+        Mode<T> m = exponential(a, restCharge);
+        m.cosineRamp = restCurrent - a * restCharge;
         add(s, m);
     } else {
         const T wd = squareRoot(-D) / twoL;
-        Mode<T> m = sinusoid(wd, Q, (J - a * Q) / wd);
+        Mode<T> m = sinusoid(wd, restCharge, (restCurrent - a * restCharge) / wd);
         m.a = a;
         add(s, m);
     }
@@ -360,7 +360,7 @@ double valueAt(const Signal<double> &signal, double t)
         const double e = m.a == 0 ? 1 : std::exp(m.a * t);
         const double c = m.w == 0 ? 1 : std::cos(m.w * t);
         const double s = m.w == 0 ? 0 : std::sin(m.w * t);
-        y += e * ((m.P + m.P1 * t) * c + (m.Q + m.Q1 * t) * s);
+        y += e * ((m.cosine + m.cosineRamp * t) * c + (m.sine + m.sineRamp * t) * s);
     }
     return y;
 }
@@ -379,12 +379,12 @@ void evaluate(const Signal<Dual> &signal, std::span<const double> t, std::span<d
     std::vector<double> growth(2 * n);
     for (int index = 0; index < signal.count; ++index) {
         const Mode<Dual> &m = signal.modes[static_cast<std::size_t>(index)];
-        const double P = m.P.v, Q = m.Q.v, P1 = m.P1.v, Q1 = m.Q1.v;
+        const double c0 = m.cosine.v, s0 = m.sine.v, c1 = m.cosineRamp.v, s1 = m.sineRamp.v;
         growthAndPhase(m.a.v, m.w.v, t, growth.data(), growth.data() + n);
         for (std::size_t k = 0; k < n; ++k) {
             const double tk = t[k];
             const double ec = growth[k], es = growth[n + k];
-            const double cosAmplitude = P + P1 * tk, sinAmplitude = Q + Q1 * tk;
+            const double cosAmplitude = c0 + c1 * tk, sinAmplitude = s0 + s1 * tk;
             const double y = ec * cosAmplitude + es * sinAmplitude;
             out[k] += y;
             if (!jacobian)
@@ -393,8 +393,9 @@ void evaluate(const Signal<Dual> &signal, std::span<const double> t, std::span<d
             const double byA = tk * y, byW = tk * (es * -cosAmplitude + ec * sinAmplitude);
             const double tec = tk * ec, tes = tk * es;
             for (std::size_t j = 0; j < columns; ++j)
-                jacobian[j * n + k] += byA * m.a.d[j] + byW * m.w.d[j] + ec * m.P.d[j] +
-                                       es * m.Q.d[j] + tec * m.P1.d[j] + tes * m.Q1.d[j];
+                jacobian[j * n + k] += byA * m.a.d[j] + byW * m.w.d[j] + ec * m.cosine.d[j] +
+                                       es * m.sine.d[j] + tec * m.cosineRamp.d[j] +
+                                       tes * m.sineRamp.d[j];
         }
     }
 }

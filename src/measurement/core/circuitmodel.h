@@ -25,11 +25,11 @@ Dual operator*(const Dual &a, const Dual &b);
 Dual operator/(const Dual &a, const Dual &b);
 Dual sqrt(const Dual &a);
 
-// One term e^(a·t)·((P + P1·t)·cos(w·t) + (Q + Q1·t)·sin(w·t)) of a closed-form solution: an
-// exponential (w = 0), a damped or undamped oscillation, the critical case (P1) or the driven
-// LC circuit at resonance (P1). a in 1/s, w in rad/s.
+// One term e^(a·t)·((cosine + cosineRamp·t)·cos(w·t) + (sine + sineRamp·t)·sin(w·t)) of a
+// closed-form solution: an exponential (w = 0), a damped or undamped oscillation, the critical
+// case or the driven LC circuit at resonance (the ramps). a in 1/s, w in rad/s.
 template <typename T> struct Mode {
-    T a{}, w{}, P{}, Q{}, P1{}, Q1{};
+    T a{}, w{}, cosine{}, sine{}, cosineRamp{}, sineRamp{};
 };
 
 // A quantity of the circuit as a sum of at most three terms and a constant: the transient

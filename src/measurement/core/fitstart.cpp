@@ -74,7 +74,7 @@ std::vector<Root> characteristicRoots(const Thinned &s, int order)
     const double t0 = s.t.front(), span = s.t.back() - t0;
     if (!(span > 0))
         return {};
-    Eigen::MatrixXd A(m, columns);
+    Eigen::MatrixXd design(m, columns);
     Eigen::VectorXd previous(m), current(m), b(m);
     for (Eigen::Index i = 0; i < m; ++i) {
         previous[i] = s.y[static_cast<std::size_t>(i)];
@@ -87,21 +87,21 @@ std::vector<Root> characteristicRoots(const Thinned &s, int order)
                 (s.t[static_cast<std::size_t>(i)] - s.t[static_cast<std::size_t>(i - 1)]) / span;
             current[i] = current[i - 1] + du * (previous[i] + previous[i - 1]) / 2;
         }
-        A.col(k) = current;
+        design.col(k) = current;
         previous = current;
     }
     for (Eigen::Index i = 0; i < m; ++i) {
         const double u = (s.t[static_cast<std::size_t>(i)] - t0) / span;
         double power = 1;
         for (int d = 0; d <= order; ++d) {
-            A(i, order + d) = power;
+            design(i, order + d) = power;
             power *= u;
         }
     }
-    const Eigen::VectorXd norms = A.colwise().norm().transpose().cwiseMax(1e-300);
-    const Eigen::MatrixXd scaledA = A * norms.cwiseInverse().asDiagonal();
+    const Eigen::VectorXd norms = design.colwise().norm().transpose().cwiseMax(1e-300);
+    const Eigen::MatrixXd scaledDesign = design * norms.cwiseInverse().asDiagonal();
     const Eigen::VectorXd solution =
-        norms.cwiseInverse().asDiagonal() * scaledA.colPivHouseholderQr().solve(b);
+        norms.cwiseInverse().asDiagonal() * scaledDesign.colPivHouseholderQr().solve(b);
     if (!solution.allFinite())
         return {};
     // s^N + c_(N−1)·s^(N−1) + … + c_0 with c_(N−k) = −solution[k − 1].
@@ -205,8 +205,8 @@ void applyFeatures(FitCircuit circuit, const std::vector<Root> &transient,
             unknown.push_back(c);
     if (rows.empty() || unknown.empty())
         return;
-    Eigen::MatrixXd E(static_cast<Eigen::Index>(rows.size()),
-                      static_cast<Eigen::Index>(unknown.size()));
+    Eigen::MatrixXd powers(static_cast<Eigen::Index>(rows.size()),
+                           static_cast<Eigen::Index>(unknown.size()));
     Eigen::VectorXd rhs(static_cast<Eigen::Index>(rows.size()));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         double predicted = 0;
@@ -217,10 +217,10 @@ void applyFeatures(FitCircuit circuit, const std::vector<Root> &transient,
         }
         rhs[static_cast<Eigen::Index>(r)] = rows[r].logValue - predicted;
         for (std::size_t u = 0; u < unknown.size(); ++u)
-            E(static_cast<Eigen::Index>(r), static_cast<Eigen::Index>(u)) =
+            powers(static_cast<Eigen::Index>(r), static_cast<Eigen::Index>(u)) =
                 rows[r].exponents[static_cast<std::size_t>(unknown[u])];
     }
-    const Eigen::VectorXd change = E.completeOrthogonalDecomposition().solve(rhs);
+    const Eigen::VectorXd change = powers.completeOrthogonalDecomposition().solve(rhs);
     if (!change.allFinite())
         return;
     for (std::size_t u = 0; u < unknown.size(); ++u) {
@@ -258,23 +258,23 @@ bool solveLinear(const FitProblem &problem, const std::vector<FitParameter> &fre
         base[indexOf(p)] = 0;
     const Eigen::VectorXd offset = modelAt(problem, base, s.t);
     const auto m = static_cast<Eigen::Index>(s.t.size());
-    Eigen::MatrixXd A(m, static_cast<Eigen::Index>(linear.size()));
+    Eigen::MatrixXd design(m, static_cast<Eigen::Index>(linear.size()));
     for (std::size_t j = 0; j < linear.size(); ++j) {
         ParameterValues<double> unit = base;
         unit[indexOf(linear[j])] = 1;
-        A.col(static_cast<Eigen::Index>(j)) = modelAt(problem, unit, s.t) - offset;
+        design.col(static_cast<Eigen::Index>(j)) = modelAt(problem, unit, s.t) - offset;
     }
     Eigen::VectorXd b(m);
     for (Eigen::Index i = 0; i < m; ++i)
         b[i] = s.y[static_cast<std::size_t>(i)] - offset[i];
-    if (!A.allFinite() || !b.allFinite())
+    if (!design.allFinite() || !b.allFinite())
         return false;
-    const Eigen::VectorXd norms = A.colwise().norm().transpose();
+    const Eigen::VectorXd norms = design.colwise().norm().transpose();
     const double rmsY = b.norm() > 0 ? b.norm() : 1;
-    Eigen::MatrixXd scaledA = A;
-    for (Eigen::Index j = 0; j < A.cols(); ++j)
-        scaledA.col(j) /= norms[j] > 0 ? norms[j] : 1;
-    const Eigen::VectorXd x = scaledA.completeOrthogonalDecomposition().solve(b);
+    Eigen::MatrixXd scaledDesign = design;
+    for (Eigen::Index j = 0; j < design.cols(); ++j)
+        scaledDesign.col(j) /= norms[j] > 0 ? norms[j] : 1;
+    const Eigen::VectorXd x = scaledDesign.completeOrthogonalDecomposition().solve(b);
     for (std::size_t j = 0; j < linear.size(); ++j) {
         const auto index = static_cast<Eigen::Index>(j);
         const double norm = norms[index] > 0 ? norms[index] : 1;
