@@ -9,6 +9,7 @@
 #include "shell/experimentparts.h"
 #include "shell/experimentwindows.h"
 #include "shell/headlessexport.h"
+#include "shell/headlessfit.h"
 #include "shell/languages.h"
 #include "shell/mainmenu.h"
 
@@ -53,6 +54,7 @@ void choosePlatform(const CommandLineRequest &request)
 {
     const bool chosenByUser = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (request.action == CommandLineRequest::Action::Export ||
+        request.action == CommandLineRequest::Action::Fit ||
         (!chosenByUser && (!request.needsDisplay() || !displayPresent())))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
@@ -104,6 +106,8 @@ int main(int argc, char *argv[])
         return 1;
     case CommandLineRequest::Action::Export:
         return kel::shell::exportExperiment(request, kel::shell::makeExperimentWindow, errors);
+    case CommandLineRequest::Action::Fit:
+        return kel::shell::fitRecording(*request.fit, out, errors);
     case CommandLineRequest::Action::OpenWindows:
         break;
     }

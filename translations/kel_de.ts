@@ -1530,6 +1530,133 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         </message>
     </context>
     <context>
+        <name>kel::shell</name>
+        <message>
+            <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
+            <translation>--fit braucht die Schaltung und die Messgröße (kel --fit FILE --circuit rlc --quantity vC).</translation>
+        </message>
+        <message>
+            <source>The circuit %1 is not one of rc, rl, lc, rlc, each alone or with -dc or -ac.</source>
+            <translation>Die Schaltung %1 ist keine von rc, rl, lc, rlc, jeweils allein oder mit -dc oder -ac.</translation>
+        </message>
+        <message>
+            <source>The quantity %1 is not one of vC, vR, vL, i, q.</source>
+            <translation>Die Messgröße %1 ist keine von vC, vR, vL, i, q.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no %2.</source>
+            <translation>Die Schaltung %1 hat kein %2.</translation>
+        </message>
+        <message>
+            <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
+            <translation>--fix %1 ist nicht NAME=WERT mit NAME aus R, L, C, v0, f0, q0, i0 und einer Zahl als WERT, etwa --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no parameter %2.</source>
+            <translation>Die Schaltung %1 hat keinen Parameter %2.</translation>
+        </message>
+        <message>
+            <source>The parameter %1 is fixed more than once.</source>
+            <translation>Der Parameter %1 ist mehrfach festgehalten.</translation>
+        </message>
+        <message>
+            <source>The fixed %1 must be above 0.</source>
+            <translation>Das festgehaltene %1 muss größer als 0 sein.</translation>
+        </message>
+        <message>
+            <source>The time %1 of --%2 is not a number of seconds.</source>
+            <translation>Die Zeit %1 von --%2 ist keine Zahl von Sekunden.</translation>
+        </message>
+        <message>
+            <source>The time window from %1 s to %2 s is empty.</source>
+            <translation>Das Zeitfenster von %1 s bis %2 s ist leer.</translation>
+        </message>
+        <message>
+            <source>The channel %1 is not a column number from 1.</source>
+            <translation>Der Kanal %1 ist keine Spaltennummer ab 1.</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>Die Anpassung wurde abgebrochen.</translation>
+        </message>
+        <message>
+            <source>The circuit has no such quantity.</source>
+            <translation>Die Schaltung hat diese Messgröße nicht.</translation>
+        </message>
+        <message>
+            <source>The time window holds too few samples for the parameters to fit.</source>
+            <translation>Das Zeitfenster enthält zu wenige Messwerte für die anzupassenden Parameter.</translation>
+        </message>
+        <message>
+            <source>Every parameter is fixed; there is nothing to fit.</source>
+            <translation>Alle Parameter sind festgehalten; es gibt nichts anzupassen.</translation>
+        </message>
+        <message>
+            <source>The samples hold a value that is not a finite number.</source>
+            <translation>Die Messwerte enthalten einen Wert, der keine endliche Zahl ist.</translation>
+        </message>
+        <message>
+            <source>A fixed value is not a number the circuit can have.</source>
+            <translation>Ein festgehaltener Wert ist keine Zahl, die die Schaltung haben kann.</translation>
+        </message>
+        <message>
+            <source>The circuit's solution has no finite value for these samples; the fit cannot be made.</source>
+            <translation>Die Lösung der Schaltung hat für diese Messwerte keinen endlichen Wert; die Anpassung ist nicht möglich.</translation>
+        </message>
+        <message>
+            <source>Circuit %1, quantity %2, %3 points</source>
+            <translation>Schaltung %1, Messgröße %2, %3 Messwerte</translation>
+        </message>
+        <message>
+            <source>The fit converged.</source>
+            <translation>Die Anpassung ist konvergiert.</translation>
+        </message>
+        <message>
+            <source>The fit did not converge.</source>
+            <translation>Die Anpassung ist nicht konvergiert.</translation>
+        </message>
+        <message>
+            <source>RMS residual: %1</source>
+            <translation>Mittleres Residuum (RMS): %1</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>Uncertainty</source>
+            <translation>Unsicherheit</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Einheit</translation>
+        </message>
+        <message>
+            <source>not determined</source>
+            <translation>nicht bestimmt</translation>
+        </message>
+        <message>
+            <source>fixed</source>
+            <translation>festgehalten</translation>
+        </message>
+        <message>
+            <source>The data cannot determine %1; fix %2 (--fix NAME=VALUE) to determine the others.</source>
+            <translation>Die Daten können %1 nicht bestimmen; %2 festhalten (--fix NAME=WERT), um die übrigen zu bestimmen.</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated: %3.</source>
+            <translation>%1 und %2 sind korreliert: %3.</translation>
+        </message>
+        <message>
+            <source>The recording has no channel %1; it has %2.</source>
+            <translation>Die Aufzeichnung hat keinen Kanal %1; sie hat %2.</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell::CommandLine</name>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
@@ -1587,6 +1714,26 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
             <translation>Zum Exportieren wird die Versuchsdatei gebraucht (kel FILE.kel --export-png OUT.png).</translation>
         </message>
+        <message>
+            <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
+            <translation>Passt die exakte Lösung der Schaltung an die Aufzeichnung FILE an und schreibt jeden Wert mit seiner Unsicherheit, ohne ein Fenster zu zeigen.</translation>
+        </message>
+        <message>
+            <source>--fit reads a recording on its own; give no experiment file and no export with it.</source>
+            <translation>--fit liest eine Aufzeichnung für sich; dazu keine Versuchsdatei und keinen Export angeben.</translation>
+        </message>
+        <message>
+            <source>The option --fit needs a value.</source>
+            <translation>Die Option --fit braucht einen Wert.</translation>
+        </message>
+        <message>
+            <source>The option --%1 goes with --fit.</source>
+            <translation>Die Option --%1 gehört zu --fit.</translation>
+        </message>
+        <message>
+            <source>The option --fix goes with --fit.</source>
+            <translation>Die Option --fix gehört zu --fit.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -1597,6 +1744,37 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>Der Versuch enthält keinen Graphen, dessen Werte geschrieben werden könnten.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::FitOptions</name>
+        <message>
+            <source>With --fit: the circuit, one of rc, rl, lc, rlc, each alone (no source) or with -dc or -ac.</source>
+            <translation>Mit --fit: die Schaltung, eine von rc, rl, lc, rlc, jeweils allein (ohne Quelle) oder mit -dc oder -ac.</translation>
+        </message>
+        <message>
+            <source>With --fit: what the channel measured, vC, vR, vL, i or q.</source>
+            <translation>Mit --fit: was der Kanal gemessen hat, vC, vR, vL, i oder q.</translation>
+        </message>
+        <message>
+            <source>With --fit: holds a parameter (R, L, C, v0, f0, q0, i0) at a value in SI units; every other parameter is fitted.</source>
+            <translation>Mit --fit: hält einen Parameter (R, L, C, v0, f0, q0, i0) auf einem Wert in SI-Einheiten fest; alle anderen werden angepasst.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples from this time on, in seconds.</source>
+            <translation>Mit --fit: passt die Messwerte ab dieser Zeit an, in Sekunden.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples up to this time, in seconds.</source>
+            <translation>Mit --fit: passt die Messwerte bis zu dieser Zeit an, in Sekunden.</translation>
+        </message>
+        <message>
+            <source>With --fit: the value column to fit, 1 by default.</source>
+            <translation>Mit --fit: die anzupassende Wertespalte, standardmäßig 1.</translation>
+        </message>
+        <message>
+            <source>With --fit: writes the result as one JSON object.</source>
+            <translation>Mit --fit: schreibt das Ergebnis als ein JSON-Objekt.</translation>
         </message>
     </context>
     <context>
@@ -1705,6 +1883,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>%1 (%2, %3)</translation>
         </message>
         <message>
+            <source>%1 and %2 are correlated: %3.</source>
+            <translation>%1 und %2 sind korreliert: %3.</translation>
+        </message>
+        <message>
             <source>%1 in %2</source>
             <translation>%1 %2</translation>
         </message>
@@ -1731,6 +1913,22 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>, </source>
             <translation>, </translation>
+        </message>
+        <message>
+            <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
+            <translation>--fit braucht die Schaltung und die Messgröße (kel --fit FILE --circuit rlc --quantity vC).</translation>
+        </message>
+        <message>
+            <source>--fit reads a recording on its own; give no experiment file and no export with it.</source>
+            <translation>--fit liest eine Aufzeichnung für sich; dazu keine Versuchsdatei und keinen Export angeben.</translation>
+        </message>
+        <message>
+            <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
+            <translation>--fix %1 ist nicht NAME=WERT mit NAME aus R, L, C, v0, f0, q0, i0 und einer Zahl als WERT, etwa --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>A fixed value is not a number the circuit can have.</source>
+            <translation>Ein festgehaltener Wert ist keine Zahl, die die Schaltung haben kann.</translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1839,6 +2037,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Ankreuzen, um die Stromstärke über der Zeit zu zeichnen</translation>
+        </message>
+        <message>
+            <source>Circuit %1, quantity %2, %3 points</source>
+            <translation>Schaltung %1, Messgröße %2, %3 Messwerte</translation>
         </message>
         <message>
             <source>Clear Graphs</source>
@@ -1981,6 +2183,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Fehler: y1 = y2. Bitte noch einmal</translation>
         </message>
         <message>
+            <source>Every parameter is fixed; there is nothing to fit.</source>
+            <translation>Alle Parameter sind festgehalten; es gibt nichts anzupassen.</translation>
+        </message>
+        <message>
             <source>Experiment</source>
             <translation>Versuch</translation>
         </message>
@@ -1999,6 +2205,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
             <translation>Passt das PNG in WxH Pixel ein (etwa 1600x1200), ohne das Seitenverhältnis zu ändern.</translation>
+        </message>
+        <message>
+            <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
+            <translation>Passt die exakte Lösung der Schaltung an die Aufzeichnung FILE an und schreibt jeden Wert mit seiner Unsicherheit, ohne ein Fenster zu zeigen.</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -2237,6 +2447,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
         </message>
         <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
             <source>Parameters</source>
             <translation>Parameter</translation>
         </message>
@@ -2387,6 +2601,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>RLC circuit without a source</source>
             <translation>RLC-Kreis ohne Quelle</translation>
+        </message>
+        <message>
+            <source>RMS residual: %1</source>
+            <translation>Mittleres Residuum (RMS): %1</translation>
         </message>
         <message>
             <source>Read-out charge in coulombs</source>
@@ -2561,6 +2779,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
         </message>
         <message>
+            <source>The %1 circuit has no %2.</source>
+            <translation>Die Schaltung %1 hat kein %2.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no parameter %2.</source>
+            <translation>Die Schaltung %1 hat keinen Parameter %2.</translation>
+        </message>
+        <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
             <translation>Die Periodenzahl muss größer als 0 sein: Bei 0 oder weniger Perioden bleibt keine Zeit zum Zeichnen.</translation>
         </message>
@@ -2571,6 +2797,26 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The Time is too far outside the plotted interval to draw.</source>
             <translation>Die Zeit liegt zu weit außerhalb des gezeichneten Intervalls.</translation>
+        </message>
+        <message>
+            <source>The channel %1 is not a column number from 1.</source>
+            <translation>Der Kanal %1 ist keine Spaltennummer ab 1.</translation>
+        </message>
+        <message>
+            <source>The circuit %1 is not one of rc, rl, lc, rlc, each alone or with -dc or -ac.</source>
+            <translation>Die Schaltung %1 ist keine von rc, rl, lc, rlc, jeweils allein oder mit -dc oder -ac.</translation>
+        </message>
+        <message>
+            <source>The circuit has no such quantity.</source>
+            <translation>Die Schaltung hat diese Messgröße nicht.</translation>
+        </message>
+        <message>
+            <source>The circuit's solution has no finite value for these samples; the fit cannot be made.</source>
+            <translation>Die Lösung der Schaltung hat für diese Messwerte keinen endlichen Wert; die Anpassung ist nicht möglich.</translation>
+        </message>
+        <message>
+            <source>The data cannot determine %1; fix %2 (--fix NAME=VALUE) to determine the others.</source>
+            <translation>Die Daten können %1 nicht bestimmen; %2 festhalten (--fix NAME=WERT), um die übrigen zu bestimmen.</translation>
         </message>
         <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
@@ -2665,6 +2911,22 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Die Datei ist kein Versuch: Sie ist kein JSON (%1 bei Zeichen %2).</translation>
         </message>
         <message>
+            <source>The fit converged.</source>
+            <translation>Die Anpassung ist konvergiert.</translation>
+        </message>
+        <message>
+            <source>The fit did not converge.</source>
+            <translation>Die Anpassung ist nicht konvergiert.</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>Die Anpassung wurde abgebrochen.</translation>
+        </message>
+        <message>
+            <source>The fixed %1 must be above 0.</source>
+            <translation>Das festgehaltene %1 muss größer als 0 sein.</translation>
+        </message>
+        <message>
             <source>The frequency f must not be 0.</source>
             <translation>Die Frequenz f darf nicht 0 sein.</translation>
         </message>
@@ -2689,6 +2951,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Die Liste %1 enthält %2; das ist keiner von %3.</translation>
         </message>
         <message>
+            <source>The option --%1 goes with --fit.</source>
+            <translation>Die Option --%1 gehört zu --fit.</translation>
+        </message>
+        <message>
             <source>The option --%1 is given more than once.</source>
             <translation>Die Option --%1 ist mehrfach angegeben.</translation>
         </message>
@@ -2697,8 +2963,20 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Die Option --%1 braucht einen Wert.</translation>
         </message>
         <message>
+            <source>The option --fit needs a value.</source>
+            <translation>Die Option --fit braucht einen Wert.</translation>
+        </message>
+        <message>
+            <source>The option --fix goes with --fit.</source>
+            <translation>Die Option --fix gehört zu --fit.</translation>
+        </message>
+        <message>
             <source>The option --size sets the size of --export-png; give both.</source>
             <translation>Die Option --size legt die Größe für --export-png fest; bitte beide angeben.</translation>
+        </message>
+        <message>
+            <source>The parameter %1 is fixed more than once.</source>
+            <translation>Der Parameter %1 ist mehrfach festgehalten.</translation>
         </message>
         <message>
             <source>The picture shows the last values that could be drawn.</source>
@@ -2713,8 +2991,20 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Das Programm berechnet die Differenz der beiden Sinusfunktionen als Produkt mit sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exakt auch bei und nahe der Resonanz.</translation>
         </message>
         <message>
+            <source>The quantity %1 is not one of vC, vR, vL, i, q.</source>
+            <translation>Die Messgröße %1 ist keine von vC, vR, vL, i, q.</translation>
+        </message>
+        <message>
             <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
             <translation>Die Rate näher an null ergibt sich aus s1·s2 = ω0², ohne die Auslöschung in −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
+            <source>The recording has no channel %1; it has %2.</source>
+            <translation>Die Aufzeichnung hat keinen Kanal %1; sie hat %2.</translation>
+        </message>
+        <message>
+            <source>The samples hold a value that is not a finite number.</source>
+            <translation>Die Messwerte enthalten einen Wert, der keine endliche Zahl ist.</translation>
         </message>
         <message>
             <source>The scale %1 has x1 equal to x2.</source>
@@ -2743,6 +3033,18 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The text of Time is not a number.</source>
             <translation>Der Text in Zeit ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>The time %1 of --%2 is not a number of seconds.</source>
+            <translation>Die Zeit %1 von --%2 ist keine Zahl von Sekunden.</translation>
+        </message>
+        <message>
+            <source>The time window from %1 s to %2 s is empty.</source>
+            <translation>Das Zeitfenster von %1 s bis %2 s ist leer.</translation>
+        </message>
+        <message>
+            <source>The time window holds too few samples for the parameters to fit.</source>
+            <translation>Das Zeitfenster enthält zu wenige Messwerte für die anzupassenden Parameter.</translation>
         </message>
         <message>
             <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
@@ -2853,8 +3155,16 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Bitte einen Dezimalpunkt eingeben, wie in 1.5.</translation>
         </message>
         <message>
+            <source>Uncertainty</source>
+            <translation>Unsicherheit</translation>
+        </message>
+        <message>
             <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
             <translation>Schwingfall (α &lt; ω0): Die Ladung schwingt mit ωd innerhalb einer abklingenden Einhüllenden.</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Einheit</translation>
         </message>
         <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
@@ -2879,6 +3189,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>VR</source>
             <translation>VR</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Wert</translation>
         </message>
         <message>
             <source>Values</source>
@@ -2935,6 +3249,34 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Voltages</source>
             <translation>Spannungen</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples from this time on, in seconds.</source>
+            <translation>Mit --fit: passt die Messwerte ab dieser Zeit an, in Sekunden.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples up to this time, in seconds.</source>
+            <translation>Mit --fit: passt die Messwerte bis zu dieser Zeit an, in Sekunden.</translation>
+        </message>
+        <message>
+            <source>With --fit: holds a parameter (R, L, C, v0, f0, q0, i0) at a value in SI units; every other parameter is fitted.</source>
+            <translation>Mit --fit: hält einen Parameter (R, L, C, v0, f0, q0, i0) auf einem Wert in SI-Einheiten fest; alle anderen werden angepasst.</translation>
+        </message>
+        <message>
+            <source>With --fit: the circuit, one of rc, rl, lc, rlc, each alone (no source) or with -dc or -ac.</source>
+            <translation>Mit --fit: die Schaltung, eine von rc, rl, lc, rlc, jeweils allein (ohne Quelle) oder mit -dc oder -ac.</translation>
+        </message>
+        <message>
+            <source>With --fit: the value column to fit, 1 by default.</source>
+            <translation>Mit --fit: die anzupassende Wertespalte, standardmäßig 1.</translation>
+        </message>
+        <message>
+            <source>With --fit: what the channel measured, vC, vR, vL, i or q.</source>
+            <translation>Mit --fit: was der Kanal gemessen hat, vC, vR, vL, i oder q.</translation>
+        </message>
+        <message>
+            <source>With --fit: writes the result as one JSON object.</source>
+            <translation>Mit --fit: schreibt das Ergebnis als ein JSON-Objekt.</translation>
         </message>
         <message>
             <source>Without resistance the circuit oscillates undamped at ω0.</source>
@@ -3017,6 +3359,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>f darf nicht 0 sein</translation>
         </message>
         <message>
+            <source>fixed</source>
+            <translation>festgehalten</translation>
+        </message>
+        <message>
             <source>green</source>
             <translation>grün</translation>
         </message>
@@ -3039,6 +3385,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>no voltage shown</source>
             <translation>keine Spannung angezeigt</translation>
+        </message>
+        <message>
+            <source>not determined</source>
+            <translation>nicht bestimmt</translation>
         </message>
         <message>
             <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>

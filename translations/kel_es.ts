@@ -1530,6 +1530,133 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         </message>
     </context>
     <context>
+        <name>kel::shell</name>
+        <message>
+            <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
+            <translation>--fit necesita el circuito y la magnitud (kel --fit FILE --circuit rlc --quantity vC).</translation>
+        </message>
+        <message>
+            <source>The circuit %1 is not one of rc, rl, lc, rlc, each alone or with -dc or -ac.</source>
+            <translation>El circuito %1 no es uno de rc, rl, lc, rlc, solo o con -dc o -ac.</translation>
+        </message>
+        <message>
+            <source>The quantity %1 is not one of vC, vR, vL, i, q.</source>
+            <translation>La magnitud %1 no es una de vC, vR, vL, i, q.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no %2.</source>
+            <translation>El circuito %1 no tiene %2.</translation>
+        </message>
+        <message>
+            <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
+            <translation>--fix %1 no es NOMBRE=VALOR con NOMBRE uno de R, L, C, v0, f0, q0, i0 y VALOR un número, por ejemplo --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no parameter %2.</source>
+            <translation>El circuito %1 no tiene el parámetro %2.</translation>
+        </message>
+        <message>
+            <source>The parameter %1 is fixed more than once.</source>
+            <translation>El parámetro %1 se fija más de una vez.</translation>
+        </message>
+        <message>
+            <source>The fixed %1 must be above 0.</source>
+            <translation>El %1 fijado debe ser mayor que 0.</translation>
+        </message>
+        <message>
+            <source>The time %1 of --%2 is not a number of seconds.</source>
+            <translation>El tiempo %1 de --%2 no es un número de segundos.</translation>
+        </message>
+        <message>
+            <source>The time window from %1 s to %2 s is empty.</source>
+            <translation>La ventana de tiempo de %1 s a %2 s está vacía.</translation>
+        </message>
+        <message>
+            <source>The channel %1 is not a column number from 1.</source>
+            <translation>El canal %1 no es un número de columna desde 1.</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>El ajuste se canceló.</translation>
+        </message>
+        <message>
+            <source>The circuit has no such quantity.</source>
+            <translation>El circuito no tiene esa magnitud.</translation>
+        </message>
+        <message>
+            <source>The time window holds too few samples for the parameters to fit.</source>
+            <translation>La ventana de tiempo contiene muy pocas muestras para los parámetros que ajustar.</translation>
+        </message>
+        <message>
+            <source>Every parameter is fixed; there is nothing to fit.</source>
+            <translation>Todos los parámetros están fijados; no hay nada que ajustar.</translation>
+        </message>
+        <message>
+            <source>The samples hold a value that is not a finite number.</source>
+            <translation>Las muestras contienen un valor que no es un número finito.</translation>
+        </message>
+        <message>
+            <source>A fixed value is not a number the circuit can have.</source>
+            <translation>Un valor fijado no es un número que el circuito pueda tener.</translation>
+        </message>
+        <message>
+            <source>The circuit's solution has no finite value for these samples; the fit cannot be made.</source>
+            <translation>La solución del circuito no tiene un valor finito para estas muestras; el ajuste no es posible.</translation>
+        </message>
+        <message>
+            <source>Circuit %1, quantity %2, %3 points</source>
+            <translation>Circuito %1, magnitud %2, %3 puntos</translation>
+        </message>
+        <message>
+            <source>The fit converged.</source>
+            <translation>El ajuste convergió.</translation>
+        </message>
+        <message>
+            <source>The fit did not converge.</source>
+            <translation>El ajuste no convergió.</translation>
+        </message>
+        <message>
+            <source>RMS residual: %1</source>
+            <translation>Residuo cuadrático medio: %1</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parámetro</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valor</translation>
+        </message>
+        <message>
+            <source>Uncertainty</source>
+            <translation>Incertidumbre</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unidad</translation>
+        </message>
+        <message>
+            <source>not determined</source>
+            <translation>no determinado</translation>
+        </message>
+        <message>
+            <source>fixed</source>
+            <translation>fijado</translation>
+        </message>
+        <message>
+            <source>The data cannot determine %1; fix %2 (--fix NAME=VALUE) to determine the others.</source>
+            <translation>Los datos no pueden determinar %1; fije %2 (--fix NOMBRE=VALOR) para determinar los demás.</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated: %3.</source>
+            <translation>%1 y %2 están correlacionados: %3.</translation>
+        </message>
+        <message>
+            <source>The recording has no channel %1; it has %2.</source>
+            <translation>La grabación no tiene el canal %1; tiene %2.</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell::CommandLine</name>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
@@ -1587,6 +1714,26 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
             <translation>Para exportar hace falta el archivo del experimento (kel FILE.kel --export-png OUT.png).</translation>
         </message>
+        <message>
+            <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
+            <translation>Ajusta la solución exacta del circuito a la grabación FILE y escribe cada valor con su incertidumbre, sin mostrar ninguna ventana.</translation>
+        </message>
+        <message>
+            <source>--fit reads a recording on its own; give no experiment file and no export with it.</source>
+            <translation>--fit lee una grabación por sí solo; no indique con él ningún archivo de experimento ni exportación.</translation>
+        </message>
+        <message>
+            <source>The option --fit needs a value.</source>
+            <translation>La opción --fit necesita un valor.</translation>
+        </message>
+        <message>
+            <source>The option --%1 goes with --fit.</source>
+            <translation>La opción --%1 va con --fit.</translation>
+        </message>
+        <message>
+            <source>The option --fix goes with --fit.</source>
+            <translation>La opción --fix va con --fit.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -1597,6 +1744,37 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>El experimento no tiene ninguna gráfica cuyos puntos se puedan escribir.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::FitOptions</name>
+        <message>
+            <source>With --fit: the circuit, one of rc, rl, lc, rlc, each alone (no source) or with -dc or -ac.</source>
+            <translation>Con --fit: el circuito, uno de rc, rl, lc, rlc, solo (sin fuente) o con -dc o -ac.</translation>
+        </message>
+        <message>
+            <source>With --fit: what the channel measured, vC, vR, vL, i or q.</source>
+            <translation>Con --fit: lo que midió el canal, vC, vR, vL, i o q.</translation>
+        </message>
+        <message>
+            <source>With --fit: holds a parameter (R, L, C, v0, f0, q0, i0) at a value in SI units; every other parameter is fitted.</source>
+            <translation>Con --fit: fija un parámetro (R, L, C, v0, f0, q0, i0) en un valor en unidades SI; todos los demás se ajustan.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples from this time on, in seconds.</source>
+            <translation>Con --fit: ajusta las muestras desde este tiempo, en segundos.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples up to this time, in seconds.</source>
+            <translation>Con --fit: ajusta las muestras hasta este tiempo, en segundos.</translation>
+        </message>
+        <message>
+            <source>With --fit: the value column to fit, 1 by default.</source>
+            <translation>Con --fit: la columna de valores que ajustar, 1 por omisión.</translation>
+        </message>
+        <message>
+            <source>With --fit: writes the result as one JSON object.</source>
+            <translation>Con --fit: escribe el resultado como un objeto JSON.</translation>
         </message>
     </context>
     <context>
@@ -1705,6 +1883,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>%1 (%2, %3)</translation>
         </message>
         <message>
+            <source>%1 and %2 are correlated: %3.</source>
+            <translation>%1 y %2 están correlacionados: %3.</translation>
+        </message>
+        <message>
             <source>%1 in %2</source>
             <translation>%1 en %2</translation>
         </message>
@@ -1731,6 +1913,22 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>, </source>
             <translation>, </translation>
+        </message>
+        <message>
+            <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
+            <translation>--fit necesita el circuito y la magnitud (kel --fit FILE --circuit rlc --quantity vC).</translation>
+        </message>
+        <message>
+            <source>--fit reads a recording on its own; give no experiment file and no export with it.</source>
+            <translation>--fit lee una grabación por sí solo; no indique con él ningún archivo de experimento ni exportación.</translation>
+        </message>
+        <message>
+            <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
+            <translation>--fix %1 no es NOMBRE=VALOR con NOMBRE uno de R, L, C, v0, f0, q0, i0 y VALOR un número, por ejemplo --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>A fixed value is not a number the circuit can have.</source>
+            <translation>Un valor fijado no es un número que el circuito pueda tener.</translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1839,6 +2037,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Marcar para dibujar la corriente en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Circuit %1, quantity %2, %3 points</source>
+            <translation>Circuito %1, magnitud %2, %3 puntos</translation>
         </message>
         <message>
             <source>Clear Graphs</source>
@@ -1981,6 +2183,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Error: y1 = y2. Inténtelo de nuevo</translation>
         </message>
         <message>
+            <source>Every parameter is fixed; there is nothing to fit.</source>
+            <translation>Todos los parámetros están fijados; no hay nada que ajustar.</translation>
+        </message>
+        <message>
             <source>Experiment</source>
             <translation>Experimento</translation>
         </message>
@@ -1999,6 +2205,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
             <translation>Ajusta el PNG a WxH píxeles (por ejemplo 1600x1200) sin cambiar sus proporciones.</translation>
+        </message>
+        <message>
+            <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
+            <translation>Ajusta la solución exacta del circuito a la grabación FILE y escribe cada valor con su incertidumbre, sin mostrar ninguna ventana.</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -2237,6 +2447,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg)</translation>
         </message>
         <message>
+            <source>Parameter</source>
+            <translation>Parámetro</translation>
+        </message>
+        <message>
             <source>Parameters</source>
             <translation>Parámetros</translation>
         </message>
@@ -2387,6 +2601,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>RLC circuit without a source</source>
             <translation>Circuito RLC sin fuente</translation>
+        </message>
+        <message>
+            <source>RMS residual: %1</source>
+            <translation>Residuo cuadrático medio: %1</translation>
         </message>
         <message>
             <source>Read-out charge in coulombs</source>
@@ -2561,6 +2779,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>La información del sistema no está disponible en este momento</translation>
         </message>
         <message>
+            <source>The %1 circuit has no %2.</source>
+            <translation>El circuito %1 no tiene %2.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no parameter %2.</source>
+            <translation>El circuito %1 no tiene el parámetro %2.</translation>
+        </message>
+        <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
             <translation>El número de ciclos debe ser mayor que 0: con 0 ciclos o menos no queda tiempo que dibujar.</translation>
         </message>
@@ -2571,6 +2797,26 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The Time is too far outside the plotted interval to draw.</source>
             <translation>El tiempo está demasiado lejos del intervalo dibujado.</translation>
+        </message>
+        <message>
+            <source>The channel %1 is not a column number from 1.</source>
+            <translation>El canal %1 no es un número de columna desde 1.</translation>
+        </message>
+        <message>
+            <source>The circuit %1 is not one of rc, rl, lc, rlc, each alone or with -dc or -ac.</source>
+            <translation>El circuito %1 no es uno de rc, rl, lc, rlc, solo o con -dc o -ac.</translation>
+        </message>
+        <message>
+            <source>The circuit has no such quantity.</source>
+            <translation>El circuito no tiene esa magnitud.</translation>
+        </message>
+        <message>
+            <source>The circuit's solution has no finite value for these samples; the fit cannot be made.</source>
+            <translation>La solución del circuito no tiene un valor finito para estas muestras; el ajuste no es posible.</translation>
+        </message>
+        <message>
+            <source>The data cannot determine %1; fix %2 (--fix NAME=VALUE) to determine the others.</source>
+            <translation>Los datos no pueden determinar %1; fije %2 (--fix NOMBRE=VALOR) para determinar los demás.</translation>
         </message>
         <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
@@ -2665,6 +2911,22 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>El archivo no es un experimento: no es JSON (%1 en el carácter %2).</translation>
         </message>
         <message>
+            <source>The fit converged.</source>
+            <translation>El ajuste convergió.</translation>
+        </message>
+        <message>
+            <source>The fit did not converge.</source>
+            <translation>El ajuste no convergió.</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>El ajuste se canceló.</translation>
+        </message>
+        <message>
+            <source>The fixed %1 must be above 0.</source>
+            <translation>El %1 fijado debe ser mayor que 0.</translation>
+        </message>
+        <message>
             <source>The frequency f must not be 0.</source>
             <translation>La frecuencia f no debe ser 0.</translation>
         </message>
@@ -2689,6 +2951,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>La lista %1 contiene %2, que no es ninguno de %3.</translation>
         </message>
         <message>
+            <source>The option --%1 goes with --fit.</source>
+            <translation>La opción --%1 va con --fit.</translation>
+        </message>
+        <message>
             <source>The option --%1 is given more than once.</source>
             <translation>La opción --%1 aparece más de una vez.</translation>
         </message>
@@ -2697,8 +2963,20 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>La opción --%1 necesita un valor.</translation>
         </message>
         <message>
+            <source>The option --fit needs a value.</source>
+            <translation>La opción --fit necesita un valor.</translation>
+        </message>
+        <message>
+            <source>The option --fix goes with --fit.</source>
+            <translation>La opción --fix va con --fit.</translation>
+        </message>
+        <message>
             <source>The option --size sets the size of --export-png; give both.</source>
             <translation>La opción --size fija el tamaño de --export-png; indique ambas.</translation>
+        </message>
+        <message>
+            <source>The parameter %1 is fixed more than once.</source>
+            <translation>El parámetro %1 se fija más de una vez.</translation>
         </message>
         <message>
             <source>The picture shows the last values that could be drawn.</source>
@@ -2713,8 +2991,20 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>El programa calcula la diferencia de los dos senos como un producto con sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exacto también en resonancia y cerca de ella.</translation>
         </message>
         <message>
+            <source>The quantity %1 is not one of vC, vR, vL, i, q.</source>
+            <translation>La magnitud %1 no es una de vC, vR, vL, i, q.</translation>
+        </message>
+        <message>
             <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
             <translation>La tasa más cercana a cero sale de s1·s2 = ω0², sin la cancelación de −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
+            <source>The recording has no channel %1; it has %2.</source>
+            <translation>La grabación no tiene el canal %1; tiene %2.</translation>
+        </message>
+        <message>
+            <source>The samples hold a value that is not a finite number.</source>
+            <translation>Las muestras contienen un valor que no es un número finito.</translation>
         </message>
         <message>
             <source>The scale %1 has x1 equal to x2.</source>
@@ -2743,6 +3033,18 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The text of Time is not a number.</source>
             <translation>El texto de Tiempo no es un número.</translation>
+        </message>
+        <message>
+            <source>The time %1 of --%2 is not a number of seconds.</source>
+            <translation>El tiempo %1 de --%2 no es un número de segundos.</translation>
+        </message>
+        <message>
+            <source>The time window from %1 s to %2 s is empty.</source>
+            <translation>La ventana de tiempo de %1 s a %2 s está vacía.</translation>
+        </message>
+        <message>
+            <source>The time window holds too few samples for the parameters to fit.</source>
+            <translation>La ventana de tiempo contiene muy pocas muestras para los parámetros que ajustar.</translation>
         </message>
         <message>
             <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
@@ -2853,8 +3155,16 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Escriba un punto decimal, como en 1.5.</translation>
         </message>
         <message>
+            <source>Uncertainty</source>
+            <translation>Incertidumbre</translation>
+        </message>
+        <message>
             <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
             <translation>Subamortiguado (α &lt; ω0): la carga oscila a ωd dentro de una envolvente decreciente.</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unidad</translation>
         </message>
         <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
@@ -2879,6 +3189,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>VR</source>
             <translation>VR</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valor</translation>
         </message>
         <message>
             <source>Values</source>
@@ -2935,6 +3249,34 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Voltages</source>
             <translation>Tensiones</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples from this time on, in seconds.</source>
+            <translation>Con --fit: ajusta las muestras desde este tiempo, en segundos.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples up to this time, in seconds.</source>
+            <translation>Con --fit: ajusta las muestras hasta este tiempo, en segundos.</translation>
+        </message>
+        <message>
+            <source>With --fit: holds a parameter (R, L, C, v0, f0, q0, i0) at a value in SI units; every other parameter is fitted.</source>
+            <translation>Con --fit: fija un parámetro (R, L, C, v0, f0, q0, i0) en un valor en unidades SI; todos los demás se ajustan.</translation>
+        </message>
+        <message>
+            <source>With --fit: the circuit, one of rc, rl, lc, rlc, each alone (no source) or with -dc or -ac.</source>
+            <translation>Con --fit: el circuito, uno de rc, rl, lc, rlc, solo (sin fuente) o con -dc o -ac.</translation>
+        </message>
+        <message>
+            <source>With --fit: the value column to fit, 1 by default.</source>
+            <translation>Con --fit: la columna de valores que ajustar, 1 por omisión.</translation>
+        </message>
+        <message>
+            <source>With --fit: what the channel measured, vC, vR, vL, i or q.</source>
+            <translation>Con --fit: lo que midió el canal, vC, vR, vL, i o q.</translation>
+        </message>
+        <message>
+            <source>With --fit: writes the result as one JSON object.</source>
+            <translation>Con --fit: escribe el resultado como un objeto JSON.</translation>
         </message>
         <message>
             <source>Without resistance the circuit oscillates undamped at ω0.</source>
@@ -3017,6 +3359,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>f no debe ser 0</translation>
         </message>
         <message>
+            <source>fixed</source>
+            <translation>fijado</translation>
+        </message>
+        <message>
             <source>green</source>
             <translation>verde</translation>
         </message>
@@ -3039,6 +3385,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>no voltage shown</source>
             <translation>ninguna tensión mostrada</translation>
+        </message>
+        <message>
+            <source>not determined</source>
+            <translation>no determinado</translation>
         </message>
         <message>
             <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>

@@ -1530,6 +1530,133 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         </message>
     </context>
     <context>
+        <name>kel::shell</name>
+        <message>
+            <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
+            <translation>--fit nécessite le circuit et la grandeur (kel --fit FILE --circuit rlc --quantity vC).</translation>
+        </message>
+        <message>
+            <source>The circuit %1 is not one of rc, rl, lc, rlc, each alone or with -dc or -ac.</source>
+            <translation>Le circuit %1 n'est pas l'un de rc, rl, lc, rlc, seul ou suivi de -dc ou -ac.</translation>
+        </message>
+        <message>
+            <source>The quantity %1 is not one of vC, vR, vL, i, q.</source>
+            <translation>La grandeur %1 n'est pas l'une de vC, vR, vL, i, q.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no %2.</source>
+            <translation>Le circuit %1 n'a pas de %2.</translation>
+        </message>
+        <message>
+            <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
+            <translation>--fix %1 n'est pas NOM=VALEUR, NOM parmi R, L, C, v0, f0, q0, i0 et VALEUR un nombre, par exemple --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no parameter %2.</source>
+            <translation>Le circuit %1 n'a pas de paramètre %2.</translation>
+        </message>
+        <message>
+            <source>The parameter %1 is fixed more than once.</source>
+            <translation>Le paramètre %1 est fixé plus d'une fois.</translation>
+        </message>
+        <message>
+            <source>The fixed %1 must be above 0.</source>
+            <translation>Le %1 fixé doit être supérieur à 0.</translation>
+        </message>
+        <message>
+            <source>The time %1 of --%2 is not a number of seconds.</source>
+            <translation>Le temps %1 de --%2 n'est pas un nombre de secondes.</translation>
+        </message>
+        <message>
+            <source>The time window from %1 s to %2 s is empty.</source>
+            <translation>La fenêtre de temps de %1 s à %2 s est vide.</translation>
+        </message>
+        <message>
+            <source>The channel %1 is not a column number from 1.</source>
+            <translation>Le canal %1 n'est pas un numéro de colonne à partir de 1.</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>L'ajustement a été annulé.</translation>
+        </message>
+        <message>
+            <source>The circuit has no such quantity.</source>
+            <translation>Le circuit n'a pas cette grandeur.</translation>
+        </message>
+        <message>
+            <source>The time window holds too few samples for the parameters to fit.</source>
+            <translation>La fenêtre de temps contient trop peu de points pour les paramètres à ajuster.</translation>
+        </message>
+        <message>
+            <source>Every parameter is fixed; there is nothing to fit.</source>
+            <translation>Tous les paramètres sont fixés ; il n'y a rien à ajuster.</translation>
+        </message>
+        <message>
+            <source>The samples hold a value that is not a finite number.</source>
+            <translation>Les points contiennent une valeur qui n'est pas un nombre fini.</translation>
+        </message>
+        <message>
+            <source>A fixed value is not a number the circuit can have.</source>
+            <translation>Une valeur fixée n'est pas un nombre que le circuit peut avoir.</translation>
+        </message>
+        <message>
+            <source>The circuit's solution has no finite value for these samples; the fit cannot be made.</source>
+            <translation>La solution du circuit n'a pas de valeur finie pour ces points ; l'ajustement est impossible.</translation>
+        </message>
+        <message>
+            <source>Circuit %1, quantity %2, %3 points</source>
+            <translation>Circuit %1, grandeur %2, %3 points</translation>
+        </message>
+        <message>
+            <source>The fit converged.</source>
+            <translation>L'ajustement a convergé.</translation>
+        </message>
+        <message>
+            <source>The fit did not converge.</source>
+            <translation>L'ajustement n'a pas convergé.</translation>
+        </message>
+        <message>
+            <source>RMS residual: %1</source>
+            <translation>Résidu quadratique moyen : %1</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Paramètre</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>Uncertainty</source>
+            <translation>Incertitude</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unité</translation>
+        </message>
+        <message>
+            <source>not determined</source>
+            <translation>non déterminé</translation>
+        </message>
+        <message>
+            <source>fixed</source>
+            <translation>fixé</translation>
+        </message>
+        <message>
+            <source>The data cannot determine %1; fix %2 (--fix NAME=VALUE) to determine the others.</source>
+            <translation>Les données ne peuvent pas déterminer %1 ; fixez %2 (--fix NOM=VALEUR) pour déterminer les autres.</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated: %3.</source>
+            <translation>%1 et %2 sont corrélés : %3.</translation>
+        </message>
+        <message>
+            <source>The recording has no channel %1; it has %2.</source>
+            <translation>L'enregistrement n'a pas de canal %1 ; il en a %2.</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell::CommandLine</name>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
@@ -1587,6 +1714,26 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
             <translation>L'export a besoin du fichier d'expérience à exporter (kel FILE.kel --export-png OUT.png).</translation>
         </message>
+        <message>
+            <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
+            <translation>Ajuste la solution exacte du circuit à l'enregistrement FILE et écrit chaque valeur avec son incertitude, sans afficher de fenêtre.</translation>
+        </message>
+        <message>
+            <source>--fit reads a recording on its own; give no experiment file and no export with it.</source>
+            <translation>--fit lit un enregistrement seul ; ne donnez ni fichier d'expérience ni export avec lui.</translation>
+        </message>
+        <message>
+            <source>The option --fit needs a value.</source>
+            <translation>L'option --fit nécessite une valeur.</translation>
+        </message>
+        <message>
+            <source>The option --%1 goes with --fit.</source>
+            <translation>L'option --%1 va avec --fit.</translation>
+        </message>
+        <message>
+            <source>The option --fix goes with --fit.</source>
+            <translation>L'option --fix va avec --fit.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -1597,6 +1744,37 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>L'expérience ne contient aucun tracé dont les points puissent être écrits.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::FitOptions</name>
+        <message>
+            <source>With --fit: the circuit, one of rc, rl, lc, rlc, each alone (no source) or with -dc or -ac.</source>
+            <translation>Avec --fit : le circuit, l'un de rc, rl, lc, rlc, seul (sans source) ou suivi de -dc ou -ac.</translation>
+        </message>
+        <message>
+            <source>With --fit: what the channel measured, vC, vR, vL, i or q.</source>
+            <translation>Avec --fit : ce que le canal a mesuré, vC, vR, vL, i ou q.</translation>
+        </message>
+        <message>
+            <source>With --fit: holds a parameter (R, L, C, v0, f0, q0, i0) at a value in SI units; every other parameter is fitted.</source>
+            <translation>Avec --fit : fixe un paramètre (R, L, C, v0, f0, q0, i0) à une valeur en unités SI ; tous les autres sont ajustés.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples from this time on, in seconds.</source>
+            <translation>Avec --fit : ajuste les points à partir de ce temps, en secondes.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples up to this time, in seconds.</source>
+            <translation>Avec --fit : ajuste les points jusqu'à ce temps, en secondes.</translation>
+        </message>
+        <message>
+            <source>With --fit: the value column to fit, 1 by default.</source>
+            <translation>Avec --fit : la colonne de valeurs à ajuster, 1 par défaut.</translation>
+        </message>
+        <message>
+            <source>With --fit: writes the result as one JSON object.</source>
+            <translation>Avec --fit : écrit le résultat sous la forme d'un objet JSON.</translation>
         </message>
     </context>
     <context>
@@ -1705,6 +1883,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>%1 (%2, %3)</translation>
         </message>
         <message>
+            <source>%1 and %2 are correlated: %3.</source>
+            <translation>%1 et %2 sont corrélés : %3.</translation>
+        </message>
+        <message>
             <source>%1 in %2</source>
             <translation>%1 en %2</translation>
         </message>
@@ -1731,6 +1913,22 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>, </source>
             <translation>, </translation>
+        </message>
+        <message>
+            <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
+            <translation>--fit nécessite le circuit et la grandeur (kel --fit FILE --circuit rlc --quantity vC).</translation>
+        </message>
+        <message>
+            <source>--fit reads a recording on its own; give no experiment file and no export with it.</source>
+            <translation>--fit lit un enregistrement seul ; ne donnez ni fichier d'expérience ni export avec lui.</translation>
+        </message>
+        <message>
+            <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
+            <translation>--fix %1 n'est pas NOM=VALEUR, NOM parmi R, L, C, v0, f0, q0, i0 et VALEUR un nombre, par exemple --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>A fixed value is not a number the circuit can have.</source>
+            <translation>Une valeur fixée n'est pas un nombre que le circuit peut avoir.</translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1839,6 +2037,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Cocher pour tracer l'intensité en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Circuit %1, quantity %2, %3 points</source>
+            <translation>Circuit %1, grandeur %2, %3 points</translation>
         </message>
         <message>
             <source>Clear Graphs</source>
@@ -1981,6 +2183,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Erreur : y1 = y2. Recommencez</translation>
         </message>
         <message>
+            <source>Every parameter is fixed; there is nothing to fit.</source>
+            <translation>Tous les paramètres sont fixés ; il n'y a rien à ajuster.</translation>
+        </message>
+        <message>
             <source>Experiment</source>
             <translation>Expérience</translation>
         </message>
@@ -1999,6 +2205,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
             <translation>Fait tenir le PNG dans WxH pixels (par exemple 1600x1200) en gardant ses proportions.</translation>
+        </message>
+        <message>
+            <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
+            <translation>Ajuste la solution exacte du circuit à l'enregistrement FILE et écrit chaque valeur avec son incertitude, sans afficher de fenêtre.</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -2237,6 +2447,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Image PNG (*.png);;Dessin SVG (*.svg)</translation>
         </message>
         <message>
+            <source>Parameter</source>
+            <translation>Paramètre</translation>
+        </message>
+        <message>
             <source>Parameters</source>
             <translation>Paramètres</translation>
         </message>
@@ -2387,6 +2601,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>RLC circuit without a source</source>
             <translation>Circuit RLC sans générateur</translation>
+        </message>
+        <message>
+            <source>RMS residual: %1</source>
+            <translation>Résidu quadratique moyen : %1</translation>
         </message>
         <message>
             <source>Read-out charge in coulombs</source>
@@ -2561,6 +2779,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Les informations système ne sont pas disponibles pour le moment</translation>
         </message>
         <message>
+            <source>The %1 circuit has no %2.</source>
+            <translation>Le circuit %1 n'a pas de %2.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no parameter %2.</source>
+            <translation>Le circuit %1 n'a pas de paramètre %2.</translation>
+        </message>
+        <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
             <translation>Le nombre de périodes doit être supérieur à 0 : avec 0 période ou moins, il n'y a aucune durée à tracer.</translation>
         </message>
@@ -2571,6 +2797,26 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The Time is too far outside the plotted interval to draw.</source>
             <translation>Le temps est trop loin de l'intervalle tracé pour être dessiné.</translation>
+        </message>
+        <message>
+            <source>The channel %1 is not a column number from 1.</source>
+            <translation>Le canal %1 n'est pas un numéro de colonne à partir de 1.</translation>
+        </message>
+        <message>
+            <source>The circuit %1 is not one of rc, rl, lc, rlc, each alone or with -dc or -ac.</source>
+            <translation>Le circuit %1 n'est pas l'un de rc, rl, lc, rlc, seul ou suivi de -dc ou -ac.</translation>
+        </message>
+        <message>
+            <source>The circuit has no such quantity.</source>
+            <translation>Le circuit n'a pas cette grandeur.</translation>
+        </message>
+        <message>
+            <source>The circuit's solution has no finite value for these samples; the fit cannot be made.</source>
+            <translation>La solution du circuit n'a pas de valeur finie pour ces points ; l'ajustement est impossible.</translation>
+        </message>
+        <message>
+            <source>The data cannot determine %1; fix %2 (--fix NAME=VALUE) to determine the others.</source>
+            <translation>Les données ne peuvent pas déterminer %1 ; fixez %2 (--fix NOM=VALEUR) pour déterminer les autres.</translation>
         </message>
         <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
@@ -2665,6 +2911,22 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Le fichier n'est pas une expérience : ce n'est pas du JSON (%1 au caractère %2).</translation>
         </message>
         <message>
+            <source>The fit converged.</source>
+            <translation>L'ajustement a convergé.</translation>
+        </message>
+        <message>
+            <source>The fit did not converge.</source>
+            <translation>L'ajustement n'a pas convergé.</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>L'ajustement a été annulé.</translation>
+        </message>
+        <message>
+            <source>The fixed %1 must be above 0.</source>
+            <translation>Le %1 fixé doit être supérieur à 0.</translation>
+        </message>
+        <message>
             <source>The frequency f must not be 0.</source>
             <translation>La fréquence f ne doit pas être 0.</translation>
         </message>
@@ -2689,6 +2951,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>La liste %1 contient %2, qui n'est pas parmi %3.</translation>
         </message>
         <message>
+            <source>The option --%1 goes with --fit.</source>
+            <translation>L'option --%1 va avec --fit.</translation>
+        </message>
+        <message>
             <source>The option --%1 is given more than once.</source>
             <translation>L'option --%1 est donnée plusieurs fois.</translation>
         </message>
@@ -2697,8 +2963,20 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>L'option --%1 demande une valeur.</translation>
         </message>
         <message>
+            <source>The option --fit needs a value.</source>
+            <translation>L'option --fit nécessite une valeur.</translation>
+        </message>
+        <message>
+            <source>The option --fix goes with --fit.</source>
+            <translation>L'option --fix va avec --fit.</translation>
+        </message>
+        <message>
             <source>The option --size sets the size of --export-png; give both.</source>
             <translation>L'option --size fixe la taille de --export-png ; donnez les deux.</translation>
+        </message>
+        <message>
+            <source>The parameter %1 is fixed more than once.</source>
+            <translation>Le paramètre %1 est fixé plus d'une fois.</translation>
         </message>
         <message>
             <source>The picture shows the last values that could be drawn.</source>
@@ -2713,8 +2991,20 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Le programme calcule la différence des deux sinus comme un produit avec sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exact aussi à la résonance et près d'elle.</translation>
         </message>
         <message>
+            <source>The quantity %1 is not one of vC, vR, vL, i, q.</source>
+            <translation>La grandeur %1 n'est pas l'une de vC, vR, vL, i, q.</translation>
+        </message>
+        <message>
             <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
             <translation>Le taux le plus proche de zéro vient de s1·s2 = ω0², sans la compensation de −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
+            <source>The recording has no channel %1; it has %2.</source>
+            <translation>L'enregistrement n'a pas de canal %1 ; il en a %2.</translation>
+        </message>
+        <message>
+            <source>The samples hold a value that is not a finite number.</source>
+            <translation>Les points contiennent une valeur qui n'est pas un nombre fini.</translation>
         </message>
         <message>
             <source>The scale %1 has x1 equal to x2.</source>
@@ -2743,6 +3033,18 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The text of Time is not a number.</source>
             <translation>Le texte de Temps n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>The time %1 of --%2 is not a number of seconds.</source>
+            <translation>Le temps %1 de --%2 n'est pas un nombre de secondes.</translation>
+        </message>
+        <message>
+            <source>The time window from %1 s to %2 s is empty.</source>
+            <translation>La fenêtre de temps de %1 s à %2 s est vide.</translation>
+        </message>
+        <message>
+            <source>The time window holds too few samples for the parameters to fit.</source>
+            <translation>La fenêtre de temps contient trop peu de points pour les paramètres à ajuster.</translation>
         </message>
         <message>
             <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
@@ -2853,8 +3155,16 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Tapez un point décimal, comme dans 1.5.</translation>
         </message>
         <message>
+            <source>Uncertainty</source>
+            <translation>Incertitude</translation>
+        </message>
+        <message>
             <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
             <translation>Régime pseudo-périodique (α &lt; ω0) : la charge oscille à ωd dans une enveloppe décroissante.</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unité</translation>
         </message>
         <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
@@ -2879,6 +3189,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>VR</source>
             <translation>VR</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valeur</translation>
         </message>
         <message>
             <source>Values</source>
@@ -2935,6 +3249,34 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Voltages</source>
             <translation>Tensions</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples from this time on, in seconds.</source>
+            <translation>Avec --fit : ajuste les points à partir de ce temps, en secondes.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples up to this time, in seconds.</source>
+            <translation>Avec --fit : ajuste les points jusqu'à ce temps, en secondes.</translation>
+        </message>
+        <message>
+            <source>With --fit: holds a parameter (R, L, C, v0, f0, q0, i0) at a value in SI units; every other parameter is fitted.</source>
+            <translation>Avec --fit : fixe un paramètre (R, L, C, v0, f0, q0, i0) à une valeur en unités SI ; tous les autres sont ajustés.</translation>
+        </message>
+        <message>
+            <source>With --fit: the circuit, one of rc, rl, lc, rlc, each alone (no source) or with -dc or -ac.</source>
+            <translation>Avec --fit : le circuit, l'un de rc, rl, lc, rlc, seul (sans source) ou suivi de -dc ou -ac.</translation>
+        </message>
+        <message>
+            <source>With --fit: the value column to fit, 1 by default.</source>
+            <translation>Avec --fit : la colonne de valeurs à ajuster, 1 par défaut.</translation>
+        </message>
+        <message>
+            <source>With --fit: what the channel measured, vC, vR, vL, i or q.</source>
+            <translation>Avec --fit : ce que le canal a mesuré, vC, vR, vL, i ou q.</translation>
+        </message>
+        <message>
+            <source>With --fit: writes the result as one JSON object.</source>
+            <translation>Avec --fit : écrit le résultat sous la forme d'un objet JSON.</translation>
         </message>
         <message>
             <source>Without resistance the circuit oscillates undamped at ω0.</source>
@@ -3017,6 +3359,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>f ne doit pas être 0</translation>
         </message>
         <message>
+            <source>fixed</source>
+            <translation>fixé</translation>
+        </message>
+        <message>
             <source>green</source>
             <translation>vert</translation>
         </message>
@@ -3039,6 +3385,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>no voltage shown</source>
             <translation>aucune tension affichée</translation>
+        </message>
+        <message>
+            <source>not determined</source>
+            <translation>non déterminé</translation>
         </message>
         <message>
             <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>

@@ -1530,6 +1530,133 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         </message>
     </context>
     <context>
+        <name>kel::shell</name>
+        <message>
+            <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
+            <translation>--fit precisa do circuito e da grandeza (kel --fit FILE --circuit rlc --quantity vC).</translation>
+        </message>
+        <message>
+            <source>The circuit %1 is not one of rc, rl, lc, rlc, each alone or with -dc or -ac.</source>
+            <translation>O circuito %1 não é um de rc, rl, lc, rlc, sozinho ou com -dc ou -ac.</translation>
+        </message>
+        <message>
+            <source>The quantity %1 is not one of vC, vR, vL, i, q.</source>
+            <translation>A grandeza %1 não é uma de vC, vR, vL, i, q.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no %2.</source>
+            <translation>O circuito %1 não tem %2.</translation>
+        </message>
+        <message>
+            <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
+            <translation>--fix %1 não é NOME=VALOR com NOME um de R, L, C, v0, f0, q0, i0 e VALOR um número, por exemplo --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no parameter %2.</source>
+            <translation>O circuito %1 não tem o parâmetro %2.</translation>
+        </message>
+        <message>
+            <source>The parameter %1 is fixed more than once.</source>
+            <translation>O parâmetro %1 é fixado mais de uma vez.</translation>
+        </message>
+        <message>
+            <source>The fixed %1 must be above 0.</source>
+            <translation>O %1 fixado deve ser maior que 0.</translation>
+        </message>
+        <message>
+            <source>The time %1 of --%2 is not a number of seconds.</source>
+            <translation>O tempo %1 de --%2 não é um número de segundos.</translation>
+        </message>
+        <message>
+            <source>The time window from %1 s to %2 s is empty.</source>
+            <translation>A janela de tempo de %1 s a %2 s está vazia.</translation>
+        </message>
+        <message>
+            <source>The channel %1 is not a column number from 1.</source>
+            <translation>O canal %1 não é um número de coluna a partir de 1.</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>O ajuste foi cancelado.</translation>
+        </message>
+        <message>
+            <source>The circuit has no such quantity.</source>
+            <translation>O circuito não tem essa grandeza.</translation>
+        </message>
+        <message>
+            <source>The time window holds too few samples for the parameters to fit.</source>
+            <translation>A janela de tempo contém poucas amostras para os parâmetros a ajustar.</translation>
+        </message>
+        <message>
+            <source>Every parameter is fixed; there is nothing to fit.</source>
+            <translation>Todos os parâmetros estão fixados; não há nada a ajustar.</translation>
+        </message>
+        <message>
+            <source>The samples hold a value that is not a finite number.</source>
+            <translation>As amostras contêm um valor que não é um número finito.</translation>
+        </message>
+        <message>
+            <source>A fixed value is not a number the circuit can have.</source>
+            <translation>Um valor fixado não é um número que o circuito possa ter.</translation>
+        </message>
+        <message>
+            <source>The circuit's solution has no finite value for these samples; the fit cannot be made.</source>
+            <translation>A solução do circuito não tem valor finito para estas amostras; o ajuste não é possível.</translation>
+        </message>
+        <message>
+            <source>Circuit %1, quantity %2, %3 points</source>
+            <translation>Circuito %1, grandeza %2, %3 pontos</translation>
+        </message>
+        <message>
+            <source>The fit converged.</source>
+            <translation>O ajuste convergiu.</translation>
+        </message>
+        <message>
+            <source>The fit did not converge.</source>
+            <translation>O ajuste não convergiu.</translation>
+        </message>
+        <message>
+            <source>RMS residual: %1</source>
+            <translation>Resíduo quadrático médio: %1</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parâmetro</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valor</translation>
+        </message>
+        <message>
+            <source>Uncertainty</source>
+            <translation>Incerteza</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unidade</translation>
+        </message>
+        <message>
+            <source>not determined</source>
+            <translation>não determinado</translation>
+        </message>
+        <message>
+            <source>fixed</source>
+            <translation>fixado</translation>
+        </message>
+        <message>
+            <source>The data cannot determine %1; fix %2 (--fix NAME=VALUE) to determine the others.</source>
+            <translation>Os dados não podem determinar %1; fixe %2 (--fix NOME=VALOR) para determinar os demais.</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated: %3.</source>
+            <translation>%1 e %2 estão correlacionados: %3.</translation>
+        </message>
+        <message>
+            <source>The recording has no channel %1; it has %2.</source>
+            <translation>A gravação não tem o canal %1; ela tem %2.</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell::CommandLine</name>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
@@ -1587,6 +1714,26 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
             <translation>Para exportar é preciso o arquivo do experimento (kel FILE.kel --export-png OUT.png).</translation>
         </message>
+        <message>
+            <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
+            <translation>Ajusta a solução exata do circuito à gravação FILE e escreve cada valor com sua incerteza, sem mostrar janela.</translation>
+        </message>
+        <message>
+            <source>--fit reads a recording on its own; give no experiment file and no export with it.</source>
+            <translation>--fit lê uma gravação sozinho; não informe arquivo de experimento nem exportação com ele.</translation>
+        </message>
+        <message>
+            <source>The option --fit needs a value.</source>
+            <translation>A opção --fit precisa de um valor.</translation>
+        </message>
+        <message>
+            <source>The option --%1 goes with --fit.</source>
+            <translation>A opção --%1 acompanha --fit.</translation>
+        </message>
+        <message>
+            <source>The option --fix goes with --fit.</source>
+            <translation>A opção --fix acompanha --fit.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -1597,6 +1744,37 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>O experimento não tem nenhum gráfico cujos pontos possam ser gravados.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::shell::FitOptions</name>
+        <message>
+            <source>With --fit: the circuit, one of rc, rl, lc, rlc, each alone (no source) or with -dc or -ac.</source>
+            <translation>Com --fit: o circuito, um de rc, rl, lc, rlc, sozinho (sem fonte) ou com -dc ou -ac.</translation>
+        </message>
+        <message>
+            <source>With --fit: what the channel measured, vC, vR, vL, i or q.</source>
+            <translation>Com --fit: o que o canal mediu, vC, vR, vL, i ou q.</translation>
+        </message>
+        <message>
+            <source>With --fit: holds a parameter (R, L, C, v0, f0, q0, i0) at a value in SI units; every other parameter is fitted.</source>
+            <translation>Com --fit: fixa um parâmetro (R, L, C, v0, f0, q0, i0) em um valor em unidades SI; todos os outros são ajustados.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples from this time on, in seconds.</source>
+            <translation>Com --fit: ajusta as amostras a partir deste tempo, em segundos.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples up to this time, in seconds.</source>
+            <translation>Com --fit: ajusta as amostras até este tempo, em segundos.</translation>
+        </message>
+        <message>
+            <source>With --fit: the value column to fit, 1 by default.</source>
+            <translation>Com --fit: a coluna de valores a ajustar, 1 por padrão.</translation>
+        </message>
+        <message>
+            <source>With --fit: writes the result as one JSON object.</source>
+            <translation>Com --fit: escreve o resultado como um objeto JSON.</translation>
         </message>
     </context>
     <context>
@@ -1705,6 +1883,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>%1 (%2, %3)</translation>
         </message>
         <message>
+            <source>%1 and %2 are correlated: %3.</source>
+            <translation>%1 e %2 estão correlacionados: %3.</translation>
+        </message>
+        <message>
             <source>%1 in %2</source>
             <translation>%1 em %2</translation>
         </message>
@@ -1731,6 +1913,22 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>, </source>
             <translation>, </translation>
+        </message>
+        <message>
+            <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
+            <translation>--fit precisa do circuito e da grandeza (kel --fit FILE --circuit rlc --quantity vC).</translation>
+        </message>
+        <message>
+            <source>--fit reads a recording on its own; give no experiment file and no export with it.</source>
+            <translation>--fit lê uma gravação sozinho; não informe arquivo de experimento nem exportação com ele.</translation>
+        </message>
+        <message>
+            <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
+            <translation>--fix %1 não é NOME=VALOR com NOME um de R, L, C, v0, f0, q0, i0 e VALOR um número, por exemplo --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>A fixed value is not a number the circuit can have.</source>
+            <translation>Um valor fixado não é um número que o circuito possa ter.</translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1839,6 +2037,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Marque para traçar a corrente em função do tempo</translation>
+        </message>
+        <message>
+            <source>Circuit %1, quantity %2, %3 points</source>
+            <translation>Circuito %1, grandeza %2, %3 pontos</translation>
         </message>
         <message>
             <source>Clear Graphs</source>
@@ -1981,6 +2183,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Erro: y1 = y2. Tente novamente</translation>
         </message>
         <message>
+            <source>Every parameter is fixed; there is nothing to fit.</source>
+            <translation>Todos os parâmetros estão fixados; não há nada a ajustar.</translation>
+        </message>
+        <message>
             <source>Experiment</source>
             <translation>Experimento</translation>
         </message>
@@ -1999,6 +2205,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
             <translation>Ajusta o PNG a WxH pixels (por exemplo 1600x1200), mantendo as proporções.</translation>
+        </message>
+        <message>
+            <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
+            <translation>Ajusta a solução exata do circuito à gravação FILE e escreve cada valor com sua incerteza, sem mostrar janela.</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -2237,6 +2447,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Imagem PNG (*.png);;Desenho SVG (*.svg)</translation>
         </message>
         <message>
+            <source>Parameter</source>
+            <translation>Parâmetro</translation>
+        </message>
+        <message>
             <source>Parameters</source>
             <translation>Parâmetros</translation>
         </message>
@@ -2387,6 +2601,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>RLC circuit without a source</source>
             <translation>Circuito RLC sem fonte</translation>
+        </message>
+        <message>
+            <source>RMS residual: %1</source>
+            <translation>Resíduo quadrático médio: %1</translation>
         </message>
         <message>
             <source>Read-out charge in coulombs</source>
@@ -2561,6 +2779,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>As informações do sistema não estão disponíveis no momento</translation>
         </message>
         <message>
+            <source>The %1 circuit has no %2.</source>
+            <translation>O circuito %1 não tem %2.</translation>
+        </message>
+        <message>
+            <source>The %1 circuit has no parameter %2.</source>
+            <translation>O circuito %1 não tem o parâmetro %2.</translation>
+        </message>
+        <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
             <translation>O número de ciclos deve ser maior que 0: com 0 ciclos ou menos não há tempo para traçar.</translation>
         </message>
@@ -2571,6 +2797,26 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The Time is too far outside the plotted interval to draw.</source>
             <translation>O tempo está longe demais do intervalo traçado.</translation>
+        </message>
+        <message>
+            <source>The channel %1 is not a column number from 1.</source>
+            <translation>O canal %1 não é um número de coluna a partir de 1.</translation>
+        </message>
+        <message>
+            <source>The circuit %1 is not one of rc, rl, lc, rlc, each alone or with -dc or -ac.</source>
+            <translation>O circuito %1 não é um de rc, rl, lc, rlc, sozinho ou com -dc ou -ac.</translation>
+        </message>
+        <message>
+            <source>The circuit has no such quantity.</source>
+            <translation>O circuito não tem essa grandeza.</translation>
+        </message>
+        <message>
+            <source>The circuit's solution has no finite value for these samples; the fit cannot be made.</source>
+            <translation>A solução do circuito não tem valor finito para estas amostras; o ajuste não é possível.</translation>
+        </message>
+        <message>
+            <source>The data cannot determine %1; fix %2 (--fix NAME=VALUE) to determine the others.</source>
+            <translation>Os dados não podem determinar %1; fixe %2 (--fix NOME=VALOR) para determinar os demais.</translation>
         </message>
         <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
@@ -2665,6 +2911,22 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>O arquivo não é um experimento: não é JSON (%1 no caractere %2).</translation>
         </message>
         <message>
+            <source>The fit converged.</source>
+            <translation>O ajuste convergiu.</translation>
+        </message>
+        <message>
+            <source>The fit did not converge.</source>
+            <translation>O ajuste não convergiu.</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>O ajuste foi cancelado.</translation>
+        </message>
+        <message>
+            <source>The fixed %1 must be above 0.</source>
+            <translation>O %1 fixado deve ser maior que 0.</translation>
+        </message>
+        <message>
             <source>The frequency f must not be 0.</source>
             <translation>A frequência f não deve ser 0.</translation>
         </message>
@@ -2689,6 +2951,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>A lista %1 contém %2, que não é nenhum de %3.</translation>
         </message>
         <message>
+            <source>The option --%1 goes with --fit.</source>
+            <translation>A opção --%1 acompanha --fit.</translation>
+        </message>
+        <message>
             <source>The option --%1 is given more than once.</source>
             <translation>A opção --%1 foi dada mais de uma vez.</translation>
         </message>
@@ -2697,8 +2963,20 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>A opção --%1 precisa de um valor.</translation>
         </message>
         <message>
+            <source>The option --fit needs a value.</source>
+            <translation>A opção --fit precisa de um valor.</translation>
+        </message>
+        <message>
+            <source>The option --fix goes with --fit.</source>
+            <translation>A opção --fix acompanha --fit.</translation>
+        </message>
+        <message>
             <source>The option --size sets the size of --export-png; give both.</source>
             <translation>A opção --size define o tamanho de --export-png; indique as duas.</translation>
+        </message>
+        <message>
+            <source>The parameter %1 is fixed more than once.</source>
+            <translation>O parâmetro %1 é fixado mais de uma vez.</translation>
         </message>
         <message>
             <source>The picture shows the last values that could be drawn.</source>
@@ -2713,8 +2991,20 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>O programa calcula a diferença dos dois senos como um produto com sinc(δt), δ = (ω − ω0)/2, σ = (ω + ω0)/2, exato também na ressonância e perto dela.</translation>
         </message>
         <message>
+            <source>The quantity %1 is not one of vC, vR, vL, i, q.</source>
+            <translation>A grandeza %1 não é uma de vC, vR, vL, i, q.</translation>
+        </message>
+        <message>
             <source>The rate nearer zero comes from s1·s2 = ω0², free of the cancellation in −α + √(α² − ω0²).</source>
             <translation>A taxa mais próxima de zero vem de s1·s2 = ω0², sem o cancelamento em −α + √(α² − ω0²).</translation>
+        </message>
+        <message>
+            <source>The recording has no channel %1; it has %2.</source>
+            <translation>A gravação não tem o canal %1; ela tem %2.</translation>
+        </message>
+        <message>
+            <source>The samples hold a value that is not a finite number.</source>
+            <translation>As amostras contêm um valor que não é um número finito.</translation>
         </message>
         <message>
             <source>The scale %1 has x1 equal to x2.</source>
@@ -2743,6 +3033,18 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The text of Time is not a number.</source>
             <translation>O texto de Tempo não é um número.</translation>
+        </message>
+        <message>
+            <source>The time %1 of --%2 is not a number of seconds.</source>
+            <translation>O tempo %1 de --%2 não é um número de segundos.</translation>
+        </message>
+        <message>
+            <source>The time window from %1 s to %2 s is empty.</source>
+            <translation>A janela de tempo de %1 s a %2 s está vazia.</translation>
+        </message>
+        <message>
+            <source>The time window holds too few samples for the parameters to fit.</source>
+            <translation>A janela de tempo contém poucas amostras para os parâmetros a ajustar.</translation>
         </message>
         <message>
             <source>The values of R, C, L, Vmax and f give voltages too large to draw.</source>
@@ -2853,8 +3155,16 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Digite um ponto decimal, como em 1.5.</translation>
         </message>
         <message>
+            <source>Uncertainty</source>
+            <translation>Incerteza</translation>
+        </message>
+        <message>
             <source>Underdamped (α &lt; ω0): the charge oscillates at ωd inside a decaying envelope.</source>
             <translation>Subamortecido (α &lt; ω0): a carga oscila em ωd dentro de uma envoltória decrescente.</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unidade</translation>
         </message>
         <message>
             <source>Upper plot: current amplitude I₀ from %1 to %2.
@@ -2879,6 +3189,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>VR</source>
             <translation>VR</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valor</translation>
         </message>
         <message>
             <source>Values</source>
@@ -2935,6 +3249,34 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Voltages</source>
             <translation>Tensões</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples from this time on, in seconds.</source>
+            <translation>Com --fit: ajusta as amostras a partir deste tempo, em segundos.</translation>
+        </message>
+        <message>
+            <source>With --fit: fits the samples up to this time, in seconds.</source>
+            <translation>Com --fit: ajusta as amostras até este tempo, em segundos.</translation>
+        </message>
+        <message>
+            <source>With --fit: holds a parameter (R, L, C, v0, f0, q0, i0) at a value in SI units; every other parameter is fitted.</source>
+            <translation>Com --fit: fixa um parâmetro (R, L, C, v0, f0, q0, i0) em um valor em unidades SI; todos os outros são ajustados.</translation>
+        </message>
+        <message>
+            <source>With --fit: the circuit, one of rc, rl, lc, rlc, each alone (no source) or with -dc or -ac.</source>
+            <translation>Com --fit: o circuito, um de rc, rl, lc, rlc, sozinho (sem fonte) ou com -dc ou -ac.</translation>
+        </message>
+        <message>
+            <source>With --fit: the value column to fit, 1 by default.</source>
+            <translation>Com --fit: a coluna de valores a ajustar, 1 por padrão.</translation>
+        </message>
+        <message>
+            <source>With --fit: what the channel measured, vC, vR, vL, i or q.</source>
+            <translation>Com --fit: o que o canal mediu, vC, vR, vL, i ou q.</translation>
+        </message>
+        <message>
+            <source>With --fit: writes the result as one JSON object.</source>
+            <translation>Com --fit: escreve o resultado como um objeto JSON.</translation>
         </message>
         <message>
             <source>Without resistance the circuit oscillates undamped at ω0.</source>
@@ -3017,6 +3359,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>f não deve ser 0</translation>
         </message>
         <message>
+            <source>fixed</source>
+            <translation>fixado</translation>
+        </message>
+        <message>
             <source>green</source>
             <translation>verde</translation>
         </message>
@@ -3039,6 +3385,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>no voltage shown</source>
             <translation>nenhuma tensão exibida</translation>
+        </message>
+        <message>
+            <source>not determined</source>
+            <translation>não determinado</translation>
         </message>
         <message>
             <source>off resonance: ω₀ = %1 rad/s, ω = %2 rad/s</source>

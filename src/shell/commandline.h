@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "measurement/core/fitproblem.h"
+
 #include <optional>
 
 namespace kel::shell
@@ -14,11 +16,24 @@ namespace kel::shell
 //   kel [--lang CODE] [FILE.kel]
 //   kel FILE.kel [--export-png OUT.png] [--export-svg OUT.svg] [--export-csv OUT.csv]
 //       [--size WxH]
+//   kel --fit FILE --circuit NAME --quantity Q [--fix NAME=VALUE]... [--from T] [--to T]
+//       [--channel N] [--json]
 //   kel --help | --version
+
+// A recording to fit: every parameter of the circuit that is not fixed is free.
+struct FitRequest {
+    QString recordingPath;
+    measurement::FitProblem problem;
+    std::optional<double> from, to; // the time window, s
+    int channel = 1;                // the value column, from 1
+    bool json = false;
+};
+
 struct CommandLineRequest {
     enum class Action {
         OpenWindows, // the main menu, and the experiment when a file is given
         Export,      // the experiment's pictures and samples written without a window
+        Fit,         // a recording fitted, the result written to standard output
         ShowHelp,    // `text` is the help
         ShowVersion, // `text` is "kel 1.0.0"
         Refuse,      // `text` says what is wrong with the command line
@@ -31,6 +46,7 @@ struct CommandLineRequest {
     QString svgPath;
     QString csvPath;
     std::optional<QSize> pngSize; // fit the PNG within this many pixels
+    std::optional<FitRequest> fit;
 
     // Whether carrying it out shows windows, and so needs a display.
     bool needsDisplay() const { return action == Action::OpenWindows; }

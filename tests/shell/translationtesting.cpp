@@ -33,6 +33,7 @@ bool sameInLanguage(const QString &language, const QString &source)
         {"de", "Pause"},      {"pt_BR", "Amplitude "}, {"pt_BR", "OK"},
         {"fr", "Solution"},   {"pt_BR", "Regime"},     {"es", "V total"},
         {"pt_BR", "V total"}, {"fr", "charge"},        {"fr", "Charge q"},
+        {"de", "Parameter"},
     };
     // A shown text matches its source with each placeholder filled in.
     for (const auto &[lang, word] : sameWords) {
