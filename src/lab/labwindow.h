@@ -21,10 +21,16 @@ class ExperimentMenu;
 class PictureArea;
 } // namespace kel::display
 
+namespace kel::measurement
+{
+class MeasurementWindow;
+}
+
 namespace kel::lab
 {
 
 class EquationsWindow;
+class LabCircuitHost;
 
 // The circuit lab window `rc`: the parameter texts of the series circuit, the graph
 // selection, the graph area with its frame, curves and value read-out, and the menu bar
@@ -109,6 +115,10 @@ private:
     // Keeps the equations and the View menu with the circuit and its texts.
     void followTexts();
     void applyLabPlot(const display::BoxTexts &texts, const QStringList &curves);
+    // The Measurement menu, after the others, and the window it opens (labmeasurement.cpp).
+    void buildMeasurementMenu();
+    void openMeasurement();
+    friend class LabCircuitHost;
 
     display::Dialogs &m_dialogs;
     LabSession m_session;
@@ -117,7 +127,8 @@ private:
     GraphScale m_shownScale; // the one the graph's frame was last drawn for
     display::ExperimentMenu *m_experimentMenu = nullptr;
     QAction *m_resonanceCurve = nullptr;
-    EquationsWindow *m_equations = nullptr; // once opened; a child window
+    EquationsWindow *m_equations = nullptr;                  // once opened; a child window
+    measurement::MeasurementWindow *m_measurement = nullptr; // likewise
 };
 
 // Which slot each widget and action runs, by objectName (the signal in brackets).
