@@ -50,6 +50,7 @@ QString unitOf(FitParameter p)
     case FitParameter::L:
         return QStringLiteral("H");
     case FitParameter::C:
+        return QStringLiteral("F");
     case FitParameter::q0:
         return QStringLiteral("C");
     case FitParameter::v0:

@@ -150,7 +150,8 @@ void RecordingGraph::paintEvent(QPaintEvent *)
                          Qt::AlignRight | Qt::AlignVCenter, shortNumber(n == 0 ? 0 : v));
     }
     const QString unit = QString::fromStdString(recording->channelUnits[m_session.channel()]);
-    painter.drawText(QRect(plot.right() - 200, strip.bottom() + 4, 200, metrics.height()),
+    // The time axis is named in the corner below the value labels, clear of the ticks.
+    painter.drawText(QRect(0, strip.bottom() + 4, plot.left() - 8, metrics.height()),
                      Qt::AlignRight, tr("t (s)"));
     if (!unit.isEmpty())
         painter.drawText(QRect(4, plot.top(), plot.left(), metrics.height()), Qt::AlignLeft, unit);
