@@ -3,6 +3,7 @@
 
 #include "core/circuitconfiguration.h"
 #include "core/graphdescription.h"
+#include "core/labcircuitsource.h"
 #include "core/labsession.h"
 #include "labcontrols.h"
 
@@ -25,6 +26,11 @@ namespace kel::measurement
 {
 class MeasurementWindow;
 }
+
+namespace kel::resonance
+{
+class ResonanceWindow;
+} // namespace kel::resonance
 
 namespace kel::lab
 {
@@ -114,6 +120,8 @@ private:
     void buildMoreMenus();
     // Keeps the equations and the View menu with the circuit and its texts.
     void followTexts();
+    // A frequency picked on the resonance curve: typed into f0, then plotted.
+    void plotAtFrequency(const QString &f0);
     void applyLabPlot(const display::BoxTexts &texts, const QStringList &curves);
     // The Measurement menu, after the others, and the window it opens (labmeasurement.cpp).
     void buildMeasurementMenu();
@@ -127,7 +135,10 @@ private:
     GraphScale m_shownScale; // the one the graph's frame was last drawn for
     display::ExperimentMenu *m_experimentMenu = nullptr;
     QAction *m_resonanceCurve = nullptr;
-    EquationsWindow *m_equations = nullptr;                  // once opened; a child window
+    EquationsWindow *m_equations = nullptr; // once opened; a child window
+    // What the resonance curve reads: f0 picked there is typed into its box and plotted.
+    LabCircuitSource m_circuitSource{m_session, [this](const QString &f0) { plotAtFrequency(f0); }};
+    resonance::ResonanceWindow *m_resonance = nullptr;       // once opened; a child window
     measurement::MeasurementWindow *m_measurement = nullptr; // likewise
 };
 
