@@ -1048,6 +1048,314 @@
             <source>Resonance Curve</source>
             <translation>Resonanzkurve</translation>
         </message>
+        <message>
+            <source>Measurement</source>
+            <translation>Daten</translation>
+        </message>
+        <message>
+            <source>Open Measurement...</source>
+            <translation>Messung öffnen...</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::MeasurementWindow</name>
+        <message>
+            <source>Recording graph</source>
+            <translation>Grafik der Aufzeichnung</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Datei</translation>
+        </message>
+        <message>
+            <source>&amp;Open Recording...</source>
+            <translation>Aufzeichnung ö&amp;ffnen...</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Schließen</translation>
+        </message>
+        <message>
+            <source>Channel</source>
+            <translation>Kanal</translation>
+        </message>
+        <message>
+            <source>capacitor voltage vC = q/C</source>
+            <translation>Kondensatorspannung vC = q/C</translation>
+        </message>
+        <message>
+            <source>resistor voltage vR = R·i</source>
+            <translation>Widerstandsspannung vR = R·i</translation>
+        </message>
+        <message>
+            <source>inductor voltage vL</source>
+            <translation>Spulenspannung vL</translation>
+        </message>
+        <message>
+            <source>current i</source>
+            <translation>Stromstärke i</translation>
+        </message>
+        <message>
+            <source>charge q</source>
+            <translation>Ladung q</translation>
+        </message>
+        <message>
+            <source>C&amp;olumn:</source>
+            <translation>S&amp;palte:</translation>
+        </message>
+        <message>
+            <source>&amp;Measured:</source>
+            <translation>&amp;Gemessen:</translation>
+        </message>
+        <message>
+            <source>Fit &amp;from (s):</source>
+            <translation>Anpassen &amp;von (s):</translation>
+        </message>
+        <message>
+            <source>Fit &amp;to (s):</source>
+            <translation>Anpassen &amp;bis (s):</translation>
+        </message>
+        <message>
+            <source>Free parameters</source>
+            <translation>Freie Parameter</translation>
+        </message>
+        <message>
+            <source>F&amp;it</source>
+            <translation>An&amp;passen</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>&amp;Apply to Lab</source>
+            <translation>Ins &amp;Labor übernehmen</translation>
+        </message>
+        <message>
+            <source>Open Measurement</source>
+            <translation>Messung öffnen</translation>
+        </message>
+        <message>
+            <source>Recordings (*.csv *.txt *.tsv *.dat);;All files (*)</source>
+            <translation>Aufzeichnungen (*.csv *.txt *.tsv *.dat);;Alle Dateien (*)</translation>
+        </message>
+        <message>
+            <source>Reading %1 was cancelled.</source>
+            <translation>Das Lesen von %1 wurde abgebrochen.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened as a recording.
+%2</source>
+            <translation>%1 kann nicht als Aufzeichnung geöffnet werden.
+%2</translation>
+        </message>
+        <message>
+            <source>The file cannot be read (%1).</source>
+            <translation>Die Datei kann nicht gelesen werden (%1).</translation>
+        </message>
+        <message>
+            <source>It has %1 bytes; a recording may have at most %2.</source>
+            <translation>Sie hat %1 Bytes; eine Aufzeichnung darf höchstens %2 haben.</translation>
+        </message>
+        <message>
+            <source>It has %1 rows; a recording may have at most %2.</source>
+            <translation>Sie hat %1 Zeilen; eine Aufzeichnung darf höchstens %2 haben.</translation>
+        </message>
+        <message>
+            <source>It is not text: line %1 holds a control character at byte %2.</source>
+            <translation>Sie ist kein Text: Zeile %1 enthält ein Steuerzeichen bei Byte %2.</translation>
+        </message>
+        <message>
+            <source>It is empty.</source>
+            <translation>Sie ist leer.</translation>
+        </message>
+        <message>
+            <source>Line %1 has one column only; a recording needs a time and a value.</source>
+            <translation>Zeile %1 hat nur eine Spalte; eine Aufzeichnung braucht eine Zeit und einen Wert.</translation>
+        </message>
+        <message>
+            <source>Line %1 has %2 value columns; at most four are read.</source>
+            <translation>Zeile %1 hat %2 Wertespalten; höchstens vier werden gelesen.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the row does not have the %3 columns of the first row.</source>
+            <translation>Zeile %1, Spalte %2: Die Zeile hat nicht die %3 Spalten der ersten Zeile.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a number.</source>
+            <translation>Zeile %1, Spalte %2: „%3“ ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a finite number.</source>
+            <translation>Zeile %1, Spalte %2: „%3“ ist keine endliche Zahl.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the time %3 is not later than the one before.</source>
+            <translation>Zeile %1, Spalte %2: Die Zeit %3 ist nicht später als die vorige.</translation>
+        </message>
+        <message>
+            <source>Line %1: only %2 samples; at least 3 are needed.</source>
+            <translation>Zeile %1: nur %2 Messwerte; mindestens 3 sind nötig.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a usable start time or increment.</source>
+            <translation>Zeile %1, Spalte %2: „%3“ ist keine brauchbare Startzeit oder Schrittweite.</translation>
+        </message>
+        <message>
+            <source>Fit from</source>
+            <translation>Anpassen von</translation>
+        </message>
+        <message>
+            <source>Fit to</source>
+            <translation>Anpassen bis</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number in seconds.</source>
+            <translation>Der Text von „%1“ ist keine Zahl in Sekunden.</translation>
+        </message>
+        <message>
+            <source>Measurement</source>
+            <translation>Messung</translation>
+        </message>
+        <message>
+            <source>The fit window from %1 s to %2 s holds no time of the recording.</source>
+            <translation>Das Anpassungsfenster von %1 s bis %2 s enthält keine Zeit der Aufzeichnung.</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab first.</source>
+            <translation>Wählen Sie zuerst im Labor einen Schaltkreis.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity: choose what the column measured.</source>
+            <translation>Der Schaltkreis des Labors hat diese Größe nicht: Wählen Sie, was die Spalte gemessen hat.</translation>
+        </message>
+        <message>
+            <source>A held parameter's box in the lab is not a number: type its value there or tick it as free.</source>
+            <translation>Das Feld eines festgehaltenen Parameters im Labor ist keine Zahl: Tragen Sie dort seinen Wert ein oder kreuzen Sie ihn als frei an.</translation>
+        </message>
+        <message>
+            <source>Fit</source>
+            <translation>Anpassung</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>Die Anpassung wurde abgebrochen.</translation>
+        </message>
+        <message>
+            <source>Measurement - %1</source>
+            <translation>Messung - %1</translation>
+        </message>
+        <message>
+            <source>Recording: %1, %2 samples</source>
+            <translation>Aufzeichnung: %1, %2 Messwerte</translation>
+        </message>
+        <message>
+            <source>No recording open.</source>
+            <translation>Keine Aufzeichnung geöffnet.</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab: its values are the starting and held values of the fit.</source>
+            <translation>Wählen Sie im Labor einen Schaltkreis: Seine Werte sind die Start- und festen Werte der Anpassung.</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3</source>
+            <translation>%1 = %2 %3</translation>
+        </message>
+        <message>
+            <source>(not a number)</source>
+            <translation>(keine Zahl)</translation>
+        </message>
+        <message>
+            <source>Lab circuit %1: %2</source>
+            <translation>Schaltkreis des Labors %1: %2</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3 (held)</source>
+            <translation>%1 = %2 %3 (fest)</translation>
+        </message>
+        <message>
+            <source>%1: not determined by these data</source>
+            <translation>%1: durch diese Daten nicht bestimmt</translation>
+        </message>
+        <message>
+            <source>%1 = %2 ± %3 %4</source>
+            <translation>%1 = %2 ± %3 %4</translation>
+        </message>
+        <message>
+            <source>RMS residual %1, %2 points%3</source>
+            <translation>Mittleres Residuum (RMS) %1, %2 Punkte%3</translation>
+        </message>
+        <message>
+            <source>, not converged</source>
+            <translation>, nicht konvergiert</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated (%3).</source>
+            <translation>%1 und %2 sind korreliert (%3).</translation>
+        </message>
+        <message>
+            <source>These data cannot tell %1 apart; hold %2 at a known value and fit again.</source>
+            <translation>Diese Daten können %1 nicht unterscheiden; halten Sie %2 auf einem bekannten Wert fest und passen Sie erneut an.</translation>
+        </message>
+        <message>
+            <source>The fit window holds too few samples for the free parameters.</source>
+            <translation>Das Anpassungsfenster enthält zu wenige Messwerte für die freien Parameter.</translation>
+        </message>
+        <message>
+            <source>Tick at least one parameter to fit.</source>
+            <translation>Kreuzen Sie mindestens einen Parameter zum Anpassen an.</translation>
+        </message>
+        <message>
+            <source>A held R, L, C or f0 must be a positive number in the lab.</source>
+            <translation>Ein festgehaltenes R, L, C oder f0 muss im Labor eine positive Zahl sein.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity.</source>
+            <translation>Der Schaltkreis des Labors hat diese Größe nicht.</translation>
+        </message>
+        <message>
+            <source>No circuit of this kind fits these samples.</source>
+            <translation>Kein Schaltkreis dieser Art passt zu diesen Messwerten.</translation>
+        </message>
+        <message>
+            <source>No recording is shown.</source>
+            <translation>Es wird keine Aufzeichnung gezeigt.</translation>
+        </message>
+        <message>
+            <source>%1 points of %2 from %3 s to %4 s; fit window %5 s to %6 s.</source>
+            <translation>%1 Punkte von %2 von %3 s bis %4 s; Anpassungsfenster %5 s bis %6 s.</translation>
+        </message>
+        <message>
+            <source>No model curve: the lab's circuit lacks a value or this quantity.</source>
+            <translation>Keine Modellkurve: Dem Schaltkreis des Labors fehlt ein Wert oder diese Größe.</translation>
+        </message>
+        <message>
+            <source>Model curve of the fitted circuit. Fit result: %1</source>
+            <translation>Modellkurve des angepassten Schaltkreises. Ergebnis der Anpassung: %1</translation>
+        </message>
+        <message>
+            <source>Model curve of the lab's circuit, not fitted yet.</source>
+            <translation>Modellkurve des Schaltkreises des Labors, noch nicht angepasst.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::RecordingGraph</name>
+        <message>
+            <source>Open a recording (Ctrl+O) to see its samples here.</source>
+            <translation>Öffnen Sie eine Aufzeichnung (Strg+O), um ihre Messwerte hier zu sehen.</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>Residuals</source>
+            <translation>Residuen</translation>
+        </message>
     </context>
     <context>
         <name>kel::phasor</name>
@@ -1879,12 +2187,38 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>%1 %2 V bei %3°</translation>
         </message>
         <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
             <source>%1 (%2, %3)</source>
             <translation>%1 (%2, %3)</translation>
         </message>
         <message>
+            <source>%1 = %2 %3</source>
+            <translation>%1 = %2 %3</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3 (held)</source>
+            <translation>%1 = %2 %3 (fest)</translation>
+        </message>
+        <message>
+            <source>%1 = %2 ± %3 %4</source>
+            <translation>%1 = %2 ± %3 %4</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated (%3).</source>
+            <translation>%1 und %2 sind korreliert (%3).</translation>
+        </message>
+        <message>
             <source>%1 and %2 are correlated: %3.</source>
             <translation>%1 und %2 sind korreliert: %3.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened as a recording.
+%2</source>
+            <translation>%1 kann nicht als Aufzeichnung geöffnet werden.
+%2</translation>
         </message>
         <message>
             <source>%1 in %2</source>
@@ -1903,16 +2237,52 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>%1 liegt außerhalb des Bereichs, den dieses Programm zeichnen kann: Der Betrag muss zwischen %2 und %3 liegen. Es wurde nichts gezeichnet.</translation>
         </message>
         <message>
+            <source>%1 points of %2 from %3 s to %4 s; fit window %5 s to %6 s.</source>
+            <translation>%1 Punkte von %2 von %3 s bis %4 s; Anpassungsfenster %5 s bis %6 s.</translation>
+        </message>
+        <message>
             <source>%1 “%2” is not a number.</source>
             <translation>%1 „%2“ ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>%1: not determined by these data</source>
+            <translation>%1: durch diese Daten nicht bestimmt</translation>
+        </message>
+        <message>
+            <source>&amp;Apply to Lab</source>
+            <translation>Ins &amp;Labor übernehmen</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Schließen</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Datei</translation>
+        </message>
+        <message>
+            <source>&amp;Measured:</source>
+            <translation>&amp;Gemessen:</translation>
+        </message>
+        <message>
+            <source>&amp;Open Recording...</source>
+            <translation>Aufzeichnung ö&amp;ffnen...</translation>
         </message>
         <message>
             <source>&amp;System Info...</source>
             <translation>&amp;Systeminfo...</translation>
         </message>
         <message>
+            <source>(not a number)</source>
+            <translation>(keine Zahl)</translation>
+        </message>
+        <message>
             <source>, </source>
             <translation>, </translation>
+        </message>
+        <message>
+            <source>, not converged</source>
+            <translation>, nicht konvergiert</translation>
         </message>
         <message>
             <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
@@ -1929,6 +2299,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>A fixed value is not a number the circuit can have.</source>
             <translation>Ein festgehaltener Wert ist keine Zahl, die die Schaltung haben kann.</translation>
+        </message>
+        <message>
+            <source>A held R, L, C or f0 must be a positive number in the lab.</source>
+            <translation>Ein festgehaltenes R, L, C oder f0 muss im Labor eine positive Zahl sein.</translation>
+        </message>
+        <message>
+            <source>A held parameter's box in the lab is not a number: type its value there or tick it as free.</source>
+            <translation>Das Feld eines festgehaltenen Parameters im Labor ist keine Zahl: Tragen Sie dort seinen Wert ein oder kreuzen Sie ihn als frei an.</translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1999,8 +2377,16 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Damit der Kreis schwingen kann, muss C größer als 0 sein (C = 0 bedeutet: kein Kondensator).</translation>
         </message>
         <message>
+            <source>C&amp;olumn:</source>
+            <translation>S&amp;palte:</translation>
+        </message>
+        <message>
             <source>CSV table (*.csv)</source>
             <translation>CSV-Tabelle (*.csv)</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>Capacitance C in farads</source>
@@ -2017,6 +2403,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Capacitor voltage at the time in volts</source>
             <translation>Kondensatorspannung zum Zeitpunkt t in Volt</translation>
+        </message>
+        <message>
+            <source>Channel</source>
+            <translation>Kanal</translation>
         </message>
         <message>
             <source>Charge</source>
@@ -2037,6 +2427,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Ankreuzen, um die Stromstärke über der Zeit zu zeichnen</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab first.</source>
+            <translation>Wählen Sie zuerst im Labor einen Schaltkreis.</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab: its values are the starting and held values of the fit.</source>
+            <translation>Wählen Sie im Labor einen Schaltkreis: Seine Werte sind die Start- und festen Werte der Anpassung.</translation>
         </message>
         <message>
             <source>Circuit %1, quantity %2, %3 points</source>
@@ -2199,8 +2597,32 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Zum Exportieren wird die Versuchsdatei gebraucht (kel FILE.kel --export-png OUT.png).</translation>
         </message>
         <message>
+            <source>F&amp;it</source>
+            <translation>An&amp;passen</translation>
+        </message>
+        <message>
             <source>Faster</source>
             <translation>Schneller</translation>
+        </message>
+        <message>
+            <source>Fit</source>
+            <translation>Anpassung</translation>
+        </message>
+        <message>
+            <source>Fit &amp;from (s):</source>
+            <translation>Anpassen &amp;von (s):</translation>
+        </message>
+        <message>
+            <source>Fit &amp;to (s):</source>
+            <translation>Anpassen &amp;bis (s):</translation>
+        </message>
+        <message>
+            <source>Fit from</source>
+            <translation>Anpassen von</translation>
+        </message>
+        <message>
+            <source>Fit to</source>
+            <translation>Anpassen bis</translation>
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
@@ -2209,6 +2631,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
             <translation>Passt die exakte Lösung der Schaltung an die Aufzeichnung FILE an und schreibt jeden Wert mit seiner Unsicherheit, ohne ein Fenster zu zeigen.</translation>
+        </message>
+        <message>
+            <source>Free parameters</source>
+            <translation>Freie Parameter</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -2295,6 +2721,22 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Eingabefehler</translation>
         </message>
         <message>
+            <source>It has %1 bytes; a recording may have at most %2.</source>
+            <translation>Sie hat %1 Bytes; eine Aufzeichnung darf höchstens %2 haben.</translation>
+        </message>
+        <message>
+            <source>It has %1 rows; a recording may have at most %2.</source>
+            <translation>Sie hat %1 Zeilen; eine Aufzeichnung darf höchstens %2 haben.</translation>
+        </message>
+        <message>
+            <source>It is empty.</source>
+            <translation>Sie ist leer.</translation>
+        </message>
+        <message>
+            <source>It is not text: line %1 holds a control character at byte %2.</source>
+            <translation>Sie ist kein Text: Zeile %1 enthält ein Steuerzeichen bei Byte %2.</translation>
+        </message>
+        <message>
             <source>Kel Circuit Lab</source>
             <translation>Kel-Kreislabor</translation>
         </message>
@@ -2351,8 +2793,44 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>LC-Kreis ohne Quelle</translation>
         </message>
         <message>
+            <source>Lab circuit %1: %2</source>
+            <translation>Schaltkreis des Labors %1: %2</translation>
+        </message>
+        <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>Schaltfläche %1 zeichnet den Rahmen der aktuellen Skalierung, daher kann "lab.frame" nicht "fixed" sein.</translation>
+        </message>
+        <message>
+            <source>Line %1 has %2 value columns; at most four are read.</source>
+            <translation>Zeile %1 hat %2 Wertespalten; höchstens vier werden gelesen.</translation>
+        </message>
+        <message>
+            <source>Line %1 has one column only; a recording needs a time and a value.</source>
+            <translation>Zeile %1 hat nur eine Spalte; eine Aufzeichnung braucht eine Zeit und einen Wert.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a finite number.</source>
+            <translation>Zeile %1, Spalte %2: „%3“ ist keine endliche Zahl.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a number.</source>
+            <translation>Zeile %1, Spalte %2: „%3“ ist keine Zahl.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a usable start time or increment.</source>
+            <translation>Zeile %1, Spalte %2: „%3“ ist keine brauchbare Startzeit oder Schrittweite.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the row does not have the %3 columns of the first row.</source>
+            <translation>Zeile %1, Spalte %2: Die Zeile hat nicht die %3 Spalten der ersten Zeile.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the time %3 is not later than the one before.</source>
+            <translation>Zeile %1, Spalte %2: Die Zeit %3 ist nicht später als die vorige.</translation>
+        </message>
+        <message>
+            <source>Line %1: only %2 samples; at least 3 are needed.</source>
+            <translation>Zeile %1: nur %2 Messwerte; mindestens 3 sind nötig.</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>
@@ -2367,12 +2845,28 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Größter Wert der Hochachse</translation>
         </message>
         <message>
+            <source>Measurement</source>
+            <translation>Messung</translation>
+        </message>
+        <message>
+            <source>Measurement - %1</source>
+            <translation>Messung - %1</translation>
+        </message>
+        <message>
             <source>Minimum t value</source>
             <translation>Kleinster Wert von t</translation>
         </message>
         <message>
             <source>Minimum vertical value</source>
             <translation>Kleinster Wert der Hochachse</translation>
+        </message>
+        <message>
+            <source>Model curve of the fitted circuit. Fit result: %1</source>
+            <translation>Modellkurve des angepassten Schaltkreises. Ergebnis der Anpassung: %1</translation>
+        </message>
+        <message>
+            <source>Model curve of the lab's circuit, not fitted yet.</source>
+            <translation>Modellkurve des Schaltkreises des Labors, noch nicht angepasst.</translation>
         </message>
         <message>
             <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
@@ -2395,8 +2889,24 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Kein Kreis</translation>
         </message>
         <message>
+            <source>No circuit of this kind fits these samples.</source>
+            <translation>Kein Schaltkreis dieser Art passt zu diesen Messwerten.</translation>
+        </message>
+        <message>
             <source>No curves plotted.</source>
             <translation>Keine Kurven gezeichnet.</translation>
+        </message>
+        <message>
+            <source>No model curve: the lab's circuit lacks a value or this quantity.</source>
+            <translation>Keine Modellkurve: Dem Schaltkreis des Labors fehlt ein Wert oder diese Größe.</translation>
+        </message>
+        <message>
+            <source>No recording is shown.</source>
+            <translation>Es wird keine Aufzeichnung gezeigt.</translation>
+        </message>
+        <message>
+            <source>No recording open.</source>
+            <translation>Keine Aufzeichnung geöffnet.</translation>
         </message>
         <message>
             <source>None</source>
@@ -2437,6 +2947,18 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Open Experiment...</source>
             <translation>Versuch öffnen...</translation>
+        </message>
+        <message>
+            <source>Open Measurement</source>
+            <translation>Messung öffnen</translation>
+        </message>
+        <message>
+            <source>Open Measurement...</source>
+            <translation>Messung öffnen...</translation>
+        </message>
+        <message>
+            <source>Open a recording (Ctrl+O) to see its samples here.</source>
+            <translation>Öffnen Sie eine Aufzeichnung (Strg+O), um ihre Messwerte hier zu sehen.</translation>
         </message>
         <message>
             <source>Overdamped (α &gt; ω0): two real decay rates.</source>
@@ -2603,6 +3125,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>RLC-Kreis ohne Quelle</translation>
         </message>
         <message>
+            <source>RMS residual %1, %2 points%3</source>
+            <translation>Mittleres Residuum (RMS) %1, %2 Punkte%3</translation>
+        </message>
+        <message>
             <source>RMS residual: %1</source>
             <translation>Mittleres Residuum (RMS): %1</translation>
         </message>
@@ -2619,12 +3145,32 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Abgelesene Zeit in Sekunden</translation>
         </message>
         <message>
+            <source>Reading %1 was cancelled.</source>
+            <translation>Das Lesen von %1 wurde abgebrochen.</translation>
+        </message>
+        <message>
             <source>Recent Experiments</source>
             <translation>Zuletzt geöffnete Versuche</translation>
         </message>
         <message>
+            <source>Recording graph</source>
+            <translation>Grafik der Aufzeichnung</translation>
+        </message>
+        <message>
+            <source>Recording: %1, %2 samples</source>
+            <translation>Aufzeichnung: %1, %2 Messwerte</translation>
+        </message>
+        <message>
+            <source>Recordings (*.csv *.txt *.tsv *.dat);;All files (*)</source>
+            <translation>Aufzeichnungen (*.csv *.txt *.tsv *.dat);;Alle Dateien (*)</translation>
+        </message>
+        <message>
             <source>Regime</source>
             <translation>Schwingungsfall</translation>
+        </message>
+        <message>
+            <source>Residuals</source>
+            <translation>Residuen</translation>
         </message>
         <message>
             <source>Resistance R in ohms</source>
@@ -2891,6 +3437,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Die Datei %1 konnte nicht gespeichert werden: %2.</translation>
         </message>
         <message>
+            <source>The file cannot be read (%1).</source>
+            <translation>Die Datei kann nicht gelesen werden (%1).</translation>
+        </message>
+        <message>
             <source>The file does not exist.</source>
             <translation>Die Datei existiert nicht.</translation>
         </message>
@@ -2923,6 +3473,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Die Anpassung wurde abgebrochen.</translation>
         </message>
         <message>
+            <source>The fit window from %1 s to %2 s holds no time of the recording.</source>
+            <translation>Das Anpassungsfenster von %1 s bis %2 s enthält keine Zeit der Aufzeichnung.</translation>
+        </message>
+        <message>
+            <source>The fit window holds too few samples for the free parameters.</source>
+            <translation>Das Anpassungsfenster enthält zu wenige Messwerte für die freien Parameter.</translation>
+        </message>
+        <message>
             <source>The fixed %1 must be above 0.</source>
             <translation>Das festgehaltene %1 muss größer als 0 sein.</translation>
         </message>
@@ -2937,6 +3495,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
             <translation>Die Impedanz ist 0 (R ist 0, und die Blindwiderstände von L und C heben sich auf), also wäre die Stromstärke unendlich. Bitte R, C, L oder f ändern.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity.</source>
+            <translation>Der Schaltkreis des Labors hat diese Größe nicht.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity: choose what the column measured.</source>
+            <translation>Der Schaltkreis des Labors hat diese Größe nicht: Wählen Sie, was die Spalte gemessen hat.</translation>
         </message>
         <message>
             <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
@@ -3027,6 +3593,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Der Text %1 von %2 ist keine Zahl.</translation>
         </message>
         <message>
+            <source>The text of %1 is not a number in seconds.</source>
+            <translation>Der Text von „%1“ ist keine Zahl in Sekunden.</translation>
+        </message>
+        <message>
             <source>The text of %1 is not a number.</source>
             <translation>Der Text in %1 ist keine Zahl.</translation>
         </message>
@@ -3071,6 +3641,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Es gibt keine Übersetzung in "%1"; das Programm bleibt auf Englisch.</translation>
         </message>
         <message>
+            <source>These data cannot tell %1 apart; hold %2 at a known value and fit again.</source>
+            <translation>Diese Daten können %1 nicht unterscheiden; halten Sie %2 auf einem bekannten Wert fest und passen Sie erneut an.</translation>
+        </message>
+        <message>
             <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
             <translation>Diese Parameter ergeben bei t = %1 s keinen endlichen Wert für Ladung oder Stromstärke. Es wurde nichts gezeichnet.</translation>
         </message>
@@ -3105,6 +3679,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>This program cannot open the experiment's window.</source>
             <translation>Dieses Programm kann das Fenster des Versuchs nicht öffnen.</translation>
+        </message>
+        <message>
+            <source>Tick at least one parameter to fit.</source>
+            <translation>Kreuzen Sie mindestens einen Parameter zum Anpassen an.</translation>
         </message>
         <message>
             <source>Time</source>
@@ -3319,8 +3897,16 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>blau</translation>
         </message>
         <message>
+            <source>capacitor voltage vC = q/C</source>
+            <translation>Kondensatorspannung vC = q/C</translation>
+        </message>
+        <message>
             <source>charge</source>
             <translation>Ladung</translation>
+        </message>
+        <message>
+            <source>charge q</source>
+            <translation>Ladung q</translation>
         </message>
         <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
@@ -3333,6 +3919,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>current amplitude I₀</source>
             <translation>Amplitude der Stromstärke I₀</translation>
+        </message>
+        <message>
+            <source>current i</source>
+            <translation>Stromstärke i</translation>
         </message>
         <message>
             <source>dashed</source>
@@ -3373,6 +3963,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>i (A)</source>
             <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>inductor voltage vL</source>
+            <translation>Spulenspannung vL</translation>
         </message>
         <message>
             <source>no EMF source</source>
@@ -3417,6 +4011,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>regime undefined for these values</source>
             <translation>für diese Werte kein Schwingungsfall bestimmbar</translation>
+        </message>
+        <message>
+            <source>resistor voltage vR = R·i</source>
+            <translation>Widerstandsspannung vR = R·i</translation>
         </message>
         <message>
             <source>resonance frequency f₀</source>

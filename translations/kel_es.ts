@@ -1048,6 +1048,314 @@
             <source>Resonance Curve</source>
             <translation>Curva de resonancia</translation>
         </message>
+        <message>
+            <source>Measurement</source>
+            <translation>Medición</translation>
+        </message>
+        <message>
+            <source>Open Measurement...</source>
+            <translation>Abrir medición...</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::MeasurementWindow</name>
+        <message>
+            <source>Recording graph</source>
+            <translation>Gráfica del registro</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Archivo</translation>
+        </message>
+        <message>
+            <source>&amp;Open Recording...</source>
+            <translation>&amp;Abrir registro...</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Cerrar</translation>
+        </message>
+        <message>
+            <source>Channel</source>
+            <translation>Canal</translation>
+        </message>
+        <message>
+            <source>capacitor voltage vC = q/C</source>
+            <translation>tensión del condensador vC = q/C</translation>
+        </message>
+        <message>
+            <source>resistor voltage vR = R·i</source>
+            <translation>tensión de la resistencia vR = R·i</translation>
+        </message>
+        <message>
+            <source>inductor voltage vL</source>
+            <translation>tensión de la bobina vL</translation>
+        </message>
+        <message>
+            <source>current i</source>
+            <translation>corriente i</translation>
+        </message>
+        <message>
+            <source>charge q</source>
+            <translation>carga q</translation>
+        </message>
+        <message>
+            <source>C&amp;olumn:</source>
+            <translation>C&amp;olumna:</translation>
+        </message>
+        <message>
+            <source>&amp;Measured:</source>
+            <translation>&amp;Medido:</translation>
+        </message>
+        <message>
+            <source>Fit &amp;from (s):</source>
+            <translation>Ajustar &amp;desde (s):</translation>
+        </message>
+        <message>
+            <source>Fit &amp;to (s):</source>
+            <translation>Ajustar &amp;hasta (s):</translation>
+        </message>
+        <message>
+            <source>Free parameters</source>
+            <translation>Parámetros libres</translation>
+        </message>
+        <message>
+            <source>F&amp;it</source>
+            <translation>A&amp;justar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>&amp;Apply to Lab</source>
+            <translation>&amp;Aplicar al laboratorio</translation>
+        </message>
+        <message>
+            <source>Open Measurement</source>
+            <translation>Abrir medición</translation>
+        </message>
+        <message>
+            <source>Recordings (*.csv *.txt *.tsv *.dat);;All files (*)</source>
+            <translation>Registros (*.csv *.txt *.tsv *.dat);;Todos los archivos (*)</translation>
+        </message>
+        <message>
+            <source>Reading %1 was cancelled.</source>
+            <translation>Se canceló la lectura de %1.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened as a recording.
+%2</source>
+            <translation>%1 no se puede abrir como registro.
+%2</translation>
+        </message>
+        <message>
+            <source>The file cannot be read (%1).</source>
+            <translation>No se puede leer el archivo (%1).</translation>
+        </message>
+        <message>
+            <source>It has %1 bytes; a recording may have at most %2.</source>
+            <translation>Tiene %1 bytes; un registro puede tener como máximo %2.</translation>
+        </message>
+        <message>
+            <source>It has %1 rows; a recording may have at most %2.</source>
+            <translation>Tiene %1 filas; un registro puede tener como máximo %2.</translation>
+        </message>
+        <message>
+            <source>It is not text: line %1 holds a control character at byte %2.</source>
+            <translation>No es texto: la línea %1 contiene un carácter de control en el byte %2.</translation>
+        </message>
+        <message>
+            <source>It is empty.</source>
+            <translation>Está vacío.</translation>
+        </message>
+        <message>
+            <source>Line %1 has one column only; a recording needs a time and a value.</source>
+            <translation>La línea %1 tiene una sola columna; un registro necesita un tiempo y un valor.</translation>
+        </message>
+        <message>
+            <source>Line %1 has %2 value columns; at most four are read.</source>
+            <translation>La línea %1 tiene %2 columnas de valores; se leen cuatro como máximo.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the row does not have the %3 columns of the first row.</source>
+            <translation>Línea %1, columna %2: la fila no tiene las %3 columnas de la primera.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a number.</source>
+            <translation>Línea %1, columna %2: «%3» no es un número.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a finite number.</source>
+            <translation>Línea %1, columna %2: «%3» no es un número finito.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the time %3 is not later than the one before.</source>
+            <translation>Línea %1, columna %2: el tiempo %3 no es posterior al anterior.</translation>
+        </message>
+        <message>
+            <source>Line %1: only %2 samples; at least 3 are needed.</source>
+            <translation>Línea %1: solo %2 muestras; se necesitan al menos 3.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a usable start time or increment.</source>
+            <translation>Línea %1, columna %2: «%3» no es un tiempo inicial o un incremento utilizable.</translation>
+        </message>
+        <message>
+            <source>Fit from</source>
+            <translation>Ajustar desde</translation>
+        </message>
+        <message>
+            <source>Fit to</source>
+            <translation>Ajustar hasta</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number in seconds.</source>
+            <translation>El texto de «%1» no es un número en segundos.</translation>
+        </message>
+        <message>
+            <source>Measurement</source>
+            <translation>Medición</translation>
+        </message>
+        <message>
+            <source>The fit window from %1 s to %2 s holds no time of the recording.</source>
+            <translation>La ventana de ajuste de %1 s a %2 s no contiene ningún tiempo del registro.</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab first.</source>
+            <translation>Elija primero un circuito en el laboratorio.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity: choose what the column measured.</source>
+            <translation>El circuito del laboratorio no tiene esa magnitud: elija lo que midió la columna.</translation>
+        </message>
+        <message>
+            <source>A held parameter's box in the lab is not a number: type its value there or tick it as free.</source>
+            <translation>La casilla de un parámetro fijo en el laboratorio no es un número: escriba allí su valor o márquelo como libre.</translation>
+        </message>
+        <message>
+            <source>Fit</source>
+            <translation>Ajuste</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>El ajuste se canceló.</translation>
+        </message>
+        <message>
+            <source>Measurement - %1</source>
+            <translation>Medición - %1</translation>
+        </message>
+        <message>
+            <source>Recording: %1, %2 samples</source>
+            <translation>Registro: %1, %2 muestras</translation>
+        </message>
+        <message>
+            <source>No recording open.</source>
+            <translation>Ningún registro abierto.</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab: its values are the starting and held values of the fit.</source>
+            <translation>Elija un circuito en el laboratorio: sus valores son los valores iniciales y fijos del ajuste.</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3</source>
+            <translation>%1 = %2 %3</translation>
+        </message>
+        <message>
+            <source>(not a number)</source>
+            <translation>(no es un número)</translation>
+        </message>
+        <message>
+            <source>Lab circuit %1: %2</source>
+            <translation>Circuito del laboratorio %1: %2</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3 (held)</source>
+            <translation>%1 = %2 %3 (fijo)</translation>
+        </message>
+        <message>
+            <source>%1: not determined by these data</source>
+            <translation>%1: no determinado por estos datos</translation>
+        </message>
+        <message>
+            <source>%1 = %2 ± %3 %4</source>
+            <translation>%1 = %2 ± %3 %4</translation>
+        </message>
+        <message>
+            <source>RMS residual %1, %2 points%3</source>
+            <translation>Residuo cuadrático medio %1, %2 puntos%3</translation>
+        </message>
+        <message>
+            <source>, not converged</source>
+            <translation>, sin convergencia</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated (%3).</source>
+            <translation>%1 y %2 están correlacionados (%3).</translation>
+        </message>
+        <message>
+            <source>These data cannot tell %1 apart; hold %2 at a known value and fit again.</source>
+            <translation>Estos datos no pueden distinguir %1; fije %2 en un valor conocido y ajuste de nuevo.</translation>
+        </message>
+        <message>
+            <source>The fit window holds too few samples for the free parameters.</source>
+            <translation>La ventana de ajuste contiene muy pocas muestras para los parámetros libres.</translation>
+        </message>
+        <message>
+            <source>Tick at least one parameter to fit.</source>
+            <translation>Marque al menos un parámetro para ajustar.</translation>
+        </message>
+        <message>
+            <source>A held R, L, C or f0 must be a positive number in the lab.</source>
+            <translation>Un R, L, C o f0 fijo debe ser un número positivo en el laboratorio.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity.</source>
+            <translation>El circuito del laboratorio no tiene esa magnitud.</translation>
+        </message>
+        <message>
+            <source>No circuit of this kind fits these samples.</source>
+            <translation>Ningún circuito de este tipo se ajusta a estas muestras.</translation>
+        </message>
+        <message>
+            <source>No recording is shown.</source>
+            <translation>No se muestra ningún registro.</translation>
+        </message>
+        <message>
+            <source>%1 points of %2 from %3 s to %4 s; fit window %5 s to %6 s.</source>
+            <translation>%1 puntos de %2 de %3 s a %4 s; ventana de ajuste de %5 s a %6 s.</translation>
+        </message>
+        <message>
+            <source>No model curve: the lab's circuit lacks a value or this quantity.</source>
+            <translation>Sin curva del modelo: al circuito del laboratorio le falta un valor o esta magnitud.</translation>
+        </message>
+        <message>
+            <source>Model curve of the fitted circuit. Fit result: %1</source>
+            <translation>Curva del modelo del circuito ajustado. Resultado del ajuste: %1</translation>
+        </message>
+        <message>
+            <source>Model curve of the lab's circuit, not fitted yet.</source>
+            <translation>Curva del modelo del circuito del laboratorio, aún sin ajustar.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::RecordingGraph</name>
+        <message>
+            <source>Open a recording (Ctrl+O) to see its samples here.</source>
+            <translation>Abra un registro (Ctrl+O) para ver aquí sus muestras.</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>Residuals</source>
+            <translation>Residuos</translation>
+        </message>
     </context>
     <context>
         <name>kel::phasor</name>
@@ -1879,12 +2187,38 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>%1 %2 V a %3°</translation>
         </message>
         <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
             <source>%1 (%2, %3)</source>
             <translation>%1 (%2, %3)</translation>
         </message>
         <message>
+            <source>%1 = %2 %3</source>
+            <translation>%1 = %2 %3</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3 (held)</source>
+            <translation>%1 = %2 %3 (fijo)</translation>
+        </message>
+        <message>
+            <source>%1 = %2 ± %3 %4</source>
+            <translation>%1 = %2 ± %3 %4</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated (%3).</source>
+            <translation>%1 y %2 están correlacionados (%3).</translation>
+        </message>
+        <message>
             <source>%1 and %2 are correlated: %3.</source>
             <translation>%1 y %2 están correlacionados: %3.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened as a recording.
+%2</source>
+            <translation>%1 no se puede abrir como registro.
+%2</translation>
         </message>
         <message>
             <source>%1 in %2</source>
@@ -1903,16 +2237,52 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>%1 está fuera del intervalo que este programa puede dibujar: su valor absoluto debe estar entre %2 y %3. No se ha dibujado nada.</translation>
         </message>
         <message>
+            <source>%1 points of %2 from %3 s to %4 s; fit window %5 s to %6 s.</source>
+            <translation>%1 puntos de %2 de %3 s a %4 s; ventana de ajuste de %5 s a %6 s.</translation>
+        </message>
+        <message>
             <source>%1 “%2” is not a number.</source>
             <translation>%1 «%2» no es un número.</translation>
+        </message>
+        <message>
+            <source>%1: not determined by these data</source>
+            <translation>%1: no determinado por estos datos</translation>
+        </message>
+        <message>
+            <source>&amp;Apply to Lab</source>
+            <translation>&amp;Aplicar al laboratorio</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Cerrar</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Archivo</translation>
+        </message>
+        <message>
+            <source>&amp;Measured:</source>
+            <translation>&amp;Medido:</translation>
+        </message>
+        <message>
+            <source>&amp;Open Recording...</source>
+            <translation>&amp;Abrir registro...</translation>
         </message>
         <message>
             <source>&amp;System Info...</source>
             <translation>Info del &amp;sistema...</translation>
         </message>
         <message>
+            <source>(not a number)</source>
+            <translation>(no es un número)</translation>
+        </message>
+        <message>
             <source>, </source>
             <translation>, </translation>
+        </message>
+        <message>
+            <source>, not converged</source>
+            <translation>, sin convergencia</translation>
         </message>
         <message>
             <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
@@ -1929,6 +2299,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>A fixed value is not a number the circuit can have.</source>
             <translation>Un valor fijado no es un número que el circuito pueda tener.</translation>
+        </message>
+        <message>
+            <source>A held R, L, C or f0 must be a positive number in the lab.</source>
+            <translation>Un R, L, C o f0 fijo debe ser un número positivo en el laboratorio.</translation>
+        </message>
+        <message>
+            <source>A held parameter's box in the lab is not a number: type its value there or tick it as free.</source>
+            <translation>La casilla de un parámetro fijo en el laboratorio no es un número: escriba allí su valor o márquelo como libre.</translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1999,8 +2377,16 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>C debe ser mayor que 0 para que el circuito entre en resonancia (C = 0 significa que no hay condensador).</translation>
         </message>
         <message>
+            <source>C&amp;olumn:</source>
+            <translation>C&amp;olumna:</translation>
+        </message>
+        <message>
             <source>CSV table (*.csv)</source>
             <translation>Tabla CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>Capacitance C in farads</source>
@@ -2017,6 +2403,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Capacitor voltage at the time in volts</source>
             <translation>Tensión en el condensador en ese instante, en voltios</translation>
+        </message>
+        <message>
+            <source>Channel</source>
+            <translation>Canal</translation>
         </message>
         <message>
             <source>Charge</source>
@@ -2037,6 +2427,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Marcar para dibujar la corriente en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab first.</source>
+            <translation>Elija primero un circuito en el laboratorio.</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab: its values are the starting and held values of the fit.</source>
+            <translation>Elija un circuito en el laboratorio: sus valores son los valores iniciales y fijos del ajuste.</translation>
         </message>
         <message>
             <source>Circuit %1, quantity %2, %3 points</source>
@@ -2199,8 +2597,32 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Para exportar hace falta el archivo del experimento (kel FILE.kel --export-png OUT.png).</translation>
         </message>
         <message>
+            <source>F&amp;it</source>
+            <translation>A&amp;justar</translation>
+        </message>
+        <message>
             <source>Faster</source>
             <translation>Más rápido</translation>
+        </message>
+        <message>
+            <source>Fit</source>
+            <translation>Ajuste</translation>
+        </message>
+        <message>
+            <source>Fit &amp;from (s):</source>
+            <translation>Ajustar &amp;desde (s):</translation>
+        </message>
+        <message>
+            <source>Fit &amp;to (s):</source>
+            <translation>Ajustar &amp;hasta (s):</translation>
+        </message>
+        <message>
+            <source>Fit from</source>
+            <translation>Ajustar desde</translation>
+        </message>
+        <message>
+            <source>Fit to</source>
+            <translation>Ajustar hasta</translation>
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
@@ -2209,6 +2631,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
             <translation>Ajusta la solución exacta del circuito a la grabación FILE y escribe cada valor con su incertidumbre, sin mostrar ninguna ventana.</translation>
+        </message>
+        <message>
+            <source>Free parameters</source>
+            <translation>Parámetros libres</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -2295,6 +2721,22 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Error de entrada</translation>
         </message>
         <message>
+            <source>It has %1 bytes; a recording may have at most %2.</source>
+            <translation>Tiene %1 bytes; un registro puede tener como máximo %2.</translation>
+        </message>
+        <message>
+            <source>It has %1 rows; a recording may have at most %2.</source>
+            <translation>Tiene %1 filas; un registro puede tener como máximo %2.</translation>
+        </message>
+        <message>
+            <source>It is empty.</source>
+            <translation>Está vacío.</translation>
+        </message>
+        <message>
+            <source>It is not text: line %1 holds a control character at byte %2.</source>
+            <translation>No es texto: la línea %1 contiene un carácter de control en el byte %2.</translation>
+        </message>
+        <message>
             <source>Kel Circuit Lab</source>
             <translation>Laboratorio Kel</translation>
         </message>
@@ -2351,8 +2793,44 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Circuito LC sin fuente</translation>
         </message>
         <message>
+            <source>Lab circuit %1: %2</source>
+            <translation>Circuito del laboratorio %1: %2</translation>
+        </message>
+        <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>El botón %1 dibuja el marco de la escala actual, así que "lab.frame" no puede ser "fixed".</translation>
+        </message>
+        <message>
+            <source>Line %1 has %2 value columns; at most four are read.</source>
+            <translation>La línea %1 tiene %2 columnas de valores; se leen cuatro como máximo.</translation>
+        </message>
+        <message>
+            <source>Line %1 has one column only; a recording needs a time and a value.</source>
+            <translation>La línea %1 tiene una sola columna; un registro necesita un tiempo y un valor.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a finite number.</source>
+            <translation>Línea %1, columna %2: «%3» no es un número finito.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a number.</source>
+            <translation>Línea %1, columna %2: «%3» no es un número.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a usable start time or increment.</source>
+            <translation>Línea %1, columna %2: «%3» no es un tiempo inicial o un incremento utilizable.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the row does not have the %3 columns of the first row.</source>
+            <translation>Línea %1, columna %2: la fila no tiene las %3 columnas de la primera.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the time %3 is not later than the one before.</source>
+            <translation>Línea %1, columna %2: el tiempo %3 no es posterior al anterior.</translation>
+        </message>
+        <message>
+            <source>Line %1: only %2 samples; at least 3 are needed.</source>
+            <translation>Línea %1: solo %2 muestras; se necesitan al menos 3.</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>
@@ -2367,12 +2845,28 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Valor máximo del eje vertical</translation>
         </message>
         <message>
+            <source>Measurement</source>
+            <translation>Medición</translation>
+        </message>
+        <message>
+            <source>Measurement - %1</source>
+            <translation>Medición - %1</translation>
+        </message>
+        <message>
             <source>Minimum t value</source>
             <translation>Valor mínimo de t</translation>
         </message>
         <message>
             <source>Minimum vertical value</source>
             <translation>Valor mínimo del eje vertical</translation>
+        </message>
+        <message>
+            <source>Model curve of the fitted circuit. Fit result: %1</source>
+            <translation>Curva del modelo del circuito ajustado. Resultado del ajuste: %1</translation>
+        </message>
+        <message>
+            <source>Model curve of the lab's circuit, not fitted yet.</source>
+            <translation>Curva del modelo del circuito del laboratorio, aún sin ajustar.</translation>
         </message>
         <message>
             <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
@@ -2395,8 +2889,24 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Ningún circuito</translation>
         </message>
         <message>
+            <source>No circuit of this kind fits these samples.</source>
+            <translation>Ningún circuito de este tipo se ajusta a estas muestras.</translation>
+        </message>
+        <message>
             <source>No curves plotted.</source>
             <translation>No hay curvas trazadas.</translation>
+        </message>
+        <message>
+            <source>No model curve: the lab's circuit lacks a value or this quantity.</source>
+            <translation>Sin curva del modelo: al circuito del laboratorio le falta un valor o esta magnitud.</translation>
+        </message>
+        <message>
+            <source>No recording is shown.</source>
+            <translation>No se muestra ningún registro.</translation>
+        </message>
+        <message>
+            <source>No recording open.</source>
+            <translation>Ningún registro abierto.</translation>
         </message>
         <message>
             <source>None</source>
@@ -2437,6 +2947,18 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Open Experiment...</source>
             <translation>Abrir experimento...</translation>
+        </message>
+        <message>
+            <source>Open Measurement</source>
+            <translation>Abrir medición</translation>
+        </message>
+        <message>
+            <source>Open Measurement...</source>
+            <translation>Abrir medición...</translation>
+        </message>
+        <message>
+            <source>Open a recording (Ctrl+O) to see its samples here.</source>
+            <translation>Abra un registro (Ctrl+O) para ver aquí sus muestras.</translation>
         </message>
         <message>
             <source>Overdamped (α &gt; ω0): two real decay rates.</source>
@@ -2603,6 +3125,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Circuito RLC sin fuente</translation>
         </message>
         <message>
+            <source>RMS residual %1, %2 points%3</source>
+            <translation>Residuo cuadrático medio %1, %2 puntos%3</translation>
+        </message>
+        <message>
             <source>RMS residual: %1</source>
             <translation>Residuo cuadrático medio: %1</translation>
         </message>
@@ -2619,12 +3145,32 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Tiempo leído, en segundos</translation>
         </message>
         <message>
+            <source>Reading %1 was cancelled.</source>
+            <translation>Se canceló la lectura de %1.</translation>
+        </message>
+        <message>
             <source>Recent Experiments</source>
             <translation>Experimentos recientes</translation>
         </message>
         <message>
+            <source>Recording graph</source>
+            <translation>Gráfica del registro</translation>
+        </message>
+        <message>
+            <source>Recording: %1, %2 samples</source>
+            <translation>Registro: %1, %2 muestras</translation>
+        </message>
+        <message>
+            <source>Recordings (*.csv *.txt *.tsv *.dat);;All files (*)</source>
+            <translation>Registros (*.csv *.txt *.tsv *.dat);;Todos los archivos (*)</translation>
+        </message>
+        <message>
             <source>Regime</source>
             <translation>Régimen</translation>
+        </message>
+        <message>
+            <source>Residuals</source>
+            <translation>Residuos</translation>
         </message>
         <message>
             <source>Resistance R in ohms</source>
@@ -2891,6 +3437,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>No se pudo guardar el archivo %1: %2.</translation>
         </message>
         <message>
+            <source>The file cannot be read (%1).</source>
+            <translation>No se puede leer el archivo (%1).</translation>
+        </message>
+        <message>
             <source>The file does not exist.</source>
             <translation>El archivo no existe.</translation>
         </message>
@@ -2923,6 +3473,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>El ajuste se canceló.</translation>
         </message>
         <message>
+            <source>The fit window from %1 s to %2 s holds no time of the recording.</source>
+            <translation>La ventana de ajuste de %1 s a %2 s no contiene ningún tiempo del registro.</translation>
+        </message>
+        <message>
+            <source>The fit window holds too few samples for the free parameters.</source>
+            <translation>La ventana de ajuste contiene muy pocas muestras para los parámetros libres.</translation>
+        </message>
+        <message>
             <source>The fixed %1 must be above 0.</source>
             <translation>El %1 fijado debe ser mayor que 0.</translation>
         </message>
@@ -2937,6 +3495,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
             <translation>La impedancia es 0 (R es 0 y las reactancias de L y C se anulan), así que la corriente sería infinita. Cambie R, C, L o f.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity.</source>
+            <translation>El circuito del laboratorio no tiene esa magnitud.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity: choose what the column measured.</source>
+            <translation>El circuito del laboratorio no tiene esa magnitud: elija lo que midió la columna.</translation>
         </message>
         <message>
             <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
@@ -3027,6 +3593,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>El texto %1 de %2 no es un número.</translation>
         </message>
         <message>
+            <source>The text of %1 is not a number in seconds.</source>
+            <translation>El texto de «%1» no es un número en segundos.</translation>
+        </message>
+        <message>
             <source>The text of %1 is not a number.</source>
             <translation>El texto de %1 no es un número.</translation>
         </message>
@@ -3071,6 +3641,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>No hay traducción a "%1"; el programa sigue en inglés.</translation>
         </message>
         <message>
+            <source>These data cannot tell %1 apart; hold %2 at a known value and fit again.</source>
+            <translation>Estos datos no pueden distinguir %1; fije %2 en un valor conocido y ajuste de nuevo.</translation>
+        </message>
+        <message>
             <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
             <translation>Estos parámetros no dan un valor finito de la carga o la corriente en t = %1 s. No se ha dibujado nada.</translation>
         </message>
@@ -3105,6 +3679,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>This program cannot open the experiment's window.</source>
             <translation>Este programa no puede abrir la ventana del experimento.</translation>
+        </message>
+        <message>
+            <source>Tick at least one parameter to fit.</source>
+            <translation>Marque al menos un parámetro para ajustar.</translation>
         </message>
         <message>
             <source>Time</source>
@@ -3319,8 +3897,16 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>azul</translation>
         </message>
         <message>
+            <source>capacitor voltage vC = q/C</source>
+            <translation>tensión del condensador vC = q/C</translation>
+        </message>
+        <message>
             <source>charge</source>
             <translation>carga</translation>
+        </message>
+        <message>
+            <source>charge q</source>
+            <translation>carga q</translation>
         </message>
         <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
@@ -3333,6 +3919,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>current amplitude I₀</source>
             <translation>amplitud de la corriente I₀</translation>
+        </message>
+        <message>
+            <source>current i</source>
+            <translation>corriente i</translation>
         </message>
         <message>
             <source>dashed</source>
@@ -3373,6 +3963,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>i (A)</source>
             <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>inductor voltage vL</source>
+            <translation>tensión de la bobina vL</translation>
         </message>
         <message>
             <source>no EMF source</source>
@@ -3417,6 +4011,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>regime undefined for these values</source>
             <translation>régimen indefinido para estos valores</translation>
+        </message>
+        <message>
+            <source>resistor voltage vR = R·i</source>
+            <translation>tensión de la resistencia vR = R·i</translation>
         </message>
         <message>
             <source>resonance frequency f₀</source>

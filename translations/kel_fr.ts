@@ -1048,6 +1048,314 @@
             <source>Resonance Curve</source>
             <translation>Courbe de résonance</translation>
         </message>
+        <message>
+            <source>Measurement</source>
+            <translation>Mesure</translation>
+        </message>
+        <message>
+            <source>Open Measurement...</source>
+            <translation>Ouvrir une mesure...</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::MeasurementWindow</name>
+        <message>
+            <source>Recording graph</source>
+            <translation>Graphique de l'enregistrement</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Fichier</translation>
+        </message>
+        <message>
+            <source>&amp;Open Recording...</source>
+            <translation>&amp;Ouvrir un enregistrement...</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Fermer</translation>
+        </message>
+        <message>
+            <source>Channel</source>
+            <translation>Voie</translation>
+        </message>
+        <message>
+            <source>capacitor voltage vC = q/C</source>
+            <translation>tension du condensateur vC = q/C</translation>
+        </message>
+        <message>
+            <source>resistor voltage vR = R·i</source>
+            <translation>tension de la résistance vR = R·i</translation>
+        </message>
+        <message>
+            <source>inductor voltage vL</source>
+            <translation>tension de la bobine vL</translation>
+        </message>
+        <message>
+            <source>current i</source>
+            <translation>intensité i</translation>
+        </message>
+        <message>
+            <source>charge q</source>
+            <translation>charge électrique q</translation>
+        </message>
+        <message>
+            <source>C&amp;olumn:</source>
+            <translation>C&amp;olonne :</translation>
+        </message>
+        <message>
+            <source>&amp;Measured:</source>
+            <translation>&amp;Mesuré :</translation>
+        </message>
+        <message>
+            <source>Fit &amp;from (s):</source>
+            <translation>Ajuster &amp;de (s) :</translation>
+        </message>
+        <message>
+            <source>Fit &amp;to (s):</source>
+            <translation>Ajuster &amp;à (s) :</translation>
+        </message>
+        <message>
+            <source>Free parameters</source>
+            <translation>Paramètres libres</translation>
+        </message>
+        <message>
+            <source>F&amp;it</source>
+            <translation>A&amp;juster</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>&amp;Apply to Lab</source>
+            <translation>&amp;Appliquer au labo</translation>
+        </message>
+        <message>
+            <source>Open Measurement</source>
+            <translation>Ouvrir une mesure</translation>
+        </message>
+        <message>
+            <source>Recordings (*.csv *.txt *.tsv *.dat);;All files (*)</source>
+            <translation>Enregistrements (*.csv *.txt *.tsv *.dat);;Tous les fichiers (*)</translation>
+        </message>
+        <message>
+            <source>Reading %1 was cancelled.</source>
+            <translation>La lecture de %1 a été annulée.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened as a recording.
+%2</source>
+            <translation>%1 ne peut pas être ouvert comme enregistrement.
+%2</translation>
+        </message>
+        <message>
+            <source>The file cannot be read (%1).</source>
+            <translation>Le fichier ne peut pas être lu (%1).</translation>
+        </message>
+        <message>
+            <source>It has %1 bytes; a recording may have at most %2.</source>
+            <translation>Il fait %1 octets ; un enregistrement en a au plus %2.</translation>
+        </message>
+        <message>
+            <source>It has %1 rows; a recording may have at most %2.</source>
+            <translation>Il a %1 lignes ; un enregistrement en a au plus %2.</translation>
+        </message>
+        <message>
+            <source>It is not text: line %1 holds a control character at byte %2.</source>
+            <translation>Ce n'est pas du texte : la ligne %1 contient un caractère de contrôle à l'octet %2.</translation>
+        </message>
+        <message>
+            <source>It is empty.</source>
+            <translation>Il est vide.</translation>
+        </message>
+        <message>
+            <source>Line %1 has one column only; a recording needs a time and a value.</source>
+            <translation>La ligne %1 n'a qu'une colonne ; un enregistrement demande un temps et une valeur.</translation>
+        </message>
+        <message>
+            <source>Line %1 has %2 value columns; at most four are read.</source>
+            <translation>La ligne %1 a %2 colonnes de valeurs ; quatre au plus sont lues.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the row does not have the %3 columns of the first row.</source>
+            <translation>Ligne %1, colonne %2 : la ligne n'a pas les %3 colonnes de la première.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a number.</source>
+            <translation>Ligne %1, colonne %2 : « %3 » n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a finite number.</source>
+            <translation>Ligne %1, colonne %2 : « %3 » n'est pas un nombre fini.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the time %3 is not later than the one before.</source>
+            <translation>Ligne %1, colonne %2 : le temps %3 n'est pas postérieur au précédent.</translation>
+        </message>
+        <message>
+            <source>Line %1: only %2 samples; at least 3 are needed.</source>
+            <translation>Ligne %1 : seulement %2 échantillons ; il en faut au moins 3.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a usable start time or increment.</source>
+            <translation>Ligne %1, colonne %2 : « %3 » n'est pas un temps de départ ou un pas utilisable.</translation>
+        </message>
+        <message>
+            <source>Fit from</source>
+            <translation>Ajuster de</translation>
+        </message>
+        <message>
+            <source>Fit to</source>
+            <translation>Ajuster à</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number in seconds.</source>
+            <translation>Le texte de « %1 » n'est pas un nombre en secondes.</translation>
+        </message>
+        <message>
+            <source>Measurement</source>
+            <translation>Mesure</translation>
+        </message>
+        <message>
+            <source>The fit window from %1 s to %2 s holds no time of the recording.</source>
+            <translation>La fenêtre d'ajustement de %1 s à %2 s ne contient aucun temps de l'enregistrement.</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab first.</source>
+            <translation>Choisissez d'abord un circuit dans le labo.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity: choose what the column measured.</source>
+            <translation>Le circuit du labo n'a pas cette grandeur : choisissez ce que la colonne a mesuré.</translation>
+        </message>
+        <message>
+            <source>A held parameter's box in the lab is not a number: type its value there or tick it as free.</source>
+            <translation>La case d'un paramètre fixé dans le labo n'est pas un nombre : tapez-y sa valeur ou cochez-le comme libre.</translation>
+        </message>
+        <message>
+            <source>Fit</source>
+            <translation>Ajustement</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>L'ajustement a été annulé.</translation>
+        </message>
+        <message>
+            <source>Measurement - %1</source>
+            <translation>Mesure - %1</translation>
+        </message>
+        <message>
+            <source>Recording: %1, %2 samples</source>
+            <translation>Enregistrement : %1, %2 échantillons</translation>
+        </message>
+        <message>
+            <source>No recording open.</source>
+            <translation>Aucun enregistrement ouvert.</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab: its values are the starting and held values of the fit.</source>
+            <translation>Choisissez un circuit dans le labo : ses valeurs sont les valeurs de départ et les valeurs fixées de l'ajustement.</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3</source>
+            <translation>%1 = %2 %3</translation>
+        </message>
+        <message>
+            <source>(not a number)</source>
+            <translation>(pas un nombre)</translation>
+        </message>
+        <message>
+            <source>Lab circuit %1: %2</source>
+            <translation>Circuit du labo %1 : %2</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3 (held)</source>
+            <translation>%1 = %2 %3 (fixé)</translation>
+        </message>
+        <message>
+            <source>%1: not determined by these data</source>
+            <translation>%1 : non déterminé par ces données</translation>
+        </message>
+        <message>
+            <source>%1 = %2 ± %3 %4</source>
+            <translation>%1 = %2 ± %3 %4</translation>
+        </message>
+        <message>
+            <source>RMS residual %1, %2 points%3</source>
+            <translation>Résidu quadratique moyen %1, %2 points%3</translation>
+        </message>
+        <message>
+            <source>, not converged</source>
+            <translation>, sans convergence</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated (%3).</source>
+            <translation>%1 et %2 sont corrélés (%3).</translation>
+        </message>
+        <message>
+            <source>These data cannot tell %1 apart; hold %2 at a known value and fit again.</source>
+            <translation>Ces données ne peuvent pas distinguer %1 ; fixez %2 à une valeur connue et ajustez de nouveau.</translation>
+        </message>
+        <message>
+            <source>The fit window holds too few samples for the free parameters.</source>
+            <translation>La fenêtre d'ajustement contient trop peu d'échantillons pour les paramètres libres.</translation>
+        </message>
+        <message>
+            <source>Tick at least one parameter to fit.</source>
+            <translation>Cochez au moins un paramètre à ajuster.</translation>
+        </message>
+        <message>
+            <source>A held R, L, C or f0 must be a positive number in the lab.</source>
+            <translation>Un R, L, C ou f0 fixé doit être un nombre positif dans le labo.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity.</source>
+            <translation>Le circuit du labo n'a pas cette grandeur.</translation>
+        </message>
+        <message>
+            <source>No circuit of this kind fits these samples.</source>
+            <translation>Aucun circuit de ce type ne s'ajuste à ces échantillons.</translation>
+        </message>
+        <message>
+            <source>No recording is shown.</source>
+            <translation>Aucun enregistrement n'est affiché.</translation>
+        </message>
+        <message>
+            <source>%1 points of %2 from %3 s to %4 s; fit window %5 s to %6 s.</source>
+            <translation>%1 points de %2 de %3 s à %4 s ; fenêtre d'ajustement de %5 s à %6 s.</translation>
+        </message>
+        <message>
+            <source>No model curve: the lab's circuit lacks a value or this quantity.</source>
+            <translation>Pas de courbe du modèle : il manque au circuit du labo une valeur ou cette grandeur.</translation>
+        </message>
+        <message>
+            <source>Model curve of the fitted circuit. Fit result: %1</source>
+            <translation>Courbe du modèle du circuit ajusté. Résultat de l'ajustement : %1</translation>
+        </message>
+        <message>
+            <source>Model curve of the lab's circuit, not fitted yet.</source>
+            <translation>Courbe du modèle du circuit du labo, pas encore ajusté.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::RecordingGraph</name>
+        <message>
+            <source>Open a recording (Ctrl+O) to see its samples here.</source>
+            <translation>Ouvrez un enregistrement (Ctrl+O) pour voir ses échantillons ici.</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>Residuals</source>
+            <translation>Résidus</translation>
+        </message>
     </context>
     <context>
         <name>kel::phasor</name>
@@ -1879,12 +2187,38 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>%1 %2 V à %3°</translation>
         </message>
         <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
             <source>%1 (%2, %3)</source>
             <translation>%1 (%2, %3)</translation>
         </message>
         <message>
+            <source>%1 = %2 %3</source>
+            <translation>%1 = %2 %3</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3 (held)</source>
+            <translation>%1 = %2 %3 (fixé)</translation>
+        </message>
+        <message>
+            <source>%1 = %2 ± %3 %4</source>
+            <translation>%1 = %2 ± %3 %4</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated (%3).</source>
+            <translation>%1 et %2 sont corrélés (%3).</translation>
+        </message>
+        <message>
             <source>%1 and %2 are correlated: %3.</source>
             <translation>%1 et %2 sont corrélés : %3.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened as a recording.
+%2</source>
+            <translation>%1 ne peut pas être ouvert comme enregistrement.
+%2</translation>
         </message>
         <message>
             <source>%1 in %2</source>
@@ -1903,16 +2237,52 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>%1 est hors du domaine que ce programme peut tracer : sa valeur absolue doit être comprise entre %2 et %3. Rien n'a été tracé.</translation>
         </message>
         <message>
+            <source>%1 points of %2 from %3 s to %4 s; fit window %5 s to %6 s.</source>
+            <translation>%1 points de %2 de %3 s à %4 s ; fenêtre d'ajustement de %5 s à %6 s.</translation>
+        </message>
+        <message>
             <source>%1 “%2” is not a number.</source>
             <translation>%1 « %2 » n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>%1: not determined by these data</source>
+            <translation>%1 : non déterminé par ces données</translation>
+        </message>
+        <message>
+            <source>&amp;Apply to Lab</source>
+            <translation>&amp;Appliquer au labo</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Fermer</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Fichier</translation>
+        </message>
+        <message>
+            <source>&amp;Measured:</source>
+            <translation>&amp;Mesuré :</translation>
+        </message>
+        <message>
+            <source>&amp;Open Recording...</source>
+            <translation>&amp;Ouvrir un enregistrement...</translation>
         </message>
         <message>
             <source>&amp;System Info...</source>
             <translation>Infos &amp;système...</translation>
         </message>
         <message>
+            <source>(not a number)</source>
+            <translation>(pas un nombre)</translation>
+        </message>
+        <message>
             <source>, </source>
             <translation>, </translation>
+        </message>
+        <message>
+            <source>, not converged</source>
+            <translation>, sans convergence</translation>
         </message>
         <message>
             <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
@@ -1929,6 +2299,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>A fixed value is not a number the circuit can have.</source>
             <translation>Une valeur fixée n'est pas un nombre que le circuit peut avoir.</translation>
+        </message>
+        <message>
+            <source>A held R, L, C or f0 must be a positive number in the lab.</source>
+            <translation>Un R, L, C ou f0 fixé doit être un nombre positif dans le labo.</translation>
+        </message>
+        <message>
+            <source>A held parameter's box in the lab is not a number: type its value there or tick it as free.</source>
+            <translation>La case d'un paramètre fixé dans le labo n'est pas un nombre : tapez-y sa valeur ou cochez-le comme libre.</translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1999,8 +2377,16 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>C doit être supérieure à 0 pour que le circuit entre en résonance (C = 0 signifie : pas de condensateur).</translation>
         </message>
         <message>
+            <source>C&amp;olumn:</source>
+            <translation>C&amp;olonne :</translation>
+        </message>
+        <message>
             <source>CSV table (*.csv)</source>
             <translation>Tableau CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
         </message>
         <message>
             <source>Capacitance C in farads</source>
@@ -2017,6 +2403,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Capacitor voltage at the time in volts</source>
             <translation>Tension aux bornes du condensateur à cet instant, en volts</translation>
+        </message>
+        <message>
+            <source>Channel</source>
+            <translation>Voie</translation>
         </message>
         <message>
             <source>Charge</source>
@@ -2037,6 +2427,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Cocher pour tracer l'intensité en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab first.</source>
+            <translation>Choisissez d'abord un circuit dans le labo.</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab: its values are the starting and held values of the fit.</source>
+            <translation>Choisissez un circuit dans le labo : ses valeurs sont les valeurs de départ et les valeurs fixées de l'ajustement.</translation>
         </message>
         <message>
             <source>Circuit %1, quantity %2, %3 points</source>
@@ -2199,8 +2597,32 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>L'export a besoin du fichier d'expérience à exporter (kel FILE.kel --export-png OUT.png).</translation>
         </message>
         <message>
+            <source>F&amp;it</source>
+            <translation>A&amp;juster</translation>
+        </message>
+        <message>
             <source>Faster</source>
             <translation>Plus vite</translation>
+        </message>
+        <message>
+            <source>Fit</source>
+            <translation>Ajustement</translation>
+        </message>
+        <message>
+            <source>Fit &amp;from (s):</source>
+            <translation>Ajuster &amp;de (s) :</translation>
+        </message>
+        <message>
+            <source>Fit &amp;to (s):</source>
+            <translation>Ajuster &amp;à (s) :</translation>
+        </message>
+        <message>
+            <source>Fit from</source>
+            <translation>Ajuster de</translation>
+        </message>
+        <message>
+            <source>Fit to</source>
+            <translation>Ajuster à</translation>
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
@@ -2209,6 +2631,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
             <translation>Ajuste la solution exacte du circuit à l'enregistrement FILE et écrit chaque valeur avec son incertitude, sans afficher de fenêtre.</translation>
+        </message>
+        <message>
+            <source>Free parameters</source>
+            <translation>Paramètres libres</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -2295,6 +2721,22 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Erreur de saisie</translation>
         </message>
         <message>
+            <source>It has %1 bytes; a recording may have at most %2.</source>
+            <translation>Il fait %1 octets ; un enregistrement en a au plus %2.</translation>
+        </message>
+        <message>
+            <source>It has %1 rows; a recording may have at most %2.</source>
+            <translation>Il a %1 lignes ; un enregistrement en a au plus %2.</translation>
+        </message>
+        <message>
+            <source>It is empty.</source>
+            <translation>Il est vide.</translation>
+        </message>
+        <message>
+            <source>It is not text: line %1 holds a control character at byte %2.</source>
+            <translation>Ce n'est pas du texte : la ligne %1 contient un caractère de contrôle à l'octet %2.</translation>
+        </message>
+        <message>
             <source>Kel Circuit Lab</source>
             <translation>Labo circuits Kel</translation>
         </message>
@@ -2351,8 +2793,44 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Circuit LC sans générateur</translation>
         </message>
         <message>
+            <source>Lab circuit %1: %2</source>
+            <translation>Circuit du labo %1 : %2</translation>
+        </message>
+        <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>Le bouton %1 trace le cadre de l'échelle actuelle, donc "lab.frame" ne peut pas valoir "fixed".</translation>
+        </message>
+        <message>
+            <source>Line %1 has %2 value columns; at most four are read.</source>
+            <translation>La ligne %1 a %2 colonnes de valeurs ; quatre au plus sont lues.</translation>
+        </message>
+        <message>
+            <source>Line %1 has one column only; a recording needs a time and a value.</source>
+            <translation>La ligne %1 n'a qu'une colonne ; un enregistrement demande un temps et une valeur.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a finite number.</source>
+            <translation>Ligne %1, colonne %2 : « %3 » n'est pas un nombre fini.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a number.</source>
+            <translation>Ligne %1, colonne %2 : « %3 » n'est pas un nombre.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a usable start time or increment.</source>
+            <translation>Ligne %1, colonne %2 : « %3 » n'est pas un temps de départ ou un pas utilisable.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the row does not have the %3 columns of the first row.</source>
+            <translation>Ligne %1, colonne %2 : la ligne n'a pas les %3 colonnes de la première.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the time %3 is not later than the one before.</source>
+            <translation>Ligne %1, colonne %2 : le temps %3 n'est pas postérieur au précédent.</translation>
+        </message>
+        <message>
+            <source>Line %1: only %2 samples; at least 3 are needed.</source>
+            <translation>Ligne %1 : seulement %2 échantillons ; il en faut au moins 3.</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>
@@ -2367,12 +2845,28 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Valeur maximale de l'axe vertical</translation>
         </message>
         <message>
+            <source>Measurement</source>
+            <translation>Mesure</translation>
+        </message>
+        <message>
+            <source>Measurement - %1</source>
+            <translation>Mesure - %1</translation>
+        </message>
+        <message>
             <source>Minimum t value</source>
             <translation>Valeur minimale de t</translation>
         </message>
         <message>
             <source>Minimum vertical value</source>
             <translation>Valeur minimale de l'axe vertical</translation>
+        </message>
+        <message>
+            <source>Model curve of the fitted circuit. Fit result: %1</source>
+            <translation>Courbe du modèle du circuit ajusté. Résultat de l'ajustement : %1</translation>
+        </message>
+        <message>
+            <source>Model curve of the lab's circuit, not fitted yet.</source>
+            <translation>Courbe du modèle du circuit du labo, pas encore ajusté.</translation>
         </message>
         <message>
             <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
@@ -2395,8 +2889,24 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Aucun circuit</translation>
         </message>
         <message>
+            <source>No circuit of this kind fits these samples.</source>
+            <translation>Aucun circuit de ce type ne s'ajuste à ces échantillons.</translation>
+        </message>
+        <message>
             <source>No curves plotted.</source>
             <translation>Aucune courbe tracée.</translation>
+        </message>
+        <message>
+            <source>No model curve: the lab's circuit lacks a value or this quantity.</source>
+            <translation>Pas de courbe du modèle : il manque au circuit du labo une valeur ou cette grandeur.</translation>
+        </message>
+        <message>
+            <source>No recording is shown.</source>
+            <translation>Aucun enregistrement n'est affiché.</translation>
+        </message>
+        <message>
+            <source>No recording open.</source>
+            <translation>Aucun enregistrement ouvert.</translation>
         </message>
         <message>
             <source>None</source>
@@ -2437,6 +2947,18 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Open Experiment...</source>
             <translation>Ouvrir une expérience...</translation>
+        </message>
+        <message>
+            <source>Open Measurement</source>
+            <translation>Ouvrir une mesure</translation>
+        </message>
+        <message>
+            <source>Open Measurement...</source>
+            <translation>Ouvrir une mesure...</translation>
+        </message>
+        <message>
+            <source>Open a recording (Ctrl+O) to see its samples here.</source>
+            <translation>Ouvrez un enregistrement (Ctrl+O) pour voir ses échantillons ici.</translation>
         </message>
         <message>
             <source>Overdamped (α &gt; ω0): two real decay rates.</source>
@@ -2603,6 +3125,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Circuit RLC sans générateur</translation>
         </message>
         <message>
+            <source>RMS residual %1, %2 points%3</source>
+            <translation>Résidu quadratique moyen %1, %2 points%3</translation>
+        </message>
+        <message>
             <source>RMS residual: %1</source>
             <translation>Résidu quadratique moyen : %1</translation>
         </message>
@@ -2619,12 +3145,32 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Temps lu, en secondes</translation>
         </message>
         <message>
+            <source>Reading %1 was cancelled.</source>
+            <translation>La lecture de %1 a été annulée.</translation>
+        </message>
+        <message>
             <source>Recent Experiments</source>
             <translation>Expériences récentes</translation>
         </message>
         <message>
+            <source>Recording graph</source>
+            <translation>Graphique de l'enregistrement</translation>
+        </message>
+        <message>
+            <source>Recording: %1, %2 samples</source>
+            <translation>Enregistrement : %1, %2 échantillons</translation>
+        </message>
+        <message>
+            <source>Recordings (*.csv *.txt *.tsv *.dat);;All files (*)</source>
+            <translation>Enregistrements (*.csv *.txt *.tsv *.dat);;Tous les fichiers (*)</translation>
+        </message>
+        <message>
             <source>Regime</source>
             <translation>Régime</translation>
+        </message>
+        <message>
+            <source>Residuals</source>
+            <translation>Résidus</translation>
         </message>
         <message>
             <source>Resistance R in ohms</source>
@@ -2891,6 +3437,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Le fichier %1 n'a pas pu être enregistré : %2.</translation>
         </message>
         <message>
+            <source>The file cannot be read (%1).</source>
+            <translation>Le fichier ne peut pas être lu (%1).</translation>
+        </message>
+        <message>
             <source>The file does not exist.</source>
             <translation>Le fichier n'existe pas.</translation>
         </message>
@@ -2923,6 +3473,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>L'ajustement a été annulé.</translation>
         </message>
         <message>
+            <source>The fit window from %1 s to %2 s holds no time of the recording.</source>
+            <translation>La fenêtre d'ajustement de %1 s à %2 s ne contient aucun temps de l'enregistrement.</translation>
+        </message>
+        <message>
+            <source>The fit window holds too few samples for the free parameters.</source>
+            <translation>La fenêtre d'ajustement contient trop peu d'échantillons pour les paramètres libres.</translation>
+        </message>
+        <message>
             <source>The fixed %1 must be above 0.</source>
             <translation>Le %1 fixé doit être supérieur à 0.</translation>
         </message>
@@ -2937,6 +3495,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
             <translation>L'impédance est nulle (R vaut 0 et les réactances de L et de C se compensent) : l'intensité serait infinie. Modifiez R, C, L ou f.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity.</source>
+            <translation>Le circuit du labo n'a pas cette grandeur.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity: choose what the column measured.</source>
+            <translation>Le circuit du labo n'a pas cette grandeur : choisissez ce que la colonne a mesuré.</translation>
         </message>
         <message>
             <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
@@ -3027,6 +3593,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Le texte %1 de %2 n'est pas un nombre.</translation>
         </message>
         <message>
+            <source>The text of %1 is not a number in seconds.</source>
+            <translation>Le texte de « %1 » n'est pas un nombre en secondes.</translation>
+        </message>
+        <message>
             <source>The text of %1 is not a number.</source>
             <translation>Le texte de %1 n'est pas un nombre.</translation>
         </message>
@@ -3071,6 +3641,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Il n'y a pas de traduction en "%1" ; le programme reste en anglais.</translation>
         </message>
         <message>
+            <source>These data cannot tell %1 apart; hold %2 at a known value and fit again.</source>
+            <translation>Ces données ne peuvent pas distinguer %1 ; fixez %2 à une valeur connue et ajustez de nouveau.</translation>
+        </message>
+        <message>
             <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
             <translation>Ces paramètres ne donnent pas de valeur finie de la charge ou de l'intensité à t = %1 s. Rien n'a été tracé.</translation>
         </message>
@@ -3105,6 +3679,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>This program cannot open the experiment's window.</source>
             <translation>Ce programme ne peut pas ouvrir la fenêtre de l'expérience.</translation>
+        </message>
+        <message>
+            <source>Tick at least one parameter to fit.</source>
+            <translation>Cochez au moins un paramètre à ajuster.</translation>
         </message>
         <message>
             <source>Time</source>
@@ -3319,8 +3897,16 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>bleu</translation>
         </message>
         <message>
+            <source>capacitor voltage vC = q/C</source>
+            <translation>tension du condensateur vC = q/C</translation>
+        </message>
+        <message>
             <source>charge</source>
             <translation>charge</translation>
+        </message>
+        <message>
+            <source>charge q</source>
+            <translation>charge électrique q</translation>
         </message>
         <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
@@ -3333,6 +3919,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>current amplitude I₀</source>
             <translation>amplitude de l'intensité I₀</translation>
+        </message>
+        <message>
+            <source>current i</source>
+            <translation>intensité i</translation>
         </message>
         <message>
             <source>dashed</source>
@@ -3373,6 +3963,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>i (A)</source>
             <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>inductor voltage vL</source>
+            <translation>tension de la bobine vL</translation>
         </message>
         <message>
             <source>no EMF source</source>
@@ -3417,6 +4011,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>regime undefined for these values</source>
             <translation>régime indéterminé pour ces valeurs</translation>
+        </message>
+        <message>
+            <source>resistor voltage vR = R·i</source>
+            <translation>tension de la résistance vR = R·i</translation>
         </message>
         <message>
             <source>resonance frequency f₀</source>

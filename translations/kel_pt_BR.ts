@@ -1048,6 +1048,314 @@
             <source>Resonance Curve</source>
             <translation>Curva de ressonância</translation>
         </message>
+        <message>
+            <source>Measurement</source>
+            <translation>Medição</translation>
+        </message>
+        <message>
+            <source>Open Measurement...</source>
+            <translation>Abrir medição...</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::MeasurementWindow</name>
+        <message>
+            <source>Recording graph</source>
+            <translation>Gráfico do registro</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Arquivo</translation>
+        </message>
+        <message>
+            <source>&amp;Open Recording...</source>
+            <translation>&amp;Abrir registro...</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Fechar</translation>
+        </message>
+        <message>
+            <source>Channel</source>
+            <translation>Canal</translation>
+        </message>
+        <message>
+            <source>capacitor voltage vC = q/C</source>
+            <translation>tensão no capacitor vC = q/C</translation>
+        </message>
+        <message>
+            <source>resistor voltage vR = R·i</source>
+            <translation>tensão no resistor vR = R·i</translation>
+        </message>
+        <message>
+            <source>inductor voltage vL</source>
+            <translation>tensão no indutor vL</translation>
+        </message>
+        <message>
+            <source>current i</source>
+            <translation>corrente i</translation>
+        </message>
+        <message>
+            <source>charge q</source>
+            <translation>carga q</translation>
+        </message>
+        <message>
+            <source>C&amp;olumn:</source>
+            <translation>C&amp;oluna:</translation>
+        </message>
+        <message>
+            <source>&amp;Measured:</source>
+            <translation>&amp;Medido:</translation>
+        </message>
+        <message>
+            <source>Fit &amp;from (s):</source>
+            <translation>Ajustar &amp;de (s):</translation>
+        </message>
+        <message>
+            <source>Fit &amp;to (s):</source>
+            <translation>Ajustar a&amp;té (s):</translation>
+        </message>
+        <message>
+            <source>Free parameters</source>
+            <translation>Parâmetros livres</translation>
+        </message>
+        <message>
+            <source>F&amp;it</source>
+            <translation>A&amp;justar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>&amp;Apply to Lab</source>
+            <translation>&amp;Aplicar ao laboratório</translation>
+        </message>
+        <message>
+            <source>Open Measurement</source>
+            <translation>Abrir medição</translation>
+        </message>
+        <message>
+            <source>Recordings (*.csv *.txt *.tsv *.dat);;All files (*)</source>
+            <translation>Registros (*.csv *.txt *.tsv *.dat);;Todos os arquivos (*)</translation>
+        </message>
+        <message>
+            <source>Reading %1 was cancelled.</source>
+            <translation>A leitura de %1 foi cancelada.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened as a recording.
+%2</source>
+            <translation>%1 não pode ser aberto como registro.
+%2</translation>
+        </message>
+        <message>
+            <source>The file cannot be read (%1).</source>
+            <translation>O arquivo não pode ser lido (%1).</translation>
+        </message>
+        <message>
+            <source>It has %1 bytes; a recording may have at most %2.</source>
+            <translation>Ele tem %1 bytes; um registro pode ter no máximo %2.</translation>
+        </message>
+        <message>
+            <source>It has %1 rows; a recording may have at most %2.</source>
+            <translation>Ele tem %1 linhas; um registro pode ter no máximo %2.</translation>
+        </message>
+        <message>
+            <source>It is not text: line %1 holds a control character at byte %2.</source>
+            <translation>Não é texto: a linha %1 contém um caractere de controle no byte %2.</translation>
+        </message>
+        <message>
+            <source>It is empty.</source>
+            <translation>Está vazio.</translation>
+        </message>
+        <message>
+            <source>Line %1 has one column only; a recording needs a time and a value.</source>
+            <translation>A linha %1 tem uma só coluna; um registro precisa de um tempo e de um valor.</translation>
+        </message>
+        <message>
+            <source>Line %1 has %2 value columns; at most four are read.</source>
+            <translation>A linha %1 tem %2 colunas de valores; no máximo quatro são lidas.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the row does not have the %3 columns of the first row.</source>
+            <translation>Linha %1, coluna %2: a linha não tem as %3 colunas da primeira.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a number.</source>
+            <translation>Linha %1, coluna %2: “%3” não é um número.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a finite number.</source>
+            <translation>Linha %1, coluna %2: “%3” não é um número finito.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the time %3 is not later than the one before.</source>
+            <translation>Linha %1, coluna %2: o tempo %3 não é posterior ao anterior.</translation>
+        </message>
+        <message>
+            <source>Line %1: only %2 samples; at least 3 are needed.</source>
+            <translation>Linha %1: só %2 amostras; são necessárias pelo menos 3.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a usable start time or increment.</source>
+            <translation>Linha %1, coluna %2: “%3” não é um tempo inicial ou incremento utilizável.</translation>
+        </message>
+        <message>
+            <source>Fit from</source>
+            <translation>Ajustar de</translation>
+        </message>
+        <message>
+            <source>Fit to</source>
+            <translation>Ajustar até</translation>
+        </message>
+        <message>
+            <source>The text of %1 is not a number in seconds.</source>
+            <translation>O texto de “%1” não é um número em segundos.</translation>
+        </message>
+        <message>
+            <source>Measurement</source>
+            <translation>Medição</translation>
+        </message>
+        <message>
+            <source>The fit window from %1 s to %2 s holds no time of the recording.</source>
+            <translation>A janela de ajuste de %1 s a %2 s não contém nenhum tempo do registro.</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab first.</source>
+            <translation>Escolha primeiro um circuito no laboratório.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity: choose what the column measured.</source>
+            <translation>O circuito do laboratório não tem essa grandeza: escolha o que a coluna mediu.</translation>
+        </message>
+        <message>
+            <source>A held parameter's box in the lab is not a number: type its value there or tick it as free.</source>
+            <translation>A caixa de um parâmetro fixo no laboratório não é um número: digite lá o seu valor ou marque-o como livre.</translation>
+        </message>
+        <message>
+            <source>Fit</source>
+            <translation>Ajuste</translation>
+        </message>
+        <message>
+            <source>The fit was cancelled.</source>
+            <translation>O ajuste foi cancelado.</translation>
+        </message>
+        <message>
+            <source>Measurement - %1</source>
+            <translation>Medição - %1</translation>
+        </message>
+        <message>
+            <source>Recording: %1, %2 samples</source>
+            <translation>Registro: %1, %2 amostras</translation>
+        </message>
+        <message>
+            <source>No recording open.</source>
+            <translation>Nenhum registro aberto.</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab: its values are the starting and held values of the fit.</source>
+            <translation>Escolha um circuito no laboratório: os seus valores são os valores iniciais e fixos do ajuste.</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3</source>
+            <translation>%1 = %2 %3</translation>
+        </message>
+        <message>
+            <source>(not a number)</source>
+            <translation>(não é um número)</translation>
+        </message>
+        <message>
+            <source>Lab circuit %1: %2</source>
+            <translation>Circuito do laboratório %1: %2</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3 (held)</source>
+            <translation>%1 = %2 %3 (fixo)</translation>
+        </message>
+        <message>
+            <source>%1: not determined by these data</source>
+            <translation>%1: não determinado por estes dados</translation>
+        </message>
+        <message>
+            <source>%1 = %2 ± %3 %4</source>
+            <translation>%1 = %2 ± %3 %4</translation>
+        </message>
+        <message>
+            <source>RMS residual %1, %2 points%3</source>
+            <translation>Resíduo quadrático médio %1, %2 pontos%3</translation>
+        </message>
+        <message>
+            <source>, not converged</source>
+            <translation>, sem convergência</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated (%3).</source>
+            <translation>%1 e %2 estão correlacionados (%3).</translation>
+        </message>
+        <message>
+            <source>These data cannot tell %1 apart; hold %2 at a known value and fit again.</source>
+            <translation>Estes dados não conseguem distinguir %1; fixe %2 num valor conhecido e ajuste de novo.</translation>
+        </message>
+        <message>
+            <source>The fit window holds too few samples for the free parameters.</source>
+            <translation>A janela de ajuste contém poucas amostras para os parâmetros livres.</translation>
+        </message>
+        <message>
+            <source>Tick at least one parameter to fit.</source>
+            <translation>Marque pelo menos um parâmetro para ajustar.</translation>
+        </message>
+        <message>
+            <source>A held R, L, C or f0 must be a positive number in the lab.</source>
+            <translation>Um R, L, C ou f0 fixo deve ser um número positivo no laboratório.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity.</source>
+            <translation>O circuito do laboratório não tem essa grandeza.</translation>
+        </message>
+        <message>
+            <source>No circuit of this kind fits these samples.</source>
+            <translation>Nenhum circuito deste tipo se ajusta a estas amostras.</translation>
+        </message>
+        <message>
+            <source>No recording is shown.</source>
+            <translation>Nenhum registro é mostrado.</translation>
+        </message>
+        <message>
+            <source>%1 points of %2 from %3 s to %4 s; fit window %5 s to %6 s.</source>
+            <translation>%1 pontos de %2 de %3 s a %4 s; janela de ajuste de %5 s a %6 s.</translation>
+        </message>
+        <message>
+            <source>No model curve: the lab's circuit lacks a value or this quantity.</source>
+            <translation>Sem curva do modelo: falta ao circuito do laboratório um valor ou esta grandeza.</translation>
+        </message>
+        <message>
+            <source>Model curve of the fitted circuit. Fit result: %1</source>
+            <translation>Curva do modelo do circuito ajustado. Resultado do ajuste: %1</translation>
+        </message>
+        <message>
+            <source>Model curve of the lab's circuit, not fitted yet.</source>
+            <translation>Curva do modelo do circuito do laboratório, ainda não ajustado.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::RecordingGraph</name>
+        <message>
+            <source>Open a recording (Ctrl+O) to see its samples here.</source>
+            <translation>Abra um registro (Ctrl+O) para ver aqui as suas amostras.</translation>
+        </message>
+        <message>
+            <source>t (s)</source>
+            <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>Residuals</source>
+            <translation>Resíduos</translation>
+        </message>
     </context>
     <context>
         <name>kel::phasor</name>
@@ -1879,12 +2187,38 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>%1 %2 V a %3°</translation>
         </message>
         <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
             <source>%1 (%2, %3)</source>
             <translation>%1 (%2, %3)</translation>
         </message>
         <message>
+            <source>%1 = %2 %3</source>
+            <translation>%1 = %2 %3</translation>
+        </message>
+        <message>
+            <source>%1 = %2 %3 (held)</source>
+            <translation>%1 = %2 %3 (fixo)</translation>
+        </message>
+        <message>
+            <source>%1 = %2 ± %3 %4</source>
+            <translation>%1 = %2 ± %3 %4</translation>
+        </message>
+        <message>
+            <source>%1 and %2 are correlated (%3).</source>
+            <translation>%1 e %2 estão correlacionados (%3).</translation>
+        </message>
+        <message>
             <source>%1 and %2 are correlated: %3.</source>
             <translation>%1 e %2 estão correlacionados: %3.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened as a recording.
+%2</source>
+            <translation>%1 não pode ser aberto como registro.
+%2</translation>
         </message>
         <message>
             <source>%1 in %2</source>
@@ -1903,16 +2237,52 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>%1 está fora do intervalo que este programa consegue desenhar: seu valor absoluto deve estar entre %2 e %3. Nada foi desenhado.</translation>
         </message>
         <message>
+            <source>%1 points of %2 from %3 s to %4 s; fit window %5 s to %6 s.</source>
+            <translation>%1 pontos de %2 de %3 s a %4 s; janela de ajuste de %5 s a %6 s.</translation>
+        </message>
+        <message>
             <source>%1 “%2” is not a number.</source>
             <translation>%1 “%2” não é um número.</translation>
+        </message>
+        <message>
+            <source>%1: not determined by these data</source>
+            <translation>%1: não determinado por estes dados</translation>
+        </message>
+        <message>
+            <source>&amp;Apply to Lab</source>
+            <translation>&amp;Aplicar ao laboratório</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Fechar</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Arquivo</translation>
+        </message>
+        <message>
+            <source>&amp;Measured:</source>
+            <translation>&amp;Medido:</translation>
+        </message>
+        <message>
+            <source>&amp;Open Recording...</source>
+            <translation>&amp;Abrir registro...</translation>
         </message>
         <message>
             <source>&amp;System Info...</source>
             <translation>Info do &amp;sistema...</translation>
         </message>
         <message>
+            <source>(not a number)</source>
+            <translation>(não é um número)</translation>
+        </message>
+        <message>
             <source>, </source>
             <translation>, </translation>
+        </message>
+        <message>
+            <source>, not converged</source>
+            <translation>, sem convergência</translation>
         </message>
         <message>
             <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
@@ -1929,6 +2299,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>A fixed value is not a number the circuit can have.</source>
             <translation>Um valor fixado não é um número que o circuito possa ter.</translation>
+        </message>
+        <message>
+            <source>A held R, L, C or f0 must be a positive number in the lab.</source>
+            <translation>Um R, L, C ou f0 fixo deve ser um número positivo no laboratório.</translation>
+        </message>
+        <message>
+            <source>A held parameter's box in the lab is not a number: type its value there or tick it as free.</source>
+            <translation>A caixa de um parâmetro fixo no laboratório não é um número: digite lá o seu valor ou marque-o como livre.</translation>
         </message>
         <message>
             <source>A.C.</source>
@@ -1999,8 +2377,16 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>C deve ser maior que 0 para que o circuito entre em ressonância (C = 0 significa sem capacitor).</translation>
         </message>
         <message>
+            <source>C&amp;olumn:</source>
+            <translation>C&amp;oluna:</translation>
+        </message>
+        <message>
             <source>CSV table (*.csv)</source>
             <translation>Tabela CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>Capacitance C in farads</source>
@@ -2017,6 +2403,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Capacitor voltage at the time in volts</source>
             <translation>Tensão no capacitor nesse instante, em volts</translation>
+        </message>
+        <message>
+            <source>Channel</source>
+            <translation>Canal</translation>
         </message>
         <message>
             <source>Charge</source>
@@ -2037,6 +2427,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Check to display Current vs time graph</source>
             <translation>Marque para traçar a corrente em função do tempo</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab first.</source>
+            <translation>Escolha primeiro um circuito no laboratório.</translation>
+        </message>
+        <message>
+            <source>Choose a circuit in the lab: its values are the starting and held values of the fit.</source>
+            <translation>Escolha um circuito no laboratório: os seus valores são os valores iniciais e fixos do ajuste.</translation>
         </message>
         <message>
             <source>Circuit %1, quantity %2, %3 points</source>
@@ -2199,8 +2597,32 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Para exportar é preciso o arquivo do experimento (kel FILE.kel --export-png OUT.png).</translation>
         </message>
         <message>
+            <source>F&amp;it</source>
+            <translation>A&amp;justar</translation>
+        </message>
+        <message>
             <source>Faster</source>
             <translation>Mais rápido</translation>
+        </message>
+        <message>
+            <source>Fit</source>
+            <translation>Ajuste</translation>
+        </message>
+        <message>
+            <source>Fit &amp;from (s):</source>
+            <translation>Ajustar &amp;de (s):</translation>
+        </message>
+        <message>
+            <source>Fit &amp;to (s):</source>
+            <translation>Ajustar a&amp;té (s):</translation>
+        </message>
+        <message>
+            <source>Fit from</source>
+            <translation>Ajustar de</translation>
+        </message>
+        <message>
+            <source>Fit to</source>
+            <translation>Ajustar até</translation>
         </message>
         <message>
             <source>Fits the PNG within WxH pixels (such as 1600x1200), keeping its proportions.</source>
@@ -2209,6 +2631,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Fits the circuit's exact solution to the recording FILE and writes each value with its uncertainty, without showing a window.</source>
             <translation>Ajusta a solução exata do circuito à gravação FILE e escreve cada valor com sua incerteza, sem mostrar janela.</translation>
+        </message>
+        <message>
+            <source>Free parameters</source>
+            <translation>Parâmetros livres</translation>
         </message>
         <message>
             <source>Frequency </source>
@@ -2295,6 +2721,22 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Erro de entrada</translation>
         </message>
         <message>
+            <source>It has %1 bytes; a recording may have at most %2.</source>
+            <translation>Ele tem %1 bytes; um registro pode ter no máximo %2.</translation>
+        </message>
+        <message>
+            <source>It has %1 rows; a recording may have at most %2.</source>
+            <translation>Ele tem %1 linhas; um registro pode ter no máximo %2.</translation>
+        </message>
+        <message>
+            <source>It is empty.</source>
+            <translation>Está vazio.</translation>
+        </message>
+        <message>
+            <source>It is not text: line %1 holds a control character at byte %2.</source>
+            <translation>Não é texto: a linha %1 contém um caractere de controle no byte %2.</translation>
+        </message>
+        <message>
             <source>Kel Circuit Lab</source>
             <translation>Laboratório Kel</translation>
         </message>
@@ -2351,8 +2793,44 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Circuito LC sem fonte</translation>
         </message>
         <message>
+            <source>Lab circuit %1: %2</source>
+            <translation>Circuito do laboratório %1: %2</translation>
+        </message>
+        <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>O botão %1 desenha a moldura da escala atual, portanto "lab.frame" não pode ser "fixed".</translation>
+        </message>
+        <message>
+            <source>Line %1 has %2 value columns; at most four are read.</source>
+            <translation>A linha %1 tem %2 colunas de valores; no máximo quatro são lidas.</translation>
+        </message>
+        <message>
+            <source>Line %1 has one column only; a recording needs a time and a value.</source>
+            <translation>A linha %1 tem uma só coluna; um registro precisa de um tempo e de um valor.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a finite number.</source>
+            <translation>Linha %1, coluna %2: “%3” não é um número finito.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a number.</source>
+            <translation>Linha %1, coluna %2: “%3” não é um número.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: "%3" is not a usable start time or increment.</source>
+            <translation>Linha %1, coluna %2: “%3” não é um tempo inicial ou incremento utilizável.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the row does not have the %3 columns of the first row.</source>
+            <translation>Linha %1, coluna %2: a linha não tem as %3 colunas da primeira.</translation>
+        </message>
+        <message>
+            <source>Line %1, column %2: the time %3 is not later than the one before.</source>
+            <translation>Linha %1, coluna %2: o tempo %3 não é posterior ao anterior.</translation>
+        </message>
+        <message>
+            <source>Line %1: only %2 samples; at least 3 are needed.</source>
+            <translation>Linha %1: só %2 amostras; são necessárias pelo menos 3.</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>
@@ -2367,12 +2845,28 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Valor máximo do eixo vertical</translation>
         </message>
         <message>
+            <source>Measurement</source>
+            <translation>Medição</translation>
+        </message>
+        <message>
+            <source>Measurement - %1</source>
+            <translation>Medição - %1</translation>
+        </message>
+        <message>
             <source>Minimum t value</source>
             <translation>Valor mínimo de t</translation>
         </message>
         <message>
             <source>Minimum vertical value</source>
             <translation>Valor mínimo do eixo vertical</translation>
+        </message>
+        <message>
+            <source>Model curve of the fitted circuit. Fit result: %1</source>
+            <translation>Curva do modelo do circuito ajustado. Resultado do ajuste: %1</translation>
+        </message>
+        <message>
+            <source>Model curve of the lab's circuit, not fitted yet.</source>
+            <translation>Curva do modelo do circuito do laboratório, ainda não ajustado.</translation>
         </message>
         <message>
             <source>Near resonance the steady and transient terms are large and nearly opposite; the program evaluates the same curve as the response from rest written with (1 − e^(−z))/z, the limiting form that stays exact at resonance.</source>
@@ -2395,8 +2889,24 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Nenhum circuito</translation>
         </message>
         <message>
+            <source>No circuit of this kind fits these samples.</source>
+            <translation>Nenhum circuito deste tipo se ajusta a estas amostras.</translation>
+        </message>
+        <message>
             <source>No curves plotted.</source>
             <translation>Nenhuma curva traçada.</translation>
+        </message>
+        <message>
+            <source>No model curve: the lab's circuit lacks a value or this quantity.</source>
+            <translation>Sem curva do modelo: falta ao circuito do laboratório um valor ou esta grandeza.</translation>
+        </message>
+        <message>
+            <source>No recording is shown.</source>
+            <translation>Nenhum registro é mostrado.</translation>
+        </message>
+        <message>
+            <source>No recording open.</source>
+            <translation>Nenhum registro aberto.</translation>
         </message>
         <message>
             <source>None</source>
@@ -2437,6 +2947,18 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Open Experiment...</source>
             <translation>Abrir experimento...</translation>
+        </message>
+        <message>
+            <source>Open Measurement</source>
+            <translation>Abrir medição</translation>
+        </message>
+        <message>
+            <source>Open Measurement...</source>
+            <translation>Abrir medição...</translation>
+        </message>
+        <message>
+            <source>Open a recording (Ctrl+O) to see its samples here.</source>
+            <translation>Abra um registro (Ctrl+O) para ver aqui as suas amostras.</translation>
         </message>
         <message>
             <source>Overdamped (α &gt; ω0): two real decay rates.</source>
@@ -2603,6 +3125,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Circuito RLC sem fonte</translation>
         </message>
         <message>
+            <source>RMS residual %1, %2 points%3</source>
+            <translation>Resíduo quadrático médio %1, %2 pontos%3</translation>
+        </message>
+        <message>
             <source>RMS residual: %1</source>
             <translation>Resíduo quadrático médio: %1</translation>
         </message>
@@ -2619,12 +3145,32 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Tempo lido, em segundos</translation>
         </message>
         <message>
+            <source>Reading %1 was cancelled.</source>
+            <translation>A leitura de %1 foi cancelada.</translation>
+        </message>
+        <message>
             <source>Recent Experiments</source>
             <translation>Experimentos recentes</translation>
         </message>
         <message>
+            <source>Recording graph</source>
+            <translation>Gráfico do registro</translation>
+        </message>
+        <message>
+            <source>Recording: %1, %2 samples</source>
+            <translation>Registro: %1, %2 amostras</translation>
+        </message>
+        <message>
+            <source>Recordings (*.csv *.txt *.tsv *.dat);;All files (*)</source>
+            <translation>Registros (*.csv *.txt *.tsv *.dat);;Todos os arquivos (*)</translation>
+        </message>
+        <message>
             <source>Regime</source>
             <translation>Regime</translation>
+        </message>
+        <message>
+            <source>Residuals</source>
+            <translation>Resíduos</translation>
         </message>
         <message>
             <source>Resistance R in ohms</source>
@@ -2891,6 +3437,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Não foi possível salvar o arquivo %1: %2.</translation>
         </message>
         <message>
+            <source>The file cannot be read (%1).</source>
+            <translation>O arquivo não pode ser lido (%1).</translation>
+        </message>
+        <message>
             <source>The file does not exist.</source>
             <translation>O arquivo não existe.</translation>
         </message>
@@ -2923,6 +3473,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>O ajuste foi cancelado.</translation>
         </message>
         <message>
+            <source>The fit window from %1 s to %2 s holds no time of the recording.</source>
+            <translation>A janela de ajuste de %1 s a %2 s não contém nenhum tempo do registro.</translation>
+        </message>
+        <message>
+            <source>The fit window holds too few samples for the free parameters.</source>
+            <translation>A janela de ajuste contém poucas amostras para os parâmetros livres.</translation>
+        </message>
+        <message>
             <source>The fixed %1 must be above 0.</source>
             <translation>O %1 fixado deve ser maior que 0.</translation>
         </message>
@@ -2937,6 +3495,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The impedance is 0 (R is 0 and the reactances of L and C cancel), so the current would be infinite. Change R, C, L or f.</source>
             <translation>A impedância é 0 (R é 0 e as reatâncias de L e C se anulam), então a corrente seria infinita. Altere R, C, L ou f.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity.</source>
+            <translation>O circuito do laboratório não tem essa grandeza.</translation>
+        </message>
+        <message>
+            <source>The lab's circuit has no such quantity: choose what the column measured.</source>
+            <translation>O circuito do laboratório não tem essa grandeza: escolha o que a coluna mediu.</translation>
         </message>
         <message>
             <source>The largest voltage amplitude is 0 (VRmax, VCmax, VLmax and Vmax are all 0 or less), so there is nothing to draw. Enter a positive Vmax.</source>
@@ -3027,6 +3593,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>O texto %1 de %2 não é um número.</translation>
         </message>
         <message>
+            <source>The text of %1 is not a number in seconds.</source>
+            <translation>O texto de “%1” não é um número em segundos.</translation>
+        </message>
+        <message>
             <source>The text of %1 is not a number.</source>
             <translation>O texto de %1 não é um número.</translation>
         </message>
@@ -3071,6 +3641,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Não há tradução para "%1"; o programa continua em inglês.</translation>
         </message>
         <message>
+            <source>These data cannot tell %1 apart; hold %2 at a known value and fit again.</source>
+            <translation>Estes dados não conseguem distinguir %1; fixe %2 num valor conhecido e ajuste de novo.</translation>
+        </message>
+        <message>
             <source>These parameters give no finite value of the charge or current at t = %1 s. Nothing was drawn.</source>
             <translation>Estes parâmetros não dão um valor finito da carga ou da corrente em t = %1 s. Nada foi desenhado.</translation>
         </message>
@@ -3105,6 +3679,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>This program cannot open the experiment's window.</source>
             <translation>Este programa não consegue abrir a janela do experimento.</translation>
+        </message>
+        <message>
+            <source>Tick at least one parameter to fit.</source>
+            <translation>Marque pelo menos um parâmetro para ajustar.</translation>
         </message>
         <message>
             <source>Time</source>
@@ -3319,8 +3897,16 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>azul</translation>
         </message>
         <message>
+            <source>capacitor voltage vC = q/C</source>
+            <translation>tensão no capacitor vC = q/C</translation>
+        </message>
+        <message>
             <source>charge</source>
             <translation>carga</translation>
+        </message>
+        <message>
+            <source>charge q</source>
+            <translation>carga q</translation>
         </message>
         <message>
             <source>critically damped: α = %1 s⁻¹, %2</source>
@@ -3333,6 +3919,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>current amplitude I₀</source>
             <translation>amplitude da corrente I₀</translation>
+        </message>
+        <message>
+            <source>current i</source>
+            <translation>corrente i</translation>
         </message>
         <message>
             <source>dashed</source>
@@ -3373,6 +3963,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>i (A)</source>
             <translation>i (A)</translation>
+        </message>
+        <message>
+            <source>inductor voltage vL</source>
+            <translation>tensão no indutor vL</translation>
         </message>
         <message>
             <source>no EMF source</source>
@@ -3417,6 +4011,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>regime undefined for these values</source>
             <translation>regime indefinido para estes valores</translation>
+        </message>
+        <message>
+            <source>resistor voltage vR = R·i</source>
+            <translation>tensão no resistor vR = R·i</translation>
         </message>
         <message>
             <source>resonance frequency f₀</source>

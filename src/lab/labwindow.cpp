@@ -55,6 +55,7 @@ LabWindow::LabWindow(display::Dialogs &dialogs, QWidget *parent)
     m_controls = buildLabControls(this);
     buildMenus();
     buildMoreMenus();
+    buildMeasurementMenu();
     buildGraphAccess();
     setLabKeyboardOrder(this);
     showAllTexts();

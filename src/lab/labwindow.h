@@ -22,6 +22,11 @@ class ExperimentMenu;
 class PictureArea;
 } // namespace kel::display
 
+namespace kel::measurement
+{
+class MeasurementWindow;
+}
+
 namespace kel::resonance
 {
 class ResonanceWindow;
@@ -31,6 +36,7 @@ namespace kel::lab
 {
 
 class EquationsWindow;
+class LabCircuitHost;
 
 // The circuit lab window `rc`: the parameter texts of the series circuit, the graph
 // selection, the graph area with its frame, curves and value read-out, and the menu bar
@@ -117,6 +123,10 @@ private:
     // A frequency picked on the resonance curve: typed into f0, then plotted.
     void plotAtFrequency(const QString &f0);
     void applyLabPlot(const display::BoxTexts &texts, const QStringList &curves);
+    // The Measurement menu, after the others, and the window it opens (labmeasurement.cpp).
+    void buildMeasurementMenu();
+    void openMeasurement();
+    friend class LabCircuitHost;
 
     display::Dialogs &m_dialogs;
     LabSession m_session;
@@ -128,7 +138,8 @@ private:
     EquationsWindow *m_equations = nullptr; // once opened; a child window
     // What the resonance curve reads: f0 picked there is typed into its box and plotted.
     LabCircuitSource m_circuitSource{m_session, [this](const QString &f0) { plotAtFrequency(f0); }};
-    resonance::ResonanceWindow *m_resonance = nullptr; // once opened; a child window
+    resonance::ResonanceWindow *m_resonance = nullptr;       // once opened; a child window
+    measurement::MeasurementWindow *m_measurement = nullptr; // likewise
 };
 
 // Which slot each widget and action runs, by objectName (the signal in brackets).

@@ -256,10 +256,11 @@ TEST_F(LabTest, WindowStartsAsDesigned)
     std::vector<QString> menu;
     for (QAction *a : w.menuBar()->actions())
         menu.push_back(a->objectName());
-    // The Export menu follows the window's own commands, then the Experiment and View menus.
+    // The Export menu follows the window's own commands, then the Experiment, View and
+    // Measurement menus.
     EXPECT_EQ(menu, (std::vector<QString>{"ClGraphs", "GScale", "Blank1", "Blank2", "blank3",
                                           "PlGraphs", "blank4", "blank5", "blank6", "close",
-                                          "Export", "Experiment", "View"}));
+                                          "Export", "Experiment", "View", "MeasurementMenu"}));
 
     // Positions in twips; w0 and the option buttons lie under the strip and VSource.
     const double k = w.centralWidget()->logicalDpiX() / 1440.0;
