@@ -6,6 +6,8 @@
 #include "equationswindow.h"
 
 #include "display/experimentmenu.h"
+#include "energy/energysession.h"
+#include "energy/energywindow.h"
 #include "phasor/resonancetextboxes.h"
 #include "phasor/resonancewindow.h"
 
@@ -56,6 +58,9 @@ void LabWindow::buildMoreMenus()
     m_resonanceCurve->setObjectName("ResonanceCurve");
     m_resonanceCurve->setVisible(false);
     connect(m_resonanceCurve, &QAction::triggered, this, &LabWindow::showResonanceCurve);
+    QAction *energy = view->addAction(tr("Energy"));
+    energy->setObjectName("Energy");
+    connect(energy, &QAction::triggered, this, &LabWindow::showEnergy);
 }
 
 void LabWindow::followTexts()
@@ -66,6 +71,8 @@ void LabWindow::followTexts()
     if (!driven)
         if (auto *curve = findChild<phasor::ResonanceWindow *>())
             curve->hide();
+    if (m_energySession)
+        m_energySession->refresh();
     if (m_equations && m_session.circuitKind() != CircuitKind::None)
         m_equations->showCircuit(
             caseNumber(m_session.circuitKind()),
@@ -88,6 +95,25 @@ void LabWindow::showResonanceCurve()
     if (m_session.circuitKind() != CircuitKind::DrivenRlc)
         return;
     phasor::showResonanceCurve(this, m_dialogs, [this] { plotGraphs(); });
+}
+
+void LabWindow::showEnergy()
+{
+    if (!m_energySession) {
+        m_energySession = new energy::EnergySession(m_session, this);
+        new energy::EnergyWindow(*m_energySession, m_dialogs, this);
+    }
+    m_energySession->refresh();
+    auto *window = findChild<energy::EnergyWindow *>();
+    window->show();
+    window->raise();
+}
+
+std::optional<QByteArray> LabWindow::energyCsv() const
+{
+    energy::EnergySession session(m_session);
+    session.refresh();
+    return session.csv();
 }
 
 } // namespace kel::lab

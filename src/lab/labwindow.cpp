@@ -14,6 +14,7 @@
 #include "display/pictureexport.h"
 #include "display/qbcolor.h"
 #include "display/qstringtext.h"
+#include "energy/energysession.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -198,6 +199,8 @@ void LabWindow::drawFrame(const GraphScale &s)
     m_controls.scaleStatus->setText(display::toQString(scaleStatus(s.x1, s.x2, s.y1, s.y2)));
     m_shownScale = s;
     showGraphChanges();
+    if (m_energySession)
+        m_energySession->refresh();
 }
 
 void LabWindow::drawEmptyGraph()

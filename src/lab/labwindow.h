@@ -25,6 +25,15 @@ namespace kel::lab
 {
 
 class EquationsWindow;
+} // namespace kel::lab
+
+namespace kel::energy
+{
+class EnergySession;
+} // namespace kel::energy
+
+namespace kel::lab
+{
 
 // The circuit lab window `rc`: the parameter texts of the series circuit, the graph
 // selection, the graph area with its frame, curves and value read-out, and the menu bar
@@ -58,6 +67,7 @@ public:
     display::PictureExport pictures() const override;
     double pictureScale() const override { return 2.0; }
     std::optional<QByteArray> csv() const override;
+    std::optional<QByteArray> energyCsv() const override;
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
 
 public slots:
@@ -78,6 +88,7 @@ public slots:
     void showPointerAt(float x, float y);
     void showEquations();
     void showResonanceCurve();
+    void showEnergy();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -117,7 +128,8 @@ private:
     GraphScale m_shownScale; // the one the graph's frame was last drawn for
     display::ExperimentMenu *m_experimentMenu = nullptr;
     QAction *m_resonanceCurve = nullptr;
-    EquationsWindow *m_equations = nullptr; // once opened; a child window
+    EquationsWindow *m_equations = nullptr;           // once opened; a child window
+    energy::EnergySession *m_energySession = nullptr; // with the Energy window, once opened
 };
 
 // Which slot each widget and action runs, by objectName (the signal in brackets).

@@ -73,12 +73,17 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
                                  tr("Writes the samples of the experiment's last plot as CSV to "
                                     "FILE, without showing a window."),
                                  QStringLiteral("FILE"));
+    const QCommandLineOption energyCsv(QStringLiteral("export-energy-csv"),
+                                       tr("Writes the energies of the experiment's circuit "
+                                          "(t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing "
+                                          "a window."),
+                                       QStringLiteral("FILE"));
     const QCommandLineOption size(QStringLiteral("size"),
                                   tr("Fits the PNG within WxH pixels (such as 1600x1200), "
                                      "keeping its proportions."),
                                   QStringLiteral("WxH"));
     parser.addOption(version);
-    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &size})
+    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &energyCsv, &size})
         parser.addOption(*option);
     parser.addPositionalArgument(QStringLiteral("FILE.kel"), tr("The experiment to open."),
                                  QStringLiteral("[FILE.kel]"));
@@ -100,7 +105,7 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
         return request;
     }
     // An option given twice would leave one of its values unused without a word.
-    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &size}) {
+    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &energyCsv, &size}) {
         if (parser.values(*option).size() > 1)
             return refused(
                 tr("The option --%1 is given more than once.").arg(option->names().constLast()));
@@ -114,7 +119,8 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
     request.pngPath = parser.value(png);
     request.svgPath = parser.value(svg);
     request.csvPath = parser.value(csv);
-    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &size}) {
+    request.energyCsvPath = parser.value(energyCsv);
+    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &energyCsv, &size}) {
         if (parser.isSet(*option) && parser.value(*option).trimmed().isEmpty())
             return refused(tr("The option --%1 needs a value.").arg(option->names().constLast()));
     }
@@ -129,7 +135,8 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
             return refused(tr("The option --size sets the size of --export-png; give both."));
     }
 
-    const bool exporting = parser.isSet(png) || parser.isSet(svg) || parser.isSet(csv);
+    const bool exporting =
+        parser.isSet(png) || parser.isSet(svg) || parser.isSet(csv) || parser.isSet(energyCsv);
     if (exporting) {
         if (request.experimentPath.isEmpty())
             return refused(tr("Exporting needs the experiment file to export (kel FILE.kel "

@@ -13,7 +13,7 @@ namespace kel::shell
 // What the command line asks for:
 //   kel [--lang CODE] [FILE.kel]
 //   kel FILE.kel [--export-png OUT.png] [--export-svg OUT.svg] [--export-csv OUT.csv]
-//       [--size WxH]
+//       [--export-energy-csv OUT.csv] [--size WxH]
 //   kel --help | --version
 struct CommandLineRequest {
     enum class Action {
@@ -30,6 +30,7 @@ struct CommandLineRequest {
     QString pngPath;
     QString svgPath;
     QString csvPath;
+    QString energyCsvPath;        // the Energy window's data of the lab's circuit
     std::optional<QSize> pngSize; // fit the PNG within this many pixels
 
     // Whether carrying it out shows windows, and so needs a display.
