@@ -879,6 +879,96 @@
         </message>
     </context>
     <context>
+        <name>kel::energy::EnergySession</name>
+        <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Wählen Sie zuerst im Hauptmenü eine Schaltung.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Mit diesen Parametern hat die Schaltung im Zeitbereich des Graphen keine endliche Energie.</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, Bilanz %6</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Bilanz W_C + W_L + W_R − W_S = %1, größte Abweichung %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::energy::EnergyWindow</name>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C Kondensator</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L Spule</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R Wärme im Widerstand</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S Arbeit der Quelle</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energie</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Klicken oder Links und Rechts drücken, um die Energien zu einer Zeit abzulesen</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energien über der Zeit</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportieren</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Daten speichern...</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Bild speichern...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>Die Energie im Kondensator W_C, in der Spule W_L, die Wärme im Widerstand W_R und die Arbeit der Quelle W_S von t = %1 s bis %2 s. %3</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Daten speichern</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>CSV-Dateien (*.csv)</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Bild speichern</translation>
+        </message>
+        <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>PNG-Bilder (*.png);;SVG-Zeichnungen (*.svg)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::lab</name>
         <message>
             <source>Input Error</source>
@@ -1044,6 +1134,10 @@
         <message>
             <source>Resonance Curve</source>
             <translation>Resonanzkurve</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energie</translation>
         </message>
     </context>
     <context>
@@ -1584,6 +1678,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
             <translation>Zum Exportieren wird die Versuchsdatei gebraucht (kel FILE.kel --export-png OUT.png).</translation>
         </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Schreibt die Energien der Schaltung des Experiments (t,W_C,W_L,W_R,W_S) als CSV in FILE, ohne ein Fenster zu zeigen.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -1594,6 +1692,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>Der Versuch enthält keinen Graphen, dessen Werte geschrieben werden könnten.</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>Die Schaltung des Experiments hat keine Energien, die geschrieben werden könnten.</translation>
         </message>
     </context>
     <context>
@@ -1782,6 +1884,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Bei Resonanz (ω = ω0) wächst der erzwungene Anteil linear mit t: der Grenzfall der Form außerhalb der Resonanz.</translation>
         </message>
         <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Bilanz W_C + W_L + W_R − W_S = %1, größte Abweichung %2</translation>
+        </message>
+        <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
             <translation>Bandbreite Δf = R/(2πL) = %1</translation>
         </message>
@@ -1796,6 +1902,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
             <translation>Damit der Kreis schwingen kann, muss C größer als 0 sein (C = 0 bedeutet: kein Kondensator).</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>CSV-Dateien (*.csv)</translation>
         </message>
         <message>
             <source>CSV table (*.csv)</source>
@@ -1838,6 +1948,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Ankreuzen, um die Stromstärke über der Zeit zu zeichnen</translation>
         </message>
         <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Wählen Sie zuerst im Hauptmenü eine Schaltung.</translation>
+        </message>
+        <message>
             <source>Clear Graphs</source>
             <translation>Graphen löschen</translation>
         </message>
@@ -1852,6 +1966,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Click to set the source to this frequency</source>
             <translation>Klicken, um die Quelle auf diese Frequenz zu stellen</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Klicken oder Links und Rechts drücken, um die Energien zu einer Zeit abzulesen</translation>
         </message>
         <message>
             <source>Close</source>
@@ -1936,6 +2054,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Differential equation</source>
             <translation>Differentialgleichung</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energien über der Zeit</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energie</translation>
         </message>
         <message>
             <source>Enter maximum t value</source>
@@ -2234,6 +2360,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
         </message>
         <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>PNG-Bilder (*.png);;SVG-Zeichnungen (*.svg)</translation>
+        </message>
+        <message>
             <source>Parameters</source>
             <translation>Parameter</translation>
         </message>
@@ -2434,12 +2564,20 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Neu starten</translation>
         </message>
         <message>
+            <source>Save Data</source>
+            <translation>Daten speichern</translation>
+        </message>
+        <message>
             <source>Save Data as CSV</source>
             <translation>Daten als CSV speichern</translation>
         </message>
         <message>
             <source>Save Data as CSV...</source>
             <translation>Daten als CSV speichern...</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Daten speichern...</translation>
         </message>
         <message>
             <source>Save Experiment</source>
@@ -2570,6 +2708,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Die Zeit liegt zu weit außerhalb des gezeichneten Intervalls.</translation>
         </message>
         <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>Die Energie im Kondensator W_C, in der Spule W_L, die Wärme im Widerstand W_R und die Arbeit der Quelle W_S von t = %1 s bis %2 s. %3</translation>
+        </message>
+        <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
             <translation>Der Eintrag "lab.circuit" ist %1, aber Schaltfläche %2 wählt Kreis %3.</translation>
         </message>
@@ -2636,6 +2778,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>Der Versuch wurde mit einer neueren Version des Kel-Kreislabors gespeichert (Dateiformat %1; diese Version liest bis %2).</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>Die Schaltung des Experiments hat keine Energien, die geschrieben werden könnten.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -2772,6 +2918,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>These parameters give no finite value of the current or charge at this time.</source>
             <translation>Diese Parameter ergeben zu diesem Zeitpunkt keinen endlichen Wert für Stromstärke oder Ladung.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Mit diesen Parametern hat die Schaltung im Zeitbereich des Graphen keine endliche Energie.</translation>
         </message>
         <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
@@ -2934,8 +3084,32 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Spannungen</translation>
         </message>
         <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C Kondensator</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L Spule</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R Wärme im Widerstand</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S Arbeit der Quelle</translation>
+        </message>
+        <message>
             <source>Without resistance the circuit oscillates undamped at ω0.</source>
             <translation>Ohne Widerstand schwingt der Kreis ungedämpft mit ω0.</translation>
+        </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Schreibt die Energien der Schaltung des Experiments (t,W_C,W_L,W_R,W_S) als CSV in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
@@ -3096,6 +3270,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>t = %1 s, value = %2</source>
             <translation>t = %1 s, Wert = %2</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, Bilanz %6</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>

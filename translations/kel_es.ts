@@ -879,6 +879,96 @@
         </message>
     </context>
     <context>
+        <name>kel::energy::EnergySession</name>
+        <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Elija primero un circuito en el menú principal.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Con estos parámetros el circuito no tiene energía finita en el intervalo de tiempo de la gráfica.</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Balance W_C + W_L + W_R − W_S = %1, desviación máxima %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::energy::EnergyWindow</name>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C condensador</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L bobina</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R calor en la resistencia</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S trabajo de la fuente</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energía</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Haga clic, o use Izquierda y Derecha, para leer las energías en un instante</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energías en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Guardar datos...</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Guardar imagen...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>La energía en el condensador W_C, en la bobina W_L, el calor en la resistencia W_R y el trabajo de la fuente W_S de t = %1 s a %2 s. %3</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Guardar datos</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Archivos CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Guardar imagen</translation>
+        </message>
+        <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Imágenes PNG (*.png);;Dibujos SVG (*.svg)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::lab</name>
         <message>
             <source>Input Error</source>
@@ -1044,6 +1134,10 @@
         <message>
             <source>Resonance Curve</source>
             <translation>Curva de resonancia</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energía</translation>
         </message>
     </context>
     <context>
@@ -1584,6 +1678,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
             <translation>Para exportar hace falta el archivo del experimento (kel FILE.kel --export-png OUT.png).</translation>
         </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Escribe las energías del circuito del experimento (t,W_C,W_L,W_R,W_S) como CSV en FILE, sin mostrar ninguna ventana.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -1594,6 +1692,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>El experimento no tiene ninguna gráfica cuyos puntos se puedan escribir.</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>El circuito del experimento no tiene energías que puedan escribirse.</translation>
         </message>
     </context>
     <context>
@@ -1782,6 +1884,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>En resonancia (ω = ω0) el término forzado crece linealmente con t: el límite de la forma fuera de resonancia.</translation>
         </message>
         <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Balance W_C + W_L + W_R − W_S = %1, desviación máxima %2</translation>
+        </message>
+        <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
             <translation>Ancho de banda Δf = R/(2πL) = %1</translation>
         </message>
@@ -1796,6 +1902,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
             <translation>C debe ser mayor que 0 para que el circuito entre en resonancia (C = 0 significa que no hay condensador).</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Archivos CSV (*.csv)</translation>
         </message>
         <message>
             <source>CSV table (*.csv)</source>
@@ -1838,6 +1948,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Marcar para dibujar la corriente en función del tiempo</translation>
         </message>
         <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Elija primero un circuito en el menú principal.</translation>
+        </message>
+        <message>
             <source>Clear Graphs</source>
             <translation>Borrar gráficas</translation>
         </message>
@@ -1852,6 +1966,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Click to set the source to this frequency</source>
             <translation>Haga clic para poner la fuente a esta frecuencia</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Haga clic, o use Izquierda y Derecha, para leer las energías en un instante</translation>
         </message>
         <message>
             <source>Close</source>
@@ -1936,6 +2054,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Differential equation</source>
             <translation>Ecuación diferencial</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energías en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energía</translation>
         </message>
         <message>
             <source>Enter maximum t value</source>
@@ -2234,6 +2360,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg)</translation>
         </message>
         <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Imágenes PNG (*.png);;Dibujos SVG (*.svg)</translation>
+        </message>
+        <message>
             <source>Parameters</source>
             <translation>Parámetros</translation>
         </message>
@@ -2434,12 +2564,20 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Reiniciar</translation>
         </message>
         <message>
+            <source>Save Data</source>
+            <translation>Guardar datos</translation>
+        </message>
+        <message>
             <source>Save Data as CSV</source>
             <translation>Guardar datos como CSV</translation>
         </message>
         <message>
             <source>Save Data as CSV...</source>
             <translation>Guardar datos como CSV...</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Guardar datos...</translation>
         </message>
         <message>
             <source>Save Experiment</source>
@@ -2570,6 +2708,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>El tiempo está demasiado lejos del intervalo dibujado.</translation>
         </message>
         <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>La energía en el condensador W_C, en la bobina W_L, el calor en la resistencia W_R y el trabajo de la fuente W_S de t = %1 s a %2 s. %3</translation>
+        </message>
+        <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
             <translation>La entrada "lab.circuit" es %1, pero el botón %2 elige el circuito %3.</translation>
         </message>
@@ -2636,6 +2778,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>El experimento se guardó con una versión más reciente del Laboratorio Kel (formato de archivo %1; esta versión lee hasta %2).</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>El circuito del experimento no tiene energías que puedan escribirse.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -2772,6 +2918,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>These parameters give no finite value of the current or charge at this time.</source>
             <translation>Estos parámetros no dan un valor finito de la corriente o la carga en este instante.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Con estos parámetros el circuito no tiene energía finita en el intervalo de tiempo de la gráfica.</translation>
         </message>
         <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
@@ -2934,8 +3084,32 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Tensiones</translation>
         </message>
         <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C condensador</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L bobina</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R calor en la resistencia</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S trabajo de la fuente</translation>
+        </message>
+        <message>
             <source>Without resistance the circuit oscillates undamped at ω0.</source>
             <translation>Sin resistencia el circuito oscila sin amortiguamiento a ω0.</translation>
+        </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Escribe las energías del circuito del experimento (t,W_C,W_L,W_R,W_S) como CSV en FILE, sin mostrar ninguna ventana.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
@@ -3096,6 +3270,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>t = %1 s, value = %2</source>
             <translation>t = %1 s, valor = %2</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>

@@ -879,6 +879,96 @@
         </message>
     </context>
     <context>
+        <name>kel::energy::EnergySession</name>
+        <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Choisissez d’abord un circuit dans le menu principal.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Avec ces paramètres, le circuit n’a pas d’énergie finie sur l’intervalle de temps du graphique.</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s : W_C = %2, W_L = %3, W_R = %4, W_S = %5, bilan %6</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Bilan W_C + W_L + W_R − W_S = %1, plus grand écart %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::energy::EnergyWindow</name>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C condensateur</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L bobine</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R chaleur dans la résistance</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S travail de la source</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Énergie</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Cliquez, ou utilisez Gauche et Droite, pour lire les énergies à un instant</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Énergies en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Enregistrer les données...</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Enregistrer l'image...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>L’énergie dans le condensateur W_C, dans la bobine W_L, la chaleur dans la résistance W_R et le travail de la source W_S de t = %1 s à %2 s. %3</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Enregistrer les données</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Fichiers CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Enregistrer l'image</translation>
+        </message>
+        <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Images PNG (*.png);;Dessins SVG (*.svg)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::lab</name>
         <message>
             <source>Input Error</source>
@@ -1044,6 +1134,10 @@
         <message>
             <source>Resonance Curve</source>
             <translation>Courbe de résonance</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Énergie</translation>
         </message>
     </context>
     <context>
@@ -1584,6 +1678,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
             <translation>L'export a besoin du fichier d'expérience à exporter (kel FILE.kel --export-png OUT.png).</translation>
         </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Écrit les énergies du circuit de l’expérience (t,W_C,W_L,W_R,W_S) en CSV dans FILE, sans afficher de fenêtre.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -1594,6 +1692,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>L'expérience ne contient aucun tracé dont les points puissent être écrits.</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>Le circuit de l’expérience n’a pas d’énergies qui puissent être écrites.</translation>
         </message>
     </context>
     <context>
@@ -1782,6 +1884,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>À la résonance (ω = ω0), le terme forcé croît linéairement avec t : c'est la limite de la forme hors résonance.</translation>
         </message>
         <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Bilan W_C + W_L + W_R − W_S = %1, plus grand écart %2</translation>
+        </message>
+        <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
             <translation>Bande passante Δf = R/(2πL) = %1</translation>
         </message>
@@ -1796,6 +1902,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
             <translation>C doit être supérieure à 0 pour que le circuit entre en résonance (C = 0 signifie : pas de condensateur).</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Fichiers CSV (*.csv)</translation>
         </message>
         <message>
             <source>CSV table (*.csv)</source>
@@ -1838,6 +1948,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Cocher pour tracer l'intensité en fonction du temps</translation>
         </message>
         <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Choisissez d’abord un circuit dans le menu principal.</translation>
+        </message>
+        <message>
             <source>Clear Graphs</source>
             <translation>Effacer les courbes</translation>
         </message>
@@ -1852,6 +1966,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Click to set the source to this frequency</source>
             <translation>Cliquer pour régler le générateur sur cette fréquence</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Cliquez, ou utilisez Gauche et Droite, pour lire les énergies à un instant</translation>
         </message>
         <message>
             <source>Close</source>
@@ -1936,6 +2054,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Differential equation</source>
             <translation>Équation différentielle</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Énergies en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Énergie</translation>
         </message>
         <message>
             <source>Enter maximum t value</source>
@@ -2234,6 +2360,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Image PNG (*.png);;Dessin SVG (*.svg)</translation>
         </message>
         <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Images PNG (*.png);;Dessins SVG (*.svg)</translation>
+        </message>
+        <message>
             <source>Parameters</source>
             <translation>Paramètres</translation>
         </message>
@@ -2434,12 +2564,20 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Recommencer</translation>
         </message>
         <message>
+            <source>Save Data</source>
+            <translation>Enregistrer les données</translation>
+        </message>
+        <message>
             <source>Save Data as CSV</source>
             <translation>Enregistrer les données en CSV</translation>
         </message>
         <message>
             <source>Save Data as CSV...</source>
             <translation>Enregistrer les données en CSV...</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Enregistrer les données...</translation>
         </message>
         <message>
             <source>Save Experiment</source>
@@ -2570,6 +2708,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Le temps est trop loin de l'intervalle tracé pour être dessiné.</translation>
         </message>
         <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>L’énergie dans le condensateur W_C, dans la bobine W_L, la chaleur dans la résistance W_R et le travail de la source W_S de t = %1 s à %2 s. %3</translation>
+        </message>
+        <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
             <translation>L'entrée "lab.circuit" vaut %1, mais le bouton %2 choisit le circuit %3.</translation>
         </message>
@@ -2636,6 +2778,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>L'expérience a été enregistrée par une version plus récente du Labo circuits Kel (format de fichier %1 ; cette version lit jusqu'à %2).</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>Le circuit de l’expérience n’a pas d’énergies qui puissent être écrites.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -2772,6 +2918,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>These parameters give no finite value of the current or charge at this time.</source>
             <translation>Ces paramètres ne donnent pas de valeur finie de l'intensité ou de la charge à cet instant.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Avec ces paramètres, le circuit n’a pas d’énergie finie sur l’intervalle de temps du graphique.</translation>
         </message>
         <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
@@ -2934,8 +3084,32 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Tensions</translation>
         </message>
         <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C condensateur</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L bobine</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R chaleur dans la résistance</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S travail de la source</translation>
+        </message>
+        <message>
             <source>Without resistance the circuit oscillates undamped at ω0.</source>
             <translation>Sans résistance, le circuit oscille sans amortissement à ω0.</translation>
+        </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Écrit les énergies du circuit de l’expérience (t,W_C,W_L,W_R,W_S) en CSV dans FILE, sans afficher de fenêtre.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
@@ -3096,6 +3270,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>t = %1 s, value = %2</source>
             <translation>t = %1 s, valeur = %2</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s : W_C = %2, W_L = %3, W_R = %4, W_S = %5, bilan %6</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>

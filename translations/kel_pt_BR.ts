@@ -879,6 +879,96 @@
         </message>
     </context>
     <context>
+        <name>kel::energy::EnergySession</name>
+        <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Escolha primeiro um circuito no menu principal.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Com estes parâmetros o circuito não tem energia finita no intervalo de tempo do gráfico.</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balanço %6</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Balanço W_C + W_L + W_R − W_S = %1, maior desvio %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::energy::EnergyWindow</name>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C capacitor</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L indutor</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R calor no resistor</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S trabalho da fonte</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energia</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Clique, ou use Esquerda e Direita, para ler as energias em um instante</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energias em função do tempo</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Salvar dados...</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Salvar imagem...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>A energia no capacitor W_C, no indutor W_L, o calor no resistor W_R e o trabalho da fonte W_S de t = %1 s a %2 s. %3</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Salvar dados</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Arquivos CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Salvar imagem</translation>
+        </message>
+        <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Imagens PNG (*.png);;Desenhos SVG (*.svg)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::lab</name>
         <message>
             <source>Input Error</source>
@@ -1044,6 +1134,10 @@
         <message>
             <source>Resonance Curve</source>
             <translation>Curva de ressonância</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energia</translation>
         </message>
     </context>
     <context>
@@ -1584,6 +1678,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <source>Exporting needs the experiment file to export (kel FILE.kel --export-png OUT.png).</source>
             <translation>Para exportar é preciso o arquivo do experimento (kel FILE.kel --export-png OUT.png).</translation>
         </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Grava as energias do circuito do experimento (t,W_C,W_L,W_R,W_S) como CSV em FILE, sem mostrar janela.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -1594,6 +1692,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>O experimento não tem nenhum gráfico cujos pontos possam ser gravados.</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>O circuito do experimento não tem energias que possam ser gravadas.</translation>
         </message>
     </context>
     <context>
@@ -1782,6 +1884,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Em ressonância (ω = ω0) o termo forçado cresce linearmente com t: o limite da forma fora da ressonância.</translation>
         </message>
         <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Balanço W_C + W_L + W_R − W_S = %1, maior desvio %2</translation>
+        </message>
+        <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
             <translation>Largura de banda Δf = R/(2πL) = %1</translation>
         </message>
@@ -1796,6 +1902,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>C must be above 0 for the circuit to resonate (C = 0 means no capacitor).</source>
             <translation>C deve ser maior que 0 para que o circuito entre em ressonância (C = 0 significa sem capacitor).</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Arquivos CSV (*.csv)</translation>
         </message>
         <message>
             <source>CSV table (*.csv)</source>
@@ -1838,6 +1948,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Marque para traçar a corrente em função do tempo</translation>
         </message>
         <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Escolha primeiro um circuito no menu principal.</translation>
+        </message>
+        <message>
             <source>Clear Graphs</source>
             <translation>Limpar gráficos</translation>
         </message>
@@ -1852,6 +1966,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Click to set the source to this frequency</source>
             <translation>Clique para ajustar a fonte para esta frequência</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Clique, ou use Esquerda e Direita, para ler as energias em um instante</translation>
         </message>
         <message>
             <source>Close</source>
@@ -1936,6 +2054,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Differential equation</source>
             <translation>Equação diferencial</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energias em função do tempo</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energia</translation>
         </message>
         <message>
             <source>Enter maximum t value</source>
@@ -2234,6 +2360,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Imagem PNG (*.png);;Desenho SVG (*.svg)</translation>
         </message>
         <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Imagens PNG (*.png);;Desenhos SVG (*.svg)</translation>
+        </message>
+        <message>
             <source>Parameters</source>
             <translation>Parâmetros</translation>
         </message>
@@ -2434,12 +2564,20 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Reiniciar</translation>
         </message>
         <message>
+            <source>Save Data</source>
+            <translation>Salvar dados</translation>
+        </message>
+        <message>
             <source>Save Data as CSV</source>
             <translation>Salvar dados como CSV</translation>
         </message>
         <message>
             <source>Save Data as CSV...</source>
             <translation>Salvar dados como CSV...</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Salvar dados...</translation>
         </message>
         <message>
             <source>Save Experiment</source>
@@ -2570,6 +2708,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>O tempo está longe demais do intervalo traçado.</translation>
         </message>
         <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>A energia no capacitor W_C, no indutor W_L, o calor no resistor W_R e o trabalho da fonte W_S de t = %1 s a %2 s. %3</translation>
+        </message>
+        <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
             <translation>A entrada "lab.circuit" é %1, mas o botão %2 escolhe o circuito %3.</translation>
         </message>
@@ -2636,6 +2778,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>O experimento foi salvo por uma versão mais recente do Laboratório Kel (formato de arquivo %1; esta versão lê até %2).</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>O circuito do experimento não tem energias que possam ser gravadas.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -2772,6 +2918,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>These parameters give no finite value of the current or charge at this time.</source>
             <translation>Estes parâmetros não dão um valor finito da corrente ou da carga neste instante.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Com estes parâmetros o circuito não tem energia finita no intervalo de tempo do gráfico.</translation>
         </message>
         <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
@@ -2934,8 +3084,32 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Tensões</translation>
         </message>
         <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C capacitor</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L indutor</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R calor no resistor</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S trabalho da fonte</translation>
+        </message>
+        <message>
             <source>Without resistance the circuit oscillates undamped at ω0.</source>
             <translation>Sem resistência o circuito oscila sem amortecimento em ω0.</translation>
+        </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Grava as energias do circuito do experimento (t,W_C,W_L,W_R,W_S) como CSV em FILE, sem mostrar janela.</translation>
         </message>
         <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
@@ -3096,6 +3270,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>t = %1 s, value = %2</source>
             <translation>t = %1 s, valor = %2</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balanço %6</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>

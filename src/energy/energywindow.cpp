@@ -7,6 +7,7 @@
 #include "display/fileexport.h"
 #include "display/picturearea.h"
 #include "display/pictureexport.h"
+#include "solutions/numbertext.h"
 
 #include <QAction>
 #include <QLabel>
