@@ -1139,6 +1139,10 @@
             <source>Energy</source>
             <translation>Energie</translation>
         </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Frequenzgang</translation>
+        </message>
     </context>
     <context>
         <name>kel::phasor</name>
@@ -1621,6 +1625,100 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         </message>
     </context>
     <context>
+        <name>kel::response::ResponseSession</name>
+        <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Ein Frequenzgang braucht eine Schaltung mit Wechselspannungsquelle.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L und C müssen für einen Frequenzgang positive Zahlen sein.</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Spannung an R (V_R/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Spannung an C (V_C/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Spannung an L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Strom (I/V, dB bez. auf 1 A/V)</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>−3-dB-Grenzfrequenz: keine</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>−3-dB-Grenzfrequenz(en): %1</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Band: %1 Hz bis %2 Hz, Breite %3 Hz</translation>
+        </message>
+        <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asymptoten: %1 dB/Dekade darunter, %2 dB/Dekade darüber</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Maximum: %1 dB bei %2 Hz</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Quelle f = %1 Hz: %2 dB, Phase %3°</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::response::ResponseWindow</name>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>−3-dB-Grenze</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>Asymptote</translation>
+        </message>
+        <message>
+            <source>source frequency</source>
+            <translation>Frequenz der Quelle</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Frequenzgang</translation>
+        </message>
+        <message>
+            <source>Response shown</source>
+            <translation>Gezeigte Größe</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Klicken, um die Quelle auf diese Frequenz zu stellen</translation>
+        </message>
+        <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Betrag in dB über der Frequenz</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Phase über der Frequenz</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frequenz f (logarithmische Skala, ein Strich je Dekade)</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell::CommandLine</name>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
@@ -1832,6 +1930,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>, </translation>
         </message>
         <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Ein Frequenzgang braucht eine Schaltung mit Wechselspannungsquelle.</translation>
+        </message>
+        <message>
             <source>A.C.</source>
             <translation>Wechsel</translation>
         </message>
@@ -1880,12 +1982,20 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Animieren</translation>
         </message>
         <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asymptoten: %1 dB/Dekade darunter, %2 dB/Dekade darüber</translation>
+        </message>
+        <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>Bei Resonanz (ω = ω0) wächst der erzwungene Anteil linear mit t: der Grenzfall der Form außerhalb der Resonanz.</translation>
         </message>
         <message>
             <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
             <translation>Bilanz W_C + W_L + W_R − W_S = %1, größte Abweichung %2</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Band: %1 Hz bis %2 Hz, Breite %3 Hz</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2012,6 +2122,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Strom</translation>
         </message>
         <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Strom (I/V, dB bez. auf 1 A/V)</translation>
+        </message>
+        <message>
             <source>Current amplitude and phase against frequency</source>
             <translation>Amplitude und Phase der Stromstärke in Abhängigkeit von der Frequenz</translation>
         </message>
@@ -2128,8 +2242,16 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Frequenz </translation>
         </message>
         <message>
+            <source>Frequency Response</source>
+            <translation>Frequenzgang</translation>
+        </message>
+        <message>
             <source>Frequency f (logarithmic scale)</source>
             <translation>Frequenz f (logarithmische Skala)</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frequenz f (logarithmische Skala, ein Strich je Dekade)</translation>
         </message>
         <message>
             <source>Give one experiment file, not %1.</source>
@@ -2268,6 +2390,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Schaltfläche %1 zeichnet den Rahmen der aktuellen Skalierung, daher kann "lab.frame" nicht "fixed" sein.</translation>
         </message>
         <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Betrag in dB über der Frequenz</translation>
+        </message>
+        <message>
             <source>Marker at t2 = %1 s.</source>
             <translation>Markierung bei t2 = %1 s.</translation>
         </message>
@@ -2376,6 +2502,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Angehalten bei %1×</translation>
         </message>
         <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Maximum: %1 dB bei %2 Hz</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Phase über der Frequenz</translation>
+        </message>
+        <message>
             <source>Phasor Plots</source>
             <translation>Zeigerdiagramme</translation>
         </message>
@@ -2458,6 +2592,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>R is negative: give R a value above 0.</source>
             <translation>R ist negativ: Bitte für R einen Wert größer als 0 eingeben.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L und C müssen für einen Frequenzgang positive Zahlen sein.</translation>
         </message>
         <message>
             <source>RC Circuits</source>
@@ -2560,6 +2698,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Resonanzfrequenz f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
+            <source>Response shown</source>
+            <translation>Gezeigte Größe</translation>
+        </message>
+        <message>
             <source>Restart</source>
             <translation>Neu starten</translation>
         </message>
@@ -2654,6 +2796,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Source amplitude Vmax in volts</source>
             <translation>Amplitude der Quellenspannung Vmax in Volt</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Quelle f = %1 Hz: %2 dB, Phase %3°</translation>
         </message>
         <message>
             <source>Source f = %1 is not on the frequency axis.</source>
@@ -3052,12 +3198,24 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Quelle</translation>
         </message>
         <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Spannung an C (V_C/V)</translation>
+        </message>
+        <message>
             <source>Voltage across Capacitor</source>
             <translation>Spannung am Kondensator</translation>
         </message>
         <message>
             <source>Voltage across Inductor</source>
             <translation>Spannung an der Spule</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Spannung an L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Spannung an R (V_R/V)</translation>
         </message>
         <message>
             <source>Voltage across Resistor</source>
@@ -3134,6 +3292,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>an entry that is no name</source>
             <translation>ein Eintrag, der kein Name ist</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>Asymptote</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
@@ -3248,6 +3410,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>durchgezogen</translation>
         </message>
         <message>
+            <source>source frequency</source>
+            <translation>Frequenz der Quelle</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>Quellenfrequenz f</translation>
         </message>
@@ -3322,6 +3488,18 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>−3-dB-Grenze</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>−3-dB-Grenzfrequenz(en): %1</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>−3-dB-Grenzfrequenz: keine</translation>
         </message>
     </context>
 </TS>

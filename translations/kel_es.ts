@@ -890,7 +890,7 @@
         </message>
         <message>
             <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
-            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</translation>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance energético %6</translation>
         </message>
         <message>
             <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
@@ -1138,6 +1138,10 @@
         <message>
             <source>Energy</source>
             <translation>Energía</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Respuesta en frecuencia</translation>
         </message>
     </context>
     <context>
@@ -1621,6 +1625,100 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         </message>
     </context>
     <context>
+        <name>kel::response::ResponseSession</name>
+        <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Una respuesta en frecuencia necesita un circuito con fuente alterna.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L y C deben ser números positivos para una respuesta en frecuencia.</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tensión en R (V_R/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tensión en C (V_C/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tensión en L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Corriente (I/V, dB ref. 1 A/V)</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Frecuencia de corte a −3 dB: ninguna</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Corte(s) a −3 dB: %1</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Banda: %1 Hz a %2 Hz, ancho %3 Hz</translation>
+        </message>
+        <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asíntotas: %1 dB/década por debajo, %2 dB/década por encima</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pico: %1 dB a %2 Hz</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Fuente f = %1 Hz: %2 dB, fase %3°</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::response::ResponseWindow</name>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>corte a −3 dB</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>asíntota</translation>
+        </message>
+        <message>
+            <source>source frequency</source>
+            <translation>frecuencia de la fuente</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Respuesta en frecuencia</translation>
+        </message>
+        <message>
+            <source>Response shown</source>
+            <translation>Respuesta mostrada</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Haga clic para poner la fuente a esta frecuencia</translation>
+        </message>
+        <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Magnitud en dB en función de la frecuencia</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Fase en función de la frecuencia</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frecuencia f (escala logarítmica, una marca por década)</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell::CommandLine</name>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
@@ -1832,6 +1930,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>, </translation>
         </message>
         <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Una respuesta en frecuencia necesita un circuito con fuente alterna.</translation>
+        </message>
+        <message>
             <source>A.C.</source>
             <translation>C.A.</translation>
         </message>
@@ -1880,12 +1982,20 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Animar</translation>
         </message>
         <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asíntotas: %1 dB/década por debajo, %2 dB/década por encima</translation>
+        </message>
+        <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>En resonancia (ω = ω0) el término forzado crece linealmente con t: el límite de la forma fuera de resonancia.</translation>
         </message>
         <message>
             <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
             <translation>Balance W_C + W_L + W_R − W_S = %1, desviación máxima %2</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Banda: %1 Hz a %2 Hz, ancho %3 Hz</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2012,6 +2122,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Corr.</translation>
         </message>
         <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Corriente (I/V, dB ref. 1 A/V)</translation>
+        </message>
+        <message>
             <source>Current amplitude and phase against frequency</source>
             <translation>Amplitud y fase de la corriente en función de la frecuencia</translation>
         </message>
@@ -2128,8 +2242,16 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Frecuencia </translation>
         </message>
         <message>
+            <source>Frequency Response</source>
+            <translation>Respuesta en frecuencia</translation>
+        </message>
+        <message>
             <source>Frequency f (logarithmic scale)</source>
             <translation>Frecuencia f (escala logarítmica)</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frecuencia f (escala logarítmica, una marca por década)</translation>
         </message>
         <message>
             <source>Give one experiment file, not %1.</source>
@@ -2268,6 +2390,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>El botón %1 dibuja el marco de la escala actual, así que "lab.frame" no puede ser "fixed".</translation>
         </message>
         <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Magnitud en dB en función de la frecuencia</translation>
+        </message>
+        <message>
             <source>Marker at t2 = %1 s.</source>
             <translation>Marca en t2 = %1 s.</translation>
         </message>
@@ -2376,6 +2502,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>En pausa a %1×</translation>
         </message>
         <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pico: %1 dB a %2 Hz</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Fase en función de la frecuencia</translation>
+        </message>
+        <message>
             <source>Phasor Plots</source>
             <translation>Diagramas fasoriales</translation>
         </message>
@@ -2458,6 +2592,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>R is negative: give R a value above 0.</source>
             <translation>R es negativa: dé a R un valor mayor que 0.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L y C deben ser números positivos para una respuesta en frecuencia.</translation>
         </message>
         <message>
             <source>RC Circuits</source>
@@ -2560,6 +2698,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Frecuencia de resonancia f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
+            <source>Response shown</source>
+            <translation>Respuesta mostrada</translation>
+        </message>
+        <message>
             <source>Restart</source>
             <translation>Reiniciar</translation>
         </message>
@@ -2654,6 +2796,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Source amplitude Vmax in volts</source>
             <translation>Amplitud de la fuente Vmax en voltios</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Fuente f = %1 Hz: %2 dB, fase %3°</translation>
         </message>
         <message>
             <source>Source f = %1 is not on the frequency axis.</source>
@@ -3052,12 +3198,24 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Fuente</translation>
         </message>
         <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tensión en C (V_C/V)</translation>
+        </message>
+        <message>
             <source>Voltage across Capacitor</source>
             <translation>Tensión en el condensador</translation>
         </message>
         <message>
             <source>Voltage across Inductor</source>
             <translation>Tensión en la bobina</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tensión en L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tensión en R (V_R/V)</translation>
         </message>
         <message>
             <source>Voltage across Resistor</source>
@@ -3134,6 +3292,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>an entry that is no name</source>
             <translation>una entrada que no es un nombre</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>asíntota</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
@@ -3248,6 +3410,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>línea continua</translation>
         </message>
         <message>
+            <source>source frequency</source>
+            <translation>frecuencia de la fuente</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>frecuencia de la fuente f</translation>
         </message>
@@ -3273,7 +3439,7 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         </message>
         <message>
             <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
-            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</translation>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance energético %6</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>
@@ -3322,6 +3488,18 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>corte a −3 dB</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Corte(s) a −3 dB: %1</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Frecuencia de corte a −3 dB: ninguna</translation>
         </message>
     </context>
 </TS>

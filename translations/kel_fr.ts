@@ -1139,6 +1139,10 @@
             <source>Energy</source>
             <translation>Énergie</translation>
         </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Réponse en fréquence</translation>
+        </message>
     </context>
     <context>
         <name>kel::phasor</name>
@@ -1621,6 +1625,100 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         </message>
     </context>
     <context>
+        <name>kel::response::ResponseSession</name>
+        <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Une réponse en fréquence demande un circuit avec une source alternative.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L et C doivent être des nombres positifs pour une réponse en fréquence.</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tension aux bornes de R (V_R/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tension aux bornes de C (V_C/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tension aux bornes de L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Courant (I/V, dB réf. 1 A/V)</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Coupure à −3 dB : aucune</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Coupure(s) à −3 dB : %1</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Bande : %1 Hz à %2 Hz, largeur %3 Hz</translation>
+        </message>
+        <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asymptotes : %1 dB/décade en dessous, %2 dB/décade au-dessus</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pic : %1 dB à %2 Hz</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Source f = %1 Hz : %2 dB, phase %3°</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::response::ResponseWindow</name>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>coupure à −3 dB</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>droite asymptote</translation>
+        </message>
+        <message>
+            <source>source frequency</source>
+            <translation>fréquence de la source</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Réponse en fréquence</translation>
+        </message>
+        <message>
+            <source>Response shown</source>
+            <translation>Réponse affichée</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Cliquer pour régler le générateur sur cette fréquence</translation>
+        </message>
+        <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Module en dB en fonction de la fréquence</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Phase en fonction de la fréquence</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Fréquence f (échelle logarithmique, une graduation par décade)</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell::CommandLine</name>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
@@ -1832,6 +1930,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>, </translation>
         </message>
         <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Une réponse en fréquence demande un circuit avec une source alternative.</translation>
+        </message>
+        <message>
             <source>A.C.</source>
             <translation>Alt.</translation>
         </message>
@@ -1880,12 +1982,20 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Animer</translation>
         </message>
         <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asymptotes : %1 dB/décade en dessous, %2 dB/décade au-dessus</translation>
+        </message>
+        <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>À la résonance (ω = ω0), le terme forcé croît linéairement avec t : c'est la limite de la forme hors résonance.</translation>
         </message>
         <message>
             <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
             <translation>Bilan W_C + W_L + W_R − W_S = %1, plus grand écart %2</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Bande : %1 Hz à %2 Hz, largeur %3 Hz</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2012,6 +2122,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Courant</translation>
         </message>
         <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Courant (I/V, dB réf. 1 A/V)</translation>
+        </message>
+        <message>
             <source>Current amplitude and phase against frequency</source>
             <translation>Amplitude et phase de l'intensité en fonction de la fréquence</translation>
         </message>
@@ -2128,8 +2242,16 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Fréquence </translation>
         </message>
         <message>
+            <source>Frequency Response</source>
+            <translation>Réponse en fréquence</translation>
+        </message>
+        <message>
             <source>Frequency f (logarithmic scale)</source>
             <translation>Fréquence f (échelle logarithmique)</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Fréquence f (échelle logarithmique, une graduation par décade)</translation>
         </message>
         <message>
             <source>Give one experiment file, not %1.</source>
@@ -2268,6 +2390,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Le bouton %1 trace le cadre de l'échelle actuelle, donc "lab.frame" ne peut pas valoir "fixed".</translation>
         </message>
         <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Module en dB en fonction de la fréquence</translation>
+        </message>
+        <message>
             <source>Marker at t2 = %1 s.</source>
             <translation>Repère à t2 = %1 s.</translation>
         </message>
@@ -2376,6 +2502,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>En pause à %1×</translation>
         </message>
         <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pic : %1 dB à %2 Hz</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Phase en fonction de la fréquence</translation>
+        </message>
+        <message>
             <source>Phasor Plots</source>
             <translation>Diagrammes de Fresnel</translation>
         </message>
@@ -2458,6 +2592,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>R is negative: give R a value above 0.</source>
             <translation>R est négative : donnez à R une valeur supérieure à 0.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L et C doivent être des nombres positifs pour une réponse en fréquence.</translation>
         </message>
         <message>
             <source>RC Circuits</source>
@@ -2560,6 +2698,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Fréquence de résonance f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
+            <source>Response shown</source>
+            <translation>Réponse affichée</translation>
+        </message>
+        <message>
             <source>Restart</source>
             <translation>Recommencer</translation>
         </message>
@@ -2654,6 +2796,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Source amplitude Vmax in volts</source>
             <translation>Amplitude du générateur Vmax en volts</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Source f = %1 Hz : %2 dB, phase %3°</translation>
         </message>
         <message>
             <source>Source f = %1 is not on the frequency axis.</source>
@@ -3052,12 +3198,24 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Générateur</translation>
         </message>
         <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tension aux bornes de C (V_C/V)</translation>
+        </message>
+        <message>
             <source>Voltage across Capacitor</source>
             <translation>Tension aux bornes de C</translation>
         </message>
         <message>
             <source>Voltage across Inductor</source>
             <translation>Tension aux bornes de L</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tension aux bornes de L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tension aux bornes de R (V_R/V)</translation>
         </message>
         <message>
             <source>Voltage across Resistor</source>
@@ -3134,6 +3292,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>an entry that is no name</source>
             <translation>une entrée qui n'est pas un nom</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>droite asymptote</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
@@ -3248,6 +3410,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>trait plein</translation>
         </message>
         <message>
+            <source>source frequency</source>
+            <translation>fréquence de la source</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>fréquence du générateur f</translation>
         </message>
@@ -3322,6 +3488,18 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>coupure à −3 dB</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Coupure(s) à −3 dB : %1</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Coupure à −3 dB : aucune</translation>
         </message>
     </context>
 </TS>

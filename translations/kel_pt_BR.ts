@@ -901,11 +901,11 @@
         <name>kel::energy::EnergyWindow</name>
         <message>
             <source>W_C capacitor</source>
-            <translation>W_C capacitor</translation>
+            <translation>W_C no capacitor</translation>
         </message>
         <message>
             <source>W_L inductor</source>
-            <translation>W_L indutor</translation>
+            <translation>W_L no indutor</translation>
         </message>
         <message>
             <source>W_R heat in resistor</source>
@@ -1138,6 +1138,10 @@
         <message>
             <source>Energy</source>
             <translation>Energia</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Resposta em frequência</translation>
         </message>
     </context>
     <context>
@@ -1621,6 +1625,100 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         </message>
     </context>
     <context>
+        <name>kel::response::ResponseSession</name>
+        <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Uma resposta em frequência precisa de um circuito com fonte CA.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L e C devem ser números positivos para uma resposta em frequência.</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tensão em R (V_R/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tensão em C (V_C/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tensão em L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Corrente (I/V, dB ref. 1 A/V)</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Frequência de corte a −3 dB: nenhuma</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Corte(s) a −3 dB: %1</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Banda: %1 Hz a %2 Hz, largura %3 Hz</translation>
+        </message>
+        <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Assíntotas: %1 dB/década abaixo, %2 dB/década acima</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pico: %1 dB em %2 Hz</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Fonte f = %1 Hz: %2 dB, fase %3°</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::response::ResponseWindow</name>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>corte a −3 dB</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>assíntota</translation>
+        </message>
+        <message>
+            <source>source frequency</source>
+            <translation>frequência da fonte</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Resposta em frequência</translation>
+        </message>
+        <message>
+            <source>Response shown</source>
+            <translation>Resposta mostrada</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Clique para ajustar a fonte para esta frequência</translation>
+        </message>
+        <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Módulo em dB em função da frequência</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Fase em função da frequência</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frequência f (escala logarítmica, uma marca por década)</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fechar</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell::CommandLine</name>
         <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
@@ -1832,6 +1930,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>, </translation>
         </message>
         <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Uma resposta em frequência precisa de um circuito com fonte CA.</translation>
+        </message>
+        <message>
             <source>A.C.</source>
             <translation>C.A.</translation>
         </message>
@@ -1880,12 +1982,20 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Animar</translation>
         </message>
         <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Assíntotas: %1 dB/década abaixo, %2 dB/década acima</translation>
+        </message>
+        <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>Em ressonância (ω = ω0) o termo forçado cresce linearmente com t: o limite da forma fora da ressonância.</translation>
         </message>
         <message>
             <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
             <translation>Balanço W_C + W_L + W_R − W_S = %1, maior desvio %2</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Banda: %1 Hz a %2 Hz, largura %3 Hz</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2012,6 +2122,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Corr.</translation>
         </message>
         <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Corrente (I/V, dB ref. 1 A/V)</translation>
+        </message>
+        <message>
             <source>Current amplitude and phase against frequency</source>
             <translation>Amplitude e fase da corrente em função da frequência</translation>
         </message>
@@ -2128,8 +2242,16 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Frequência</translation>
         </message>
         <message>
+            <source>Frequency Response</source>
+            <translation>Resposta em frequência</translation>
+        </message>
+        <message>
             <source>Frequency f (logarithmic scale)</source>
             <translation>Frequência f (escala logarítmica)</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frequência f (escala logarítmica, uma marca por década)</translation>
         </message>
         <message>
             <source>Give one experiment file, not %1.</source>
@@ -2268,6 +2390,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>O botão %1 desenha a moldura da escala atual, portanto "lab.frame" não pode ser "fixed".</translation>
         </message>
         <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Módulo em dB em função da frequência</translation>
+        </message>
+        <message>
             <source>Marker at t2 = %1 s.</source>
             <translation>Marcador em t2 = %1 s.</translation>
         </message>
@@ -2376,6 +2502,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Pausado a %1×</translation>
         </message>
         <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pico: %1 dB em %2 Hz</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Fase em função da frequência</translation>
+        </message>
+        <message>
             <source>Phasor Plots</source>
             <translation>Diagramas fasoriais</translation>
         </message>
@@ -2458,6 +2592,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>R is negative: give R a value above 0.</source>
             <translation>R é negativa: dê a R um valor maior que 0.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L e C devem ser números positivos para uma resposta em frequência.</translation>
         </message>
         <message>
             <source>RC Circuits</source>
@@ -2560,6 +2698,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Frequência de ressonância f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
+            <source>Response shown</source>
+            <translation>Resposta mostrada</translation>
+        </message>
+        <message>
             <source>Restart</source>
             <translation>Reiniciar</translation>
         </message>
@@ -2654,6 +2796,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Source amplitude Vmax in volts</source>
             <translation>Amplitude da fonte Vmax em volts</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Fonte f = %1 Hz: %2 dB, fase %3°</translation>
         </message>
         <message>
             <source>Source f = %1 is not on the frequency axis.</source>
@@ -3052,12 +3198,24 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Fonte de tensão</translation>
         </message>
         <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tensão em C (V_C/V)</translation>
+        </message>
+        <message>
             <source>Voltage across Capacitor</source>
             <translation>Tensão no capacitor</translation>
         </message>
         <message>
             <source>Voltage across Inductor</source>
             <translation>Tensão no indutor</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tensão em L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tensão em R (V_R/V)</translation>
         </message>
         <message>
             <source>Voltage across Resistor</source>
@@ -3089,11 +3247,11 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         </message>
         <message>
             <source>W_C capacitor</source>
-            <translation>W_C capacitor</translation>
+            <translation>W_C no capacitor</translation>
         </message>
         <message>
             <source>W_L inductor</source>
-            <translation>W_L indutor</translation>
+            <translation>W_L no indutor</translation>
         </message>
         <message>
             <source>W_R heat in resistor</source>
@@ -3134,6 +3292,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>an entry that is no name</source>
             <translation>uma entrada que não é um nome</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>assíntota</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
@@ -3248,6 +3410,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>linha contínua</translation>
         </message>
         <message>
+            <source>source frequency</source>
+            <translation>frequência da fonte</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>frequência da fonte f</translation>
         </message>
@@ -3322,6 +3488,18 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>corte a −3 dB</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Corte(s) a −3 dB: %1</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Frequência de corte a −3 dB: nenhuma</translation>
         </message>
     </context>
 </TS>

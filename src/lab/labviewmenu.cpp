@@ -10,6 +10,9 @@
 #include "energy/energywindow.h"
 #include "phasor/resonancetextboxes.h"
 #include "phasor/resonancewindow.h"
+#include "response/responsesession.h"
+#include "response/responsewindow.h"
+#include "solutions/numbertext.h"
 
 #include <QAction>
 #include <QMenu>
@@ -61,6 +64,10 @@ void LabWindow::buildMoreMenus()
     QAction *energy = view->addAction(tr("Energy"));
     energy->setObjectName("Energy");
     connect(energy, &QAction::triggered, this, &LabWindow::showEnergy);
+    m_frequencyResponse = view->addAction(tr("Frequency Response"));
+    m_frequencyResponse->setObjectName("FrequencyResponse");
+    m_frequencyResponse->setVisible(false);
+    connect(m_frequencyResponse, &QAction::triggered, this, &LabWindow::showFrequencyResponse);
 }
 
 void LabWindow::followTexts()
@@ -73,6 +80,15 @@ void LabWindow::followTexts()
             curve->hide();
     if (m_energySession)
         m_energySession->refresh();
+    const int kind = caseNumber(m_session.circuitKind());
+    const bool alternating = kind >= 5 && kind <= 8;
+    if (m_frequencyResponse)
+        m_frequencyResponse->setVisible(alternating);
+    if (m_responseSession) {
+        m_responseSession->refresh();
+        if (!alternating)
+            findChild<response::ResponseWindow *>()->hide();
+    }
     if (m_equations && m_session.circuitKind() != CircuitKind::None)
         m_equations->showCircuit(
             caseNumber(m_session.circuitKind()),
@@ -105,6 +121,30 @@ void LabWindow::showEnergy()
     }
     m_energySession->refresh();
     auto *window = findChild<energy::EnergyWindow *>();
+    window->show();
+    window->raise();
+}
+
+void LabWindow::showFrequencyResponse()
+{
+    const int kind = caseNumber(m_session.circuitKind());
+    if (kind < 5 || kind > 8)
+        return;
+    if (!m_responseSession) {
+        m_responseSession = new response::ResponseSession(m_session, this);
+        auto *window = new response::ResponseWindow(*m_responseSession, this);
+        // A picked frequency is typed into f0, as the student would.
+        connect(window, &response::ResponseWindow::frequencyPicked, this, [this](double f) {
+            if (!m_session.setText(Field::f0, QString::fromStdString(solutions::shortText(f, 6))))
+                return;
+            showText(Field::f0);
+            showText(Field::w0);
+            showRegime();
+            followTexts();
+        });
+    }
+    m_responseSession->refresh();
+    auto *window = findChild<response::ResponseWindow *>();
     window->show();
     window->raise();
 }

@@ -126,8 +126,10 @@ void LabWindow::onTextEdited(Field field)
 
 void LabWindow::onFrequencyEdited()
 {
-    if (m_session.setText(Field::f0, m_controls.box(Field::f0)->text()))
-        showText(Field::w0);
+    if (!m_session.setText(Field::f0, m_controls.box(Field::f0)->text()))
+        return;
+    showText(Field::w0);
+    followTexts();
 }
 
 void LabWindow::showText(Field field)

@@ -32,6 +32,11 @@ namespace kel::energy
 class EnergySession;
 } // namespace kel::energy
 
+namespace kel::response
+{
+class ResponseSession;
+} // namespace kel::response
+
 namespace kel::lab
 {
 
@@ -89,6 +94,7 @@ public slots:
     void showEquations();
     void showResonanceCurve();
     void showEnergy();
+    void showFrequencyResponse();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -130,6 +136,8 @@ private:
     QAction *m_resonanceCurve = nullptr;
     EquationsWindow *m_equations = nullptr;           // once opened; a child window
     energy::EnergySession *m_energySession = nullptr; // with the Energy window, once opened
+    QAction *m_frequencyResponse = nullptr;
+    response::ResponseSession *m_responseSession = nullptr; // with its window, once opened
 };
 
 // Which slot each widget and action runs, by objectName (the signal in brackets).
