@@ -8,13 +8,13 @@
 #include "display/experimentmenu.h"
 #include "energy/energysession.h"
 #include "energy/energywindow.h"
-#include "phasor/resonancetextboxes.h"
-#include "phasor/resonancewindow.h"
+#include "resonance/resonancewindow.h"
 #include "response/responsesession.h"
 #include "response/responsewindow.h"
 #include "solutions/numbertext.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -75,9 +75,10 @@ void LabWindow::followTexts()
     const bool driven = m_session.circuitKind() == CircuitKind::DrivenRlc;
     if (m_resonanceCurve)
         m_resonanceCurve->setVisible(driven);
-    if (!driven)
-        if (auto *curve = findChild<phasor::ResonanceWindow *>())
-            curve->hide();
+    if (m_resonance && !driven)
+        m_resonance->hide();
+    else if (m_resonance)
+        m_resonance->refresh();
     if (m_energySession)
         m_energySession->refresh();
     const int kind = caseNumber(m_session.circuitKind());
@@ -110,7 +111,17 @@ void LabWindow::showResonanceCurve()
 {
     if (m_session.circuitKind() != CircuitKind::DrivenRlc)
         return;
-    phasor::showResonanceCurve(this, m_dialogs, [this] { plotGraphs(); });
+    if (!m_resonance)
+        m_resonance = new resonance::ResonanceWindow(m_circuitSource, m_dialogs, this);
+    m_resonance->show();
+    m_resonance->raise();
+    m_resonance->activateWindow();
+}
+
+void LabWindow::plotAtFrequency(const QString &f0)
+{
+    m_controls.box(Field::f0)->setText(f0);
+    plotGraphs();
 }
 
 void LabWindow::showEnergy()

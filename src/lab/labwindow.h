@@ -3,6 +3,7 @@
 
 #include "core/circuitconfiguration.h"
 #include "core/graphdescription.h"
+#include "core/labcircuitsource.h"
 #include "core/labsession.h"
 #include "labcontrols.h"
 
@@ -20,6 +21,11 @@ class Dialogs;
 class ExperimentMenu;
 class PictureArea;
 } // namespace kel::display
+
+namespace kel::resonance
+{
+class ResonanceWindow;
+} // namespace kel::resonance
 
 namespace kel::lab
 {
@@ -125,6 +131,8 @@ private:
     void buildMoreMenus();
     // Keeps the equations and the View menu with the circuit and its texts.
     void followTexts();
+    // A frequency picked on the resonance curve: typed into f0, then plotted.
+    void plotAtFrequency(const QString &f0);
     void applyLabPlot(const display::BoxTexts &texts, const QStringList &curves);
 
     display::Dialogs &m_dialogs;
@@ -134,8 +142,11 @@ private:
     GraphScale m_shownScale; // the one the graph's frame was last drawn for
     display::ExperimentMenu *m_experimentMenu = nullptr;
     QAction *m_resonanceCurve = nullptr;
-    EquationsWindow *m_equations = nullptr;           // once opened; a child window
-    energy::EnergySession *m_energySession = nullptr; // with the Energy window, once opened
+    EquationsWindow *m_equations = nullptr; // once opened; a child window
+    // What the resonance curve reads: f0 picked there is typed into its box and plotted.
+    LabCircuitSource m_circuitSource{m_session, [this](const QString &f0) { plotAtFrequency(f0); }};
+    resonance::ResonanceWindow *m_resonance = nullptr; // once opened; a child window
+    energy::EnergySession *m_energySession = nullptr;  // with the Energy window, once opened
     QAction *m_frequencyResponse = nullptr;
     response::ResponseSession *m_responseSession = nullptr; // with its window, once opened
 };

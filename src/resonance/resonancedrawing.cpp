@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace kel::phasor
+namespace kel::resonance
 {
 
 namespace
@@ -185,4 +185,4 @@ void drawResonanceCurve(display::PictureArea &area, const ResonanceCurve &curve)
     }
 }
 
-} // namespace kel::phasor
+} // namespace kel::resonance
