@@ -859,6 +859,96 @@
         </message>
     </context>
     <context>
+        <name>kel::energy::EnergySession</name>
+        <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Wählen Sie zuerst im Hauptmenü eine Schaltung.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Mit diesen Parametern hat die Schaltung im Zeitbereich des Graphen keine endliche Energie.</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, Bilanz %6</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Bilanz W_C + W_L + W_R − W_S = %1, größte Abweichung %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::energy::EnergyWindow</name>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C Kondensator</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L Spule</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R Wärme im Widerstand</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S Arbeit der Quelle</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energie</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Klicken oder Links und Rechts drücken, um die Energien zu einer Zeit abzulesen</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energien über der Zeit</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportieren</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Daten speichern...</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Bild speichern...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>Die Energie im Kondensator W_C, in der Spule W_L, die Wärme im Widerstand W_R und die Arbeit der Quelle W_S von t = %1 s bis %2 s. %3</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Daten speichern</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>CSV-Dateien (*.csv)</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Bild speichern</translation>
+        </message>
+        <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>PNG-Bilder (*.png);;SVG-Zeichnungen (*.svg)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::lab</name>
         <message>
             <source>Input Error</source>
@@ -1055,6 +1145,14 @@
         <message>
             <source>Open Measurement...</source>
             <translation>Messung öffnen...</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energie</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Frequenzgang</translation>
         </message>
     </context>
     <context>
@@ -1838,6 +1936,100 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         </message>
     </context>
     <context>
+        <name>kel::response::ResponseSession</name>
+        <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Ein Frequenzgang braucht eine Schaltung mit Wechselspannungsquelle.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L und C müssen für einen Frequenzgang positive Zahlen sein.</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Spannung an R (V_R/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Spannung an C (V_C/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Spannung an L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Strom (I/V, dB bez. auf 1 A/V)</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>−3-dB-Grenzfrequenz: keine</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>−3-dB-Grenzfrequenz(en): %1</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Band: %1 Hz bis %2 Hz, Breite %3 Hz</translation>
+        </message>
+        <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asymptoten: %1 dB/Dekade darunter, %2 dB/Dekade darüber</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Maximum: %1 dB bei %2 Hz</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Quelle f = %1 Hz: %2 dB, Phase %3°</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::response::ResponseWindow</name>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>−3-dB-Grenze</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>Asymptote</translation>
+        </message>
+        <message>
+            <source>source frequency</source>
+            <translation>Frequenz der Quelle</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Frequenzgang</translation>
+        </message>
+        <message>
+            <source>Response shown</source>
+            <translation>Gezeigte Größe</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Klicken, um die Quelle auf diese Frequenz zu stellen</translation>
+        </message>
+        <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Betrag in dB über der Frequenz</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Phase über der Frequenz</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frequenz f (logarithmische Skala, ein Strich je Dekade)</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell</name>
         <message>
             <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
@@ -2042,6 +2234,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <source>The option --fix goes with --fit.</source>
             <translation>Die Option --fix gehört zu --fit.</translation>
         </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Schreibt die Energien der Schaltung des Experiments (t,W_C,W_L,W_R,W_S) als CSV in FILE, ohne ein Fenster zu zeigen.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -2052,6 +2248,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>Der Versuch enthält keinen Graphen, dessen Werte geschrieben werden könnten.</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>Die Schaltung des Experiments hat keine Energien, die geschrieben werden könnten.</translation>
         </message>
     </context>
     <context>
@@ -2301,6 +2501,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Ein festgehaltener Wert ist keine Zahl, die die Schaltung haben kann.</translation>
         </message>
         <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Ein Frequenzgang braucht eine Schaltung mit Wechselspannungsquelle.</translation>
+        </message>
+        <message>
             <source>A held R, L, C or f0 must be a positive number in the lab.</source>
             <translation>Ein festgehaltenes R, L, C oder f0 muss im Labor eine positive Zahl sein.</translation>
         </message>
@@ -2357,8 +2561,20 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Animieren</translation>
         </message>
         <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asymptoten: %1 dB/Dekade darunter, %2 dB/Dekade darüber</translation>
+        </message>
+        <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>Bei Resonanz (ω = ω0) wächst der erzwungene Anteil linear mit t: der Grenzfall der Form außerhalb der Resonanz.</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Bilanz W_C + W_L + W_R − W_S = %1, größte Abweichung %2</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Band: %1 Hz bis %2 Hz, Breite %3 Hz</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2379,6 +2595,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>C&amp;olumn:</source>
             <translation>S&amp;palte:</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>CSV-Dateien (*.csv)</translation>
         </message>
         <message>
             <source>CSV table (*.csv)</source>
@@ -2437,6 +2657,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Wählen Sie im Labor einen Schaltkreis: Seine Werte sind die Start- und festen Werte der Anpassung.</translation>
         </message>
         <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Wählen Sie zuerst im Hauptmenü eine Schaltung.</translation>
+        </message>
+        <message>
             <source>Circuit %1, quantity %2, %3 points</source>
             <translation>Schaltung %1, Messgröße %2, %3 Messwerte</translation>
         </message>
@@ -2455,6 +2679,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Click to set the source to this frequency</source>
             <translation>Klicken, um die Quelle auf diese Frequenz zu stellen</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Klicken oder Links und Rechts drücken, um die Energien zu einer Zeit abzulesen</translation>
         </message>
         <message>
             <source>Close</source>
@@ -2495,6 +2723,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Current</source>
             <translation>Strom</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Strom (I/V, dB bez. auf 1 A/V)</translation>
         </message>
         <message>
             <source>Current amplitude and phase against frequency</source>
@@ -2539,6 +2771,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Differential equation</source>
             <translation>Differentialgleichung</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energien über der Zeit</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energie</translation>
         </message>
         <message>
             <source>Enter maximum t value</source>
@@ -2641,8 +2881,16 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Frequenz </translation>
         </message>
         <message>
+            <source>Frequency Response</source>
+            <translation>Frequenzgang</translation>
+        </message>
+        <message>
             <source>Frequency f (logarithmic scale)</source>
             <translation>Frequenz f (logarithmische Skala)</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frequenz f (logarithmische Skala, ein Strich je Dekade)</translation>
         </message>
         <message>
             <source>Give one experiment file, not %1.</source>
@@ -2833,6 +3081,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Zeile %1: nur %2 Messwerte; mindestens 3 sind nötig.</translation>
         </message>
         <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Betrag in dB über der Frequenz</translation>
+        </message>
+        <message>
             <source>Marker at t2 = %1 s.</source>
             <translation>Markierung bei t2 = %1 s.</translation>
         </message>
@@ -2969,6 +3221,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
         </message>
         <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>PNG-Bilder (*.png);;SVG-Zeichnungen (*.svg)</translation>
+        </message>
+        <message>
             <source>Parameter</source>
             <translation>Parameter</translation>
         </message>
@@ -2983,6 +3239,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Paused at %1×</source>
             <translation>Angehalten bei %1×</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Maximum: %1 dB bei %2 Hz</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Phase über der Frequenz</translation>
         </message>
         <message>
             <source>Phasor Plots</source>
@@ -3067,6 +3331,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>R is negative: give R a value above 0.</source>
             <translation>R ist negativ: Bitte für R einen Wert größer als 0 eingeben.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L und C müssen für einen Frequenzgang positive Zahlen sein.</translation>
         </message>
         <message>
             <source>RC Circuits</source>
@@ -3197,8 +3465,16 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Resonanzfrequenz f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
+            <source>Response shown</source>
+            <translation>Gezeigte Größe</translation>
+        </message>
+        <message>
             <source>Restart</source>
             <translation>Neu starten</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Daten speichern</translation>
         </message>
         <message>
             <source>Save Data as CSV</source>
@@ -3207,6 +3483,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Save Data as CSV...</source>
             <translation>Daten als CSV speichern...</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Daten speichern...</translation>
         </message>
         <message>
             <source>Save Experiment</source>
@@ -3283,6 +3563,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Source amplitude Vmax in volts</source>
             <translation>Amplitude der Quellenspannung Vmax in Volt</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Quelle f = %1 Hz: %2 dB, Phase %3°</translation>
         </message>
         <message>
             <source>Source f = %1 is not on the frequency axis.</source>
@@ -3365,6 +3649,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Die Daten können %1 nicht bestimmen; %2 festhalten (--fix NAME=WERT), um die übrigen zu bestimmen.</translation>
         </message>
         <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>Die Energie im Kondensator W_C, in der Spule W_L, die Wärme im Widerstand W_R und die Arbeit der Quelle W_S von t = %1 s bis %2 s. %3</translation>
+        </message>
+        <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
             <translation>Der Eintrag "lab.circuit" ist %1, aber Schaltfläche %2 wählt Kreis %3.</translation>
         </message>
@@ -3431,6 +3719,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>Der Versuch wurde mit einer neueren Version des Kel-Kreislabors gespeichert (Dateiformat %1; diese Version liest bis %2).</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>Die Schaltung des Experiments hat keine Energien, die geschrieben werden könnten.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -3653,6 +3945,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Diese Parameter ergeben zu diesem Zeitpunkt keinen endlichen Wert für Stromstärke oder Ladung.</translation>
         </message>
         <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Mit diesen Parametern hat die Schaltung im Zeitbereich des Graphen keine endliche Energie.</translation>
+        </message>
+        <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
             <translation>Diese Werte ergeben Frequenzen oder Stromstärken, die zu groß oder zu klein zum Zeichnen sind.</translation>
         </message>
@@ -3797,12 +4093,24 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Quelle</translation>
         </message>
         <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Spannung an C (V_C/V)</translation>
+        </message>
+        <message>
             <source>Voltage across Capacitor</source>
             <translation>Spannung am Kondensator</translation>
         </message>
         <message>
             <source>Voltage across Inductor</source>
             <translation>Spannung an der Spule</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Spannung an L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Spannung an R (V_R/V)</translation>
         </message>
         <message>
             <source>Voltage across Resistor</source>
@@ -3827,6 +4135,26 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Voltages</source>
             <translation>Spannungen</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C Kondensator</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L Spule</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R Wärme im Widerstand</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S Arbeit der Quelle</translation>
         </message>
         <message>
             <source>With --fit: fits the samples from this time on, in seconds.</source>
@@ -3861,6 +4189,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Ohne Widerstand schwingt der Kreis ungedämpft mit ω0.</translation>
         </message>
         <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Schreibt die Energien der Schaltung des Experiments (t,W_C,W_L,W_R,W_S) als CSV in FILE, ohne ein Fenster zu zeigen.</translation>
+        </message>
+        <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
             <translation>Schreibt das Bild des Versuchs als PNG in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
@@ -3883,6 +4215,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>an entry that is no name</source>
             <translation>ein Eintrag, der kein Name ist</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>Asymptote</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
@@ -4025,6 +4361,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>durchgezogen</translation>
         </message>
         <message>
+            <source>source frequency</source>
+            <translation>Frequenz der Quelle</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>Quellenfrequenz f</translation>
         </message>
@@ -4047,6 +4387,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>t = %1 s, value = %2</source>
             <translation>t = %1 s, Wert = %2</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, Bilanz %6</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>
@@ -4095,6 +4439,18 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>−3-dB-Grenze</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>−3-dB-Grenzfrequenz(en): %1</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>−3-dB-Grenzfrequenz: keine</translation>
         </message>
     </context>
 </TS>

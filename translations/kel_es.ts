@@ -859,6 +859,96 @@
         </message>
     </context>
     <context>
+        <name>kel::energy::EnergySession</name>
+        <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Elija primero un circuito en el menú principal.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Con estos parámetros el circuito no tiene energía finita en el intervalo de tiempo de la gráfica.</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance energético %6</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Balance W_C + W_L + W_R − W_S = %1, desviación máxima %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::energy::EnergyWindow</name>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C condensador</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L bobina</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R calor en la resistencia</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S trabajo de la fuente</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energía</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Haga clic, o use Izquierda y Derecha, para leer las energías en un instante</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energías en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Guardar datos...</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Guardar imagen...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>La energía en el condensador W_C, en la bobina W_L, el calor en la resistencia W_R y el trabajo de la fuente W_S de t = %1 s a %2 s. %3</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Guardar datos</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Archivos CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Guardar imagen</translation>
+        </message>
+        <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Imágenes PNG (*.png);;Dibujos SVG (*.svg)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::lab</name>
         <message>
             <source>Input Error</source>
@@ -1055,6 +1145,14 @@
         <message>
             <source>Open Measurement...</source>
             <translation>Abrir medición...</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energía</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Respuesta en frecuencia</translation>
         </message>
     </context>
     <context>
@@ -1838,6 +1936,100 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         </message>
     </context>
     <context>
+        <name>kel::response::ResponseSession</name>
+        <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Una respuesta en frecuencia necesita un circuito con fuente alterna.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L y C deben ser números positivos para una respuesta en frecuencia.</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tensión en R (V_R/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tensión en C (V_C/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tensión en L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Corriente (I/V, dB ref. 1 A/V)</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Frecuencia de corte a −3 dB: ninguna</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Corte(s) a −3 dB: %1</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Banda: %1 Hz a %2 Hz, ancho %3 Hz</translation>
+        </message>
+        <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asíntotas: %1 dB/década por debajo, %2 dB/década por encima</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pico: %1 dB a %2 Hz</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Fuente f = %1 Hz: %2 dB, fase %3°</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::response::ResponseWindow</name>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>corte a −3 dB</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>asíntota</translation>
+        </message>
+        <message>
+            <source>source frequency</source>
+            <translation>frecuencia de la fuente</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Respuesta en frecuencia</translation>
+        </message>
+        <message>
+            <source>Response shown</source>
+            <translation>Respuesta mostrada</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Haga clic para poner la fuente a esta frecuencia</translation>
+        </message>
+        <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Magnitud en dB en función de la frecuencia</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Fase en función de la frecuencia</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frecuencia f (escala logarítmica, una marca por década)</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell</name>
         <message>
             <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
@@ -2042,6 +2234,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <source>The option --fix goes with --fit.</source>
             <translation>La opción --fix va con --fit.</translation>
         </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Escribe las energías del circuito del experimento (t,W_C,W_L,W_R,W_S) como CSV en FILE, sin mostrar ninguna ventana.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -2052,6 +2248,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>El experimento no tiene ninguna gráfica cuyos puntos se puedan escribir.</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>El circuito del experimento no tiene energías que puedan escribirse.</translation>
         </message>
     </context>
     <context>
@@ -2301,6 +2501,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Un valor fijado no es un número que el circuito pueda tener.</translation>
         </message>
         <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Una respuesta en frecuencia necesita un circuito con fuente alterna.</translation>
+        </message>
+        <message>
             <source>A held R, L, C or f0 must be a positive number in the lab.</source>
             <translation>Un R, L, C o f0 fijo debe ser un número positivo en el laboratorio.</translation>
         </message>
@@ -2357,8 +2561,20 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Animar</translation>
         </message>
         <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asíntotas: %1 dB/década por debajo, %2 dB/década por encima</translation>
+        </message>
+        <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>En resonancia (ω = ω0) el término forzado crece linealmente con t: el límite de la forma fuera de resonancia.</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Balance W_C + W_L + W_R − W_S = %1, desviación máxima %2</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Banda: %1 Hz a %2 Hz, ancho %3 Hz</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2379,6 +2595,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>C&amp;olumn:</source>
             <translation>C&amp;olumna:</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Archivos CSV (*.csv)</translation>
         </message>
         <message>
             <source>CSV table (*.csv)</source>
@@ -2437,6 +2657,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Elija un circuito en el laboratorio: sus valores son los valores iniciales y fijos del ajuste.</translation>
         </message>
         <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Elija primero un circuito en el menú principal.</translation>
+        </message>
+        <message>
             <source>Circuit %1, quantity %2, %3 points</source>
             <translation>Circuito %1, magnitud %2, %3 puntos</translation>
         </message>
@@ -2455,6 +2679,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Click to set the source to this frequency</source>
             <translation>Haga clic para poner la fuente a esta frecuencia</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Haga clic, o use Izquierda y Derecha, para leer las energías en un instante</translation>
         </message>
         <message>
             <source>Close</source>
@@ -2495,6 +2723,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Current</source>
             <translation>Corr.</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Corriente (I/V, dB ref. 1 A/V)</translation>
         </message>
         <message>
             <source>Current amplitude and phase against frequency</source>
@@ -2539,6 +2771,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Differential equation</source>
             <translation>Ecuación diferencial</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energías en función del tiempo</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energía</translation>
         </message>
         <message>
             <source>Enter maximum t value</source>
@@ -2641,8 +2881,16 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Frecuencia </translation>
         </message>
         <message>
+            <source>Frequency Response</source>
+            <translation>Respuesta en frecuencia</translation>
+        </message>
+        <message>
             <source>Frequency f (logarithmic scale)</source>
             <translation>Frecuencia f (escala logarítmica)</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frecuencia f (escala logarítmica, una marca por década)</translation>
         </message>
         <message>
             <source>Give one experiment file, not %1.</source>
@@ -2833,6 +3081,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Línea %1: solo %2 muestras; se necesitan al menos 3.</translation>
         </message>
         <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Magnitud en dB en función de la frecuencia</translation>
+        </message>
+        <message>
             <source>Marker at t2 = %1 s.</source>
             <translation>Marca en t2 = %1 s.</translation>
         </message>
@@ -2969,6 +3221,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg)</translation>
         </message>
         <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Imágenes PNG (*.png);;Dibujos SVG (*.svg)</translation>
+        </message>
+        <message>
             <source>Parameter</source>
             <translation>Parámetro</translation>
         </message>
@@ -2983,6 +3239,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Paused at %1×</source>
             <translation>En pausa a %1×</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pico: %1 dB a %2 Hz</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Fase en función de la frecuencia</translation>
         </message>
         <message>
             <source>Phasor Plots</source>
@@ -3067,6 +3331,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>R is negative: give R a value above 0.</source>
             <translation>R es negativa: dé a R un valor mayor que 0.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L y C deben ser números positivos para una respuesta en frecuencia.</translation>
         </message>
         <message>
             <source>RC Circuits</source>
@@ -3197,8 +3465,16 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Frecuencia de resonancia f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
+            <source>Response shown</source>
+            <translation>Respuesta mostrada</translation>
+        </message>
+        <message>
             <source>Restart</source>
             <translation>Reiniciar</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Guardar datos</translation>
         </message>
         <message>
             <source>Save Data as CSV</source>
@@ -3207,6 +3483,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Save Data as CSV...</source>
             <translation>Guardar datos como CSV...</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Guardar datos...</translation>
         </message>
         <message>
             <source>Save Experiment</source>
@@ -3283,6 +3563,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Source amplitude Vmax in volts</source>
             <translation>Amplitud de la fuente Vmax en voltios</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Fuente f = %1 Hz: %2 dB, fase %3°</translation>
         </message>
         <message>
             <source>Source f = %1 is not on the frequency axis.</source>
@@ -3365,6 +3649,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Los datos no pueden determinar %1; fije %2 (--fix NOMBRE=VALOR) para determinar los demás.</translation>
         </message>
         <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>La energía en el condensador W_C, en la bobina W_L, el calor en la resistencia W_R y el trabajo de la fuente W_S de t = %1 s a %2 s. %3</translation>
+        </message>
+        <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
             <translation>La entrada "lab.circuit" es %1, pero el botón %2 elige el circuito %3.</translation>
         </message>
@@ -3431,6 +3719,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>El experimento se guardó con una versión más reciente del Laboratorio Kel (formato de archivo %1; esta versión lee hasta %2).</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>El circuito del experimento no tiene energías que puedan escribirse.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -3653,6 +3945,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Estos parámetros no dan un valor finito de la corriente o la carga en este instante.</translation>
         </message>
         <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Con estos parámetros el circuito no tiene energía finita en el intervalo de tiempo de la gráfica.</translation>
+        </message>
+        <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
             <translation>Estos valores dan frecuencias o corrientes demasiado grandes o pequeñas para dibujarlas.</translation>
         </message>
@@ -3797,12 +4093,24 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Fuente</translation>
         </message>
         <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tensión en C (V_C/V)</translation>
+        </message>
+        <message>
             <source>Voltage across Capacitor</source>
             <translation>Tensión en el condensador</translation>
         </message>
         <message>
             <source>Voltage across Inductor</source>
             <translation>Tensión en la bobina</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tensión en L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tensión en R (V_R/V)</translation>
         </message>
         <message>
             <source>Voltage across Resistor</source>
@@ -3827,6 +4135,26 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Voltages</source>
             <translation>Tensiones</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C condensador</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L bobina</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R calor en la resistencia</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S trabajo de la fuente</translation>
         </message>
         <message>
             <source>With --fit: fits the samples from this time on, in seconds.</source>
@@ -3861,6 +4189,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Sin resistencia el circuito oscila sin amortiguamiento a ω0.</translation>
         </message>
         <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Escribe las energías del circuito del experimento (t,W_C,W_L,W_R,W_S) como CSV en FILE, sin mostrar ninguna ventana.</translation>
+        </message>
+        <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
             <translation>Escribe la imagen del experimento como PNG en FILE, sin mostrar ninguna ventana.</translation>
         </message>
@@ -3883,6 +4215,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>an entry that is no name</source>
             <translation>una entrada que no es un nombre</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>asíntota</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
@@ -4025,6 +4361,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>línea continua</translation>
         </message>
         <message>
+            <source>source frequency</source>
+            <translation>frecuencia de la fuente</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>frecuencia de la fuente f</translation>
         </message>
@@ -4047,6 +4387,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>t = %1 s, value = %2</source>
             <translation>t = %1 s, valor = %2</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance energético %6</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>
@@ -4095,6 +4439,18 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>corte a −3 dB</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Corte(s) a −3 dB: %1</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Frecuencia de corte a −3 dB: ninguna</translation>
         </message>
     </context>
 </TS>

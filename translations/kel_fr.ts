@@ -859,6 +859,96 @@
         </message>
     </context>
     <context>
+        <name>kel::energy::EnergySession</name>
+        <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Choisissez d’abord un circuit dans le menu principal.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Avec ces paramètres, le circuit n’a pas d’énergie finie sur l’intervalle de temps du graphique.</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s : W_C = %2, W_L = %3, W_R = %4, W_S = %5, bilan %6</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Bilan W_C + W_L + W_R − W_S = %1, plus grand écart %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::energy::EnergyWindow</name>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C condensateur</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L bobine</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R chaleur dans la résistance</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S travail de la source</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Énergie</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Cliquez, ou utilisez Gauche et Droite, pour lire les énergies à un instant</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Énergies en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Enregistrer les données...</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Enregistrer l'image...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>L’énergie dans le condensateur W_C, dans la bobine W_L, la chaleur dans la résistance W_R et le travail de la source W_S de t = %1 s à %2 s. %3</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Enregistrer les données</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Fichiers CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Enregistrer l'image</translation>
+        </message>
+        <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Images PNG (*.png);;Dessins SVG (*.svg)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::lab</name>
         <message>
             <source>Input Error</source>
@@ -1055,6 +1145,14 @@
         <message>
             <source>Open Measurement...</source>
             <translation>Ouvrir une mesure...</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Énergie</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Réponse en fréquence</translation>
         </message>
     </context>
     <context>
@@ -1838,6 +1936,100 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         </message>
     </context>
     <context>
+        <name>kel::response::ResponseSession</name>
+        <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Une réponse en fréquence demande un circuit avec une source alternative.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L et C doivent être des nombres positifs pour une réponse en fréquence.</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tension aux bornes de R (V_R/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tension aux bornes de C (V_C/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tension aux bornes de L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Courant (I/V, dB réf. 1 A/V)</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Coupure à −3 dB : aucune</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Coupure(s) à −3 dB : %1</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Bande : %1 Hz à %2 Hz, largeur %3 Hz</translation>
+        </message>
+        <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asymptotes : %1 dB/décade en dessous, %2 dB/décade au-dessus</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pic : %1 dB à %2 Hz</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Source f = %1 Hz : %2 dB, phase %3°</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::response::ResponseWindow</name>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>coupure à −3 dB</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>droite asymptote</translation>
+        </message>
+        <message>
+            <source>source frequency</source>
+            <translation>fréquence de la source</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Réponse en fréquence</translation>
+        </message>
+        <message>
+            <source>Response shown</source>
+            <translation>Réponse affichée</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Cliquer pour régler le générateur sur cette fréquence</translation>
+        </message>
+        <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Module en dB en fonction de la fréquence</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Phase en fonction de la fréquence</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Fréquence f (échelle logarithmique, une graduation par décade)</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell</name>
         <message>
             <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
@@ -2042,6 +2234,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <source>The option --fix goes with --fit.</source>
             <translation>L'option --fix va avec --fit.</translation>
         </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Écrit les énergies du circuit de l’expérience (t,W_C,W_L,W_R,W_S) en CSV dans FILE, sans afficher de fenêtre.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -2052,6 +2248,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>L'expérience ne contient aucun tracé dont les points puissent être écrits.</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>Le circuit de l’expérience n’a pas d’énergies qui puissent être écrites.</translation>
         </message>
     </context>
     <context>
@@ -2301,6 +2501,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Une valeur fixée n'est pas un nombre que le circuit peut avoir.</translation>
         </message>
         <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Une réponse en fréquence demande un circuit avec une source alternative.</translation>
+        </message>
+        <message>
             <source>A held R, L, C or f0 must be a positive number in the lab.</source>
             <translation>Un R, L, C ou f0 fixé doit être un nombre positif dans le labo.</translation>
         </message>
@@ -2357,8 +2561,20 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Animer</translation>
         </message>
         <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Asymptotes : %1 dB/décade en dessous, %2 dB/décade au-dessus</translation>
+        </message>
+        <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>À la résonance (ω = ω0), le terme forcé croît linéairement avec t : c'est la limite de la forme hors résonance.</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Bilan W_C + W_L + W_R − W_S = %1, plus grand écart %2</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Bande : %1 Hz à %2 Hz, largeur %3 Hz</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2379,6 +2595,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>C&amp;olumn:</source>
             <translation>C&amp;olonne :</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Fichiers CSV (*.csv)</translation>
         </message>
         <message>
             <source>CSV table (*.csv)</source>
@@ -2437,6 +2657,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Choisissez un circuit dans le labo : ses valeurs sont les valeurs de départ et les valeurs fixées de l'ajustement.</translation>
         </message>
         <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Choisissez d’abord un circuit dans le menu principal.</translation>
+        </message>
+        <message>
             <source>Circuit %1, quantity %2, %3 points</source>
             <translation>Circuit %1, grandeur %2, %3 points</translation>
         </message>
@@ -2455,6 +2679,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Click to set the source to this frequency</source>
             <translation>Cliquer pour régler le générateur sur cette fréquence</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Cliquez, ou utilisez Gauche et Droite, pour lire les énergies à un instant</translation>
         </message>
         <message>
             <source>Close</source>
@@ -2495,6 +2723,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Current</source>
             <translation>Courant</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Courant (I/V, dB réf. 1 A/V)</translation>
         </message>
         <message>
             <source>Current amplitude and phase against frequency</source>
@@ -2539,6 +2771,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Differential equation</source>
             <translation>Équation différentielle</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Énergies en fonction du temps</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Énergie</translation>
         </message>
         <message>
             <source>Enter maximum t value</source>
@@ -2641,8 +2881,16 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Fréquence </translation>
         </message>
         <message>
+            <source>Frequency Response</source>
+            <translation>Réponse en fréquence</translation>
+        </message>
+        <message>
             <source>Frequency f (logarithmic scale)</source>
             <translation>Fréquence f (échelle logarithmique)</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Fréquence f (échelle logarithmique, une graduation par décade)</translation>
         </message>
         <message>
             <source>Give one experiment file, not %1.</source>
@@ -2833,6 +3081,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Ligne %1 : seulement %2 échantillons ; il en faut au moins 3.</translation>
         </message>
         <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Module en dB en fonction de la fréquence</translation>
+        </message>
+        <message>
             <source>Marker at t2 = %1 s.</source>
             <translation>Repère à t2 = %1 s.</translation>
         </message>
@@ -2969,6 +3221,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Image PNG (*.png);;Dessin SVG (*.svg)</translation>
         </message>
         <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Images PNG (*.png);;Dessins SVG (*.svg)</translation>
+        </message>
+        <message>
             <source>Parameter</source>
             <translation>Paramètre</translation>
         </message>
@@ -2983,6 +3239,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Paused at %1×</source>
             <translation>En pause à %1×</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pic : %1 dB à %2 Hz</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Phase en fonction de la fréquence</translation>
         </message>
         <message>
             <source>Phasor Plots</source>
@@ -3067,6 +3331,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>R is negative: give R a value above 0.</source>
             <translation>R est négative : donnez à R une valeur supérieure à 0.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L et C doivent être des nombres positifs pour une réponse en fréquence.</translation>
         </message>
         <message>
             <source>RC Circuits</source>
@@ -3197,8 +3465,16 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Fréquence de résonance f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
+            <source>Response shown</source>
+            <translation>Réponse affichée</translation>
+        </message>
+        <message>
             <source>Restart</source>
             <translation>Recommencer</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Enregistrer les données</translation>
         </message>
         <message>
             <source>Save Data as CSV</source>
@@ -3207,6 +3483,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Save Data as CSV...</source>
             <translation>Enregistrer les données en CSV...</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Enregistrer les données...</translation>
         </message>
         <message>
             <source>Save Experiment</source>
@@ -3283,6 +3563,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Source amplitude Vmax in volts</source>
             <translation>Amplitude du générateur Vmax en volts</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Source f = %1 Hz : %2 dB, phase %3°</translation>
         </message>
         <message>
             <source>Source f = %1 is not on the frequency axis.</source>
@@ -3365,6 +3649,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Les données ne peuvent pas déterminer %1 ; fixez %2 (--fix NOM=VALEUR) pour déterminer les autres.</translation>
         </message>
         <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>L’énergie dans le condensateur W_C, dans la bobine W_L, la chaleur dans la résistance W_R et le travail de la source W_S de t = %1 s à %2 s. %3</translation>
+        </message>
+        <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
             <translation>L'entrée "lab.circuit" vaut %1, mais le bouton %2 choisit le circuit %3.</translation>
         </message>
@@ -3431,6 +3719,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>L'expérience a été enregistrée par une version plus récente du Labo circuits Kel (format de fichier %1 ; cette version lit jusqu'à %2).</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>Le circuit de l’expérience n’a pas d’énergies qui puissent être écrites.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -3653,6 +3945,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Ces paramètres ne donnent pas de valeur finie de l'intensité ou de la charge à cet instant.</translation>
         </message>
         <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Avec ces paramètres, le circuit n’a pas d’énergie finie sur l’intervalle de temps du graphique.</translation>
+        </message>
+        <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
             <translation>Ces valeurs donnent des fréquences ou des intensités trop grandes ou trop petites pour être tracées.</translation>
         </message>
@@ -3797,12 +4093,24 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Générateur</translation>
         </message>
         <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tension aux bornes de C (V_C/V)</translation>
+        </message>
+        <message>
             <source>Voltage across Capacitor</source>
             <translation>Tension aux bornes de C</translation>
         </message>
         <message>
             <source>Voltage across Inductor</source>
             <translation>Tension aux bornes de L</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tension aux bornes de L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tension aux bornes de R (V_R/V)</translation>
         </message>
         <message>
             <source>Voltage across Resistor</source>
@@ -3827,6 +4135,26 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Voltages</source>
             <translation>Tensions</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C condensateur</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L bobine</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R chaleur dans la résistance</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S travail de la source</translation>
         </message>
         <message>
             <source>With --fit: fits the samples from this time on, in seconds.</source>
@@ -3861,6 +4189,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Sans résistance, le circuit oscille sans amortissement à ω0.</translation>
         </message>
         <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Écrit les énergies du circuit de l’expérience (t,W_C,W_L,W_R,W_S) en CSV dans FILE, sans afficher de fenêtre.</translation>
+        </message>
+        <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
             <translation>Écrit l'image de l'expérience en PNG dans FILE, sans afficher de fenêtre.</translation>
         </message>
@@ -3883,6 +4215,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>an entry that is no name</source>
             <translation>une entrée qui n'est pas un nom</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>droite asymptote</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
@@ -4025,6 +4361,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>trait plein</translation>
         </message>
         <message>
+            <source>source frequency</source>
+            <translation>fréquence de la source</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>fréquence du générateur f</translation>
         </message>
@@ -4047,6 +4387,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>t = %1 s, value = %2</source>
             <translation>t = %1 s, valeur = %2</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s : W_C = %2, W_L = %3, W_R = %4, W_S = %5, bilan %6</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>
@@ -4095,6 +4439,18 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>coupure à −3 dB</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Coupure(s) à −3 dB : %1</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Coupure à −3 dB : aucune</translation>
         </message>
     </context>
 </TS>

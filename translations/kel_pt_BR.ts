@@ -859,6 +859,96 @@
         </message>
     </context>
     <context>
+        <name>kel::energy::EnergySession</name>
+        <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Escolha primeiro um circuito no menu principal.</translation>
+        </message>
+        <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Com estes parâmetros o circuito não tem energia finita no intervalo de tempo do gráfico.</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balanço %6</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Balanço W_C + W_L + W_R − W_S = %1, maior desvio %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::energy::EnergyWindow</name>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C no capacitor</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L no indutor</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R calor no resistor</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S trabalho da fonte</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energia</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Clique, ou use Esquerda e Direita, para ler as energias em um instante</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energias em função do tempo</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Salvar dados...</translation>
+        </message>
+        <message>
+            <source>Save Picture...</source>
+            <translation>Salvar imagem...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>A energia no capacitor W_C, no indutor W_L, o calor no resistor W_R e o trabalho da fonte W_S de t = %1 s a %2 s. %3</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Salvar dados</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Arquivos CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>Salvar imagem</translation>
+        </message>
+        <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Imagens PNG (*.png);;Desenhos SVG (*.svg)</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::lab</name>
         <message>
             <source>Input Error</source>
@@ -1055,6 +1145,14 @@
         <message>
             <source>Open Measurement...</source>
             <translation>Abrir medição...</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energia</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Resposta em frequência</translation>
         </message>
     </context>
     <context>
@@ -1838,6 +1936,100 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         </message>
     </context>
     <context>
+        <name>kel::response::ResponseSession</name>
+        <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Uma resposta em frequência precisa de um circuito com fonte CA.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L e C devem ser números positivos para uma resposta em frequência.</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tensão em R (V_R/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tensão em C (V_C/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tensão em L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Corrente (I/V, dB ref. 1 A/V)</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Frequência de corte a −3 dB: nenhuma</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Corte(s) a −3 dB: %1</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Banda: %1 Hz a %2 Hz, largura %3 Hz</translation>
+        </message>
+        <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Assíntotas: %1 dB/década abaixo, %2 dB/década acima</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pico: %1 dB em %2 Hz</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Fonte f = %1 Hz: %2 dB, fase %3°</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::response::ResponseWindow</name>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>corte a −3 dB</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>assíntota</translation>
+        </message>
+        <message>
+            <source>source frequency</source>
+            <translation>frequência da fonte</translation>
+        </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Resposta em frequência</translation>
+        </message>
+        <message>
+            <source>Response shown</source>
+            <translation>Resposta mostrada</translation>
+        </message>
+        <message>
+            <source>Click to set the source to this frequency</source>
+            <translation>Clique para ajustar a fonte para esta frequência</translation>
+        </message>
+        <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Módulo em dB em função da frequência</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Fase em função da frequência</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frequência f (escala logarítmica, uma marca por década)</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fechar</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::shell</name>
         <message>
             <source>--fit needs the circuit and the quantity (kel --fit FILE --circuit rlc --quantity vC).</source>
@@ -2042,6 +2234,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <source>The option --fix goes with --fit.</source>
             <translation>A opção --fix acompanha --fit.</translation>
         </message>
+        <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Grava as energias do circuito do experimento (t,W_C,W_L,W_R,W_S) como CSV em FILE, sem mostrar janela.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -2052,6 +2248,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The experiment has no plot whose samples could be written.</source>
             <translation>O experimento não tem nenhum gráfico cujos pontos possam ser gravados.</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>O circuito do experimento não tem energias que possam ser gravadas.</translation>
         </message>
     </context>
     <context>
@@ -2301,6 +2501,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Um valor fixado não é um número que o circuito possa ter.</translation>
         </message>
         <message>
+            <source>A frequency response needs a circuit with an AC source.</source>
+            <translation>Uma resposta em frequência precisa de um circuito com fonte CA.</translation>
+        </message>
+        <message>
             <source>A held R, L, C or f0 must be a positive number in the lab.</source>
             <translation>Um R, L, C ou f0 fixo deve ser um número positivo no laboratório.</translation>
         </message>
@@ -2357,8 +2561,20 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Animar</translation>
         </message>
         <message>
+            <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
+            <translation>Assíntotas: %1 dB/década abaixo, %2 dB/década acima</translation>
+        </message>
+        <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>Em ressonância (ω = ω0) o termo forçado cresce linearmente com t: o limite da forma fora da ressonância.</translation>
+        </message>
+        <message>
+            <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
+            <translation>Balanço W_C + W_L + W_R − W_S = %1, maior desvio %2</translation>
+        </message>
+        <message>
+            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
+            <translation>Banda: %1 Hz a %2 Hz, largura %3 Hz</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2379,6 +2595,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>C&amp;olumn:</source>
             <translation>C&amp;oluna:</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Arquivos CSV (*.csv)</translation>
         </message>
         <message>
             <source>CSV table (*.csv)</source>
@@ -2437,6 +2657,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Escolha um circuito no laboratório: os seus valores são os valores iniciais e fixos do ajuste.</translation>
         </message>
         <message>
+            <source>Choose a circuit in the main menu first.</source>
+            <translation>Escolha primeiro um circuito no menu principal.</translation>
+        </message>
+        <message>
             <source>Circuit %1, quantity %2, %3 points</source>
             <translation>Circuito %1, grandeza %2, %3 pontos</translation>
         </message>
@@ -2455,6 +2679,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Click to set the source to this frequency</source>
             <translation>Clique para ajustar a fonte para esta frequência</translation>
+        </message>
+        <message>
+            <source>Click, or use Left and Right, to read the energies at a time</source>
+            <translation>Clique, ou use Esquerda e Direita, para ler as energias em um instante</translation>
         </message>
         <message>
             <source>Close</source>
@@ -2495,6 +2723,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Current</source>
             <translation>Corr.</translation>
+        </message>
+        <message>
+            <source>Current (I/V, dB re 1 A/V)</source>
+            <translation>Corrente (I/V, dB ref. 1 A/V)</translation>
         </message>
         <message>
             <source>Current amplitude and phase against frequency</source>
@@ -2539,6 +2771,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Differential equation</source>
             <translation>Equação diferencial</translation>
+        </message>
+        <message>
+            <source>Energies against time</source>
+            <translation>Energias em função do tempo</translation>
+        </message>
+        <message>
+            <source>Energy</source>
+            <translation>Energia</translation>
         </message>
         <message>
             <source>Enter maximum t value</source>
@@ -2641,8 +2881,16 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Frequência</translation>
         </message>
         <message>
+            <source>Frequency Response</source>
+            <translation>Resposta em frequência</translation>
+        </message>
+        <message>
             <source>Frequency f (logarithmic scale)</source>
             <translation>Frequência f (escala logarítmica)</translation>
+        </message>
+        <message>
+            <source>Frequency f (logarithmic scale, a tick per decade)</source>
+            <translation>Frequência f (escala logarítmica, uma marca por década)</translation>
         </message>
         <message>
             <source>Give one experiment file, not %1.</source>
@@ -2833,6 +3081,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Linha %1: só %2 amostras; são necessárias pelo menos 3.</translation>
         </message>
         <message>
+            <source>Magnitude in dB against frequency</source>
+            <translation>Módulo em dB em função da frequência</translation>
+        </message>
+        <message>
             <source>Marker at t2 = %1 s.</source>
             <translation>Marcador em t2 = %1 s.</translation>
         </message>
@@ -2969,6 +3221,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Imagem PNG (*.png);;Desenho SVG (*.svg)</translation>
         </message>
         <message>
+            <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+            <translation>Imagens PNG (*.png);;Desenhos SVG (*.svg)</translation>
+        </message>
+        <message>
             <source>Parameter</source>
             <translation>Parâmetro</translation>
         </message>
@@ -2983,6 +3239,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Paused at %1×</source>
             <translation>Pausado a %1×</translation>
+        </message>
+        <message>
+            <source>Peak: %1 dB at %2 Hz</source>
+            <translation>Pico: %1 dB em %2 Hz</translation>
+        </message>
+        <message>
+            <source>Phase against frequency</source>
+            <translation>Fase em função da frequência</translation>
         </message>
         <message>
             <source>Phasor Plots</source>
@@ -3067,6 +3331,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>R is negative: give R a value above 0.</source>
             <translation>R é negativa: dê a R um valor maior que 0.</translation>
+        </message>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L e C devem ser números positivos para uma resposta em frequência.</translation>
         </message>
         <message>
             <source>RC Circuits</source>
@@ -3197,8 +3465,16 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Frequência de ressonância f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
+            <source>Response shown</source>
+            <translation>Resposta mostrada</translation>
+        </message>
+        <message>
             <source>Restart</source>
             <translation>Reiniciar</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>Salvar dados</translation>
         </message>
         <message>
             <source>Save Data as CSV</source>
@@ -3207,6 +3483,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Save Data as CSV...</source>
             <translation>Salvar dados como CSV...</translation>
+        </message>
+        <message>
+            <source>Save Data...</source>
+            <translation>Salvar dados...</translation>
         </message>
         <message>
             <source>Save Experiment</source>
@@ -3283,6 +3563,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Source amplitude Vmax in volts</source>
             <translation>Amplitude da fonte Vmax em volts</translation>
+        </message>
+        <message>
+            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
+            <translation>Fonte f = %1 Hz: %2 dB, fase %3°</translation>
         </message>
         <message>
             <source>Source f = %1 is not on the frequency axis.</source>
@@ -3365,6 +3649,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Os dados não podem determinar %1; fixe %2 (--fix NOME=VALOR) para determinar os demais.</translation>
         </message>
         <message>
+            <source>The energy in the capacitor W_C, in the inductor W_L, the heat in the resistor W_R and the work of the source W_S from t = %1 s to %2 s. %3</source>
+            <translation>A energia no capacitor W_C, no indutor W_L, o calor no resistor W_R e o trabalho da fonte W_S de t = %1 s a %2 s. %3</translation>
+        </message>
+        <message>
             <source>The entry "lab.circuit" is %1, but launcher %2 sets circuit %3.</source>
             <translation>A entrada "lab.circuit" é %1, mas o botão %2 escolhe o circuito %3.</translation>
         </message>
@@ -3431,6 +3719,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The experiment was saved by a newer version of Kel Circuit Lab (file format %1; this version reads up to %2).</source>
             <translation>O experimento foi salvo por uma versão mais recente do Laboratório Kel (formato de arquivo %1; esta versão lê até %2).</translation>
+        </message>
+        <message>
+            <source>The experiment's circuit has no energies that could be written.</source>
+            <translation>O circuito do experimento não tem energias que possam ser gravadas.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -3653,6 +3945,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Estes parâmetros não dão um valor finito da corrente ou da carga neste instante.</translation>
         </message>
         <message>
+            <source>These parameters give the circuit no finite energy over the graph's time range.</source>
+            <translation>Com estes parâmetros o circuito não tem energia finita no intervalo de tempo do gráfico.</translation>
+        </message>
+        <message>
             <source>These values give frequencies or currents too large or too small to draw.</source>
             <translation>Estes valores dão frequências ou correntes grandes ou pequenas demais para desenhar.</translation>
         </message>
@@ -3797,12 +4093,24 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Fonte de tensão</translation>
         </message>
         <message>
+            <source>Voltage across C (V_C/V)</source>
+            <translation>Tensão em C (V_C/V)</translation>
+        </message>
+        <message>
             <source>Voltage across Capacitor</source>
             <translation>Tensão no capacitor</translation>
         </message>
         <message>
             <source>Voltage across Inductor</source>
             <translation>Tensão no indutor</translation>
+        </message>
+        <message>
+            <source>Voltage across L (V_L/V)</source>
+            <translation>Tensão em L (V_L/V)</translation>
+        </message>
+        <message>
+            <source>Voltage across R (V_R/V)</source>
+            <translation>Tensão em R (V_R/V)</translation>
         </message>
         <message>
             <source>Voltage across Resistor</source>
@@ -3827,6 +4135,26 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Voltages</source>
             <translation>Tensões</translation>
+        </message>
+        <message>
+            <source>W_C + W_L + W_R − W_S</source>
+            <translation>W_C + W_L + W_R − W_S</translation>
+        </message>
+        <message>
+            <source>W_C capacitor</source>
+            <translation>W_C no capacitor</translation>
+        </message>
+        <message>
+            <source>W_L inductor</source>
+            <translation>W_L no indutor</translation>
+        </message>
+        <message>
+            <source>W_R heat in resistor</source>
+            <translation>W_R calor no resistor</translation>
+        </message>
+        <message>
+            <source>W_S work of source</source>
+            <translation>W_S trabalho da fonte</translation>
         </message>
         <message>
             <source>With --fit: fits the samples from this time on, in seconds.</source>
@@ -3861,6 +4189,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Sem resistência o circuito oscila sem amortecimento em ω0.</translation>
         </message>
         <message>
+            <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
+            <translation>Grava as energias do circuito do experimento (t,W_C,W_L,W_R,W_S) como CSV em FILE, sem mostrar janela.</translation>
+        </message>
+        <message>
             <source>Writes the experiment's picture as PNG to FILE, without showing a window.</source>
             <translation>Grava a imagem do experimento como PNG em FILE, sem mostrar janela.</translation>
         </message>
@@ -3883,6 +4215,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>an entry that is no name</source>
             <translation>uma entrada que não é um nome</translation>
+        </message>
+        <message>
+            <source>asymptote</source>
+            <translation>assíntota</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
@@ -4025,6 +4361,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>linha contínua</translation>
         </message>
         <message>
+            <source>source frequency</source>
+            <translation>frequência da fonte</translation>
+        </message>
+        <message>
             <source>source frequency f</source>
             <translation>frequência da fonte f</translation>
         </message>
@@ -4047,6 +4387,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>t = %1 s, value = %2</source>
             <translation>t = %1 s, valor = %2</translation>
+        </message>
+        <message>
+            <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
+            <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balanço %6</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>
@@ -4095,6 +4439,18 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</source>
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
+        </message>
+        <message>
+            <source>−3 dB corner</source>
+            <translation>corte a −3 dB</translation>
+        </message>
+        <message>
+            <source>−3 dB corner(s): %1</source>
+            <translation>Corte(s) a −3 dB: %1</translation>
+        </message>
+        <message>
+            <source>−3 dB corner: none</source>
+            <translation>Frequência de corte a −3 dB: nenhuma</translation>
         </message>
     </context>
 </TS>

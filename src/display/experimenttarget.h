@@ -32,6 +32,9 @@ public:
     // What the window's CSV export writes (the last plot's samples), none when nothing has
     // been plotted.
     virtual std::optional<QByteArray> csv() const = 0;
+    // What the Energy window's Save Data writes for the window's circuit; none where the
+    // window has no energies or they cannot be computed.
+    virtual std::optional<QByteArray> energyCsv() const { return std::nullopt; }
 };
 
 } // namespace kel::display

@@ -7,7 +7,12 @@
 #include "equationswindow.h"
 
 #include "display/experimentmenu.h"
+#include "energy/energysession.h"
+#include "energy/energywindow.h"
 #include "resonance/resonancewindow.h"
+#include "response/responsesession.h"
+#include "response/responsewindow.h"
+#include "solutions/numbertext.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -32,6 +37,13 @@ void LabWindow::buildMoreMenus()
     m_resonanceCurve->setObjectName("ResonanceCurve");
     m_resonanceCurve->setVisible(false);
     connect(m_resonanceCurve, &QAction::triggered, this, &LabWindow::showResonanceCurve);
+    QAction *energy = view->addAction(tr("Energy"));
+    energy->setObjectName("Energy");
+    connect(energy, &QAction::triggered, this, &LabWindow::showEnergy);
+    m_frequencyResponse = view->addAction(tr("Frequency Response"));
+    m_frequencyResponse->setObjectName("FrequencyResponse");
+    m_frequencyResponse->setVisible(false);
+    connect(m_frequencyResponse, &QAction::triggered, this, &LabWindow::showFrequencyResponse);
 }
 
 void LabWindow::followTexts()
@@ -43,6 +55,17 @@ void LabWindow::followTexts()
         m_resonance->hide();
     else if (m_resonance)
         m_resonance->refresh();
+    if (m_energySession)
+        m_energySession->refresh();
+    const int kind = caseNumber(m_session.circuitKind());
+    const bool alternating = kind >= 5 && kind <= 8;
+    if (m_frequencyResponse)
+        m_frequencyResponse->setVisible(alternating);
+    if (m_responseSession) {
+        m_responseSession->refresh();
+        if (!alternating)
+            findChild<response::ResponseWindow *>()->hide();
+    }
     if (m_equations && m_session.circuitKind() != CircuitKind::None)
         m_equations->showCircuit(
             caseNumber(m_session.circuitKind()),
@@ -75,6 +98,49 @@ void LabWindow::plotAtFrequency(const QString &f0)
 {
     m_controls.box(Field::f0)->setText(f0);
     plotGraphs();
+}
+
+void LabWindow::showEnergy()
+{
+    if (!m_energySession) {
+        m_energySession = new energy::EnergySession(m_session, this);
+        new energy::EnergyWindow(*m_energySession, m_dialogs, this);
+    }
+    m_energySession->refresh();
+    auto *window = findChild<energy::EnergyWindow *>();
+    window->show();
+    window->raise();
+}
+
+void LabWindow::showFrequencyResponse()
+{
+    const int kind = caseNumber(m_session.circuitKind());
+    if (kind < 5 || kind > 8)
+        return;
+    if (!m_responseSession) {
+        m_responseSession = new response::ResponseSession(m_session, this);
+        auto *window = new response::ResponseWindow(*m_responseSession, this);
+        // A picked frequency is typed into f0, as the student would.
+        connect(window, &response::ResponseWindow::frequencyPicked, this, [this](double f) {
+            if (!m_session.setText(Field::f0, QString::fromStdString(solutions::shortText(f, 6))))
+                return;
+            showText(Field::f0);
+            showText(Field::w0);
+            showRegime();
+            followTexts();
+        });
+    }
+    m_responseSession->refresh();
+    auto *window = findChild<response::ResponseWindow *>();
+    window->show();
+    window->raise();
+}
+
+std::optional<QByteArray> LabWindow::energyCsv() const
+{
+    energy::EnergySession session(m_session);
+    session.refresh();
+    return session.csv();
 }
 
 } // namespace kel::lab

@@ -14,6 +14,7 @@
 #include "display/pictureexport.h"
 #include "display/qbcolor.h"
 #include "display/qstringtext.h"
+#include "energy/energysession.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -126,8 +127,10 @@ void LabWindow::onTextEdited(Field field)
 
 void LabWindow::onFrequencyEdited()
 {
-    if (m_session.setText(Field::f0, m_controls.box(Field::f0)->text()))
-        showText(Field::w0);
+    if (!m_session.setText(Field::f0, m_controls.box(Field::f0)->text()))
+        return;
+    showText(Field::w0);
+    followTexts();
 }
 
 void LabWindow::showText(Field field)
@@ -198,6 +201,8 @@ void LabWindow::drawFrame(const GraphScale &s)
     m_controls.scaleStatus->setText(display::toQString(scaleStatus(s.x1, s.x2, s.y1, s.y2)));
     m_shownScale = s;
     showGraphChanges();
+    if (m_energySession)
+        m_energySession->refresh();
 }
 
 void LabWindow::drawEmptyGraph()

@@ -37,6 +37,20 @@ namespace kel::lab
 
 class EquationsWindow;
 class LabCircuitHost;
+} // namespace kel::lab
+
+namespace kel::energy
+{
+class EnergySession;
+} // namespace kel::energy
+
+namespace kel::response
+{
+class ResponseSession;
+} // namespace kel::response
+
+namespace kel::lab
+{
 
 // The circuit lab window `rc`: the parameter texts of the series circuit, the graph
 // selection, the graph area with its frame, curves and value read-out, and the menu bar
@@ -70,6 +84,7 @@ public:
     display::PictureExport pictures() const override;
     double pictureScale() const override { return 2.0; }
     std::optional<QByteArray> csv() const override;
+    std::optional<QByteArray> energyCsv() const override;
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
 
 public slots:
@@ -90,6 +105,8 @@ public slots:
     void showPointerAt(float x, float y);
     void showEquations();
     void showResonanceCurve();
+    void showEnergy();
+    void showFrequencyResponse();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -140,6 +157,9 @@ private:
     LabCircuitSource m_circuitSource{m_session, [this](const QString &f0) { plotAtFrequency(f0); }};
     resonance::ResonanceWindow *m_resonance = nullptr;       // once opened; a child window
     measurement::MeasurementWindow *m_measurement = nullptr; // likewise
+    energy::EnergySession *m_energySession = nullptr;        // with the Energy window, once opened
+    QAction *m_frequencyResponse = nullptr;
+    response::ResponseSession *m_responseSession = nullptr; // with its window, once opened
 };
 
 // Which slot each widget and action runs, by objectName (the signal in brackets).

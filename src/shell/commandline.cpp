@@ -184,6 +184,11 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
                                  tr("Writes the samples of the experiment's last plot as CSV to "
                                     "FILE, without showing a window."),
                                  QStringLiteral("FILE"));
+    const QCommandLineOption energyCsv(QStringLiteral("export-energy-csv"),
+                                       tr("Writes the energies of the experiment's circuit "
+                                          "(t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing "
+                                          "a window."),
+                                       QStringLiteral("FILE"));
     const QCommandLineOption size(QStringLiteral("size"),
                                   tr("Fits the PNG within WxH pixels (such as 1600x1200), "
                                      "keeping its proportions."),
@@ -195,7 +200,7 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
                                  QStringLiteral("FILE"));
     const FitOptions fitOptions;
     parser.addOption(version);
-    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &size, &fit})
+    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &energyCsv, &size, &fit})
         parser.addOption(*option);
     for (const QCommandLineOption *option : fitOptions.valued())
         parser.addOption(*option);
@@ -221,7 +226,7 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
     }
     // An option given twice would leave one of its values unused without a word.
     const auto fitValued = fitOptions.valued();
-    std::vector<const QCommandLineOption *> once{&language, &png, &svg, &csv, &size, &fit};
+    std::vector<const QCommandLineOption *> once{&language, &png, &svg, &csv, &energyCsv, &size, &fit};
     once.insert(once.end(), fitValued.begin(), fitValued.end());
     for (const QCommandLineOption *option : once) {
         if (parser.values(*option).size() > 1)
@@ -237,7 +242,8 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
     request.pngPath = parser.value(png);
     request.svgPath = parser.value(svg);
     request.csvPath = parser.value(csv);
-    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &size}) {
+    request.energyCsvPath = parser.value(energyCsv);
+    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &energyCsv, &size}) {
         if (parser.isSet(*option) && parser.value(*option).trimmed().isEmpty())
             return refused(tr("The option --%1 needs a value.").arg(option->names().constLast()));
     }
@@ -252,7 +258,8 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
             return refused(tr("The option --size sets the size of --export-png; give both."));
     }
 
-    const bool exporting = parser.isSet(png) || parser.isSet(svg) || parser.isSet(csv);
+    const bool exporting =
+        parser.isSet(png) || parser.isSet(svg) || parser.isSet(csv) || parser.isSet(energyCsv);
     if (parser.isSet(fit)) {
         if (exporting || !request.experimentPath.isEmpty())
             return refused(tr("--fit reads a recording on its own; give no experiment file "

@@ -15,7 +15,7 @@ namespace kel::shell
 // What the command line asks for:
 //   kel [--lang CODE] [FILE.kel]
 //   kel FILE.kel [--export-png OUT.png] [--export-svg OUT.svg] [--export-csv OUT.csv]
-//       [--size WxH]
+//       [--export-energy-csv OUT.csv] [--size WxH]
 //   kel --fit FILE --circuit NAME --quantity Q [--fix NAME=VALUE]... [--from T] [--to T]
 //       [--channel N] [--json]
 //   kel --help | --version
@@ -45,6 +45,7 @@ struct CommandLineRequest {
     QString pngPath;
     QString svgPath;
     QString csvPath;
+    QString energyCsvPath;        // the Energy window's data of the lab's circuit
     std::optional<QSize> pngSize; // fit the PNG within this many pixels
     std::optional<FitRequest> fit;
 

@@ -118,6 +118,14 @@ public:
                 report(m_request.csvPath, tr("The experiment has no plot whose samples could "
                                              "be written."));
         }
+        if (!m_request.energyCsvPath.isEmpty()) {
+            if (const std::optional<QByteArray> csv = target->energyCsv())
+                write(m_request.energyCsvPath,
+                      display::writeFileAtomically(m_request.energyCsvPath, *csv));
+            else
+                report(m_request.energyCsvPath,
+                       tr("The experiment's circuit has no energies that could be written."));
+        }
         return m_failed ? 1 : 0;
     }
 

@@ -233,6 +233,14 @@ TEST_F(HeadlessExport, WritesThePicturesAtTheWindowsScaleAndTheSamples)
     EXPECT_EQ(csv.readAll(), "t,q\n0,1\n");
 }
 
+TEST_F(HeadlessExport, EnergiesAreWrittenOnlyWhereTheWindowHasThem)
+{
+    // The stand-in window has no Energy window: one line says so, and nothing is written.
+    EXPECT_EQ(run({path("lab.kel"), "--export-energy-csv", path("e.csv")}), 1);
+    EXPECT_TRUE(m_errors.contains(QLatin1String("no energies"))) << m_errors.toStdString();
+    EXPECT_FALSE(QFile::exists(path("e.csv")));
+}
+
 TEST_F(HeadlessExport, SizeFitsThePngWithinTheBoxKeepingItsProportions)
 {
     EXPECT_EQ(run({path("lab.kel"), "--export-png", path("a.png"), "--size", "1000x300"}), 0)
