@@ -746,6 +746,17 @@
         </message>
     </context>
     <context>
+        <name>kel::display::AxisNumbers</name>
+        <message>
+            <source>View</source>
+            <translation>Ansicht</translation>
+        </message>
+        <message>
+            <source>Axis Numbers</source>
+            <translation>Achsenzahlen</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::ExperimentFile</name>
         <message>
             <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
@@ -1044,6 +1055,10 @@
         <message>
             <source>Resonance Curve</source>
             <translation>Resonanzkurve</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Referenz setzen</translation>
         </message>
     </context>
     <context>
@@ -1782,6 +1797,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Bei Resonanz (ω = ω0) wächst der erzwungene Anteil linear mit t: der Grenzfall der Form außerhalb der Resonanz.</translation>
         </message>
         <message>
+            <source>Axis Numbers</source>
+            <translation>Achsenzahlen</translation>
+        </message>
+        <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
             <translation>Bandbreite Δf = R/(2πL) = %1</translation>
         </message>
@@ -2140,6 +2159,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>Schaltfläche %1 zeichnet den Rahmen der aktuellen Skalierung, daher kann "lab.frame" nicht "fixed" sein.</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Referenz setzen</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>

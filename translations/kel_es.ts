@@ -746,6 +746,17 @@
         </message>
     </context>
     <context>
+        <name>kel::display::AxisNumbers</name>
+        <message>
+            <source>View</source>
+            <translation>Ver</translation>
+        </message>
+        <message>
+            <source>Axis Numbers</source>
+            <translation>Números de los ejes</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::ExperimentFile</name>
         <message>
             <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
@@ -1044,6 +1055,10 @@
         <message>
             <source>Resonance Curve</source>
             <translation>Curva de resonancia</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marcar referencia</translation>
         </message>
     </context>
     <context>
@@ -1782,6 +1797,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>En resonancia (ω = ω0) el término forzado crece linealmente con t: el límite de la forma fuera de resonancia.</translation>
         </message>
         <message>
+            <source>Axis Numbers</source>
+            <translation>Números de los ejes</translation>
+        </message>
+        <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
             <translation>Ancho de banda Δf = R/(2πL) = %1</translation>
         </message>
@@ -2140,6 +2159,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>El botón %1 dibuja el marco de la escala actual, así que "lab.frame" no puede ser "fixed".</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marcar referencia</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>

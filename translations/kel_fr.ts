@@ -746,6 +746,17 @@
         </message>
     </context>
     <context>
+        <name>kel::display::AxisNumbers</name>
+        <message>
+            <source>View</source>
+            <translation>Affichage</translation>
+        </message>
+        <message>
+            <source>Axis Numbers</source>
+            <translation>Graduations des axes</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::ExperimentFile</name>
         <message>
             <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
@@ -1044,6 +1055,10 @@
         <message>
             <source>Resonance Curve</source>
             <translation>Courbe de résonance</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marquer la référence</translation>
         </message>
     </context>
     <context>
@@ -1782,6 +1797,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>À la résonance (ω = ω0), le terme forcé croît linéairement avec t : c'est la limite de la forme hors résonance.</translation>
         </message>
         <message>
+            <source>Axis Numbers</source>
+            <translation>Graduations des axes</translation>
+        </message>
+        <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
             <translation>Bande passante Δf = R/(2πL) = %1</translation>
         </message>
@@ -2140,6 +2159,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>Le bouton %1 trace le cadre de l'échelle actuelle, donc "lab.frame" ne peut pas valoir "fixed".</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marquer la référence</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>

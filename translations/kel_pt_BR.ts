@@ -746,6 +746,17 @@
         </message>
     </context>
     <context>
+        <name>kel::display::AxisNumbers</name>
+        <message>
+            <source>View</source>
+            <translation>Exibir</translation>
+        </message>
+        <message>
+            <source>Axis Numbers</source>
+            <translation>Números dos eixos</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::ExperimentFile</name>
         <message>
             <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
@@ -1044,6 +1055,10 @@
         <message>
             <source>Resonance Curve</source>
             <translation>Curva de ressonância</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marcar referência</translation>
         </message>
     </context>
     <context>
@@ -1782,6 +1797,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Em ressonância (ω = ω0) o termo forçado cresce linearmente com t: o limite da forma fora da ressonância.</translation>
         </message>
         <message>
+            <source>Axis Numbers</source>
+            <translation>Números dos eixos</translation>
+        </message>
+        <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
             <translation>Largura de banda Δf = R/(2πL) = %1</translation>
         </message>
@@ -2140,6 +2159,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Launcher %1 draws the frame of the current scale, so "lab.frame" cannot be "fixed".</source>
             <translation>O botão %1 desenha a moldura da escala atual, portanto "lab.frame" não pode ser "fixed".</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marcar referência</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>

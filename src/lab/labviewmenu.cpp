@@ -5,7 +5,9 @@
 
 #include "equationswindow.h"
 
+#include "display/axisnumbersoption.h"
 #include "display/experimentmenu.h"
+#include "display/picturearea.h"
 #include "phasor/resonancetextboxes.h"
 #include "phasor/resonancewindow.h"
 
@@ -56,6 +58,14 @@ void LabWindow::buildMoreMenus()
     m_resonanceCurve->setObjectName("ResonanceCurve");
     m_resonanceCurve->setVisible(false);
     connect(m_resonanceCurve, &QAction::triggered, this, &LabWindow::showResonanceCurve);
+    display::addAxisNumbersOption(this, {m_controls.graph});
+    QAction *mark = view->addAction(tr("Mark Reference"));
+    mark->setObjectName("MarkReference");
+    // M on the focused graph; the menu shows the key.
+    mark->setShortcut(QKeySequence(Qt::Key_M));
+    mark->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_controls.graph->addAction(mark);
+    connect(mark, &QAction::triggered, this, &LabWindow::markReference);
 }
 
 void LabWindow::followTexts()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phasorswindow.h"
 
+#include "display/axisnumbersoption.h"
 #include "display/dialogs.h"
 #include "display/experimentmenu.h"
 #include "display/fonts.h"
@@ -66,6 +67,10 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
     buildAnimation();
     connectControls();
     loadWindow();
+    // The voltage plot's numbers follow the time scale each frame is drawn in.
+    m_c.plot->setAxes({display::ValueAxis::followingScale({{"t", "s"}}),
+                       {display::ValueAxis::followingScale({{"v", "V"}})}});
+    display::addAxisNumbersOption(this, {m_c.plot});
 }
 
 // The animator reads the clock this window may own: it goes first.

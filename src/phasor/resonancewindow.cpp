@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonancewindow.h"
 
+#include "display/axisnumbersoption.h"
 #include "display/csvtable.h"
 #include "display/dialogs.h"
 #include "display/fileexport.h"
@@ -160,6 +161,7 @@ void ResonanceWindow::buildMenu()
     menuBar()->addAction(close);
     addAction(close);
     connect(close, &QAction::triggered, this, &QWidget::hide);
+    display::addAxisNumbersOption(this, {m_picture});
 }
 
 void ResonanceWindow::showEvent(QShowEvent *event)
