@@ -3,35 +3,29 @@
 // afresh, then painted once at twice the screen's pixel density, as on a high-DPI screen.
 #include "display/dialogs.h"
 #include "display/picturearea.h"
-#include "phasor/resonancesource.h"
-#include "phasor/resonancewindow.h"
+#include "resonance/circuitsource.h"
+#include "resonance/resonancewindow.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QImage>
 #include <QPainter>
 
+#include <string>
+
 namespace
 {
 
-class Texts final : public kel::phasor::ResonanceSource
+class Texts final : public kel::resonance::CircuitSource
 {
 public:
-    QString parameterText(const QString &name) const override
+    kel::resonance::CircuitReading circuit() const override
     {
-        if (name == "v0")
-            return QStringLiteral("500");
-        if (name == "R")
-            return R;
-        if (name == "L")
-            return QStringLiteral("10.0");
-        if (name == "C")
-            return QStringLiteral("0.00005");
-        return QStringLiteral("10.0");
+        return kel::resonance::readCircuit({"500", R, "10.0", "0.00005", "10.0"});
     }
-    void setSourceFrequency(const QString &) override {}
+    void setSourceFrequency(double) override {}
 
-    QString R = QStringLiteral("1000");
+    std::string R = "1000";
 };
 
 // Nothing is exported here, so no dialog is ever asked.
@@ -51,13 +45,13 @@ void BM_ResonanceRefresh(benchmark::State &state)
 {
     Texts texts;
     NoDialogs dialogs;
-    kel::phasor::ResonanceWindow window(texts, dialogs);
+    kel::resonance::ResonanceWindow window(texts, dialogs);
     window.resize(900, 520);
     window.show();
     const kel::display::PictureArea *picture = window.picture();
     QImage image(picture->size() * 2, QImage::Format_RGB32);
     // Two resistances in turn, so that every refresh draws anew.
-    const QString resistances[] = {QStringLiteral("1000"), QStringLiteral("1001")};
+    const std::string resistances[] = {"1000", "1001"};
     int n = 0;
     for (auto _ : state) {
         texts.R = resistances[n++ % 2];

@@ -1,9 +1,10 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package in its own build folder (the program only, no tests) and checks
+# Builds the Debian package (CPack strips the program) and checks
 # it: lintian with no error and no warning, the desktop entry, the AppStream data, the MIME
 # type and the manual page.
-# Usage: packaging/check-package.sh [BUILD_FOLDER]   (default: build-package)
+# Usage: packaging/check-package.sh [BUILD_FOLDER]   (default: build-package, configured for a
+# release build of the program only when it does not exist yet)
 set -eu
 
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,9 +14,13 @@ if command -v ccache >/dev/null 2>&1; then
     launcher=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 fi
 
-cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DKEL_BUILD_TESTS=OFF \
-    -DKEL_BUILD_BENCH=OFF $launcher >/dev/null
-cmake --build "$build_dir" -j2
+# A folder that is already configured (the test build) is packaged as it is, so the program
+# that was tested is the one shipped and nothing is compiled twice.
+if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+    cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DKEL_BUILD_TESTS=OFF \
+        -DKEL_BUILD_BENCH=OFF $launcher >/dev/null
+fi
+cmake --build "$build_dir" -j"$(nproc 2>/dev/null || echo 2)"
 (cd "$build_dir" && cpack -G DEB >/dev/null)
 package=$(ls "$build_dir"/kel-circuit-lab_*.deb)
 echo "package: $package"

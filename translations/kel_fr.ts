@@ -1375,7 +1375,7 @@
         </message>
     </context>
     <context>
-        <name>kel::phasor::ResonanceWindow</name>
+        <name>kel::resonance::ResonanceWindow</name>
         <message>
             <source>Resonance Curve</source>
             <translation>Courbe de résonance</translation>

@@ -8,10 +8,10 @@
 #include "display/axisnumbersoption.h"
 #include "display/experimentmenu.h"
 #include "display/picturearea.h"
-#include "phasor/resonancetextboxes.h"
-#include "phasor/resonancewindow.h"
+#include "resonance/resonancewindow.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -73,9 +73,10 @@ void LabWindow::followTexts()
     const bool driven = m_session.circuitKind() == CircuitKind::DrivenRlc;
     if (m_resonanceCurve)
         m_resonanceCurve->setVisible(driven);
-    if (!driven)
-        if (auto *curve = findChild<phasor::ResonanceWindow *>())
-            curve->hide();
+    if (m_resonance && !driven)
+        m_resonance->hide();
+    else if (m_resonance)
+        m_resonance->refresh();
     if (m_equations && m_session.circuitKind() != CircuitKind::None)
         m_equations->showCircuit(
             caseNumber(m_session.circuitKind()),
@@ -97,7 +98,17 @@ void LabWindow::showResonanceCurve()
 {
     if (m_session.circuitKind() != CircuitKind::DrivenRlc)
         return;
-    phasor::showResonanceCurve(this, m_dialogs, [this] { plotGraphs(); });
+    if (!m_resonance)
+        m_resonance = new resonance::ResonanceWindow(m_circuitSource, m_dialogs, this);
+    m_resonance->show();
+    m_resonance->raise();
+    m_resonance->activateWindow();
+}
+
+void LabWindow::plotAtFrequency(const QString &f0)
+{
+    m_controls.box(Field::f0)->setText(f0);
+    plotGraphs();
 }
 
 } // namespace kel::lab

@@ -3,6 +3,7 @@
 
 #include "core/circuitconfiguration.h"
 #include "core/graphdescription.h"
+#include "core/labcircuitsource.h"
 #include "core/labsession.h"
 #include "labcontrols.h"
 
@@ -21,6 +22,11 @@ class Dialogs;
 class ExperimentMenu;
 class PictureArea;
 } // namespace kel::display
+
+namespace kel::resonance
+{
+class ResonanceWindow;
+} // namespace kel::resonance
 
 namespace kel::lab
 {
@@ -117,6 +123,8 @@ private:
     void buildMoreMenus();
     // Keeps the equations and the View menu with the circuit and its texts.
     void followTexts();
+    // A frequency picked on the resonance curve: typed into f0, then plotted.
+    void plotAtFrequency(const QString &f0);
     void applyLabPlot(const display::BoxTexts &texts, const QStringList &curves);
 
     display::Dialogs &m_dialogs;
@@ -128,6 +136,9 @@ private:
     QAction *m_resonanceCurve = nullptr;
     QLabel *m_deltaReadout = nullptr;
     EquationsWindow *m_equations = nullptr; // once opened; a child window
+    // What the resonance curve reads: f0 picked there is typed into its box and plotted.
+    LabCircuitSource m_circuitSource{m_session, [this](const QString &f0) { plotAtFrequency(f0); }};
+    resonance::ResonanceWindow *m_resonance = nullptr; // once opened; a child window
 };
 
 // Which slot each widget and action runs, by objectName (the signal in brackets).

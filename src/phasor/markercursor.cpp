@@ -13,13 +13,9 @@ MarkerCursor::MarkerCursor(display::PictureArea *plot) : QObject(plot), m_plot(p
     plot->installEventFilter(this);
 }
 
-void MarkerCursor::follow(const SceneFrame &frame, const TimeBase &time)
+void MarkerCursor::follow(std::optional<float> marker)
 {
-    // A frame with a t2 text is drawn with its marker; the load drawing has none.
-    if (frame.t2Text && time.contains(frame.t2))
-        m_marker = static_cast<float>(frame.t2);
-    else
-        m_marker.reset();
+    m_marker = marker;
     place();
 }
 

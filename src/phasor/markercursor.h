@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "phasorscene.h"
+#include "core/phasorscene.h"
 
 #include <QObject>
 
@@ -26,8 +26,9 @@ class MarkerCursor : public QObject
 public:
     explicit MarkerCursor(display::PictureArea *plot);
 
-    // The marker of a redraw on `time`'s interval; none for a frame drawn without one.
-    void follow(const SceneFrame &frame, const TimeBase &time);
+    // The marker drawn, at a time (s) within the plotted interval; none for a drawing
+    // without one.
+    void follow(std::optional<float> marker);
     // The plot was cleared: no marker.
     void clearMarker();
 

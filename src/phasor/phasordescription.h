@@ -6,7 +6,7 @@
 // of the colour key. In the translation context "PhasorsWindow"; numbers to four
 // significant digits, '.' in every locale.
 
-#include "phasorscene.h"
+#include "core/phasorscene.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The phasor window as an experiment: what it saves, the replay that opens one, and the
-// Export menu, which writes the same pictures and table.
+// The phasor window as an experiment: the session saves and replays it; the pictures, the
+// table and the Export menu, which writes the same.
 #include "phasorswindow.h"
 
-#include "phasordata.h"
+#include "core/phasordata.h"
 
 #include "display/csvtable.h"
 #include "display/dialogs.h"
@@ -11,10 +11,7 @@
 #include "display/picturearea.h"
 #include "display/qstringtext.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QScopedValueRollback>
-#include <QScrollBar>
 
 namespace kel::phasor
 {
@@ -23,62 +20,19 @@ void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
 {
     if (experiment.window != display::ExperimentWindow::Phasor)
         return;
-    const display::PhasorExperiment &p = experiment.phasor;
     m_animator->pause();
-    const auto textOf = [&p](const QLineEdit *box) {
-        const auto found = p.texts.find(box->objectName());
-        return found == p.texts.end() ? box->text() : found->second;
-    };
-    for (QLineEdit *box : {m_c.R, m_c.C, m_c.L, m_c.v0, m_c.f0, m_c.numPer}) {
-        box->setText(textOf(box));
+    for (const PhasorProblem &problem : m_session.applyExperiment(experiment.phasor))
+        report(problem);
+    // Each parameter box from its first digit, so that a long number is not read by its tail.
+    for (QLineEdit *box : {m_c.R, m_c.C, m_c.L, m_c.v0, m_c.f0, m_c.numPer})
         box->setCursorPosition(0);
-    }
-    for (QCheckBox *box : m_c.checks)
-        box->setChecked(p.checked.contains(box->objectName()));
-    // The time and the bar as they were, without the redraw a drag would make.
-    const auto placeTime = [this, &p, &textOf] {
-        const QScopedValueRollback quiet(m_redrawing, true);
-        m_c.t2->setText(textOf(m_c.t2));
-        m_c.timeBar->setValue(p.timeBar);
-    };
-    switch (p.drawing) {
-    case display::PhasorDrawing::Cleared:
-        clearGraphs();
-        placeTime();
-        break;
-    case display::PhasorDrawing::Loaded:
-        placeTime();
-        if (const auto scene = sceneOrReport()) {
-            resetGraphs();
-            writeAmplitudes(scene->solution());
-            showFrame(*scene, scene->loadFrame(display::numberOf(m_c.t2->text()).value_or(0.0)));
-        }
-        break;
-    case display::PhasorDrawing::Redrawn:
-        placeTime();
-        redrawAtStep(p.timeBar);
-        placeTime();
-        break;
-    }
-    if (p.projections)
-        showProjections();
 }
 
 display::Experiment PhasorsWindow::experiment() const
 {
     display::Experiment e;
     e.window = display::ExperimentWindow::Phasor;
-    display::PhasorExperiment &p = e.phasor;
-    for (const QLineEdit *box : m_c.inputs())
-        p.texts[box->objectName()] = box->text();
-    p.timeBar = m_c.timeBar->value();
-    for (const QCheckBox *box : m_c.checks)
-        if (box->isChecked())
-            p.checked << box->objectName();
-    p.drawing = !m_lastDrawn ? display::PhasorDrawing::Cleared
-                : m_redrawn  ? display::PhasorDrawing::Redrawn
-                             : display::PhasorDrawing::Loaded;
-    p.projections = m_projectionsShown;
+    e.phasor = m_session.experiment();
     return e;
 }
 
@@ -95,10 +49,11 @@ double PhasorsWindow::pictureScale() const
 
 std::optional<QByteArray> PhasorsWindow::csv() const
 {
-    if (!m_lastDrawn)
+    const auto &drawn = m_session.lastSolution();
+    if (!drawn)
         return std::nullopt;
     display::CsvTable table({kCurveColumns.begin(), kCurveColumns.end()});
-    for (const auto &row : curveTable(*m_lastDrawn))
+    for (const auto &row : curveTable(*drawn))
         table.addRow({row.begin(), row.end()});
     return QByteArray::fromStdString(table.text());
 }

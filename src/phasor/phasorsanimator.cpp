@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,18 +23,35 @@ constexpr double kDefaultRefreshRate = 60.0;
 
 } // namespace
 
-PhasorsAnimator::PhasorsAnimator(QWidget *window, QScrollBar *bar, const AnimationClock &clock)
-    : QObject(window), m_window(window), m_bar(bar), m_clock(clock), m_timer(new QTimer(this))
+PhasorsAnimator::PhasorsAnimator(QWidget *window, PhasorSession &session,
+                                 const AnimationClock &clock)
+    : QObject(window), m_window(window), m_session(session), m_clock(clock),
+      m_timer(new QTimer(this)), m_seenStep(session.barStep())
 {
     m_timer->setObjectName("animationTimer");
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &PhasorsAnimator::advance);
-    // The bar moved by hand (or by another command): run on from there.
-    connect(m_bar, &QScrollBar::valueChanged, this, [this](int value) {
-        if (!m_inFrame)
-            m_animation.moveTo(m_clock.now(), value);
-    });
+    connect(&m_session, &PhasorSession::changed, this, &PhasorsAnimator::followSession);
     m_window->installEventFilter(this);
+}
+
+void PhasorsAnimator::followSession()
+{
+    const int step = m_session.barStep();
+    if (step == m_seenStep)
+        return;
+    m_seenStep = step;
+    if (!m_inFrame)
+        m_animation.moveTo(m_clock.now(), step);
+}
+
+void PhasorsAnimator::showStep(int step)
+{
+    m_inFrame = true;
+    const PhasorOutcome problem = m_session.showStep(step, StepSource::Animation);
+    m_inFrame = false;
+    if (problem && m_report)
+        m_report(*problem);
 }
 
 void PhasorsAnimator::setIndicators(QAction *playPause, QLabel *status)
@@ -55,8 +71,8 @@ void PhasorsAnimator::togglePlaying()
         return;
     m_animation.setStepsPerPeriod(*steps);
     const auto now = m_clock.now();
-    if (m_bar->value() != m_animation.stepAt(now))
-        m_animation.moveTo(now, m_bar->value());
+    if (m_session.barStep() != m_animation.stepAt(now))
+        m_animation.moveTo(now, m_session.barStep());
     m_animation.play(now);
     updateIndicators();
     updateTimer();
@@ -87,12 +103,7 @@ void PhasorsAnimator::faster()
 void PhasorsAnimator::restart()
 {
     m_animation.moveTo(m_clock.now(), 0);
-    m_inFrame = true;
-    if (m_bar->value() != 0)
-        m_bar->setValue(0);
-    else if (m_redraw)
-        m_redraw(0);
-    m_inFrame = false;
+    showStep(0);
 }
 
 void PhasorsAnimator::advance()
@@ -100,11 +111,9 @@ void PhasorsAnimator::advance()
     if (!m_animation.playing())
         return;
     const int step = m_animation.stepAt(m_clock.now());
-    if (step == m_bar->value())
+    if (step == m_session.barStep())
         return;
-    m_inFrame = true;
-    m_bar->setValue(step);
-    m_inFrame = false;
+    showStep(step);
 }
 
 bool PhasorsAnimator::eventFilter(QObject *watched, QEvent *event)

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phasorscontrols.h"
 
+#include "core/phasormath.h"
 #include "display/fonts.h"
 #include "display/picturearea.h"
 #include "display/qstringtext.h"
 #include "display/readingorder.h"
 #include "display/twiplayout.h"
 #include "phasordescription.h"
-#include "phasormath.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

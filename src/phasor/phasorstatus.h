@@ -5,7 +5,7 @@
 // pointer read-out, and the message for texts that cannot be drawn. In the translation
 // context "PhasorsWindow"; numbers in the program's own format, '.' in every locale.
 
-#include "phasormath.h"
+#include "core/phasormath.h"
 
 #include <QString>
 

@@ -1,31 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phasorswindow.h"
 
+#include "core/phasorcircuitsource.h"
 #include "display/axisnumbersoption.h"
 #include "display/dialogs.h"
 #include "display/experimentmenu.h"
 #include "display/fonts.h"
-#include "display/menucommands.h"
 #include "display/picturearea.h"
 #include "display/qstringtext.h"
 #include "markercursor.h"
 #include "phasorsanimator.h"
 #include "phasorstatus.h"
-#include "resonancetextboxes.h"
+#include "resonance/resonancewindow.h"
 #include "scenedrawing.h"
 #include "steadyanimationclock.h"
 #include "timebarkeys.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 
 namespace kel::phasor
@@ -34,9 +30,10 @@ namespace kel::phasor
 namespace
 {
 
-std::string textOf(const QLineEdit *box)
+// The boxes of the session's texts, in the order of PhasorText.
+std::array<QLineEdit *, kPhasorTextCount> textBoxes(const PhasorsControls &c)
 {
-    return display::toStdString(box->text());
+    return {c.R, c.C, c.L, c.v0, c.f0, c.numPer, c.t2};
 }
 
 } // namespace
@@ -60,97 +57,59 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
     setWindowTitle(tr("Phasor Plots"));
     setFont(display::arial(9));
     m_c = PhasorsControls::build(this);
-    m_animator = new PhasorsAnimator(this, m_c.timeBar, clock ? *clock : *m_ownClock);
+    m_circuit = std::make_unique<PhasorCircuitSource>(m_session, [this] { plotAtTime(); });
+    m_animator = new PhasorsAnimator(this, m_session, clock ? *clock : *m_ownClock);
     buildMenus();
     m_experimentMenu =
         new display::ExperimentMenu(this, display::ExperimentWindow::Phasor, *this, m_dialogs);
-    buildAnimation();
+    m_animator->setIndicators(findChild<QAction *>("PlayPause"), m_c.statusAnimation);
+    // Never on texts that cannot be drawn: the problem is reported instead.
+    m_animator->setStepsPerPeriodSource([this] {
+        PhasorOutcome problem;
+        const auto steps = m_session.stepsPerPeriod(problem);
+        report(problem);
+        return steps;
+    });
+    m_animator->setReport([this](const PhasorProblem &problem) { report(problem); });
+    connect(m_animator, &PhasorsAnimator::paused, this, &PhasorsWindow::describeDrawings);
     connectControls();
-    loadWindow();
+    report(m_session.load());
     // The voltage plot's numbers follow the time scale each frame is drawn in.
     m_c.plot->setAxes({display::ValueAxis::followingScale({{"t", "s"}}),
                        {display::ValueAxis::followingScale({{"v", "V"}})}});
     display::addAxisNumbersOption(this, {m_c.plot});
 }
 
-// The animator reads the clock this window may own: it goes first.
+// The animator reads the clock this window may own, and the resonance curve the circuit
+// source: they go first.
 PhasorsWindow::~PhasorsWindow()
 {
+    delete m_resonance;
     delete m_animator;
-}
-
-void PhasorsWindow::buildMenus()
-{
-    // The captions live until the end of each call, which copies them.
-    display::addMenuCommands(menuBar(), this,
-                             {
-                                 {"plot", tr("Plot").toUtf8().constData(), [this] { plotAtTime(); },
-                                  QKeySequence(Qt::Key_F5)},
-                                 {"ClrGraphs", tr("Clear Graphs").toUtf8().constData(),
-                                  [this] { clearGraphs(); }, QKeySequence(Qt::CTRL | Qt::Key_L)},
-                                 {"close", tr("Close").toUtf8().constData(), [this] { hide(); },
-                                  QKeySequence(Qt::CTRL | Qt::Key_W)},
-                             });
-    QMenu *exportMenu = menuBar()->addMenu(tr("Export"));
-    exportMenu->setObjectName("Export");
-    display::addMenuCommands(
-        exportMenu, this,
-        {
-            {"SavePicture", tr("Save Picture...").toUtf8().constData(), [this] { savePicture(); },
-             QKeySequence(Qt::CTRL | Qt::Key_S)},
-            {"CopyPicture", tr("Copy Picture").toUtf8().constData(), [this] { copyPicture(); },
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-            {"SaveCsv", tr("Save Data as CSV...").toUtf8().constData(), [this] { saveCsv(); },
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-        });
-    QMenu *animateMenu = menuBar()->addMenu(tr("Animate"));
-    animateMenu->setObjectName("Animate");
-    // Ctrl with the keys, so that Space still presses a focused button or ticks a check box.
-    display::addMenuCommands(
-        animateMenu, this,
-        {
-            {"PlayPause", tr("Play").toUtf8().constData(), [this] { m_animator->togglePlaying(); },
-             QKeySequence(Qt::CTRL | Qt::Key_P)},
-            {"Slower", tr("Slower").toUtf8().constData(), [this] { m_animator->slower(); },
-             QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-            {"Faster", tr("Faster").toUtf8().constData(), [this] { m_animator->faster(); },
-             QKeySequence(Qt::CTRL | Qt::Key_Plus)},
-            {"Restart", tr("Restart").toUtf8().constData(), [this] { m_animator->restart(); },
-             QKeySequence(Qt::CTRL | Qt::Key_R)},
-        });
-    // The frequency response of the same boxes, in a window of its own; a click on its curve
-    // sets f and plots again. Its caption is the window's title, translated with it.
-    display::addMenuCommands(
-        menuBar(), this,
-        {{"Resonance",
-          QCoreApplication::translate("kel::phasor::ResonanceWindow", "Resonance Curve")
-              .toUtf8()
-              .constData(),
-          [this] { showResonanceCurve(this, m_dialogs, [this] { plotAtTime(); }); },
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}});
-    // Ctrl with the key of '+' unshifted, as most keyboards type it.
-    if (auto *faster = findChild<QAction *>("Faster"))
-        faster->setShortcuts(
-            {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-}
-
-void PhasorsWindow::buildAnimation()
-{
-    m_animator->setIndicators(findChild<QAction *>("PlayPause"), m_c.statusAnimation);
-    // Never on texts that cannot be drawn: the problem is reported instead.
-    m_animator->setStepsPerPeriodSource([this]() -> std::optional<double> {
-        const auto scene = sceneOrReport();
-        if (!scene)
-            return std::nullopt;
-        return TimeBase::kSteps / scene->solution().numPer;
-    });
-    m_animator->setRedraw([this](int step) { redrawAtStep(step); });
-    connect(m_animator, &PhasorsAnimator::paused, this, &PhasorsWindow::describeDrawings);
 }
 
 void PhasorsWindow::connectControls()
 {
+    connect(&m_session, &PhasorSession::changed, this, &PhasorsWindow::showSession);
+    const auto boxes = textBoxes(m_c);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto which = static_cast<PhasorText>(i);
+        if (which == PhasorText::t2)
+            continue;
+        // Any change of a parameter stops the animation and is followed by the curve.
+        connect(boxes[i], &QLineEdit::textChanged, this, [this, which](const QString &text) {
+            m_session.setText(which, text);
+            updateCircuitStatus();
+            m_animator->pause();
+            if (m_resonance)
+                m_resonance->refresh();
+        });
+    }
     connect(m_c.t2, &QLineEdit::textChanged, this, &PhasorsWindow::onTimeTextChanged);
+    connect(m_c.t2, &QLineEdit::textEdited, m_animator, &PhasorsAnimator::pause);
+    for (Voltage v : kVoltages)
+        connect(m_c.checks[static_cast<std::size_t>(v)], &QCheckBox::toggled, this,
+                [this, v](bool checked) { m_session.setShown(v, checked); });
     connect(m_c.timeBar, &QScrollBar::valueChanged, this, &PhasorsWindow::onTimeBarChanged);
     connect(m_c.projectionButton, &QPushButton::clicked, this, &PhasorsWindow::showProjections);
     connect(m_c.plot, &display::PictureArea::mouseUp, this,
@@ -158,28 +117,10 @@ void PhasorsWindow::connectControls()
     connect(m_c.plot, &display::PictureArea::mouseMove, this, &PhasorsWindow::showPointerReading);
     m_cursor = new MarkerCursor(m_c.plot);
     connect(m_c.plot, &display::PictureArea::cursorMoved, this, &PhasorsWindow::replotAt);
-    // Any change of a parameter stops the animation; so does typing a time.
-    for (QLineEdit *box : {m_c.R, m_c.C, m_c.L, m_c.v0, m_c.f0, m_c.numPer}) {
-        connect(box, &QLineEdit::textChanged, this, &PhasorsWindow::updateCircuitStatus);
-        connect(box, &QLineEdit::textChanged, m_animator, &PhasorsAnimator::pause);
-    }
-    connect(m_c.t2, &QLineEdit::textEdited, m_animator, &PhasorsAnimator::pause);
     m_c.plot->setMouseTracking(true);
     m_c.plot->installEventFilter(this);
     new TimeBarKeys(m_c.timeBar);
     updateCircuitStatus();
-}
-
-void PhasorsWindow::loadWindow()
-{
-    m_c.t2->setText("0");
-    for (QCheckBox *box : m_c.checks)
-        box->setChecked(true);
-    const auto scene = sceneOrReport();
-    if (!scene)
-        return;
-    writeAmplitudes(scene->solution());
-    showFrame(*scene, scene->loadFrame(display::numberOf(m_c.t2->text()).value_or(0.0)));
 }
 
 bool PhasorsWindow::eventFilter(QObject *watched, QEvent *event)
@@ -189,193 +130,132 @@ bool PhasorsWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// --- The one redraw path ---------------------------------------------------------------------
+// --- The session shown -----------------------------------------------------------------------
 
-ParameterTexts PhasorsWindow::parameterTexts() const
+void PhasorsWindow::showSession(PhasorSession::Change change)
 {
-    return {textOf(m_c.R),  textOf(m_c.C),  textOf(m_c.L),
-            textOf(m_c.v0), textOf(m_c.f0), textOf(m_c.numPer)};
-}
-
-ShownCurves PhasorsWindow::shownCurves() const
-{
-    ShownCurves shown{};
-    for (std::size_t i = 0; i < shown.size(); ++i)
-        shown[i] = m_c.checks[i]->isChecked();
-    return shown;
-}
-
-std::optional<PhasorScene> PhasorsWindow::sceneOrReport()
-{
-    const SolveResult result = phasor::solveAmplitudes(parameterTexts());
-    if (!result.solution) {
-        m_dialogs.message(problemMessage(result), tr("Input Error"));
-        return std::nullopt;
-    }
-    return PhasorScene(*result.solution, shownCurves());
-}
-
-void PhasorsWindow::writeAmplitudes(const Solution &s)
-{
-    PhasorsControls::writeReadOut(m_c.amplitudes[0], s.VRmaxText);
-    PhasorsControls::writeReadOut(m_c.amplitudes[1], s.VCmaxText);
-    PhasorsControls::writeReadOut(m_c.amplitudes[2], s.VLmaxText);
-}
-
-std::optional<Solution> PhasorsWindow::solveAmplitudes()
-{
-    const auto scene = sceneOrReport();
-    if (!scene)
-        return std::nullopt;
-    writeAmplitudes(scene->solution());
-    return scene->solution();
-}
-
-void PhasorsWindow::resetGraphs()
-{
-    m_c.plot->clear();
-    m_c.diagram->clear();
-    m_lastDrawn.reset();
-    m_redrawn = false;
-    m_projectionsShown = false;
-    m_c.plot->setAutoRedraw(true);
-    m_c.diagram->setAutoRedraw(true);
-    drawScene(m_c.plot, PhasorScene::emptyFrame());
-    m_c.describeEmptyDrawings();
-    m_cursor->clearMarker();
-    m_plotInFrameUnits = true;
-}
-
-// Texts first, then the drawings from cleared areas: the change handling that writing t2
-// raises may move the bar, but what stays on the areas is this frame alone.
-void PhasorsWindow::showFrame(const PhasorScene &scene, const SceneFrame &frame)
-{
-    if (frame.t2Text) {
-        const QScopedValueRollback redrawing(m_redrawing, true);
-        m_c.t2->setText(display::toQString(*frame.t2Text));
-    }
-    m_c.plot->clear();
-    m_c.diagram->clear();
-    m_c.plot->setAutoRedraw(true);
-    m_c.diagram->setAutoRedraw(true);
-    m_plotInFrameUnits = !drawScene(m_c.plot, frame.plot);
-    drawScene(m_c.diagram, frame.diagram);
-    m_cursor->follow(frame, scene.solution().time);
-    for (std::size_t i = 0; i < frame.valueTexts.size(); ++i)
-        PhasorsControls::writeReadOut(m_c.values[i], frame.valueTexts[i]);
-    m_lastDrawn = scene.solution();
-    m_projectionsShown = m_projectionsShown && m_animator->inFrame();
-    if (m_projectionsShown) {
-        const SceneProjections projections = scene.projectionsAtStep(m_c.timeBar->value());
-        drawScene(m_c.plot, projections.plot);
-        drawScene(m_c.diagram, projections.diagram);
-    }
-    m_described = {scene.shown(), frame.t2Text ? std::optional(frame.t2) : std::nullopt, frame.t2};
+    const auto boxes = textBoxes(m_c);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i]->text() != m_session.text(static_cast<PhasorText>(i)))
+            boxes[i]->setText(m_session.text(static_cast<PhasorText>(i)));
+    for (std::size_t i = 0; i < m_c.checks.size(); ++i)
+        m_c.checks[i]->setChecked(m_session.shown()[i]);
+    if (m_c.timeBar->value() != m_session.barStep())
+        m_c.timeBar->setValue(m_session.barStep());
+    if (change == PhasorSession::Change::Inputs)
+        return;
+    if (change == PhasorSession::Change::Outputs)
+        for (std::size_t i = 0; i < m_c.amplitudes.size(); ++i)
+            PhasorsControls::writeReadOut(m_c.amplitudes[i],
+                                          display::toStdString(m_session.amplitudeTexts()[i]));
+    showDrawings();
+    if (change == PhasorSession::Change::Outputs)
+        for (std::size_t i = 0; i < m_c.values.size(); ++i)
+            PhasorsControls::writeReadOut(m_c.values[i],
+                                          display::toStdString(m_session.valueTexts()[i]));
+    if (m_session.drawing() == display::PhasorDrawing::Cleared)
+        m_c.describeEmptyDrawings();
     // Played, the words would change with every frame, too fast to hear and a good part of a
     // frame's work: they catch up when the animation pauses.
-    if (!m_animator->playing())
+    else if (!m_animator->playing())
         describeDrawings();
+}
+
+void PhasorsWindow::showDrawings()
+{
+    m_c.plot->clear();
+    m_c.diagram->clear();
+    drawScene(m_c.plot, m_session.plotDrawing());
+    drawScene(m_c.diagram, m_session.diagramDrawing());
+    m_cursor->follow(m_session.marker());
 }
 
 void PhasorsWindow::describeDrawings()
 {
-    if (m_lastDrawn)
-        m_c.describeDrawings(PhasorScene(*m_lastDrawn, m_described.shown), m_described.marker,
-                             m_described.t2);
+    const PhasorDescription &d = m_session.description();
+    if (const auto &solution = m_session.lastSolution())
+        m_c.describeDrawings(PhasorScene(*solution, d.shown), d.marker, d.t2);
 }
 
-void PhasorsWindow::redrawAtStep(std::int64_t n)
+void PhasorsWindow::report(const PhasorOutcome &outcome)
 {
-    // Everything is computed before anything is cleared or written, so bad input leaves the
-    // drawings and texts as they were.
-    const auto scene = sceneOrReport();
-    if (!scene)
+    if (!outcome)
         return;
-    writeAmplitudes(scene->solution());
-    showFrame(*scene, scene->frameAtStep(n));
-    m_redrawn = true;
+    switch (outcome->kind) {
+    case PhasorProblem::Kind::Texts:
+        m_dialogs.message(problemMessage(outcome->solve), tr("Input Error"));
+        break;
+    case PhasorProblem::Kind::TimeNotANumber:
+        m_dialogs.message(display::withDecimalCommaHint(tr("The text of Time is not a number."),
+                                                        outcome->timeText),
+                          tr("Input Error"));
+        break;
+    case PhasorProblem::Kind::TimeTooFar:
+        m_dialogs.message(tr("The Time is too far outside the plotted interval to draw."),
+                          tr("Input Error"));
+        break;
+    }
 }
 
 // --- Handlers --------------------------------------------------------------------------------
 
+void PhasorsWindow::redrawAtStep(std::int64_t n)
+{
+    report(m_session.redrawAtStep(n));
+}
+
 void PhasorsWindow::plotAtTime()
 {
     m_animator->pause();
-    const auto scene = sceneOrReport();
-    if (!scene)
-        return;
-    const PlotStep plot = plotStepForTime(scene->solution().time, textOf(m_c.t2));
-    if (plot.problem != PlotStep::Problem::None) {
-        m_dialogs.message(plot.problem == PlotStep::Problem::NotANumber
-                              ? display::withDecimalCommaHint(
-                                    tr("The text of Time is not a number."), m_c.t2->text())
-                              : tr("The Time is too far outside the plotted interval to draw."),
-                          tr("Input Error"));
-        return;
-    }
-    if (plot.barStep)
-        m_c.timeBar->setValue(*plot.barStep);
-    redrawAtStep(plot.step);
+    report(m_session.plotAtTime());
 }
 
 void PhasorsWindow::onTimeBarChanged()
 {
-    if (!m_redrawing)
-        redrawAtStep(m_c.timeBar->value());
+    // The bar following the session tells nothing new; a drag or a key moves the session.
+    if (m_c.timeBar->value() != m_session.barStep())
+        report(m_session.showStep(m_c.timeBar->value(), StepSource::User));
 }
 
 void PhasorsWindow::onTimeTextChanged()
 {
-    const auto step = barStepForTime(textOf(m_c.t2), textOf(m_c.numPer), textOf(m_c.f0));
-    if (step)
-        m_c.timeBar->setValue(*step);
+    report(m_session.setText(PhasorText::t2, m_c.t2->text()));
 }
 
 void PhasorsWindow::replotAt(float x)
 {
     m_animator->pause();
-    const auto scene = sceneOrReport();
-    if (!scene)
-        return;
-    // After Clear Graphs the plot is in frame units; a click there still means a time.
-    const double t = m_plotInFrameUnits ? frameToTime(x, scene->solution().time) : x;
-    m_c.t2->setText(display::numberText(static_cast<float>(t)));
-    plotAtTime();
+    report(m_session.replotAt(x));
 }
 
 void PhasorsWindow::clearGraphs()
 {
     m_animator->pause();
-    m_c.timeBar->setValue(0);
-    resetGraphs();
+    report(m_session.clearGraphs());
 }
 
 void PhasorsWindow::showProjections()
 {
-    const int n = m_c.timeBar->value();
-    const auto scene = sceneOrReport();
-    if (!scene)
-        return;
-    writeAmplitudes(scene->solution());
-    const SceneProjections projections = scene->projectionsAtStep(n);
-    {
-        const QScopedValueRollback redrawing(m_redrawing, true);
-        m_c.t2->setText(display::toQString(projections.t2Text));
-    }
-    drawScene(m_c.plot, projections.plot);
-    drawScene(m_c.diagram, projections.diagram);
-    m_plotInFrameUnits = false;
-    m_projectionsShown = true;
+    report(m_session.showProjections());
+}
+
+void PhasorsWindow::showResonanceCurve()
+{
+    if (!m_resonance)
+        m_resonance = new resonance::ResonanceWindow(*m_circuit, m_dialogs, this);
+    m_resonance->show();
+    m_resonance->raise();
+    m_resonance->activateWindow();
 }
 
 void PhasorsWindow::updateCircuitStatus()
 {
-    m_c.statusCircuit->setText(circuitStatusText(parameterTexts()));
+    m_c.statusCircuit->setText(circuitStatusText(m_session.parameterTexts()));
 }
 
 void PhasorsWindow::showPointerReading(float x, float y)
 {
-    const auto reading = pointerReading(parameterTexts(), x, y, m_plotInFrameUnits);
+    const auto reading = m_session.pointerReading(x, y);
     m_c.statusPointer->setText(reading ? pointerStatusText(*reading) : QString());
 }
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "animationclock.h"
+#include "core/phasorsession.h"
 #include "phasorsanimator.h"
-#include "phasorscene.h"
 #include "phasorscontrols.h"
 
 #include "display/experimenttarget.h"
@@ -20,6 +20,12 @@ class Dialogs;
 class ExperimentMenu;
 } // namespace kel::display
 
+namespace kel::resonance
+{
+class CircuitSource;
+class ResonanceWindow;
+} // namespace kel::resonance
+
 namespace kel::phasor
 {
 
@@ -27,10 +33,9 @@ namespace kel::phasor
 // phasors on the diagram `Picture3`, the checked voltages against time on `Picture1` with a
 // marker at the time in `t2`, the time bar `TimeSc`, the projection button, the parameter
 // strip, an Export menu, an Animate menu that turns the phasors by themselves and the
-// resonance curve of the circuit. Close only hides it. Every action reads the texts afresh
-// and writes nothing unless all of them can be used: a problem is reported through the
-// dialogs and the drawings and texts stay as they are.
-// What is drawn comes from a PhasorScene; every redraw goes through showFrame().
+// resonance curve of the circuit. Close only hides it. A binding of these widgets to a
+// PhasorSession: edits go into the session, every change of the session is shown from it,
+// and what the session cannot draw is reported through the dialogs.
 //
 // objectName        signal            slot
 // plot              triggered         plotAtTime()
@@ -63,9 +68,7 @@ public:
                   QWidget *parent = nullptr);
     ~PhasorsWindow() override;
 
-    // SolveAmplitudes: the amplitudes and phase from the parameter texts, with VRmax, VCmax and
-    // VLmax written; empty (and reported) when the texts cannot be used.
-    std::optional<Solution> solveAmplitudes();
+    PhasorSession &session() { return m_session; }
     // Redraws both areas for the time of step n (any whole number, also outside 0..200) and
     // writes that time into t2.
     void redrawAtStep(std::int64_t n);
@@ -78,12 +81,15 @@ public:
     // A click on the time plot at x, in the plot's coordinates: redraws at that time.
     void replotAt(float x);
     void showPointerReading(float x, float y);
+    void showResonanceCurve();
 
     void savePicture();
     void copyPicture();
     void saveCsv();
 
     PhasorsAnimator &animator() const { return *m_animator; }
+    // The circuit the resonance curve reads and sets the frequency of.
+    resonance::CircuitSource &circuitSource() const { return *m_circuit; }
 
     void applyExperiment(const display::Experiment &experiment) override;
     display::Experiment experiment() const override;
@@ -102,43 +108,26 @@ private:
     PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<AnimationClock> ownClock,
                   const AnimationClock *clock, QWidget *parent);
     void buildMenus();
-    void buildAnimation();
     void connectControls();
-    void loadWindow();
 
-    ParameterTexts parameterTexts() const;
-    ShownCurves shownCurves() const;
-    std::optional<PhasorScene> sceneOrReport();
-    void writeAmplitudes(const Solution &s);
-    void showFrame(const PhasorScene &scene, const SceneFrame &frame);
+    // Shows what the session holds: the inputs always, the drawings and read-outs when they
+    // changed.
+    void showSession(PhasorSession::Change change);
+    void showDrawings();
     // The drawings' descriptions for the last frame shown.
     void describeDrawings();
-    void resetGraphs();
+    void report(const PhasorOutcome &outcome);
     void updateCircuitStatus();
 
     display::Dialogs &m_dialogs;
     std::unique_ptr<AnimationClock> m_ownClock;
+    PhasorSession m_session;
     PhasorsControls m_c;
-    // What the last redraw drew the curves from; empty once the drawings are cleared.
-    std::optional<Solution> m_lastDrawn;
-    // What else the descriptions of the last redraw tell: the curves, the marker and t2.
-    struct Described {
-        ShownCurves shown;
-        std::optional<double> marker;
-        double t2 = 0;
-    } m_described;
-    // Whether the time plot is in frame units (after a reset) rather than time coordinates.
-    bool m_plotInFrameUnits = true;
-    // Set while a redraw writes t2, whose change handling then only moves the bar.
-    bool m_redrawing = false;
-
     PhasorsAnimator *m_animator = nullptr;
     MarkerCursor *m_cursor = nullptr;
-    // Whether the projections are on the drawings, so that the animation keeps them there.
-    bool m_projectionsShown = false;
-    // Whether the drawings are a redraw at a time rather than the load drawing.
-    bool m_redrawn = false;
     display::ExperimentMenu *m_experimentMenu = nullptr;
+    std::unique_ptr<resonance::CircuitSource> m_circuit;
+    resonance::ResonanceWindow *m_resonance = nullptr; // once opened; a child window
 };
 
 } // namespace kel::phasor

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "phasor/phasoranimation.h"
+#include "phasor/core/phasoranimation.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // The phasor and resonance windows as a screen reader and a keyboard reach them, through
 // Qt's accessibility interfaces (no bus needed).
 #include "display/picturearea.h"
+#include "phasor/core/phasorscene.h"
 #include "phasor/phasordescription.h"
-#include "phasor/phasorscene.h"
 #include "phasor/phasorswindow.h"
-#include "phasor/resonancewindow.h"
+#include "resonance/resonancewindow.h"
 #include "support/accessibletree.h"
 #include "support/qtprinters.h"
 #include "support/scripteddialogs.h"
@@ -31,6 +31,8 @@ namespace kel::phasor
 {
 namespace
 {
+
+using resonance::ResonanceWindow;
 
 const ParameterTexts kInitial{"1000", "0.00005", "10.0", "500", "10.0", "5"};
 

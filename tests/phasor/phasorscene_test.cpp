@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "phasor/phasorscene.h"
+#include "phasor/core/phasorscene.h"
 #include "solutions/numbertext.h"
 
 #include <gtest/gtest.h>

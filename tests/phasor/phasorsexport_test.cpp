@@ -2,9 +2,9 @@
 #include "display/picturearea.h"
 #include "display/qbcolor.h"
 #include "display/twiplayout.h"
-#include "phasor/phasormath.h"
+#include "phasor/core/phasormath.h"
 #include "phasor/phasorswindow.h"
-#include "phasor/resonancetextboxes.h"
+#include "resonance/circuitsource.h"
 #include "support/scripteddialogs.h"
 
 #include <QAction>
@@ -114,9 +114,12 @@ TEST_F(PhasorsExportTest, PointerOverThePlotShowsTimeAndVoltage)
 
 TEST_F(PhasorsExportTest, ExportMenuFollowsTheCommandsAndSavesBothPictures)
 {
-    // The three commands, then Export, Animate, the resonance curve and Experiment.
+    // The three commands, then Export, Animate, the resonance curve and Experiment; View with
+    // the axis numbers last.
     const QList<QAction *> bar = window().menuBar()->actions();
-    ASSERT_EQ(bar.size(), 7);
+    ASSERT_EQ(bar.size(), 8);
+    EXPECT_EQ(bar[7]->objectName(), "View");
+    EXPECT_TRUE(bar[7]->menu()->actions().contains(child<QAction>("AxisNumbers")));
     EXPECT_EQ(bar[3]->menu(), child<QMenu>("Export"));
     EXPECT_EQ(bar[3]->text(), "Export");
     EXPECT_EQ(bar[4]->menu(), child<QMenu>("Animate"));
@@ -238,13 +241,13 @@ TEST_F(PhasorsExportTest, ResonanceCurveFollowsTheBoxesAndSetsTheFrequency)
     command("Resonance"); // shown again, not made twice
     EXPECT_EQ(window().findChildren<QMainWindow *>("ResonanceCurve").size(), 1);
     // A click on the curve writes f and plots again at the time in t2.
-    auto *source = curve->findChild<ResonanceTextBoxes *>();
-    ASSERT_NE(source, nullptr);
+    resonance::CircuitSource &source = window().circuitSource();
     const QString before = child<QLineEdit>("VRmax")->text();
-    source->setSourceFrequency("7.5");
+    source.setSourceFrequency(7.5);
     EXPECT_EQ(child<QLineEdit>("f0")->text(), "7.5");
     EXPECT_NE(child<QLineEdit>("VRmax")->text(), before);
-    EXPECT_EQ(source->parameterText("R"), "1000");
+    ASSERT_TRUE(source.circuit().circuit.has_value());
+    EXPECT_EQ(source.circuit().circuit->R, 1000);
     EXPECT_TRUE(m_dialogs.messages().empty());
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/fileexport.h"
-#include "phasor/phasordata.h"
+#include "phasor/core/phasordata.h"
 #include "phasor/phasorstatus.h"
 
 #include <gtest/gtest.h>

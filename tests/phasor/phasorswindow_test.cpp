@@ -2,7 +2,7 @@
 #include "display/picturearea.h"
 #include "display/qbcolor.h"
 #include "phasor/animationclock.h"
-#include "phasor/phasormath.h"
+#include "phasor/core/phasormath.h"
 #include "phasor/phasorswindow.h"
 #include "solutions/numbertext.h"
 #include "support/scripteddialogs.h"

@@ -15,14 +15,14 @@ class Dialogs;
 class PictureArea;
 } // namespace kel::display
 
-namespace kel::phasor
+namespace kel::resonance
 {
 
 class ResonanceRuler;
-class ResonanceSource;
+class CircuitSource;
 
 // The resonance curve window `ResonanceCurve` ("Resonance Curve") of the driven series RLC
-// circuit whose parameter texts `source` holds: on one picture `ResonancePicture`, the current
+// circuit whose values `source` holds: on one picture `ResonancePicture`, the current
 // amplitude I0(f) above and the phase phi(f) below, against frequency on a logarithmic axis,
 // with the half-power band shaded and f0 and the source frequency marked; f0, Q, the
 // bandwidth and the band edges beside it. A left click on the picture writes the frequency
@@ -39,14 +39,14 @@ class ResonanceWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    ResonanceWindow(ResonanceSource &source, display::Dialogs &dialogs, QWidget *parent = nullptr);
+    ResonanceWindow(CircuitSource &source, display::Dialogs &dialogs, QWidget *parent = nullptr);
 
     // The curve now drawn; empty until texts could be drawn.
     const std::optional<ResonanceCurve> &curve() const { return m_curve; }
     display::PictureArea *picture() const { return m_picture; }
 
 public slots:
-    // Reads the source's texts and redraws; the host calls it whenever they change. Hidden,
+    // Reads the source's values and redraws; the host calls it whenever they change. Hidden,
     // the window only remembers to refresh when shown again.
     void refresh();
 
@@ -67,9 +67,9 @@ private:
     void stepSourceFrequency(double decades);
     void pickFrequency(double decade);
     void writeFigures(const ResonanceCurve &curve);
-    QString problemText(const ResonanceCurve &curve, const ResonanceTexts &texts) const;
+    QString problemText(const ResonanceCurve &curve, const CircuitReading &reading) const;
 
-    ResonanceSource &m_source;
+    CircuitSource &m_source;
     display::Dialogs &m_dialogs;
     display::PictureArea *m_picture = nullptr;
     ResonanceRuler *m_ruler = nullptr;
@@ -82,8 +82,9 @@ private:
     QLabel *m_note = nullptr;
     QLabel *m_statusPointer = nullptr;
     std::optional<ResonanceCurve> m_curve;
-    // The texts of the last refresh, drawn or not: a refresh with the same texts does nothing.
-    std::optional<ResonanceTexts> m_lastTexts;
+    // The values of the last refresh, drawn or not: a refresh with the same values does
+    // nothing.
+    std::optional<CircuitReading> m_lastReading;
 };
 
-} // namespace kel::phasor
+} // namespace kel::resonance

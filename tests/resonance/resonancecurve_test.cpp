@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "phasor/resonancecurve.h"
+#include "resonance/resonancecurve.h"
 #include "solutions/numbertext.h"
 #include "solutions/pi.h"
 
@@ -10,7 +10,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace kel::phasor
+namespace kel::resonance
 {
 namespace
 {
@@ -139,23 +139,29 @@ TEST(ResonanceProblems, AreNamedAndNeverGiveSamples)
     const struct {
         ResonanceTexts texts;
         ResonanceProblem problem;
-        const char *badText;
+        std::optional<CircuitValue> badValue;
     } rows[] = {
-        {{"500", "abc", "10", "5e-5", "10"}, ResonanceProblem::NotANumber, "R"},
-        {{"500", "1000", "10", "5e-5", "1,5"}, ResonanceProblem::NotANumber, "f"},
-        {{"", "1000", "10", "5e-5", "10"}, ResonanceProblem::NotANumber, "V0"},
-        {{"500", "0", "10", "5e-5", "10"}, ResonanceProblem::ZeroResistance, ""},
-        {{"500", "-1", "10", "5e-5", "10"}, ResonanceProblem::NegativeResistance, ""},
-        {{"500", "1000", "0", "5e-5", "10"}, ResonanceProblem::NoInductance, ""},
-        {{"500", "1000", "10", "0", "10"}, ResonanceProblem::NoCapacitance, ""},
-        {{"500", "1000", "1e200", "1e200", "10"}, ResonanceProblem::OutOfRange, ""},
-        {{"1e300", "1e-300", "1", "1", "10"}, ResonanceProblem::EmptyBand, ""},
-        {{"1e300", "1e-5", "1", "1", "10"}, ResonanceProblem::OutOfRange, ""},
+        {{"500", "abc", "10", "5e-5", "10"},
+         ResonanceProblem::NotANumber,
+         CircuitValue::Resistance},
+        {{"500", "1000", "10", "5e-5", "1,5"},
+         ResonanceProblem::NotANumber,
+         CircuitValue::SourceFrequency},
+        {{"", "1000", "10", "5e-5", "10"},
+         ResonanceProblem::NotANumber,
+         CircuitValue::SourceAmplitude},
+        {{"500", "0", "10", "5e-5", "10"}, ResonanceProblem::ZeroResistance, std::nullopt},
+        {{"500", "-1", "10", "5e-5", "10"}, ResonanceProblem::NegativeResistance, std::nullopt},
+        {{"500", "1000", "0", "5e-5", "10"}, ResonanceProblem::NoInductance, std::nullopt},
+        {{"500", "1000", "10", "0", "10"}, ResonanceProblem::NoCapacitance, std::nullopt},
+        {{"500", "1000", "1e200", "1e200", "10"}, ResonanceProblem::OutOfRange, std::nullopt},
+        {{"1e300", "1e-300", "1", "1", "10"}, ResonanceProblem::EmptyBand, std::nullopt},
+        {{"1e300", "1e-5", "1", "1", "10"}, ResonanceProblem::OutOfRange, std::nullopt},
     };
     for (const auto &row : rows) {
         const ResonanceCurve curve = resonanceCurve(row.texts);
         EXPECT_EQ(curve.problem, row.problem) << row.texts.R << " " << row.texts.L;
-        EXPECT_EQ(curve.badText, row.badText);
+        EXPECT_EQ(curve.badValue, row.badValue);
         EXPECT_TRUE(curve.samples.empty());
     }
     // A source frequency off the axis, or not positive, is no problem: it is not marked.
@@ -182,4 +188,4 @@ TEST(ResonanceTexts, PrefixesAndPickedFrequencies)
 }
 
 } // namespace
-} // namespace kel::phasor
+} // namespace kel::resonance

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace kel::phasor
+namespace kel::resonance
 {
 
 namespace
@@ -195,4 +195,4 @@ void drawResonanceCurve(display::PictureArea &area, const ResonanceCurve &curve)
     }
 }
 
-} // namespace kel::phasor
+} // namespace kel::resonance

@@ -3,6 +3,7 @@
 
 #include "solutions/numbertext.h"
 #include "solutions/pi.h"
+#include "solutions/seriesimpedance.h"
 
 #include <algorithm>
 #include <cmath>
@@ -109,16 +110,12 @@ SolveResult solveAmplitudes(const ParameterTexts &texts)
         return failure(Problem::NegativeCycles);
 
     Solution s;
-    const float twoPi = solutions::Pi + solutions::Pi;
-    s.omega = *f0 * static_cast<double>(twoPi);
-    s.XC = *C == 0 ? 0.0 : (1 / s.omega) / *C;
-    s.XL = s.omega * *L;
+    s.omega = solutions::angularFrequency(*f0);
+    s.XC = solutions::capacitiveReactance(s.omega, *C);
+    s.XL = solutions::inductiveReactance(s.omega, *L);
     const double reactance = s.XL - s.XC;
-    s.Z = std::sqrt(*R * *R + reactance * reactance);
-    if (*R == 0)
-        s.phi = reactance > 0 ? halfPi() : -halfPi();
-    else
-        s.phi = std::atan(reactance / *R);
+    s.Z = solutions::impedanceMagnitude(*R, reactance);
+    s.phi = solutions::phaseLag(*R, reactance);
     if (s.Z == 0)
         return failure(Problem::ZeroImpedance);
     s.I0 = *v0 / s.Z;

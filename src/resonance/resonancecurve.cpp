@@ -3,12 +3,13 @@
 
 #include "solutions/numbertext.h"
 #include "solutions/pi.h"
+#include "solutions/seriesimpedance.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-namespace kel::phasor
+namespace kel::resonance
 {
 
 namespace
@@ -30,11 +31,11 @@ bool usableFrequency(double f)
     return usable(f) && f >= 1e-30 && f <= 1e30;
 }
 
-ResonanceCurve failed(ResonanceProblem problem, std::string badText = {})
+ResonanceCurve failed(ResonanceProblem problem, std::optional<CircuitValue> badValue = std::nullopt)
 {
     ResonanceCurve curve;
     curve.problem = problem;
-    curve.badText = std::move(badText);
+    curve.badValue = badValue;
     return curve;
 }
 
@@ -68,24 +69,22 @@ std::vector<ResonanceSample> sample(const ResonanceCircuit &c, const ResonanceFi
 
 double angularFrequency(double f)
 {
-    return f * twoPi();
+    return solutions::angularFrequency(f);
 }
 
 double reactance(const ResonanceCircuit &c, double f)
 {
-    const double omega = angularFrequency(f);
-    return omega * c.L - 1.0 / (omega * c.C);
+    return solutions::reactance(angularFrequency(f), c.L, c.C);
 }
 
 double currentAmplitude(const ResonanceCircuit &c, double f)
 {
-    const double x = reactance(c, f);
-    return c.v0 / std::sqrt(c.R * c.R + x * x);
+    return c.v0 / solutions::impedanceMagnitude(c.R, reactance(c, f));
 }
 
 double phase(const ResonanceCircuit &c, double f)
 {
-    return std::atan(reactance(c, f) / c.R);
+    return solutions::phaseLag(c.R, reactance(c, f));
 }
 
 double FrequencyAxis::fMin() const
@@ -130,23 +129,37 @@ FrequencyAxis frequencyAxis(double f0, double f1, double f2, double f)
     return axis;
 }
 
-ResonanceCurve resonanceCurve(const ResonanceTexts &texts)
+CircuitReading readCircuit(const ResonanceTexts &texts)
 {
-    const std::array<std::pair<const char *, const std::string *>, 5> fields{{
-        {"V0", &texts.v0},
-        {"R", &texts.R},
-        {"L", &texts.L},
-        {"C", &texts.C},
-        {"f", &texts.f},
+    const std::array<std::pair<CircuitValue, const std::string *>, 5> fields{{
+        {CircuitValue::SourceAmplitude, &texts.v0},
+        {CircuitValue::Resistance, &texts.R},
+        {CircuitValue::Inductance, &texts.L},
+        {CircuitValue::Capacitance, &texts.C},
+        {CircuitValue::SourceFrequency, &texts.f},
     }};
     std::array<double, 5> values{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::optional<double> value = solutions::toNumber(*fields[i].second);
         if (!value)
-            return failed(ResonanceProblem::NotANumber, fields[i].first);
+            return {std::nullopt, fields[i].first, *fields[i].second};
         values[i] = *value;
     }
-    return resonanceCurve(ResonanceCircuit{values[0], values[1], values[2], values[3], values[4]});
+    return {ResonanceCircuit{values[0], values[1], values[2], values[3], values[4]},
+            CircuitValue::SourceAmplitude,
+            {}};
+}
+
+ResonanceCurve resonanceCurve(const ResonanceTexts &texts)
+{
+    return resonanceCurve(readCircuit(texts));
+}
+
+ResonanceCurve resonanceCurve(const CircuitReading &reading)
+{
+    if (!reading.circuit)
+        return failed(ResonanceProblem::NotANumber, reading.notANumber);
+    return resonanceCurve(*reading.circuit);
 }
 
 ResonanceCurve resonanceCurve(const ResonanceCircuit &c)
@@ -224,4 +237,4 @@ std::string withPrefix(double value, std::string_view unit)
            std::string(unit);
 }
 
-} // namespace kel::phasor
+} // namespace kel::resonance

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace kel::phasor
+namespace kel::resonance
 {
 
 namespace
@@ -83,4 +83,4 @@ void ResonanceRuler::paintEvent(QPaintEvent *)
     }
 }
 
-} // namespace kel::phasor
+} // namespace kel::resonance

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonancewindow.h"
 
+#include "circuitsource.h"
 #include "display/axisnumbersoption.h"
 #include "display/csvtable.h"
 #include "display/dialogs.h"
@@ -10,7 +11,6 @@
 #include "display/qstringtext.h"
 #include "resonancedrawing.h"
 #include "resonanceruler.h"
-#include "resonancesource.h"
 #include "solutions/numbertext.h"
 
 #include <QAction>
@@ -26,7 +26,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace kel::phasor
+namespace kel::resonance
 {
 
 namespace
@@ -56,8 +56,7 @@ QLabel *namedLabel(const char *name, QWidget *parent)
 
 } // namespace
 
-ResonanceWindow::ResonanceWindow(ResonanceSource &source, display::Dialogs &dialogs,
-                                 QWidget *parent)
+ResonanceWindow::ResonanceWindow(CircuitSource &source, display::Dialogs &dialogs, QWidget *parent)
     : QMainWindow(parent), m_source(source), m_dialogs(dialogs)
 {
     setObjectName("ResonanceCurve");
@@ -174,16 +173,13 @@ void ResonanceWindow::refresh()
 {
     if (!isVisible())
         return;
-    const auto text = [this](const char *name) {
-        return display::toStdString(m_source.parameterText(QString::fromLatin1(name)));
-    };
-    ResonanceTexts texts{text("v0"), text("R"), text("L"), text("C"), text("f0")};
-    if (m_lastTexts == texts)
+    CircuitReading reading = m_source.circuit();
+    if (m_lastReading == reading)
         return;
-    m_lastTexts = texts;
-    ResonanceCurve curve = resonanceCurve(texts);
+    ResonanceCurve curve = resonanceCurve(reading);
+    m_lastReading = std::move(reading);
     if (!curve.ok()) {
-        m_note->setText(problemText(curve, texts));
+        m_note->setText(problemText(curve, *m_lastReading));
         m_note->show();
         return;
     }
@@ -226,21 +222,31 @@ void ResonanceWindow::writeFigures(const ResonanceCurve &curve)
             .join(QLatin1Char(' ')));
 }
 
-QString ResonanceWindow::problemText(const ResonanceCurve &curve, const ResonanceTexts &texts) const
+QString ResonanceWindow::problemText(const ResonanceCurve &curve,
+                                     const CircuitReading &reading) const
 {
     QString text;
     switch (curve.problem) {
     case ResonanceProblem::NotANumber: {
-        const std::string &b = curve.badText;
-        const std::string &typed = b == "V0"  ? texts.v0
-                                   : b == "R" ? texts.R
-                                   : b == "L" ? texts.L
-                                   : b == "C" ? texts.C
-                                              : texts.f;
-        const QString shown = display::toQString(typed);
-        const QString what = b == "V0"  ? tr("The source amplitude")
-                             : b == "f" ? tr("The source frequency")
-                                        : display::toQString(b);
+        const QString shown = display::toQString(reading.text);
+        QString what;
+        switch (reading.notANumber) {
+        case CircuitValue::SourceAmplitude:
+            what = tr("The source amplitude");
+            break;
+        case CircuitValue::Resistance:
+            what = QStringLiteral("R");
+            break;
+        case CircuitValue::Inductance:
+            what = QStringLiteral("L");
+            break;
+        case CircuitValue::Capacitance:
+            what = QStringLiteral("C");
+            break;
+        case CircuitValue::SourceFrequency:
+            what = tr("The source frequency");
+            break;
+        }
         text = display::withDecimalCommaHint(
             tr("%1 \u201c%2\u201d is not a number.").arg(what, shown), shown);
         break;
@@ -288,7 +294,7 @@ void ResonanceWindow::pickFrequency(double decade)
                         static_cast<double>(axis.lastDecade));
     const double perPixel = axis.decades() / std::max(1.0, static_cast<double>(m_picture->width()));
     const double f = roundedFrequency(std::pow(10.0, decade), perPixel);
-    m_source.setSourceFrequency(display::numberText(f));
+    m_source.setSourceFrequency(f);
     refresh();
 }
 
@@ -367,4 +373,4 @@ void ResonanceWindow::saveCsv()
                                });
 }
 
-} // namespace kel::phasor
+} // namespace kel::resonance

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kel::phasor
+namespace kel::resonance
 {
 
 // The parameter texts of the window the curve belongs to.
@@ -33,7 +33,25 @@ struct ResonanceCircuit {
     double L = 0;  // H
     double C = 0;  // F
     double f = 0;  // Hz; need not be on the axis, nor positive
+
+    bool operator==(const ResonanceCircuit &) const = default;
 };
+
+// The values of a circuit, in the order they are read.
+enum class CircuitValue { SourceAmplitude, Resistance, Inductance, Capacitance, SourceFrequency };
+
+// A circuit's values as its window holds them: all numbers, or the first value (in the order
+// of CircuitValue) whose text is not one, with that text as typed.
+struct CircuitReading {
+    std::optional<ResonanceCircuit> circuit;
+    CircuitValue notANumber = CircuitValue::SourceAmplitude;
+    std::string text;
+
+    bool operator==(const CircuitReading &) const = default;
+};
+
+// Reads the texts through the program's number conversion.
+CircuitReading readCircuit(const ResonanceTexts &texts);
 
 // omega = 2 Pi f, rad/s, f in Hz.
 double angularFrequency(double f);
@@ -68,7 +86,7 @@ struct FrequencyAxis {
 
 enum class ResonanceProblem {
     None,
-    NotANumber,         // the text named in ResonanceCurve::badText is not a number
+    NotANumber,         // the value named in ResonanceCurve::badValue is not a number
     ZeroResistance,     // R = 0: infinite Q, no finite peak
     NegativeResistance, // R < 0
     NoInductance,       // L <= 0
@@ -86,7 +104,7 @@ struct ResonanceSample {
 // A curve ready to draw, or the reason there is none.
 struct ResonanceCurve {
     ResonanceProblem problem = ResonanceProblem::None;
-    std::string badText; // for NotANumber: which text ("V0", "R", "L", "C" or "f")
+    std::optional<CircuitValue> badValue; // for NotANumber: which value
     ResonanceCircuit circuit;
     ResonanceFigures figures;
     FrequencyAxis axis;
@@ -108,6 +126,7 @@ struct ResonanceCurve {
 
 // Reads the texts (through the program's number conversion) and computes the curve.
 ResonanceCurve resonanceCurve(const ResonanceTexts &texts);
+ResonanceCurve resonanceCurve(const CircuitReading &reading);
 ResonanceCurve resonanceCurve(const ResonanceCircuit &circuit);
 
 // The axis for a band f1..f2 around f0 (Hz): at least a decade each side of f0, the band with
@@ -124,4 +143,4 @@ double roundedFrequency(double f, double resolution);
 // plain short text with the unit.
 std::string withPrefix(double value, std::string_view unit);
 
-} // namespace kel::phasor
+} // namespace kel::resonance

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-namespace kel::phasor
+namespace kel::resonance
 {
 
 // The decade labels under the resonance picture ("10 Hz", "100 Hz", "1 kHz"), each centred
@@ -38,4 +38,4 @@ private:
     FrequencyAxis m_axis;
 };
 
-} // namespace kel::phasor
+} // namespace kel::resonance

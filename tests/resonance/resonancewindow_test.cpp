@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/picturearea.h"
 #include "display/qstringtext.h"
-#include "phasor/resonanceruler.h"
-#include "phasor/resonancesource.h"
-#include "phasor/resonancetextboxes.h"
-#include "phasor/resonancewindow.h"
+#include "resonance/circuitsource.h"
+#include "resonance/resonanceruler.h"
+#include "resonance/resonancewindow.h"
 #include "solutions/numbertext.h"
 #include "support/scripteddialogs.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMap>
 #include <QMenuBar>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,7 +19,7 @@
 
 #include <cmath>
 
-namespace kel::phasor
+namespace kel::resonance
 {
 namespace
 {
@@ -30,12 +27,17 @@ namespace
 using display::toQString;
 
 // A source window reduced to its five texts, counting the frequencies written into it.
-class FakeSource final : public ResonanceSource
+class FakeSource final : public CircuitSource
 {
 public:
-    QString parameterText(const QString &name) const override { return texts.value(name); }
-    void setSourceFrequency(const QString &text) override
+    CircuitReading circuit() const override
     {
+        const auto text = [this](const char *name) { return texts.value(name).toStdString(); };
+        return readCircuit({text("v0"), text("R"), text("L"), text("C"), text("f0")});
+    }
+    void setSourceFrequency(double f) override
+    {
+        const QString text = display::numberText(f);
         texts["f0"] = text;
         written << text;
     }
@@ -200,50 +202,14 @@ TEST_F(ResonanceWindowTest, ExportsCsvWithDecimalPointsAndThePicture)
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
-TEST(ResonanceTextBoxesTest, FollowsAHostsBoxesAndWritesItsFrequency)
+// Hidden, the window waits; shown again, it catches up.
+TEST_F(ResonanceWindowTest, HiddenItWaitsAndCatchesUpWhenShown)
 {
-    testing::ScriptedDialogs dialogs;
-    QPointer<ResonanceWindow> window;
-    int redraws = 0;
-    {
-        QWidget host;
-        for (const char *name : {"v0", "R", "L", "C", "f0"})
-            (new QLineEdit(&host))->setObjectName(name);
-        const auto set = [&host](const char *name, const QString &text) {
-            host.findChild<QLineEdit *>(name)->setText(text);
-        };
-        set("v0", "500");
-        set("R", "1000");
-        set("L", "10.0");
-        set("C", "0.00005");
-        set("f0", "10.0");
-        window = showResonanceCurve(&host, dialogs, [&redraws] { ++redraws; });
-        ASSERT_TRUE(window);
-        EXPECT_TRUE(window->isWindow());
-        EXPECT_EQ(showResonanceCurve(&host, dialogs, [] {}), window.data());
-        EXPECT_TRUE(window->findChild<QLabel *>("qualityFactor")->text().endsWith("= 0.4472"));
-
-        QTest::keyClicks(host.findChild<QLineEdit *>("R"), "0");
-        EXPECT_TRUE(window->findChild<QLabel *>("qualityFactor")->text().endsWith("= 0.04472"));
-
-        // Hidden, the window waits; shown again, it catches up.
-        window->hide();
-        QTest::keyClicks(host.findChild<QLineEdit *>("R"), "0");
-        EXPECT_TRUE(window->findChild<QLabel *>("qualityFactor")->text().endsWith("= 0.04472"));
-        showResonanceCurve(&host, dialogs, [] {});
-        EXPECT_TRUE(window->findChild<QLabel *>("qualityFactor")->text().endsWith("= 0.004472"));
-        QTest::keyClick(host.findChild<QLineEdit *>("R"), Qt::Key_Backspace);
-
-        const display::UserTransform t = window->picture()->transform();
-        QTest::mouseClick(window->picture(), Qt::LeftButton, {},
-                          QPoint(static_cast<int>(t.toPixelX(1.0)), 10));
-        EXPECT_EQ(redraws, 1);
-        const QString f0 = host.findChild<QLineEdit *>("f0")->text();
-        EXPECT_EQ(window->curve()->circuit.f, solutions::toNumber(f0.toStdString()));
-        EXPECT_NEAR(std::log10(window->curve()->circuit.f), 1.0, 0.05);
-    }
-    // The host owns the window.
-    EXPECT_TRUE(window.isNull());
+    window.hide();
+    edit("R", "1");
+    EXPECT_TRUE(label("qualityFactor").endsWith("= 31.62"));
+    window.show();
+    EXPECT_TRUE(label("qualityFactor").endsWith("= 316.2"));
 }
 
 TEST(ResonanceRulerTest, ThinsItsLabelsWhenNarrow)
@@ -286,4 +252,4 @@ TEST_F(ResonanceWindowTest, ScreenshotsWhenAsked)
 }
 
 } // namespace
-} // namespace kel::phasor
+} // namespace kel::resonance

@@ -10,7 +10,7 @@ namespace kel::display
 class PictureArea;
 } // namespace kel::display
 
-namespace kel::phasor
+namespace kel::resonance
 {
 
 // What the resonance picture draws in a colour of its own, for the window's colour key.
@@ -30,4 +30,4 @@ AmplitudeRange amplitudeRange(const ResonanceCurve &curve);
 // source frequency marked and the source's point crossed on both curves.
 void drawResonanceCurve(display::PictureArea &area, const ResonanceCurve &curve);
 
-} // namespace kel::phasor
+} // namespace kel::resonance
