@@ -58,7 +58,9 @@ AxisNumbers axisNumbers(double a, double b, int maxNumbers)
             out.step = step;
             const int decimals = std::max(0, e3 - power);
             const double unit = std::pow(10.0, e3);
-            for (double k = first; k <= last; ++k) {
+            const auto count = static_cast<int>(last - first + 1); // at most maxNumbers
+            for (int n = 0; n < count; ++n) {
+                const double k = first + n;
                 // k·mantissa is exact; scaling by a power of ten then rounds once.
                 const double value = k * mantissa * std::pow(10.0, power);
                 const double shown = power >= e3 ? k * mantissa * std::pow(10.0, power - e3)
