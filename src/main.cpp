@@ -69,11 +69,23 @@ bool speaks(const QString &installed, const QString &asked)
            asked == QLatin1String("C") || asked == QLatin1String("POSIX");
 }
 
+// Qt's own notes about the platform ("QStandardPaths: XDG_RUNTIME_DIR not set", "This plugin
+// does not support propagateSizeHints()", "raise() is not supported") say nothing to someone
+// who runs an export from a script: the program reports each failure itself, in one line.
+void quietPlatformNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg)
+        QTextStream(stderr) << "kel: " << message << Qt::endl;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     const CommandLineRequest early = kel::shell::CommandLine::parse(argumentsOf(argc, argv));
+    // Only a program that shows its windows to someone keeps Qt's notes for its console.
+    if (!early.needsDisplay() || !displayPresent())
+        qInstallMessageHandler(quietPlatformNotes);
     choosePlatform(early);
     QApplication app(argc, argv);
     kel::display::useDeferredIcons();

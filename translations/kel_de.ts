@@ -730,6 +730,17 @@
         </message>
     </context>
     <context>
+        <name>kel::display::AxisNumbers</name>
+        <message>
+            <source>View</source>
+            <translation>Ansicht</translation>
+        </message>
+        <message>
+            <source>Axis Numbers</source>
+            <translation>Achsenzahlen</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::ExperimentFile</name>
         <message>
             <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
@@ -1153,6 +1164,10 @@
         <message>
             <source>Frequency Response</source>
             <translation>Frequenzgang</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Referenz setzen</translation>
         </message>
     </context>
     <context>
@@ -2569,6 +2584,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Bei Resonanz (ω = ω0) wächst der erzwungene Anteil linear mit t: der Grenzfall der Form außerhalb der Resonanz.</translation>
         </message>
         <message>
+            <source>Axis Numbers</source>
+            <translation>Achsenzahlen</translation>
+        </message>
+        <message>
             <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
             <translation>Bilanz W_C + W_L + W_R − W_S = %1, größte Abweichung %2</translation>
         </message>
@@ -3083,6 +3102,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Magnitude in dB against frequency</source>
             <translation>Betrag in dB über der Frequenz</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Referenz setzen</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>

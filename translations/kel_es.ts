@@ -730,6 +730,17 @@
         </message>
     </context>
     <context>
+        <name>kel::display::AxisNumbers</name>
+        <message>
+            <source>View</source>
+            <translation>Ver</translation>
+        </message>
+        <message>
+            <source>Axis Numbers</source>
+            <translation>Números de los ejes</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::ExperimentFile</name>
         <message>
             <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
@@ -1153,6 +1164,10 @@
         <message>
             <source>Frequency Response</source>
             <translation>Respuesta en frecuencia</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marcar referencia</translation>
         </message>
     </context>
     <context>
@@ -2569,6 +2584,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>En resonancia (ω = ω0) el término forzado crece linealmente con t: el límite de la forma fuera de resonancia.</translation>
         </message>
         <message>
+            <source>Axis Numbers</source>
+            <translation>Números de los ejes</translation>
+        </message>
+        <message>
             <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
             <translation>Balance W_C + W_L + W_R − W_S = %1, desviación máxima %2</translation>
         </message>
@@ -3083,6 +3102,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Magnitude in dB against frequency</source>
             <translation>Magnitud en dB en función de la frecuencia</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marcar referencia</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>

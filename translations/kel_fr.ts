@@ -730,6 +730,17 @@
         </message>
     </context>
     <context>
+        <name>kel::display::AxisNumbers</name>
+        <message>
+            <source>View</source>
+            <translation>Affichage</translation>
+        </message>
+        <message>
+            <source>Axis Numbers</source>
+            <translation>Graduations des axes</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::ExperimentFile</name>
         <message>
             <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
@@ -1153,6 +1164,10 @@
         <message>
             <source>Frequency Response</source>
             <translation>Réponse en fréquence</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marquer la référence</translation>
         </message>
     </context>
     <context>
@@ -2569,6 +2584,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>À la résonance (ω = ω0), le terme forcé croît linéairement avec t : c'est la limite de la forme hors résonance.</translation>
         </message>
         <message>
+            <source>Axis Numbers</source>
+            <translation>Graduations des axes</translation>
+        </message>
+        <message>
             <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
             <translation>Bilan W_C + W_L + W_R − W_S = %1, plus grand écart %2</translation>
         </message>
@@ -3083,6 +3102,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Magnitude in dB against frequency</source>
             <translation>Module en dB en fonction de la fréquence</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marquer la référence</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>

@@ -730,6 +730,17 @@
         </message>
     </context>
     <context>
+        <name>kel::display::AxisNumbers</name>
+        <message>
+            <source>View</source>
+            <translation>Exibir</translation>
+        </message>
+        <message>
+            <source>Axis Numbers</source>
+            <translation>Números dos eixos</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::display::ExperimentFile</name>
         <message>
             <source>The file is not an experiment: it is not JSON (%1 at character %2).</source>
@@ -1153,6 +1164,10 @@
         <message>
             <source>Frequency Response</source>
             <translation>Resposta em frequência</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marcar referência</translation>
         </message>
     </context>
     <context>
@@ -2569,6 +2584,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Em ressonância (ω = ω0) o termo forçado cresce linearmente com t: o limite da forma fora da ressonância.</translation>
         </message>
         <message>
+            <source>Axis Numbers</source>
+            <translation>Números dos eixos</translation>
+        </message>
+        <message>
             <source>Balance W_C + W_L + W_R − W_S = %1, largest deviation %2</source>
             <translation>Balanço W_C + W_L + W_R − W_S = %1, maior desvio %2</translation>
         </message>
@@ -3083,6 +3102,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Magnitude in dB against frequency</source>
             <translation>Módulo em dB em função da frequência</translation>
+        </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marcar referência</translation>
         </message>
         <message>
             <source>Marker at t2 = %1 s.</source>

@@ -39,12 +39,15 @@ std::optional<float> cursorAfterKey(int key, bool shift, float xa, float xb,
     return *cursor + step;
 }
 
-void paintCursorLine(QPainter &painter, const QSizeF &size, double pixelX, const QColor &colour)
+void paintCursorLine(QPainter &painter, const QSizeF &size, double pixelX, const QColor &colour,
+                     bool dashed)
 {
     // A line at the right end stays inside the picture.
     const double x = std::min(std::floor(pixelX), size.width() - 1) + 0.5;
     QPen pen(colour);
     pen.setCosmetic(true);
+    if (dashed)
+        pen.setDashPattern({6, 4});
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(pen);

@@ -18,6 +18,7 @@ namespace kel::display
 std::optional<float> cursorAfterKey(int key, bool shift, float xa, float xb,
                                     std::optional<float> cursor);
 // The cursor line at column `pixelX` of a picture of `size`.
-void paintCursorLine(QPainter &painter, const QSizeF &size, double pixelX, const QColor &colour);
+void paintCursorLine(QPainter &painter, const QSizeF &size, double pixelX, const QColor &colour,
+                     bool dashed = false);
 
 } // namespace kel::display

@@ -154,7 +154,7 @@ void PictureArea::render(QPainter &painter, const QSizeF &size) const
     painter.fillRect(QRectF(QPointF(0, 0), size), m_background);
     painter.setRenderHint(QPainter::Antialiasing, false);
     replayOps(painter, size, m_ops, 0, m_ops.size());
-    paintLegend(painter, size, m_legend, legendLookOf(*this));
+    paintOverlays(painter, size);
     if (m_exportCursor)
         paintCursor(painter, size);
 }
@@ -239,7 +239,7 @@ void PictureArea::paintLayers(QPainter &painter, const QSizeF &size, qreal ratio
     if (!backgroundPainted)
         painter.fillRect(QRectF(QPointF(0, 0), size), m_background);
     m_layers.resize(layers);
-    paintLegend(painter, size, m_legend, legendLookOf(*this));
+    paintOverlays(painter, size);
 }
 
 void PictureArea::paintEvent(QPaintEvent *)
@@ -253,6 +253,41 @@ void PictureArea::paintEvent(QPaintEvent *)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
+}
+
+void PictureArea::paintOverlays(QPainter &painter, const QSizeF &size) const
+{
+    if (const std::optional<double> px =
+            m_referenceX ? pixelXOf(*m_referenceX, size.width()) : std::nullopt)
+        paintCursorLine(painter, size, *px, m_cursorColour, true);
+    const LegendLook legend = legendLookOf(*this);
+    paintAxes(painter, axesLayout(size),
+              {legend.font, legend.areaWidth, legend.foreground, legend.background}, size);
+    paintLegend(painter, size, m_legend, legend);
+}
+
+// --- Axes ------------------------------------------------------------------------------------
+
+void PictureArea::setAxes(PictureAxes axes)
+{
+    m_axes = std::move(axes);
+    update();
+}
+
+void PictureArea::setAxesShown(bool shown)
+{
+    m_axesShown = shown;
+    update();
+}
+
+AxisLayout PictureArea::axesLayout(const QSizeF &size) const
+{
+    if (!m_axesShown || m_axes.empty())
+        return {};
+    const LegendLook legend = legendLookOf(*this);
+    return layoutAxes(m_axes, transform(),
+                      {legend.font, legend.areaWidth, legend.foreground, legend.background}, size,
+                      legendRect(size));
 }
 
 // --- Legend ----------------------------------------------------------------------------------
@@ -310,6 +345,21 @@ std::optional<double> PictureArea::cursorPixelX(double width) const
         return std::nullopt;
     const UserTransform t = transform();
     return (*m_cursorX - t.xa) / (t.xb - t.xa) * width;
+}
+
+std::optional<double> PictureArea::pixelXOf(float x, double width) const
+{
+    const UserTransform t = transform();
+    const double px = (x - t.xa) / (t.xb - t.xa) * width;
+    if (!std::isfinite(px) || px < 0 || px > width)
+        return std::nullopt;
+    return px;
+}
+
+void PictureArea::setReferenceX(std::optional<float> x)
+{
+    m_referenceX = x;
+    update();
 }
 
 void PictureArea::paintCursor(QPainter &painter, const QSizeF &size) const

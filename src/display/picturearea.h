@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pictureaxes.h"
 #include "usertransform.h"
 
 #include <QColor>
@@ -86,6 +87,16 @@ public:
     // Where the legend box lies in an area of `size`, empty without a legend.
     QRectF legendRect(const QSizeF &size) const;
 
+    // The numbered axes over the drawing, on screen and in every picture of the area, under
+    // the legend and never over it; none when empty or switched off. Not recorded: the
+    // drawing underneath stays as drawn.
+    void setAxes(PictureAxes axes);
+    const PictureAxes &axes() const { return m_axes; }
+    void setAxesShown(bool shown);
+    bool axesShown() const { return m_axesShown; }
+    // What the axes layer draws in a picture of `size`: nothing when off or without axes.
+    AxisLayout axesLayout(const QSizeF &size) const;
+
     void setForeground(const QColor &colour) { m_foreground = colour; }
     QColor foreground() const { return m_foreground; }
     void setBackground(const QColor &colour);
@@ -129,6 +140,11 @@ public:
     // The cursor's column in a picture `width` pixels wide, or nothing without a cursor.
     std::optional<double> cursorPixelX(double width) const;
 
+    // A reference line: a dashed vertical line at an x of the coordinate system in force, in
+    // the cursor's colour, on screen and in every picture; none without one. Not recorded.
+    void setReferenceX(std::optional<float> x);
+    std::optional<float> referenceX() const { return m_referenceX; }
+
 signals:
     // Mouse button released over the area: button 1 left, 2 right, 4 middle; shift state 1
     // shift, 2 control, 4 alt; the position in the user coordinates now in force.
@@ -160,6 +176,8 @@ private:
     void record(const DrawOp &op);
     bool layerStillHolds(const Layer &layer, std::size_t start, std::size_t end) const;
     void paintCursor(QPainter &painter, const QSizeF &size) const;
+    void paintOverlays(QPainter &painter, const QSizeF &size) const;
+    std::optional<double> pixelXOf(float x, double width) const;
     float clampToXRange(float x) const;
     const QImage &paintLayer(std::size_t k, std::size_t start, std::size_t end, const QSize &pixels,
                              qreal ratio, bool opaque);
@@ -176,10 +194,13 @@ private:
     float m_dashRun = 0; // the dashStart of a line that goes on from m_dashEnd
     std::optional<std::pair<float, float>> m_dashEnd;
     std::vector<LegendEntry> m_legend;
+    PictureAxes m_axes;
+    bool m_axesShown = true;
 
     bool m_keyboardCursor = false;
     bool m_exportCursor = false;
     std::optional<float> m_cursorX;
+    std::optional<float> m_referenceX;
     QColor m_cursorColour{0x80, 0x00, 0x80};
 
     std::vector<Layer> m_layers;

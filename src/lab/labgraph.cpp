@@ -8,6 +8,8 @@
 #include "display/qbcolor.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QStatusBar>
 
 namespace kel::lab
 {
@@ -21,6 +23,28 @@ void LabWindow::buildGraphAccess()
     exportCursor->setCheckable(true);
     exportCursor->setChecked(false);
     connect(exportCursor, &QAction::toggled, graph, &display::PictureArea::setExportCursor);
+    m_deltaReadout = new QLabel(statusBar());
+    m_deltaReadout->setObjectName("DeltaReadout");
+    statusBar()->addWidget(m_deltaReadout);
+    m_deltaReadout->hide();
+    describeGraph();
+}
+
+void LabWindow::markReference()
+{
+    if (!m_session.markReference())
+        return;
+    showDelta();
+}
+
+void LabWindow::showDelta()
+{
+    const std::optional<Reading> &reference = m_session.reference();
+    m_controls.graph->setReferenceX(
+        reference ? std::optional<float>(drawingCoordinate(reference->t)) : std::nullopt);
+    const std::optional<ReadingDelta> delta = m_session.lastDelta();
+    m_deltaReadout->setText(delta ? deltaText(*delta) : QString());
+    m_deltaReadout->setVisible(delta.has_value());
     describeGraph();
 }
 
@@ -53,15 +77,31 @@ void LabWindow::showGraphChanges()
         legend.push_back(
             {legendName(curve), display::QBColor(lookOf(curve).colour), lookOf(curve).dashed});
     m_controls.graph->setLegend(std::move(legend));
-    describeGraph();
+    showAxes();
+    showDelta();
+}
+
+void LabWindow::showAxes()
+{
+    const GraphScale &s = m_shownScale;
+    display::ValueAxis time{s.x1, s.x2, s.x1, s.x2, {{QStringLiteral("t"), QStringLiteral("s")}}};
+    display::ValueAxis values{s.y2, s.y1, s.y2, s.y1, {}};
+    for (Curve curve : curvesOn(m_session.curvesOnGraph()))
+        values.quantities.push_back(curve == Curve::Charge    ? display::AxisQuantity{"q", "C"}
+                                    : curve == Curve::Current ? display::AxisQuantity{"i", "A"}
+                                                              : display::AxisQuantity{"v", "V"});
+    m_controls.graph->setAxes({time, {values}});
 }
 
 void LabWindow::describeGraph()
 {
     const std::optional<float> cursor = m_controls.graph->cursorX();
-    const QString description = graphDescription(
+    QString description = graphDescription(
         m_session, m_shownScale,
         cursor ? std::optional<double>(static_cast<double>(*cursor)) : std::nullopt);
+    const std::optional<ReadingDelta> delta = m_session.lastDelta();
+    if (delta)
+        description += QStringLiteral(" ") + deltaText(*delta) + QLatin1Char('.');
     if (m_controls.graph->accessibleDescription() != description)
         m_controls.graph->setAccessibleDescription(description);
 }

@@ -6,7 +6,9 @@
 #include "core/labexperiment.h"
 #include "equationswindow.h"
 
+#include "display/axisnumbersoption.h"
 #include "display/experimentmenu.h"
+#include "display/picturearea.h"
 #include "energy/energysession.h"
 #include "energy/energywindow.h"
 #include "resonance/resonancewindow.h"
@@ -44,6 +46,14 @@ void LabWindow::buildMoreMenus()
     m_frequencyResponse->setObjectName("FrequencyResponse");
     m_frequencyResponse->setVisible(false);
     connect(m_frequencyResponse, &QAction::triggered, this, &LabWindow::showFrequencyResponse);
+    display::addAxisNumbersOption(this, {m_controls.graph});
+    QAction *mark = view->addAction(tr("Mark Reference"));
+    mark->setObjectName("MarkReference");
+    // M on the focused graph; the menu shows the key.
+    mark->setShortcut(QKeySequence(Qt::Key_M));
+    mark->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_controls.graph->addAction(mark);
+    connect(mark, &QAction::triggered, this, &LabWindow::markReference);
 }
 
 void LabWindow::followTexts()

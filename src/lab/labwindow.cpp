@@ -276,6 +276,7 @@ void LabWindow::readOutAt(int, int, float x, float)
 {
     const ReadOut out = m_session.readOutAt(x);
     showText(Field::Time);
+    showDelta();
     if (out.message) {
         report(*out.message);
         return;

@@ -14,6 +14,7 @@
 #include <array>
 
 class QAction;
+class QLabel;
 
 namespace kel::display
 {
@@ -107,6 +108,9 @@ public slots:
     void showResonanceCurve();
     void showEnergy();
     void showFrequencyResponse();
+    // Mark Reference: the last read-out time becomes the reference, drawn dashed; later
+    // read-outs show their differences from it.
+    void markReference();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -129,6 +133,11 @@ private:
     // follow what the graph shows (labgraph.cpp).
     void buildGraphAccess();
     void showGraphChanges();
+    // The numbered axes for the scale the frame was drawn in and the quantities plotted.
+    void showAxes();
+    // The differences of the last read-out from the reference, in `DeltaReadout` and the
+    // graph's description; the reference line where the session has one.
+    void showDelta();
     void describeGraph();
     double askScaleValue(const QString &prompt, const QString &title, double remembered);
     void report(const LabMessage &message);
@@ -152,6 +161,7 @@ private:
     GraphScale m_shownScale; // the one the graph's frame was last drawn for
     display::ExperimentMenu *m_experimentMenu = nullptr;
     QAction *m_resonanceCurve = nullptr;
+    QLabel *m_deltaReadout = nullptr;
     EquationsWindow *m_equations = nullptr; // once opened; a child window
     // What the resonance curve reads: f0 picked there is typed into its box and plotted.
     LabCircuitSource m_circuitSource{m_session, [this](const QString &f0) { plotAtFrequency(f0); }};

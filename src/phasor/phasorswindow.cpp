@@ -2,6 +2,7 @@
 #include "phasorswindow.h"
 
 #include "core/phasorcircuitsource.h"
+#include "display/axisnumbersoption.h"
 #include "display/dialogs.h"
 #include "display/experimentmenu.h"
 #include "display/fonts.h"
@@ -75,6 +76,10 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
     connect(m_animator, &PhasorsAnimator::paused, this, &PhasorsWindow::describeDrawings);
     connectControls();
     report(m_session.load());
+    // The voltage plot's numbers follow the time scale each frame is drawn in.
+    m_c.plot->setAxes({display::ValueAxis::followingScale({{"t", "s"}}),
+                       {display::ValueAxis::followingScale({{"v", "V"}})}});
+    display::addAxisNumbersOption(this, {m_c.plot});
 }
 
 // The animator reads the clock this window may own, and the resonance curve the circuit

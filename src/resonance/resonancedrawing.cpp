@@ -177,6 +177,16 @@ void drawResonanceCurve(display::PictureArea &area, const ResonanceCurve &curve)
         area.line(xa, PlotScale::phaseY(samples[i - 1].phi), xb, PlotScale::phaseY(samples[i].phi),
                   kPhaseColour);
     }
+    // The numbers of both plots' values; the ruler below numbers the frequencies.
+    const float ampLo = scale.amplitudeY(scale.lo), ampHi = scale.amplitudeY(scale.hi);
+    area.setAxes(
+        {std::nullopt,
+         {{scale.lo, scale.hi, ampLo, ampHi, {{QStringLiteral("I0"), QStringLiteral("A")}}},
+          {-90,
+           90,
+           PlotScale::phaseY(-std::numbers::pi / 2),
+           PlotScale::phaseY(std::numbers::pi / 2),
+           {{QStringLiteral("φ"), QStringLiteral("°")}}}}});
     if (curve.sourceOnAxis()) {
         const double f = curve.circuit.f;
         const float x = decadeOf(f);

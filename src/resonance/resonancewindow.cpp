@@ -2,6 +2,7 @@
 #include "resonancewindow.h"
 
 #include "circuitsource.h"
+#include "display/axisnumbersoption.h"
 #include "display/csvtable.h"
 #include "display/dialogs.h"
 #include "display/fileexport.h"
@@ -159,6 +160,7 @@ void ResonanceWindow::buildMenu()
     menuBar()->addAction(close);
     addAction(close);
     connect(close, &QAction::triggered, this, &QWidget::hide);
+    display::addAxisNumbersOption(this, {m_picture});
 }
 
 void ResonanceWindow::showEvent(QShowEvent *event)

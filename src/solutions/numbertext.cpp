@@ -226,6 +226,22 @@ std::string shortText(double value, int significantDigits)
     return generalForm(value, std::clamp(significantDigits, 1, 17), 'e');
 }
 
+std::string fixedText(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return *specialText(value);
+    decimals = std::clamp(decimals, 0, 17);
+    char buffer[400];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
+            .ptr;
+    std::string text(buffer, end);
+    // A negative number that rounds to zero is written as zero.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
 bool fitsSingle(double value)
 {
     return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();

@@ -36,6 +36,12 @@ std::string integerText(long long value);
 // "Infinity" or "-Infinity".
 std::string shortText(double value, int significantDigits = 4);
 
+// A number with exactly `decimals` digits after a '.' decimal point (0 to 17, no point at 0),
+// never in exponent form and never "-0": fixedText(2.5, 2) is "2.50", fixedText(-1e-9, 3)
+// "0.000". For numbers on an axis, whose step fixes the digits. A non-finite value gives
+// "NaN", "Infinity" or "-Infinity".
+std::string fixedText(double value, int decimals);
+
 // Whether a double can be handed to single-precision drawing without overflow.
 bool fitsSingle(double value);
 

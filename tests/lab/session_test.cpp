@@ -114,6 +114,51 @@ TEST(LabSession, RefusedPlotsDrawNothingOfTheirCircuit)
     EXPECT_EQ(session.history().size(), 1u); // only the plot that drew something
 }
 
+// One damped period apart, the charge has decayed by e^(−α·T_d): the logarithm of the ratio
+// is the logarithmic decrement, whatever the phase of the first point.
+TEST(LabSession, ReferenceGivesTheLogarithmicDecrementOnePeriodApart)
+{
+    LabSession session = launched(5); // RLC without a source
+    for (auto [field, text] : {std::pair{Field::R, "0.5"},
+                               {Field::L, "10"},
+                               {Field::C, "10"},
+                               {Field::q0, "10"},
+                               {Field::i0, "0"},
+                               {Field::v0, "0"}})
+        session.setText(field, text);
+    const double alpha = 0.5 / (2 * 10);
+    const double period = 2 * M_PI / std::sqrt(1 / (10.0 * 10.0) - alpha * alpha);
+    for (double t : {0.0, 7.3, 31.0}) {
+        const std::optional<Reading> first = session.readingAt(t);
+        const std::optional<Reading> later = session.readingAt(t + period);
+        ASSERT_TRUE(first && later && first->q && later->q);
+        const ReadingDelta d = deltaOf(*first, *later);
+        EXPECT_NEAR(d.dt, period, 1e-12);
+        EXPECT_NEAR(*d.rate, 1 / period, 1e-15);
+        ASSERT_TRUE(d.logRatio.has_value()) << t;
+        EXPECT_NEAR(-*d.logRatio, alpha * period, 1e-9) << t;
+        EXPECT_NEAR(*d.dq, *later->q - *first->q, 1e-15);
+        EXPECT_NEAR(d.di, later->i - first->i, 1e-15);
+    }
+
+    // Through the read-outs: nothing before a reference, then the differences from it; a
+    // second mark moves it, clearing the graph removes it.
+    EXPECT_FALSE(session.markReference());
+    session.readOutAt(2);
+    EXPECT_FALSE(session.lastDelta());
+    EXPECT_TRUE(session.markReference());
+    session.readOutAt(5);
+    ASSERT_TRUE(session.lastDelta());
+    EXPECT_DOUBLE_EQ(session.lastDelta()->dt, 3);
+    EXPECT_DOUBLE_EQ(session.lastDelta()->di, session.readingAt(5)->i - session.readingAt(2)->i);
+    EXPECT_TRUE(deltaText(*session.lastDelta()).startsWith("Δt = 3 s, 1/Δt = 0.333333 Hz, Δq = "))
+        << deltaText(*session.lastDelta()).toStdString();
+    EXPECT_TRUE(session.markReference());
+    EXPECT_DOUBLE_EQ(session.reference()->t, 5);
+    session.clearPlots();
+    EXPECT_FALSE(session.reference());
+}
+
 TEST(LabSession, ReadOutWritesValuesOnlyWhenBothAreFinite)
 {
     LabSession session = launched(1); // RC: R 1, C 10, q0 10, no source

@@ -114,9 +114,12 @@ TEST_F(PhasorsExportTest, PointerOverThePlotShowsTimeAndVoltage)
 
 TEST_F(PhasorsExportTest, ExportMenuFollowsTheCommandsAndSavesBothPictures)
 {
-    // The three commands, then Export, Animate, the resonance curve and Experiment.
+    // The three commands, then Export, Animate, the resonance curve and Experiment; View with
+    // the axis numbers last.
     const QList<QAction *> bar = window().menuBar()->actions();
-    ASSERT_EQ(bar.size(), 7);
+    ASSERT_EQ(bar.size(), 8);
+    EXPECT_EQ(bar[7]->objectName(), "View");
+    EXPECT_TRUE(bar[7]->menu()->actions().contains(child<QAction>("AxisNumbers")));
     EXPECT_EQ(bar[3]->menu(), child<QMenu>("Export"));
     EXPECT_EQ(bar[3]->text(), "Export");
     EXPECT_EQ(bar[4]->menu(), child<QMenu>("Animate"));

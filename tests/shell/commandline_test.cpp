@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -291,7 +293,9 @@ protected:
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        // No runtime folder either, as in a bare script or a container.
+        for (const char *name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
             environment.remove(name);
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(KEL_PROGRAM), arguments);
@@ -327,4 +331,28 @@ TEST_F(Program, AnswersHelpAndVersionAndRefusesMistakesWithoutADisplay)
     const Outcome windows = start({});
     EXPECT_EQ(windows.status, 1);
     EXPECT_TRUE(windows.err.contains("no display")) << windows.err.toStdString();
+}
+
+// As a script runs it: an export that succeeds says nothing at all, one that fails says why in
+// one line, with none of Qt's notes about the platform around it.
+TEST_F(Program, ExportsQuietlyAndFailsInOneLine)
+{
+    QTemporaryDir dir;
+    const QString experiment = QStringLiteral(KEL_SOURCE_DIR "/examples/underdamped-rlc.kel");
+    const Outcome done = start(
+        {experiment, "--export-png", dir.filePath("a.png"), "--export-csv", dir.filePath("a.csv")});
+    EXPECT_EQ(done.status, 0);
+    EXPECT_EQ(done.err.toStdString(), "");
+    EXPECT_EQ(done.out.toStdString(), "");
+    EXPECT_TRUE(QFile::exists(dir.filePath("a.png")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("a.csv")));
+
+    const Outcome failed = start({experiment, "--export-png", dir.filePath("missing/a.png")});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err.count('\n'), 1) << failed.err.toStdString();
+    EXPECT_TRUE(failed.err.contains("a.png: The folder does not exist"))
+        << failed.err.toStdString();
+
+    const Outcome version = start({"--version"});
+    EXPECT_EQ(version.err.toStdString(), "");
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <string>
 
 using kel::solutions::integerText;
 using kel::solutions::toNumber;
@@ -104,6 +105,23 @@ TEST(NumberText, WritesShortTextsForStatusBars)
     EXPECT_EQ(shortText(-0.0), "0");
     EXPECT_EQ(shortText(1e300 * 1e300), "Infinity");
     EXPECT_EQ(shortText(0.1, 17), "0.10000000000000001");
+}
+
+TEST(NumberText, WritesFixedDecimalsWithoutExponentOrNegativeZero)
+{
+    using kel::solutions::fixedText;
+    EXPECT_EQ(fixedText(2.5, 2), "2.50");
+    EXPECT_EQ(fixedText(0.1 + 0.2, 1), "0.3");
+    EXPECT_EQ(fixedText(-1e-9, 3), "0.000");
+    EXPECT_EQ(fixedText(-0.0, 0), "0");
+    EXPECT_EQ(fixedText(-12.5, 0), "-12");
+    EXPECT_EQ(fixedText(1e20, 0), "100000000000000000000");
+    EXPECT_EQ(fixedText(std::nan(""), 2), "NaN");
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8")) {
+        EXPECT_EQ(fixedText(0.25, 2), "0.25");
+        std::setlocale(LC_ALL, previous.c_str());
+    }
 }
 
 // The C library's %g in the C locale is the reference for the digits; only the program's

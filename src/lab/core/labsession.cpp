@@ -9,6 +9,7 @@
 #include "solutions/pi.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <cmath>
 #include <limits>
@@ -153,6 +154,7 @@ bool LabSession::distinctOnGraph(double a, double b)
 
 void LabSession::clearPlots()
 {
+    m_reference.reset();
     m_lastPlot = {};
     m_history.clear();
     m_curvesOnGraph = {};
@@ -254,31 +256,58 @@ ReadOut LabSession::readOutAt(float t)
     ReadOut out;
     out.time = qtext(solutions::toText(t));
     m_texts[index(Field::Time)] = out.time;
+    m_lastReading.reset();
+    if (!readoutTest(caseNumber(m_kind)))
+        return out;
+    std::optional<LabMessage> why;
+    const std::optional<Reading> reading =
+        evaluateReading(solutions::toNumber(stdText(out.time)), why);
+    if (!reading) {
+        out.message = why;
+        return out;
+    }
+    m_lastReading = reading;
+    out.current = qtext(solutions::toText(reading->i));
+    m_texts[index(Field::ii)] = *out.current;
+    if (reading->q) {
+        out.charge = qtext(solutions::toText(*reading->q));
+        m_texts[index(Field::qq)] = *out.charge;
+    }
+    return out;
+}
 
+std::optional<Reading> LabSession::readingAt(double t) const
+{
+    std::optional<LabMessage> why;
+    return evaluateReading(t, why);
+}
+
+std::optional<Reading> LabSession::evaluateReading(std::optional<double> time,
+                                                   std::optional<LabMessage> &why) const
+{
     const int kind = caseNumber(m_kind);
     const ParameterTest *test = readoutTest(kind);
     if (!test)
-        return out;
+        return std::nullopt;
     std::vector<LabMessage> messages;
     const auto values = read(test->parameters, messages);
     if (!values) {
-        out.message = messages.front();
-        return out;
+        why = messages.front();
+        return std::nullopt;
     }
     if (rejects(*test, *values)) {
-        out.message = inputError(tr("Wrong Values of parameters"));
-        return out;
+        why = inputError(tr("Wrong Values of parameters"));
+        return std::nullopt;
     }
-    const auto time = solutions::toNumber(stdText(out.time));
     if (!time) {
-        out.message = inputError(tr("The text of Time is not a number."));
-        return out;
+        why = inputError(tr("The text of Time is not a number."));
+        return std::nullopt;
     }
     const solutions::CaseRow *row = solutions::caseFor(kind);
     if (const auto parameters = read(row->reads, messages)) {
         if (const auto problem = solutions::checkRange(kind, *parameters, *time, *time, 2)) {
-            out.message = rangeMessage(*problem);
-            return out;
+            why = rangeMessage(*problem);
+            return std::nullopt;
         }
     }
     const Evaluation current = evaluate(row->current, row->reads, *time);
@@ -288,22 +317,69 @@ ReadOut LabSession::readOutAt(float t)
     for (const Evaluation *e :
          std::initializer_list<const Evaluation *>{&current, charge ? &*charge : nullptr}) {
         if (e && !*e) {
-            out.message = notANumber(e->badBox.value_or(Parameter::R));
-            return out;
+            why = notANumber(e->badBox.value_or(Parameter::R));
+            return std::nullopt;
         }
     }
     if (!std::isfinite(*current.value) || (charge && !std::isfinite(*charge->value))) {
-        out.message = inputError(
+        why = inputError(
             tr("These parameters give no finite value of the current or charge at this time."));
-        return out;
+        return std::nullopt;
     }
-    out.current = qtext(solutions::toText(*current.value));
-    m_texts[index(Field::ii)] = *out.current;
-    if (charge) {
-        out.charge = qtext(solutions::toText(*charge->value));
-        m_texts[index(Field::qq)] = *out.charge;
+    Reading reading{*time, std::nullopt, *current.value};
+    if (charge)
+        reading.q = *charge->value;
+    return reading;
+}
+
+bool LabSession::markReference()
+{
+    if (!m_lastReading)
+        return false;
+    m_reference = m_lastReading;
+    return true;
+}
+
+std::optional<ReadingDelta> LabSession::lastDelta() const
+{
+    if (!m_reference || !m_lastReading)
+        return std::nullopt;
+    return deltaOf(*m_reference, *m_lastReading);
+}
+
+ReadingDelta deltaOf(const Reading &reference, const Reading &now)
+{
+    ReadingDelta d;
+    d.dt = now.t - reference.t;
+    if (d.dt != 0)
+        d.rate = 1 / d.dt;
+    if (now.q && reference.q) {
+        d.dq = *now.q - *reference.q;
+        if (*reference.q != 0) {
+            d.ratio = *now.q / *reference.q;
+            if (*d.ratio > 0)
+                d.logRatio = std::log(*d.ratio);
+        }
     }
-    return out;
+    d.di = now.i - reference.i;
+    return d;
+}
+
+QString deltaText(const ReadingDelta &d)
+{
+    const auto number = [](double v) { return qtext(solutions::shortText(v, 6)); };
+    QStringList parts;
+    parts << QStringLiteral("Δt = %1 s").arg(number(d.dt));
+    if (d.rate)
+        parts << QStringLiteral("1/Δt = %1 Hz").arg(number(*d.rate));
+    if (d.dq)
+        parts << QStringLiteral("Δq = %1 C").arg(number(*d.dq));
+    parts << QStringLiteral("Δi = %1 A").arg(number(d.di));
+    if (d.ratio)
+        parts << QStringLiteral("q/q(ref) = %1").arg(number(*d.ratio));
+    if (d.logRatio)
+        parts << QStringLiteral("ln(q/q(ref)) = %1").arg(number(*d.logRatio));
+    return parts.join(QStringLiteral(", "));
 }
 
 bool LabSession::setNaturalFrequency()

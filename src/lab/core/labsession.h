@@ -95,6 +95,30 @@ struct ReadOut {
     std::optional<QString> charge, current;
 };
 
+// The values a read-out found at time t (s): the charge (C, none where the circuit's
+// solutions have no charge) and the current (A).
+struct Reading {
+    double t = 0;
+    std::optional<double> q;
+    double i = 0;
+};
+
+// A read-out against the reference: Δt = t - t(ref) (s), 1/Δt (Hz, none at Δt = 0),
+// Δq (C) and Δi (A), and q(t)/q(ref) with its natural logarithm where they exist (the
+// logarithmic decrement α·T_d, negated, when the two points lie one damped period T_d
+// apart: q(t + T_d) = e^(−α·T_d)·q(t) for the underdamped circuit).
+struct ReadingDelta {
+    double dt = 0;
+    std::optional<double> rate;
+    std::optional<double> dq;
+    double di = 0;
+    std::optional<double> ratio, logRatio;
+};
+ReadingDelta deltaOf(const Reading &reference, const Reading &now);
+
+// The status label's text of a delta: "Δt = 64.89 s, 1/Δt = 0.01541 Hz, Δq = …".
+QString deltaText(const ReadingDelta &delta);
+
 // An answer to one question of Graph Scale: the value to use, or the message refusing it.
 struct ScaleAnswer {
     double value = 0;
@@ -161,6 +185,18 @@ public:
     // A click on the graph at time t (s): Time becomes t; the read-out texts change only when
     // both values are finite. The session's texts are updated as the result says.
     ReadOut readOutAt(float t);
+    // The values a read-out at time t (s) would find, from the texts as they stand now; none
+    // where it would show a message instead.
+    std::optional<Reading> readingAt(double t) const;
+
+    // --- Reference -------------------------------------------------------------------------
+    // Mark Reference: the last read-out that found values becomes the reference (moving one
+    // marked before). False when there is none to mark.
+    bool markReference();
+    const std::optional<Reading> &reference() const { return m_reference; }
+    // The last read-out that found values, against the reference; none without either, or
+    // when the last read-out showed a message.
+    std::optional<ReadingDelta> lastDelta() const;
 
     // Set f to Natural Frequency: f0 = ω/6.28318 and w0 = ω = 1/sqrt(L·C) when L·C is a
     // positive finite number; otherwise nothing changes. Returns whether the texts changed.
@@ -202,6 +238,10 @@ private:
     std::optional<solutions::CircuitParameters> read(std::span<const solutions::Parameter> which,
                                                      std::vector<LabMessage> &messages) const;
     void planCircuitCurves(PlotPlan &plan) const;
+    // The read-out's values at the time `time` was read as (none: not a number), or in
+    // `why` the message it shows instead.
+    std::optional<Reading> evaluateReading(std::optional<double> time,
+                                           std::optional<LabMessage> &why) const;
 
     CircuitKind m_kind = CircuitKind::None;
     std::optional<SourceKind> m_source;
@@ -213,6 +253,7 @@ private:
     PlotRecord m_lastPlot;
     std::vector<PlotEntry> m_history;
     CurveSelection m_curvesOnGraph;
+    std::optional<Reading> m_lastReading, m_reference;
 };
 
 } // namespace kel::lab
