@@ -2,6 +2,7 @@
 #include "phasorswindow.h"
 
 #include "core/phasorcircuitsource.h"
+#include "core/phasorexperimentfile.h"
 #include "display/axisnumbersoption.h"
 #include "display/dialogs.h"
 #include "display/experimentmenu.h"
@@ -9,7 +10,6 @@
 #include "display/picturearea.h"
 #include "display/qstringtext.h"
 #include "markercursor.h"
-#include "core/phasorexperimentfile.h"
 #include "phasorsanimator.h"
 #include "phasorstatus.h"
 #include "resonance/resonancewindow.h"

@@ -226,7 +226,8 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
     }
     // An option given twice would leave one of its values unused without a word.
     const auto fitValued = fitOptions.valued();
-    std::vector<const QCommandLineOption *> once{&language, &png, &svg, &csv, &energyCsv, &size, &fit};
+    std::vector<const QCommandLineOption *> once{&language,  &png,  &svg, &csv,
+                                                 &energyCsv, &size, &fit};
     once.insert(once.end(), fitValued.begin(), fitValued.end());
     for (const QCommandLineOption *option : once) {
         if (parser.values(*option).size() > 1)

@@ -139,8 +139,8 @@ TEST(PhasorSession, ProblemsChangeNothingDrawn)
 // What the session writes, another session opens to the same state and drawings.
 TEST(PhasorSession, ExperimentRoundTrip)
 {
-    for (const auto drawing : {PhasorDrawing::Loaded, PhasorDrawing::Redrawn,
-                               PhasorDrawing::Cleared}) {
+    for (const auto drawing :
+         {PhasorDrawing::Loaded, PhasorDrawing::Redrawn, PhasorDrawing::Cleared}) {
         PhasorSession first;
         first.setText(PhasorText::f0, "7.3");
         first.setText(PhasorText::NumPer, "11");
