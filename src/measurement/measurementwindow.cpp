@@ -115,6 +115,14 @@ MeasurementWindow::MeasurementWindow(CircuitHost &host, display::Dialogs &dialog
     resize(1000, 620);
 }
 
+// A time box that loses the focus while the window closes would report an edit to a window
+// already half destroyed.
+MeasurementWindow::~MeasurementWindow()
+{
+    disconnect(m_from, nullptr, this, nullptr);
+    disconnect(m_to, nullptr, this, nullptr);
+}
+
 void MeasurementWindow::buildPanel(QWidget *panel)
 {
     auto *column = new QVBoxLayout(panel);

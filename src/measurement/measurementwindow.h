@@ -40,6 +40,7 @@ class MeasurementWindow : public QMainWindow
 
 public:
     MeasurementWindow(CircuitHost &host, display::Dialogs &dialogs, QWidget *parent = nullptr);
+    ~MeasurementWindow() override;
 
     MeasurementSession &session() { return m_session; }
     MeasurementJobs &jobs() { return m_jobs; }
