@@ -170,16 +170,16 @@ ResonanceCurve resonanceCurve(const ResonanceCircuit &c)
 
     ResonanceFigures fig;
     const double omega0 = 1.0 / std::sqrt(c.L * c.C);
-    fig.f0 = omega0 / solutions::TwoPi;
+    fig.f0 = omega0 / solutions::kTwoPi;
     fig.omega0 = angularFrequency(fig.f0);
     fig.quality = fig.omega0 * c.L / c.R;
-    fig.bandwidth = c.R / (solutions::TwoPi * c.L);
+    fig.bandwidth = c.R / (solutions::kTwoPi * c.L);
     const double alpha = c.R / (2 * c.L);
     const double root = std::hypot(alpha, fig.omega0);
     // The lower edge as omega0^2 / omega2: no cancellation when alpha dwarfs omega0.
     const double omega2 = root + alpha;
-    fig.f2 = omega2 / solutions::TwoPi;
-    fig.f1 = (fig.omega0 / omega2) * fig.omega0 / solutions::TwoPi;
+    fig.f2 = omega2 / solutions::kTwoPi;
+    fig.f1 = (fig.omega0 / omega2) * fig.omega0 / solutions::kTwoPi;
     fig.peakCurrent = c.v0 / c.R;
 
     if (!usableFrequency(fig.f0) || !std::isfinite(fig.bandwidth) || !std::isfinite(fig.f2))

@@ -10,7 +10,9 @@ namespace kel::solutions
 namespace
 {
 
-constexpr double kTwoPi = 2 * std::numbers::pi;
+// A Bode plot is drawn against the exact 2π: its corners and peaks are checked against
+// 1/(2πRC) and the like, not against the single-precision Pi of the lab's w0.
+constexpr double kExactTwoPi = 2 * std::numbers::pi;
 
 bool hasR(int kind)
 {
@@ -38,7 +40,7 @@ bool parametersUsable(int kind, const CircuitParameters &p)
 
 ResponsePoint point(int kind, const CircuitParameters &p, Response response, double omega)
 {
-    return responseAt(kind, p, response, omega / kTwoPi);
+    return responseAt(kind, p, response, omega / kExactTwoPi);
 }
 
 } // namespace
@@ -82,7 +84,7 @@ std::complex<double> transfer(int kind, const CircuitParameters &p, Response res
 
 ResponsePoint responseAt(int kind, const CircuitParameters &p, Response response, double frequency)
 {
-    const std::complex<double> h = transfer(kind, p, response, kTwoPi * frequency);
+    const std::complex<double> h = transfer(kind, p, response, kExactTwoPi * frequency);
     return {frequency, 20 * std::log10(std::abs(h)), std::arg(h)};
 }
 
@@ -105,7 +107,7 @@ std::optional<ResponseFeatures> featuresOf(int kind, const CircuitParameters &p,
     if (!hasResponse(kind, response) || !parametersUsable(kind, p))
         return std::nullopt;
     ResponseFeatures f;
-    const auto toHz = [](double omega) { return omega / kTwoPi; };
+    const auto toHz = [](double omega) { return omega / kExactTwoPi; };
     if (kind == 6 || kind == 7) {
         // First order: one corner; the capacitor's voltage (RC) and the resistor's (RL) pass
         // the low frequencies, the others the high ones, the current as its resistor does.

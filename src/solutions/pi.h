@@ -11,7 +11,7 @@ inline constexpr float Pi = 3.1415927f;
 
 // 2·Pi as the program forms it, Pi + Pi in single precision widened: the same bits as
 // Pi + Pi in double precision, doubling being exact in both.
-inline constexpr double TwoPi = static_cast<double>(Pi + Pi);
-static_assert(TwoPi == static_cast<double>(Pi) + static_cast<double>(Pi));
+inline constexpr double kTwoPi = static_cast<double>(Pi + Pi);
+static_assert(kTwoPi == static_cast<double>(Pi) + static_cast<double>(Pi));
 
 } // namespace kel::solutions

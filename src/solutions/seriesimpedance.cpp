@@ -10,7 +10,7 @@ namespace kel::solutions
 
 double angularFrequency(double f)
 {
-    return f * TwoPi;
+    return f * kTwoPi;
 }
 
 double inductiveReactance(double omega, double L)

@@ -78,7 +78,7 @@ std::optional<QString> angularFrequencyText(const QString &frequency)
     const auto f = solutions::toNumber(stdText(frequency));
     if (!f)
         return std::nullopt;
-    const double w = *f * solutions::TwoPi;
+    const double w = *f * solutions::kTwoPi;
     if (!std::isfinite(w))
         return std::nullopt;
     return qtext(solutions::toText(w));
