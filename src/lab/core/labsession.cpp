@@ -182,23 +182,28 @@ Evaluation LabSession::evaluate(solutions::SolutionFunction f, std::span<const P
     return {f(*read.parameters, t), std::nullopt};
 }
 
-std::optional<solutions::CircuitParameters>
-LabSession::read(std::span<const Parameter> which, std::vector<LabMessage> &messages) const
+solutions::ParsedParameters LabSession::parsed() const
 {
-    const solutions::ReadResult result =
-        solutions::readParameters([this](Parameter p) { return parameterText(p); }, which);
+    return solutions::ParsedParameters([this](Parameter p) { return parameterText(p); });
+}
+
+std::optional<solutions::CircuitParameters>
+LabSession::read(const solutions::ParsedParameters &texts, std::span<const Parameter> which,
+                 std::vector<LabMessage> &messages) const
+{
+    const solutions::ReadResult result = texts.read(which);
     if (!result.parameters)
         messages.push_back(notANumber(result.badBox.value_or(Parameter::R)));
     return result.parameters;
 }
 
-void LabSession::planCircuitCurves(PlotPlan &plan) const
+void LabSession::planCircuitCurves(const solutions::ParsedParameters &texts, PlotPlan &plan) const
 {
     const int kind = caseNumber(m_kind);
     const ParameterTest *test = plotTest(kind);
     if (!test)
         return;
-    const auto values = read(test->parameters, plan.messages);
+    const auto values = read(texts, test->parameters, plan.messages);
     if (!values)
         return;
     if (rejects(*test, *values)) {
@@ -212,7 +217,7 @@ void LabSession::planCircuitCurves(PlotPlan &plan) const
     // curve is drawn.
     if (!(charge || current))
         return;
-    const auto parameters = read(row->reads, plan.messages);
+    const auto parameters = read(texts, row->reads, plan.messages);
     if (!parameters)
         return;
     if (const auto problem = solutions::checkRange(kind, *parameters, m_scale.x1, m_scale.x2,
@@ -221,8 +226,9 @@ void LabSession::planCircuitCurves(PlotPlan &plan) const
         plan.refused = true;
         return;
     }
-    const auto sampled = [this, row](solutions::SolutionFunction f) {
-        return [this, row, f](double t) { return evaluate(f, row->reads, t).value.value_or(kNaN); };
+    const solutions::CircuitParameters &p = *parameters;
+    const auto sampled = [&p](solutions::SolutionFunction f) {
+        return [&p, f](double t) { return f(p, t); };
     };
     if (charge)
         plan.curves.charge =
@@ -235,10 +241,14 @@ void LabSession::planCircuitCurves(PlotPlan &plan) const
 PlotPlan LabSession::planPlot()
 {
     PlotPlan plan;
-    planCircuitCurves(plan);
-    if (!plan.refused && m_selection.voltage && read(kSourceVoltageReads, plan.messages)) {
-        plan.curves.voltage = sampleCurve([this](double t) { return VS(t).value.value_or(kNaN); },
-                                          kVoltageIntervals, m_scale.x1, m_scale.x2);
+    const solutions::ParsedParameters texts = parsed();
+    planCircuitCurves(texts, plan);
+    if (!plan.refused && m_selection.voltage) {
+        if (const auto source = read(texts, kSourceVoltageReads, plan.messages)) {
+            const solutions::CircuitParameters &p = *source;
+            plan.curves.voltage = sampleCurve([&p](double t) { return solutions::VS(p, t); },
+                                              kVoltageIntervals, m_scale.x1, m_scale.x2);
+        }
     }
     m_lastPlot = plan.curves;
     m_curvesOnGraph.charge = m_curvesOnGraph.charge || !plan.curves.charge.samples.empty();
@@ -259,8 +269,9 @@ ReadOut LabSession::readOutAt(float t)
     const ParameterTest *test = readoutTest(kind);
     if (!test)
         return out;
+    const solutions::ParsedParameters texts = parsed();
     std::vector<LabMessage> messages;
-    const auto values = read(test->parameters, messages);
+    const auto values = read(texts, test->parameters, messages);
     if (!values) {
         out.message = messages.front();
         return out;
@@ -275,32 +286,29 @@ ReadOut LabSession::readOutAt(float t)
         return out;
     }
     const solutions::CaseRow *row = solutions::caseFor(kind);
-    if (const auto parameters = read(row->reads, messages)) {
-        if (const auto problem = solutions::checkRange(kind, *parameters, *time, *time, 2)) {
-            out.message = rangeMessage(*problem);
-            return out;
-        }
+    // Current and charge read the same texts: the first that is not a number is the message.
+    const auto parameters = read(texts, row->reads, messages);
+    if (!parameters) {
+        out.message = messages.back();
+        return out;
     }
-    const Evaluation current = evaluate(row->current, row->reads, *time);
-    std::optional<Evaluation> charge;
+    if (const auto problem = solutions::checkRange(kind, *parameters, *time, *time, 2)) {
+        out.message = rangeMessage(*problem);
+        return out;
+    }
+    const double current = row->current(*parameters, *time);
+    std::optional<double> charge;
     if (row->charge)
-        charge = evaluate(row->charge, row->reads, *time);
-    for (const Evaluation *e :
-         std::initializer_list<const Evaluation *>{&current, charge ? &*charge : nullptr}) {
-        if (e && !*e) {
-            out.message = notANumber(e->badBox.value_or(Parameter::R));
-            return out;
-        }
-    }
-    if (!std::isfinite(*current.value) || (charge && !std::isfinite(*charge->value))) {
+        charge = row->charge(*parameters, *time);
+    if (!std::isfinite(current) || (charge && !std::isfinite(*charge))) {
         out.message = inputError(
             tr("These parameters give no finite value of the current or charge at this time."));
         return out;
     }
-    out.current = qtext(solutions::toText(*current.value));
+    out.current = qtext(solutions::toText(current));
     m_texts[index(Field::ii)] = *out.current;
     if (charge) {
-        out.charge = qtext(solutions::toText(*charge->value));
+        out.charge = qtext(solutions::toText(*charge));
         m_texts[index(Field::qq)] = *out.charge;
     }
     return out;
