@@ -31,6 +31,7 @@ using mathtext::sub;
 using mathtext::Terms;
 using mathtext::unit;
 using solutions::CircuitFigures;
+using solutions::CircuitKind;
 using solutions::Damping;
 using solutions::SolutionForm;
 using mathtext::operator+;
@@ -83,25 +84,15 @@ const Math kR = italic(QStringLiteral("R"));
 const Math kL = italic(QStringLiteral("L"));
 const Math kC = italic(QStringLiteral("C"));
 
-bool hasCharge(int kind)
+bool hasCharge(CircuitKind kind)
 {
-    return solutions::hasCapacitor(solutions::circuitKindOf(kind));
-}
-
-bool hasInductor(int kind)
-{
-    return solutions::hasInductor(solutions::circuitKindOf(kind));
-}
-
-bool hasResistor(int kind)
-{
-    return solutions::hasResistor(solutions::circuitKindOf(kind));
+    return solutions::hasCapacitor(kind);
 }
 
 // v(t) with the source's numbers.
 Math sourceOf(const CircuitFigures &f, Writer &w)
 {
-    if (!solutions::isDriven(solutions::circuitKindOf(f.kind)))
+    if (!solutions::isDriven(f.kind))
         return w.shown(QStringLiteral("v0"), f.v0);
     return w.shown(QStringLiteral("v0"), f.v0) + kSpace +
            function(QStringLiteral("sin"), w.shown(QStringLiteral("ω"), f.w0) + kSpace + kT);
@@ -111,13 +102,13 @@ void writeEquation(const CircuitFigures &f, const solutions::CircuitParameters &
 {
     w.section(EquationsText::tr("Differential equation"));
     const Math unknown = hasCharge(f.kind) ? kQ : kI;
-    const bool second = hasCharge(f.kind) && hasInductor(f.kind);
+    const bool second = hasCharge(f.kind) && solutions::hasInductor(f.kind);
     Terms general, numbers;
-    if (hasInductor(f.kind)) {
+    if (solutions::hasInductor(f.kind)) {
         general.addMath(kL + kSpace + derivative(unknown, second));
         numbers.add(p.L, derivative(unknown, second));
     }
-    if (hasResistor(f.kind)) {
+    if (solutions::hasResistor(f.kind)) {
         const Math rate = hasCharge(f.kind) ? derivative(kQ, false) : kI;
         general.addMath(kR + kSpace + rate);
         numbers.add(p.R, rate);
@@ -138,7 +129,7 @@ void writeInitialConditions(const CircuitFigures &f, Writer &w)
     if (hasCharge(f.kind))
         line = kQ + paren(number(0)) + kEquals + w.shown(QStringLiteral("q0"), f.q0) +
                unit(QStringLiteral("C"), QStringLiteral("C"));
-    if (hasInductor(f.kind)) {
+    if (solutions::hasInductor(f.kind)) {
         if (hasCharge(f.kind))
             line = line + kComma;
         line = line + kI + paren(number(0)) + kEquals + w.shown(QStringLiteral("i0"), f.i0) +
@@ -152,19 +143,18 @@ void writeRegime(const CircuitFigures &f, Writer &w)
     w.section(EquationsText::tr("Regime"));
     const Math seconds = unit(QStringLiteral("s"), QStringLiteral("s"));
     const Math radians = unit(QStringLiteral("rad/s"), QStringLiteral("rad/s"));
-    if (!solutions::hasInductor(solutions::circuitKindOf(f.kind))) {
+    if (!solutions::hasInductor(f.kind)) {
         w.figure(kTau, QStringLiteral("τ"), kR + kC, f.tau, seconds);
-    } else if (!solutions::hasCapacitor(solutions::circuitKindOf(f.kind))) {
+    } else if (!solutions::hasCapacitor(f.kind)) {
         w.figure(kTau, QStringLiteral("τ"), frac(kL, kR), f.tau, seconds);
     } else {
         w.figure(kOmega0, QStringLiteral("ω0"),
                  frac(both(QStringLiteral("1"), QStringLiteral("1")), root(kL + kC)), f.omega0,
                  radians);
     }
-    if (!solutions::hasResistor(solutions::circuitKindOf(f.kind)))
+    if (!solutions::hasResistor(f.kind))
         w.sentence(EquationsText::tr("Without resistance the circuit oscillates undamped at ω0."));
-    if (solutions::circuitKindOf(f.kind) == solutions::CircuitKind::Rlc ||
-        solutions::circuitKindOf(f.kind) == solutions::CircuitKind::DrivenRlc) {
+    if (f.kind == solutions::CircuitKind::Rlc || f.kind == solutions::CircuitKind::DrivenRlc) {
         w.figure(kAlpha, QStringLiteral("α"), frac(kR, number(2) + kL), f.alpha, perSecond());
         w.figure(kTau, QStringLiteral("τ"), frac(number(1), kAlpha), f.tau, seconds);
         w.figure(italic(QStringLiteral("Q")), QStringLiteral("Q"), frac(kOmega0 + kSpace + kL, kR),
@@ -194,7 +184,7 @@ void writeRegime(const CircuitFigures &f, Writer &w)
             break;
         }
     }
-    if (solutions::circuitKindOf(f.kind) == solutions::CircuitKind::DrivenRlc)
+    if (f.kind == solutions::CircuitKind::DrivenRlc)
         w.sentence(EquationsText::tr("Steady state: K·cos ωt + S·sin ωt, the response at the "
                                      "source's angular frequency ω."));
 }
@@ -387,41 +377,43 @@ void writeNotes(const CircuitFigures &f, Writer &w)
     }
 }
 
-QString titleOf(int kind, double v0)
+QString titleOf(CircuitKind kind, double v0)
 {
     switch (kind) {
-    case 1:
+    case CircuitKind::Rc:
         return v0 == 0 ? EquationsText::tr("RC circuit without a source")
                        : EquationsText::tr("RC circuit with a constant source");
-    case 2:
+    case CircuitKind::Rl:
         return v0 == 0 ? EquationsText::tr("RL circuit without a source")
                        : EquationsText::tr("RL circuit with a constant source");
-    case 3:
+    case CircuitKind::Lc:
         return v0 == 0 ? EquationsText::tr("LC circuit without a source")
                        : EquationsText::tr("LC circuit with a constant source");
-    case 4:
+    case CircuitKind::Rlc:
         return v0 == 0 ? EquationsText::tr("RLC circuit without a source")
                        : EquationsText::tr("RLC circuit with a constant source");
-    case 5:
+    case CircuitKind::DrivenLc:
         return EquationsText::tr("LC circuit with an alternating source");
-    case 6:
+    case CircuitKind::DrivenRc:
         return EquationsText::tr("RC circuit with an alternating source");
-    case 7:
+    case CircuitKind::DrivenRl:
         return EquationsText::tr("RL circuit with an alternating source");
-    case 8:
+    case CircuitKind::DrivenRlc:
         return EquationsText::tr("RLC circuit with an alternating source");
-    default:
-        return EquationsText::tr("No circuit");
+    case CircuitKind::None:
+        break;
     }
+    return EquationsText::tr("No circuit");
 }
 
 } // namespace
 
-EquationsDocument EquationsText::write(int circuitKind, const solutions::CircuitParameters &p)
+EquationsDocument EquationsText::write(CircuitKind circuitKind,
+                                       const solutions::CircuitParameters &p)
 {
     Writer w;
     w.heading(titleOf(circuitKind, p.v0));
-    if (circuitKind < 1 || circuitKind > 8)
+    if (circuitKind == CircuitKind::None)
         return w.take();
     const CircuitFigures f = solutions::figuresOf(circuitKind, p);
     writeEquation(f, p, w);
