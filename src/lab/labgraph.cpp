@@ -26,7 +26,7 @@ void LabWindow::buildGraphAccess()
 
 void LabWindow::onCursorMoved(float t)
 {
-    readOutAt(1, 0, t, 0);
+    showReadOut(t);
     describeGraph();
 }
 
