@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equationstext.h"
 
-#include "solutions/numbertext.h"
+#include "mathwriter.h"
 
 #include <cmath>
 #include <utility>
@@ -12,188 +12,39 @@ namespace kel::lab
 namespace
 {
 
+using mathtext::both;
+using mathtext::exponential;
+using mathtext::frac;
+using mathtext::function;
+using mathtext::italic;
+using mathtext::kComma;
+using mathtext::kEquals;
+using mathtext::kSpace;
+using mathtext::Math;
+using mathtext::number;
+using mathtext::paren;
+using mathtext::perSecond;
+using mathtext::root;
+using mathtext::slash;
+using mathtext::squared;
+using mathtext::sub;
+using mathtext::Terms;
+using mathtext::unit;
 using solutions::CircuitFigures;
+using solutions::CircuitKind;
 using solutions::Damping;
 using solutions::SolutionForm;
-
-// A piece of mathematics in both typesettings.
-struct Math {
-    QString html, latex;
-};
-
-Math operator+(const Math &a, const Math &b)
-{
-    return {a.html + b.html, a.latex + b.latex};
-}
-
-Math both(const QString &html, const QString &latex)
-{
-    return {html, latex};
-}
-
-// The symbols the sentences use, as inline mathematics, so that a plain LaTeX setup
-// typesets them.
-QString mathInText(QChar c)
-{
-    static constexpr std::pair<char16_t, const char *> kSymbols[] = {
-        {u'α', "$\\alpha$"}, {u'β', "$\\beta$"}, {u'δ', "$\\delta$"}, {u'σ', "$\\sigma$"},
-        {u'ω', "$\\omega$"}, {u'√', "$\\surd$"}, {u'²', "$^2$"},      {u'·', "$\\cdot$"},
-        {u'−', "$-$"},       {u'<', "$<$"},      {u'>', "$>$"}};
-    for (const auto &[symbol, latex] : kSymbols)
-        if (c.unicode() == symbol)
-            return QString::fromLatin1(latex);
-    return c;
-}
-
-QString latexEscaped(const QString &text)
-{
-    QString out;
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '\\':
-            out += QStringLiteral("\\textbackslash{}");
-            break;
-        case '^':
-            out += QStringLiteral("\\textasciicircum{}");
-            break;
-        case '~':
-            out += QStringLiteral("\\textasciitilde{}");
-            break;
-        case '{':
-        case '}':
-        case '$':
-        case '&':
-        case '#':
-        case '_':
-        case '%':
-            out += QLatin1Char('\\') + c;
-            break;
-        default:
-            out += mathInText(c);
-        }
-    }
-    return out;
-}
-
-// A number with 4 significant digits, an exponent as a power of ten.
-Math number(double value)
-{
-    const QString text = QString::fromStdString(solutions::shortText(value, 4));
-    const qsizetype e = text.indexOf(QLatin1Char('e'));
-    QString mantissa = e < 0 ? text : text.left(e);
-    if (!std::isfinite(value))
-        return both(text, QStringLiteral("\\mathrm{") + text + QLatin1Char('}'));
-    QString exponent;
-    if (e >= 0) {
-        const QString digits = text.mid(e + 1);
-        const bool negative = digits.startsWith(QLatin1Char('-'));
-        QString magnitude = digits.mid(1);
-        while (magnitude.size() > 1 && magnitude.startsWith(QLatin1Char('0')))
-            magnitude.remove(0, 1);
-        exponent = (negative ? QStringLiteral("-") : QString()) + magnitude;
-    }
-    Math m{QString(mantissa).replace(QLatin1Char('-'), QChar(0x2212)), mantissa};
-    if (!exponent.isEmpty())
-        m = m + both(QStringLiteral("·10<sup>") +
-                         QString(exponent).replace(QLatin1Char('-'), QChar(0x2212)) +
-                         QStringLiteral("</sup>"),
-                     QStringLiteral("\\cdot 10^{") + exponent + QLatin1Char('}'));
-    return m;
-}
+using mathtext::operator+;
 
 const Math kT{QStringLiteral("<i>t</i>"), QStringLiteral("t")};
 const Math kQ{QStringLiteral("<i>q</i>"), QStringLiteral("q")};
 const Math kI{QStringLiteral("<i>i</i>"), QStringLiteral("i")};
-const Math kSpace{QStringLiteral("&nbsp;"), QStringLiteral("\\,")};
-const Math kEquals{QStringLiteral("&nbsp;=&nbsp;"), QStringLiteral(" = ")};
-const Math kComma{QStringLiteral(",&nbsp;&nbsp;"), QStringLiteral(",\\quad ")};
 const Math kAlpha{QStringLiteral("α"), QStringLiteral("\\alpha")};
 const Math kBeta{QStringLiteral("β"), QStringLiteral("\\beta")};
 const Math kOmega{QStringLiteral("ω"), QStringLiteral("\\omega")};
 const Math kOmega0{QStringLiteral("ω<sub>0</sub>"), QStringLiteral("\\omega_0")};
 const Math kOmegaD{QStringLiteral("ω<sub>d</sub>"), QStringLiteral("\\omega_d")};
 const Math kTau{QStringLiteral("τ"), QStringLiteral("\\tau")};
-
-Math italic(const QString &name)
-{
-    return both(QStringLiteral("<i>") + name + QStringLiteral("</i>"), name);
-}
-
-Math sub(const Math &base, const QString &index)
-{
-    return base + both(QStringLiteral("<sub>") + index + QStringLiteral("</sub>"),
-                       QStringLiteral("_{") + index + QLatin1Char('}'));
-}
-
-Math paren(const Math &x)
-{
-    return both(QStringLiteral("("), QStringLiteral("\\left(")) + x +
-           both(QStringLiteral(")"), QStringLiteral("\\right)"));
-}
-
-// An equation's rich text is one table row: a stacked fraction closes the current cell, sits
-// in a cell of its own as a two-row table with a rule under the numerator, and opens the next.
-const QString kCellBreak = QStringLiteral("</td><td valign=\"middle\">");
-
-QString ownRow(const QString &html)
-{
-    if (!html.contains(QLatin1String("<table")))
-        return html;
-    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr><td valign=\"middle\">") +
-           html + QStringLiteral("</td></tr></table>");
-}
-
-Math frac(const Math &numerator, const Math &denominator)
-{
-    return {
-        kCellBreak +
-            QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr><td align=\"center\" "
-                           "style=\"border-bottom: 1px solid black; padding: 0 2px\">") +
-            ownRow(numerator.html) +
-            QStringLiteral("</td></tr><tr><td align=\"center\" style=\"padding: 0 2px\">") +
-            ownRow(denominator.html) + QStringLiteral("</td></tr></table>") + kCellBreak,
-        QStringLiteral("\\frac{") + numerator.latex + QStringLiteral("}{") + denominator.latex +
-            QLatin1Char('}')};
-}
-
-// A fraction on one line, for exponents.
-Math slash(const Math &numerator, const Math &denominator)
-{
-    return {numerator.html + QStringLiteral("/") + denominator.html,
-            QStringLiteral("\\frac{") + numerator.latex + QStringLiteral("}{") + denominator.latex +
-                QLatin1Char('}')};
-}
-
-Math power(const Math &base, const Math &exponent)
-{
-    return {base.html + QStringLiteral("<sup>") + exponent.html + QStringLiteral("</sup>"),
-            QLatin1Char('{') + base.latex + QStringLiteral("}^{") + exponent.latex +
-                QLatin1Char('}')};
-}
-
-Math squared(const Math &base)
-{
-    return power(base, both(QStringLiteral("2"), QStringLiteral("2")));
-}
-
-Math root(const Math &x)
-{
-    return {QStringLiteral("√") + paren(x).html,
-            QStringLiteral("\\sqrt{") + x.latex + QLatin1Char('}')};
-}
-
-Math function(const QString &name, const Math &argument)
-{
-    const bool known = name != QLatin1String("sinc");
-    return both(name, known ? QLatin1Char('\\') + name
-                            : QStringLiteral("\\operatorname{") + name + QLatin1Char('}')) +
-           paren(argument);
-}
-
-Math exponential(const Math &exponent)
-{
-    return power(both(QStringLiteral("e"), QStringLiteral("e")), exponent);
-}
 
 Math derivative(const Math &of, bool second)
 {
@@ -204,98 +55,14 @@ Math derivative(const Math &of, bool second)
                 both(QStringLiteral("d"), QStringLiteral("d")) + squared(kT));
 }
 
-Math unit(const QString &html, const QString &latex)
-{
-    return both(QStringLiteral("&nbsp;") + html, QStringLiteral("\\ \\mathrm{") + latex + u'}');
-}
-
-Math perSecond()
-{
-    return unit(QStringLiteral("s<sup>−1</sup>"), QStringLiteral("s}^{-1}\\mathrm{"));
-}
-
-// A sum of coefficient·body terms written with signs as a teacher writes them: zero terms
-// left out, a negative coefficient as a minus sign.
-class Terms
+// The equations document being written, in both typesettings at once, with the numbers shown.
+class Writer : public mathtext::MathWriter
 {
 public:
-    Terms &add(double coefficient, const Math &body)
-    {
-        if (coefficient != 0)
-            m_terms.append({coefficient, body});
-        return *this;
-    }
-    Terms &addMath(const Math &term)
-    {
-        m_terms.append({1, term, true});
-        return *this;
-    }
-    Math math() const
-    {
-        Math out;
-        for (qsizetype n = 0; n < m_terms.size(); ++n) {
-            const Term &term = m_terms[n];
-            const bool negative = !term.plain && term.coefficient < 0;
-            if (n > 0)
-                out =
-                    out + (negative ? both(QStringLiteral("&nbsp;−&nbsp;"), QStringLiteral(" - "))
-                                    : both(QStringLiteral("&nbsp;+&nbsp;"), QStringLiteral(" + ")));
-            else if (negative)
-                out = out + both(QStringLiteral("−"), QStringLiteral("-"));
-            if (term.plain) {
-                out = out + term.body;
-                continue;
-            }
-            out = out + number(std::abs(term.coefficient));
-            if (!term.body.html.isEmpty())
-                out = out + kSpace + term.body;
-        }
-        return m_terms.isEmpty() ? both(QStringLiteral("0"), QStringLiteral("0")) : out;
-    }
-    bool isEmpty() const { return m_terms.isEmpty(); }
-
-private:
-    struct Term {
-        double coefficient;
-        Math body;
-        bool plain = false;
-    };
-    QList<Term> m_terms;
-};
-
-// The document being written, in both typesettings at once.
-class Writer
-{
-public:
-    void heading(const QString &words)
-    {
-        m_doc.richText += QStringLiteral("<h3>") + words.toHtmlEscaped() + QStringLiteral("</h3>");
-        m_doc.latex +=
-            QStringLiteral("\\subsection*{") + latexEscaped(words) + QStringLiteral("}\n");
-    }
-    void section(const QString &words)
-    {
-        m_doc.richText +=
-            QStringLiteral("<p><b>") + words.toHtmlEscaped() + QStringLiteral("</b></p>");
-        m_doc.latex += QStringLiteral("\\paragraph{") + latexEscaped(words) + QStringLiteral("}\n");
-    }
-    void sentence(const QString &words)
-    {
-        m_doc.richText += QStringLiteral("<p>") + words.toHtmlEscaped() + QStringLiteral("</p>");
-        m_doc.latex += latexEscaped(words) + QStringLiteral("\n\n");
-    }
-    void equation(const Math &m)
-    {
-        m_doc.richText += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\" "
-                                         "style=\"margin-left: 18px; margin-bottom: 6px\"><tr>"
-                                         "<td valign=\"middle\">") +
-                          m.html + QStringLiteral("</td></tr></table>");
-        m_doc.latex += QStringLiteral("\\[ ") + m.latex + QStringLiteral(" \\]\n");
-    }
     // A number of the closed forms, recorded with the value it is written from.
     Math shown(const QString &symbol, double value)
     {
-        m_doc.shown.append({symbol, value});
+        m_shown.append({symbol, value});
         return number(value);
     }
     // A definition line "symbol = formula = value unit".
@@ -307,35 +74,25 @@ public:
             line = line + formula + kEquals;
         equation(line + shown(name, value) + unitText);
     }
-    EquationsDocument take() { return std::move(m_doc); }
+    EquationsDocument take() { return {richText(), latex(), std::move(m_shown)}; }
 
 private:
-    EquationsDocument m_doc;
+    QList<EquationsDocument::Shown> m_shown;
 };
 
 const Math kR = italic(QStringLiteral("R"));
 const Math kL = italic(QStringLiteral("L"));
 const Math kC = italic(QStringLiteral("C"));
 
-bool hasCharge(int kind)
+bool hasCharge(CircuitKind kind)
 {
-    return solutions::hasCapacitor(solutions::circuitKindOf(kind));
-}
-
-bool hasInductor(int kind)
-{
-    return solutions::hasInductor(solutions::circuitKindOf(kind));
-}
-
-bool hasResistor(int kind)
-{
-    return solutions::hasResistor(solutions::circuitKindOf(kind));
+    return solutions::hasCapacitor(kind);
 }
 
 // v(t) with the source's numbers.
 Math sourceOf(const CircuitFigures &f, Writer &w)
 {
-    if (!solutions::isDriven(solutions::circuitKindOf(f.kind)))
+    if (!solutions::isDriven(f.kind))
         return w.shown(QStringLiteral("v0"), f.v0);
     return w.shown(QStringLiteral("v0"), f.v0) + kSpace +
            function(QStringLiteral("sin"), w.shown(QStringLiteral("ω"), f.w0) + kSpace + kT);
@@ -345,13 +102,13 @@ void writeEquation(const CircuitFigures &f, const solutions::CircuitParameters &
 {
     w.section(EquationsText::tr("Differential equation"));
     const Math unknown = hasCharge(f.kind) ? kQ : kI;
-    const bool second = hasCharge(f.kind) && hasInductor(f.kind);
+    const bool second = hasCharge(f.kind) && solutions::hasInductor(f.kind);
     Terms general, numbers;
-    if (hasInductor(f.kind)) {
+    if (solutions::hasInductor(f.kind)) {
         general.addMath(kL + kSpace + derivative(unknown, second));
         numbers.add(p.L, derivative(unknown, second));
     }
-    if (hasResistor(f.kind)) {
+    if (solutions::hasResistor(f.kind)) {
         const Math rate = hasCharge(f.kind) ? derivative(kQ, false) : kI;
         general.addMath(kR + kSpace + rate);
         numbers.add(p.R, rate);
@@ -372,7 +129,7 @@ void writeInitialConditions(const CircuitFigures &f, Writer &w)
     if (hasCharge(f.kind))
         line = kQ + paren(number(0)) + kEquals + w.shown(QStringLiteral("q0"), f.q0) +
                unit(QStringLiteral("C"), QStringLiteral("C"));
-    if (hasInductor(f.kind)) {
+    if (solutions::hasInductor(f.kind)) {
         if (hasCharge(f.kind))
             line = line + kComma;
         line = line + kI + paren(number(0)) + kEquals + w.shown(QStringLiteral("i0"), f.i0) +
@@ -386,19 +143,18 @@ void writeRegime(const CircuitFigures &f, Writer &w)
     w.section(EquationsText::tr("Regime"));
     const Math seconds = unit(QStringLiteral("s"), QStringLiteral("s"));
     const Math radians = unit(QStringLiteral("rad/s"), QStringLiteral("rad/s"));
-    if (!solutions::hasInductor(solutions::circuitKindOf(f.kind))) {
+    if (!solutions::hasInductor(f.kind)) {
         w.figure(kTau, QStringLiteral("τ"), kR + kC, f.tau, seconds);
-    } else if (!solutions::hasCapacitor(solutions::circuitKindOf(f.kind))) {
+    } else if (!solutions::hasCapacitor(f.kind)) {
         w.figure(kTau, QStringLiteral("τ"), frac(kL, kR), f.tau, seconds);
     } else {
         w.figure(kOmega0, QStringLiteral("ω0"),
                  frac(both(QStringLiteral("1"), QStringLiteral("1")), root(kL + kC)), f.omega0,
                  radians);
     }
-    if (!solutions::hasResistor(solutions::circuitKindOf(f.kind)))
+    if (!solutions::hasResistor(f.kind))
         w.sentence(EquationsText::tr("Without resistance the circuit oscillates undamped at ω0."));
-    if (solutions::circuitKindOf(f.kind) == solutions::CircuitKind::Rlc ||
-        solutions::circuitKindOf(f.kind) == solutions::CircuitKind::DrivenRlc) {
+    if (f.kind == solutions::CircuitKind::Rlc || f.kind == solutions::CircuitKind::DrivenRlc) {
         w.figure(kAlpha, QStringLiteral("α"), frac(kR, number(2) + kL), f.alpha, perSecond());
         w.figure(kTau, QStringLiteral("τ"), frac(number(1), kAlpha), f.tau, seconds);
         w.figure(italic(QStringLiteral("Q")), QStringLiteral("Q"), frac(kOmega0 + kSpace + kL, kR),
@@ -428,7 +184,7 @@ void writeRegime(const CircuitFigures &f, Writer &w)
             break;
         }
     }
-    if (solutions::circuitKindOf(f.kind) == solutions::CircuitKind::DrivenRlc)
+    if (f.kind == solutions::CircuitKind::DrivenRlc)
         w.sentence(EquationsText::tr("Steady state: K·cos ωt + S·sin ωt, the response at the "
                                      "source's angular frequency ω."));
 }
@@ -621,41 +377,43 @@ void writeNotes(const CircuitFigures &f, Writer &w)
     }
 }
 
-QString titleOf(int kind, double v0)
+QString titleOf(CircuitKind kind, double v0)
 {
     switch (kind) {
-    case 1:
+    case CircuitKind::Rc:
         return v0 == 0 ? EquationsText::tr("RC circuit without a source")
                        : EquationsText::tr("RC circuit with a constant source");
-    case 2:
+    case CircuitKind::Rl:
         return v0 == 0 ? EquationsText::tr("RL circuit without a source")
                        : EquationsText::tr("RL circuit with a constant source");
-    case 3:
+    case CircuitKind::Lc:
         return v0 == 0 ? EquationsText::tr("LC circuit without a source")
                        : EquationsText::tr("LC circuit with a constant source");
-    case 4:
+    case CircuitKind::Rlc:
         return v0 == 0 ? EquationsText::tr("RLC circuit without a source")
                        : EquationsText::tr("RLC circuit with a constant source");
-    case 5:
+    case CircuitKind::DrivenLc:
         return EquationsText::tr("LC circuit with an alternating source");
-    case 6:
+    case CircuitKind::DrivenRc:
         return EquationsText::tr("RC circuit with an alternating source");
-    case 7:
+    case CircuitKind::DrivenRl:
         return EquationsText::tr("RL circuit with an alternating source");
-    case 8:
+    case CircuitKind::DrivenRlc:
         return EquationsText::tr("RLC circuit with an alternating source");
-    default:
-        return EquationsText::tr("No circuit");
+    case CircuitKind::None:
+        break;
     }
+    return EquationsText::tr("No circuit");
 }
 
 } // namespace
 
-EquationsDocument EquationsText::write(int circuitKind, const solutions::CircuitParameters &p)
+EquationsDocument EquationsText::write(CircuitKind circuitKind,
+                                       const solutions::CircuitParameters &p)
 {
     Writer w;
     w.heading(titleOf(circuitKind, p.v0));
-    if (circuitKind < 1 || circuitKind > 8)
+    if (circuitKind == CircuitKind::None)
         return w.take();
     const CircuitFigures f = solutions::figuresOf(circuitKind, p);
     writeEquation(f, p, w);

@@ -25,7 +25,7 @@ struct EquationsDocument {
 };
 
 // Writes the differential equation, the initial conditions, the regime with its figures and
-// the closed-form charge and current with the numbers substituted, for circuit kind 1..8 and
+// the closed-form charge and current with the numbers substituted, for a circuit kind and
 // its parameters, saying where the program evaluates a limiting form (resonance, critical
 // damping). Numbers are written with 4 significant digits. Words go through tr(), in the
 // context "EquationsText".
@@ -34,7 +34,8 @@ class EquationsText
     Q_DECLARE_TR_FUNCTIONS(EquationsText)
 
 public:
-    static EquationsDocument write(int circuitKind, const solutions::CircuitParameters &p);
+    static EquationsDocument write(solutions::CircuitKind circuitKind,
+                                   const solutions::CircuitParameters &p);
     // The same for a circuit whose texts did not give numbers: names the box.
     static EquationsDocument notANumber(const QString &boxName);
 };

@@ -35,10 +35,10 @@ EquationsWindow::EquationsWindow(display::Dialogs &dialogs, QWidget *parent)
     resize(560, 620);
 }
 
-void EquationsWindow::showCircuit(int circuitKind,
+void EquationsWindow::showCircuit(solutions::CircuitKind circuitKind,
                                   const std::function<QString(solutions::Parameter)> &textOf)
 {
-    const solutions::CaseRow *row = solutions::caseFor(circuitKind);
+    const solutions::CaseRow *row = solutions::caseFor(solutions::caseNumber(circuitKind));
     if (!row) {
         m_document = EquationsText::write(circuitKind, {});
     } else {

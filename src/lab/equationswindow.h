@@ -36,7 +36,8 @@ public:
     // Shows circuit kind `circuitKind` (1..8) with the parameter texts `textOf` gives (only
     // those the kind reads are asked for). A text that is not a number is named in the window
     // instead of the equations. Call it again whenever a text changes.
-    void showCircuit(int circuitKind, const std::function<QString(solutions::Parameter)> &textOf);
+    void showCircuit(solutions::CircuitKind circuitKind,
+                     const std::function<QString(solutions::Parameter)> &textOf);
 
     // What the window shows, in both typesettings.
     const EquationsDocument &document() const { return m_document; }

@@ -50,7 +50,7 @@ void LabWindow::showDelta()
 
 void LabWindow::onCursorMoved(float t)
 {
-    readOutAt(1, 0, t, 0);
+    showReadOut(t);
     describeGraph();
 }
 

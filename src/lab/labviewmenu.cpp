@@ -77,9 +77,9 @@ void LabWindow::followTexts()
             findChild<response::ResponseWindow *>()->hide();
     }
     if (m_equations && m_session.circuitKind() != CircuitKind::None)
-        m_equations->showCircuit(
-            caseNumber(m_session.circuitKind()),
-            [this](solutions::Parameter p) { return m_session.text(fieldOf(p)); });
+        m_equations->showCircuit(m_session.circuitKind(), [this](solutions::Parameter p) {
+            return m_session.text(fieldOf(p));
+        });
 }
 
 void LabWindow::showEquations()

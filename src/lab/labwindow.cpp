@@ -274,7 +274,13 @@ void LabWindow::plotGraphs()
 
 void LabWindow::readOutAt(int, int, float x, float)
 {
-    const ReadOut out = m_session.readOutAt(x);
+    // Any button, with or without Shift, reads out at the time under the mouse.
+    showReadOut(x);
+}
+
+void LabWindow::showReadOut(float t)
+{
+    const ReadOut out = m_session.readOutAt(t);
     showText(Field::Time);
     showDelta();
     if (out.message) {

@@ -122,6 +122,8 @@ private:
     void onTextEdited(Field field);
     void showText(Field field);
     void showAllTexts();
+    // The session's read-out at time t (s): the time, current and charge boxes, or its message.
+    void showReadOut(float t);
     void readSelection();
     void applyVisibility(const CircuitConfiguration &configuration);
     // Clears the graph and draws its empty frame for the session's scale.

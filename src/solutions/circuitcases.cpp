@@ -26,14 +26,7 @@ double dampedFrequency(double L, double disc)
 
 Damping dampingOf(double R, double L, double C)
 {
-    const double disc = discriminant(R, L, C);
-    if (disc > 0)
-        return Damping::Overdamped;
-    if (disc == 0)
-        return Damping::Critical;
-    if (disc < 0)
-        return Damping::Underdamped;
-    return Damping::Undefined;
+    return dampingOfDiscriminant(discriminant(R, L, C));
 }
 
 Resonance resonanceOf(double L, double C, std::string_view w0Text)

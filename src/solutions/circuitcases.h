@@ -43,6 +43,14 @@ double dampedFrequency(double L, double disc);     // ωd = sqrt(−D)/(2L), rad
 // not a number (C = 0, or R^2 and (L·4)/C both infinite) is in no case: Undefined, for which
 // the solutions give NaN.
 enum class Damping { Overdamped, Critical, Underdamped, Undefined };
+// The test itself, on a D already formed (or on any quantity of D's sign).
+constexpr Damping dampingOfDiscriminant(double D)
+{
+    return D > 0    ? Damping::Overdamped
+           : D == 0 ? Damping::Critical
+           : D < 0  ? Damping::Underdamped
+                    : Damping::Undefined;
+}
 Damping dampingOf(double R, double L, double C);
 inline Damping dampingOf(const CircuitParameters &p)
 {

@@ -90,7 +90,7 @@ double integrate(const F &integrand, double a, double b, double rate, double sca
 std::vector<EnergySample> energyCurve(int circuitKind, const CircuitParameters &p,
                                       std::span<const double> times)
 {
-    const CircuitFigures f = figuresOf(circuitKind, p);
+    const CircuitFigures f = figuresOf(circuitKindOf(circuitKind), p);
     const bool withC = hasCapacitor(circuitKind);
     const bool constant = constantSource(circuitKind);
     const double rate = fastestRate(f);

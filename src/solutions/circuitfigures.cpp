@@ -122,10 +122,7 @@ struct Steady {
     // The damping test on D = R^2 − (L·4)/C, as dampingOf() makes it.
     const double resistive = R * R, reactive = quotient(L * 4, C);
     const double disc = resistive - reactive;
-    f.damping = disc > 0    ? Damping::Overdamped
-                : disc == 0 ? Damping::Critical
-                : disc < 0  ? Damping::Underdamped
-                            : Damping::Undefined;
+    f.damping = dampingOfDiscriminant(disc);
     if (std::isnan(f.alpha) || std::isnan(f.omega0Squared) || !std::isfinite(f.steadyK) ||
         !std::isfinite(f.steadyS)) {
         f.form = SolutionForm::Undefined;
@@ -143,8 +140,7 @@ struct Steady {
         b2 = std::pow(magnitude(f.alpha, std::sqrt(-f.omega0Squared)), 2.0);
     }
     if (f.damping == Damping::Undefined && std::isfinite(b2))
-        f.damping =
-            b2 > 0 ? Damping::Overdamped : (b2 == 0 ? Damping::Critical : Damping::Underdamped);
+        f.damping = dampingOfDiscriminant(b2);
 
     const double restCharge = f.q0 - f.steadyK;
     const double restCurrent = f.i0 - f.w0 * f.steadyS;
@@ -222,7 +218,7 @@ struct Steady {
         f.drivenP = quotient(quotient(p.v0, (f.omega0 - p.w0) * (f.omega0 + p.w0)), L);
 }
 
-[[gnu::always_inline]] inline CircuitFigures figures(int kind, const CircuitParameters &p)
+[[gnu::always_inline]] inline CircuitFigures figures(CircuitKind kind, const CircuitParameters &p)
 {
     CircuitFigures f;
     f.kind = kind;
@@ -231,7 +227,7 @@ struct Steady {
     f.i0 = p.i0;
     const double R = p.R, L = p.L, C = p.C;
     switch (kind) {
-    case 1: // RC
+    case CircuitKind::Rc: // RC
         f.form = SolutionForm::Exponential;
         f.rate = rcRate(R, C);
         f.tau = R * C;
@@ -239,7 +235,7 @@ struct Steady {
         f.coeffA = p.q0 - p.v0 * C;
         f.currentA = -f.coeffA * f.rate;
         break;
-    case 2: // RL
+    case CircuitKind::Rl: // RL
         f.form = SolutionForm::Exponential;
         f.rate = quotient(R, L);
         f.tau = quotient(L, R);
@@ -248,20 +244,21 @@ struct Steady {
         if (std::isnan(f.steadyK))
             f.form = SolutionForm::Undefined;
         break;
-    case 3: // LC, constant source
+    case CircuitKind::Lc: // LC, constant source
         f.steadyK = C * p.v0;
         setLcTransient(f, L, C);
         break;
-    case 4: // RLC, constant source
+    case CircuitKind::Rlc: // RLC, constant source
         f.steadyK = C * p.v0;
         setRlcTransient(f, R, L, C);
         break;
-    case 5:
+    case CircuitKind::DrivenLc:
         f.w0 = p.w0;
         setDrivenLc(f, p);
         break;
-    case 6: { // RC, sinusoidal source: denominator = u² + 1 with u = w0·R·C, kept in range for
-              // large u
+    case CircuitKind::DrivenRc: { // RC, sinusoidal source: denominator = u² + 1 with u = w0·R·C,
+                                  // kept in range for
+                                  // large u
         f.form = SolutionForm::Exponential;
         f.w0 = p.w0;
         f.rate = rcRate(R, C);
@@ -283,7 +280,7 @@ struct Steady {
             f.form = SolutionForm::Undefined;
         break;
     }
-    case 7: { // RL, sinusoidal source: denominator = R² + (L·w0)²
+    case CircuitKind::DrivenRl: { // RL, sinusoidal source: denominator = R² + (L·w0)²
         f.form = SolutionForm::Exponential;
         f.w0 = p.w0;
         f.rate = quotient(R, L);
@@ -296,7 +293,7 @@ struct Steady {
             f.form = SolutionForm::Undefined;
         break;
     }
-    case 8:
+    case CircuitKind::DrivenRlc:
         f.w0 = p.w0;
         setRlcSteadyState(f, R, L, C);
         setRlcTransient(f, R, L, C);
@@ -304,7 +301,7 @@ struct Steady {
     default:
         break;
     }
-    f.sourceDivisor = hasInductor(circuitKindOf(kind)) ? L : R;
+    f.sourceDivisor = hasInductor(kind) ? L : R;
     return f;
 }
 
@@ -362,12 +359,12 @@ struct SeriesValue {
 
 // The series takes the figures it needs one by one, so that the figures of an inlined
 // evaluation need never be laid out in memory to call it.
-[[gnu::noinline, gnu::cold]] SeriesValue seriesAt(int kind, double q0, double i0, double v0,
+[[gnu::noinline, gnu::cold]] SeriesValue seriesAt(CircuitKind kind, double q0, double i0, double v0,
                                                   double w0, double rate, double alpha,
                                                   double omega0Squared, double sourceDivisor,
                                                   double t)
 {
-    const CircuitKind circuit = circuitKindOf(kind);
+    const CircuitKind circuit = kind;
     const bool firstOrder = !hasCapacitor(circuit) || !hasInductor(circuit);
     const bool sinusoidal = isDriven(circuit);
     std::array<double, kSeriesTerms + 2> a{};
@@ -428,10 +425,10 @@ template <class Series>
     case SolutionForm::Exponential: {
         if (series.wanted(t, std::abs(f.rate) + std::abs(f.w0))) [[unlikely]]
             return series.value();
-        if (!hasCapacitor(circuitKindOf(f.kind)))
+        if (!hasCapacitor(f.kind))
             return kNaN;
         const double decay = f.coeffA * std::exp(-t * f.rate);
-        if (f.w0 == 0 && circuitKindOf(f.kind) == CircuitKind::Rc)
+        if (f.w0 == 0 && f.kind == CircuitKind::Rc)
             return decay + f.steadyK;
         return decay + f.steadyS * std::sin(f.w0 * t) + f.steadyK * std::cos(f.w0 * t);
     }
@@ -485,11 +482,11 @@ template <class Series>
             return series.value();
         const double e = std::exp(-t * f.rate);
         switch (f.kind) {
-        case 1:
+        case CircuitKind::Rc:
             return f.currentA * e;
-        case 2:
+        case CircuitKind::Rl:
             return f.coeffA * e + f.steadyK;
-        case 6:
+        case CircuitKind::DrivenRc:
             return f.currentA * e + (f.w0 * f.steadyS) * std::cos(f.w0 * t) -
                    (f.w0 * f.steadyK) * std::sin(f.w0 * t);
         default:
@@ -538,7 +535,7 @@ template <class Series>
 
 } // namespace
 
-CircuitFigures figuresOf(int kind, const CircuitParameters &p)
+CircuitFigures figuresOf(CircuitKind kind, const CircuitParameters &p)
 {
     return figures(kind, p);
 }
@@ -565,15 +562,15 @@ struct FigureSeries {
 
 // The same for the solution functions, from the parameters, out of line: the figures of
 // their hot path then stay in registers.
-[[gnu::noinline, gnu::cold]] double seriesFromParameters(int kind, const CircuitParameters &p,
-                                                         double t, bool ofCharge)
+[[gnu::noinline, gnu::cold]] double
+seriesFromParameters(CircuitKind kind, const CircuitParameters &p, double t, bool ofCharge)
 {
     const CircuitFigures f = figuresOf(kind, p);
     return FigureSeries{f, t, ofCharge}.value();
 }
 
 struct ParameterSeries {
-    int kind;
+    CircuitKind kind;
     const CircuitParameters &p;
     double t;
     bool ofCharge;
@@ -581,12 +578,14 @@ struct ParameterSeries {
     double value() const { return seriesFromParameters(kind, p, t, ofCharge); }
 };
 
-[[gnu::always_inline]] inline double chargeOf(int kind, const CircuitParameters &p, double t)
+[[gnu::always_inline]] inline double chargeOf(CircuitKind kind, const CircuitParameters &p,
+                                              double t)
 {
     return charge(figures(kind, p), t, ParameterSeries{kind, p, t, true});
 }
 
-[[gnu::always_inline]] inline double currentOf(int kind, const CircuitParameters &p, double t)
+[[gnu::always_inline]] inline double currentOf(CircuitKind kind, const CircuitParameters &p,
+                                               double t)
 {
     return current(figures(kind, p), t, ParameterSeries{kind, p, t, false});
 }
@@ -607,72 +606,72 @@ double currentAt(const CircuitFigures &f, double t)
 // nothing is kept between calls.
 double q1(const CircuitParameters &p, double t)
 {
-    return chargeOf(1, p, t);
+    return chargeOf(CircuitKind::Rc, p, t);
 }
 
 double i1(const CircuitParameters &p, double t)
 {
-    return currentOf(1, p, t);
+    return currentOf(CircuitKind::Rc, p, t);
 }
 
 double i2(const CircuitParameters &p, double t)
 {
-    return currentOf(2, p, t);
+    return currentOf(CircuitKind::Rl, p, t);
 }
 
 double q3(const CircuitParameters &p, double t)
 {
-    return chargeOf(3, p, t);
+    return chargeOf(CircuitKind::Lc, p, t);
 }
 
 double i3(const CircuitParameters &p, double t)
 {
-    return currentOf(3, p, t);
+    return currentOf(CircuitKind::Lc, p, t);
 }
 
 double q4(const CircuitParameters &p, double t)
 {
-    return chargeOf(4, p, t);
+    return chargeOf(CircuitKind::Rlc, p, t);
 }
 
 double i4(const CircuitParameters &p, double t)
 {
-    return currentOf(4, p, t);
+    return currentOf(CircuitKind::Rlc, p, t);
 }
 
 double q5(const CircuitParameters &p, double t)
 {
-    return chargeOf(5, p, t);
+    return chargeOf(CircuitKind::DrivenLc, p, t);
 }
 
 double i5(const CircuitParameters &p, double t)
 {
-    return currentOf(5, p, t);
+    return currentOf(CircuitKind::DrivenLc, p, t);
 }
 
 double q6(const CircuitParameters &p, double t)
 {
-    return chargeOf(6, p, t);
+    return chargeOf(CircuitKind::DrivenRc, p, t);
 }
 
 double i6(const CircuitParameters &p, double t)
 {
-    return currentOf(6, p, t);
+    return currentOf(CircuitKind::DrivenRc, p, t);
 }
 
 double i7(const CircuitParameters &p, double t)
 {
-    return currentOf(7, p, t);
+    return currentOf(CircuitKind::DrivenRl, p, t);
 }
 
 double q8(const CircuitParameters &p, double t)
 {
-    return chargeOf(8, p, t);
+    return chargeOf(CircuitKind::DrivenRlc, p, t);
 }
 
 double i8(const CircuitParameters &p, double t)
 {
-    return currentOf(8, p, t);
+    return currentOf(CircuitKind::DrivenRlc, p, t);
 }
 
 } // namespace kel::solutions

@@ -52,7 +52,7 @@ struct CircuitFigures {
     // solution function more than its evaluation.
     CircuitFigures();
 
-    int kind;
+    CircuitKind kind;
     SolutionForm form;
     Damping damping;     // RLC kinds 4 and 8 (the exact test on D)
     Resonance resonance; // kind 5 (the text test)
@@ -106,7 +106,7 @@ struct CircuitFigures {
 
 inline CircuitFigures::CircuitFigures()
 {
-    kind = 0;
+    kind = CircuitKind::None;
     form = SolutionForm::Undefined;
     damping = Damping::Undefined;
     resonance = Resonance::OffResonance;
@@ -137,8 +137,8 @@ inline CircuitFigures::CircuitFigures()
     drivenF = 0;
 }
 
-// The figures of `kind` for `p`. A kind outside 1..8 gives the Undefined form.
-CircuitFigures figuresOf(int kind, const CircuitParameters &p);
+// The figures of `kind` for `p`. CircuitKind::None gives the Undefined form.
+CircuitFigures figuresOf(CircuitKind kind, const CircuitParameters &p);
 
 // Charge (C) and current (A) at time t (s) from the figures; NaN for the Undefined form and
 // for the charge of the RL kinds 2 and 7.

@@ -91,6 +91,44 @@ const CaseRow *caseFor(int circuitKind)
     return &kCaseTable[static_cast<std::size_t>(circuitKind - 1)];
 }
 
+namespace
+{
+constexpr std::array<Parameter, 7> kAllParameters{P::R, P::L, P::C, P::v0, P::w0, P::q0, P::i0};
+
+std::size_t slot(Parameter parameter)
+{
+    return static_cast<std::size_t>(parameter);
+}
+
+void store(CircuitParameters &p, Parameter parameter, double value, const std::string &w0Text)
+{
+    switch (parameter) {
+    case P::R:
+        p.R = value;
+        break;
+    case P::L:
+        p.L = value;
+        break;
+    case P::C:
+        p.C = value;
+        break;
+    case P::v0:
+        p.v0 = value;
+        break;
+    case P::w0:
+        p.w0 = value;
+        p.w0Text = w0Text;
+        break;
+    case P::q0:
+        p.q0 = value;
+        break;
+    case P::i0:
+        p.i0 = value;
+        break;
+    }
+}
+} // namespace
+
 ReadResult readParameters(const std::function<std::string(Parameter)> &textOf,
                           std::span<const Parameter> which)
 {
@@ -102,30 +140,29 @@ ReadResult readParameters(const std::function<std::string(Parameter)> &textOf,
         const auto value = toNumber(text);
         if (!value)
             return {std::nullopt, parameter};
-        switch (parameter) {
-        case P::R:
-            p.R = *value;
-            break;
-        case P::L:
-            p.L = *value;
-            break;
-        case P::C:
-            p.C = *value;
-            break;
-        case P::v0:
-            p.v0 = *value;
-            break;
-        case P::w0:
-            p.w0 = *value;
-            p.w0Text = text;
-            break;
-        case P::q0:
-            p.q0 = *value;
-            break;
-        case P::i0:
-            p.i0 = *value;
-            break;
-        }
+        store(p, parameter, *value, text);
+    }
+    return {std::move(p), std::nullopt};
+}
+
+ParsedParameters::ParsedParameters(const std::function<std::string(Parameter)> &textOf)
+{
+    for (const Parameter parameter : kAllParameters) {
+        const std::string text = textOf(parameter);
+        m_values[slot(parameter)] = toNumber(text);
+        if (parameter == P::w0)
+            m_w0Text = text;
+    }
+}
+
+ReadResult ParsedParameters::read(std::span<const Parameter> which) const
+{
+    CircuitParameters p;
+    for (const Parameter parameter : which) {
+        const auto value = m_values[slot(parameter)];
+        if (!value)
+            return {std::nullopt, parameter};
+        store(p, parameter, *value, m_w0Text);
     }
     return {std::move(p), std::nullopt};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <span>
@@ -94,5 +95,19 @@ struct ReadResult {
 };
 ReadResult readParameters(const std::function<std::string(Parameter)> &textOf,
                           std::span<const Parameter> which);
+
+// The texts of all parameters, each parsed once when constructed, for work that reads the same
+// texts several times (a plot's samples, a read-out's test and figures). read() answers exactly
+// as readParameters over the same texts.
+class ParsedParameters
+{
+public:
+    explicit ParsedParameters(const std::function<std::string(Parameter)> &textOf);
+    ReadResult read(std::span<const Parameter> which) const;
+
+private:
+    std::array<std::optional<double>, 7> m_values;
+    std::string m_w0Text;
+};
 
 } // namespace kel::solutions

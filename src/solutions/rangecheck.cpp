@@ -44,7 +44,7 @@ std::optional<RangeProblem> checkRange(int circuitKind, const CircuitParameters 
             return outOfRange(Parameter::L, ratio * ratio / std::abs(p.C), kLargestMagnitude);
         }
     }
-    const CircuitFigures figures = figuresOf(circuitKind, p);
+    const CircuitFigures figures = figuresOf(circuitKindOf(circuitKind), p);
     const int count = std::max(samples, 2);
     const double step = (t2 - t1) / (count - 1);
     for (int n = 0; n < count; ++n) {

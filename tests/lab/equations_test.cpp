@@ -97,9 +97,10 @@ class EquationsShown : public ::testing::TestWithParam<Regime>
 TEST_P(EquationsShown, AreTheCurvesTheProgramDraws)
 {
     const Regime &r = GetParam();
-    const CircuitFigures figures = figuresOf(r.kind, r.p);
+    const CircuitFigures figures = figuresOf(solutions::circuitKindOf(r.kind), r.p);
     ASSERT_EQ(figures.form, r.form);
-    const lab::EquationsDocument document = lab::EquationsText::write(r.kind, r.p);
+    const lab::EquationsDocument document =
+        lab::EquationsText::write(solutions::circuitKindOf(r.kind), r.p);
     const auto values = shownValues(document);
     for (double t : {0.3, 2.0, 7.5, 40.0}) {
         const double drawn = r.kind == 7 ? currentAt(figures, t) : chargeAt(figures, t);
@@ -159,10 +160,13 @@ INSTANTIATE_TEST_SUITE_P(SeveralRegimes, EquationsShown, ::testing::ValuesIn(kRe
 TEST(EquationsLatex, IsBalancedWithNoUnescapedSpecialsInEveryKindAndRegime)
 {
     for (const Regime &r : kRegimes)
-        EXPECT_TRUE(balancedLatex(lab::EquationsText::write(r.kind, r.p).latex)) << r.name;
+        EXPECT_TRUE(
+            balancedLatex(lab::EquationsText::write(solutions::circuitKindOf(r.kind), r.p).latex))
+            << r.name;
     for (int kind = 1; kind <= 8; ++kind)
-        EXPECT_TRUE(balancedLatex(
-            lab::EquationsText::write(kind, params(1, 1e-7, 2e9, -3, 1e5, 0, 1)).latex))
+        EXPECT_TRUE(balancedLatex(lab::EquationsText::write(solutions::circuitKindOf(kind),
+                                                            params(1, 1e-7, 2e9, -3, 1e5, 0, 1))
+                                      .latex))
             << kind;
     EXPECT_TRUE(balancedLatex(lab::EquationsText::notANumber(QStringLiteral("R_1 & 50%")).latex));
     EXPECT_FALSE(balancedLatex(QStringLiteral("\\frac{a}{b")));
@@ -171,9 +175,11 @@ TEST(EquationsLatex, IsBalancedWithNoUnescapedSpecialsInEveryKindAndRegime)
 
 TEST(EquationsLatex, SaysWhereALimitingFormIsUsed)
 {
-    const auto at = lab::EquationsText::write(5, params(0, 10, 10, 1, 0.1, 0, 0));
+    const auto at = lab::EquationsText::write(solutions::CircuitKind::DrivenLc,
+                                              params(0, 10, 10, 1, 0.1, 0, 0));
     EXPECT_TRUE(at.richText.contains(QStringLiteral("At resonance")));
-    const auto critical = lab::EquationsText::write(4, params(2, 1, 1, 0, 0, 1, 0));
+    const auto critical =
+        lab::EquationsText::write(solutions::CircuitKind::Rlc, params(2, 1, 1, 0, 0, 1, 0));
     EXPECT_TRUE(critical.richText.contains(QStringLiteral("limiting form")));
     EXPECT_TRUE(critical.latex.contains(QStringLiteral("Critically damped")));
 }
@@ -188,19 +194,19 @@ TEST(EquationsWindow, FollowsTheTextsAndCopiesTheLatex)
         {Parameter::R, "1"},  {Parameter::L, "1"},  {Parameter::C, "1"}, {Parameter::v0, "0"},
         {Parameter::w0, "0"}, {Parameter::q0, "1"}, {Parameter::i0, "0"}};
     const auto textOf = [&texts](Parameter p) { return texts.at(p); };
-    window.showCircuit(4, textOf);
+    window.showCircuit(solutions::CircuitKind::Rlc, textOf);
     EXPECT_TRUE(window.document().richText.contains(QStringLiteral("Underdamped")));
     texts[Parameter::R] = "3";
-    window.showCircuit(4, textOf);
+    window.showCircuit(solutions::CircuitKind::Rlc, textOf);
     EXPECT_TRUE(window.document().richText.contains(QStringLiteral("Overdamped")));
     texts[Parameter::C] = "1,5";
-    window.showCircuit(4, textOf);
+    window.showCircuit(solutions::CircuitKind::Rlc, textOf);
     EXPECT_TRUE(
         window.document().richText.contains(QStringLiteral("The text of C is not a number")));
     EXPECT_TRUE(dialogs.calls().empty());
 
     texts[Parameter::C] = "1";
-    window.showCircuit(4, textOf);
+    window.showCircuit(solutions::CircuitKind::Rlc, textOf);
     auto *copy = window.findChild<QPushButton *>(QStringLiteral("CopyLatex"));
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->text(), QStringLiteral("Copy as LaTeX"));

@@ -50,7 +50,8 @@ TEST(Accessibility, AboutBoxAndEquationsWindowNameEveryControl)
     delete about;
 
     kel::lab::EquationsWindow equations(dialogs);
-    equations.showCircuit(8, [](kel::solutions::Parameter) { return QStringLiteral("1"); });
+    equations.showCircuit(kel::solutions::CircuitKind::DrivenRlc,
+                          [](kel::solutions::Parameter) { return QStringLiteral("1"); });
     equations.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&equations));
     EXPECT_EQ(kel::testing::unnamedFocusables(&equations), QStringList());

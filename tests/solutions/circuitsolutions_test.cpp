@@ -160,5 +160,33 @@ TEST(Parameters, EachBoxNamesAndHoldsItsOwnValue)
     }
 }
 
+// Texts parsed once answer every read as reading the texts each time would: the values, the
+// text of w0, and the first text that is not a number in the order asked.
+TEST(Parameters, ParsedOnceReadsAsReadingEachTime)
+{
+    const std::array<const char *, 7> texts{"1.5", "x", "2e-3", "5", "6.28318", "", "0"};
+    const auto textOf = [&texts](Parameter p) -> std::string {
+        return texts[static_cast<std::size_t>(p)];
+    };
+    const ParsedParameters parsed(textOf);
+    using P = Parameter;
+    const std::vector<std::vector<P>> reads{
+        {P::R, P::C, P::v0, P::w0, P::i0}, {P::C, P::L, P::q0}, {P::q0, P::R, P::L}, {}};
+    for (const auto &which : reads) {
+        const ReadResult once = parsed.read(which);
+        const ReadResult each = readParameters(textOf, which);
+        EXPECT_EQ(once.badBox, each.badBox);
+        ASSERT_EQ(once.parameters.has_value(), each.parameters.has_value());
+        if (!once.parameters)
+            continue;
+        for (const P p : which)
+            EXPECT_EQ(parameterValue(*once.parameters, p), parameterValue(*each.parameters, p));
+        EXPECT_EQ(once.parameters->w0Text, each.parameters->w0Text);
+    }
+    EXPECT_EQ(parsed.read(reads[1]).badBox, P::L);
+    EXPECT_EQ(parsed.read(reads[2]).badBox, P::q0);
+    EXPECT_EQ(parsed.read(reads[0]).parameters->w0Text, "6.28318");
+}
+
 } // namespace
 } // namespace kel::testing

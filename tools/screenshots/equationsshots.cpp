@@ -34,7 +34,7 @@ int equationsWindow(const QDir &folder)
     kel::testing::ScriptedDialogs dialogs;
     for (const Shot &shot : shots) {
         kel::lab::EquationsWindow window(dialogs);
-        window.showCircuit(shot.kind, [&shot](Parameter p) {
+        window.showCircuit(kel::solutions::circuitKindOf(shot.kind), [&shot](Parameter p) {
             return QString::fromLatin1(shot.texts[static_cast<std::size_t>(p)]);
         });
         window.show();

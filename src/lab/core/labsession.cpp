@@ -184,23 +184,28 @@ Evaluation LabSession::evaluate(solutions::SolutionFunction f, std::span<const P
     return {f(*read.parameters, t), std::nullopt};
 }
 
-std::optional<solutions::CircuitParameters>
-LabSession::read(std::span<const Parameter> which, std::vector<LabMessage> &messages) const
+solutions::ParsedParameters LabSession::parsed() const
 {
-    const solutions::ReadResult result =
-        solutions::readParameters([this](Parameter p) { return parameterText(p); }, which);
+    return solutions::ParsedParameters([this](Parameter p) { return parameterText(p); });
+}
+
+std::optional<solutions::CircuitParameters>
+LabSession::read(const solutions::ParsedParameters &texts, std::span<const Parameter> which,
+                 std::vector<LabMessage> &messages) const
+{
+    const solutions::ReadResult result = texts.read(which);
     if (!result.parameters)
         messages.push_back(notANumber(result.badBox.value_or(Parameter::R)));
     return result.parameters;
 }
 
-void LabSession::planCircuitCurves(PlotPlan &plan) const
+void LabSession::planCircuitCurves(const solutions::ParsedParameters &texts, PlotPlan &plan) const
 {
     const int kind = caseNumber(m_kind);
     const ParameterTest *test = plotTest(kind);
     if (!test)
         return;
-    const auto values = read(test->parameters, plan.messages);
+    const auto values = read(texts, test->parameters, plan.messages);
     if (!values)
         return;
     if (rejects(*test, *values)) {
@@ -214,7 +219,7 @@ void LabSession::planCircuitCurves(PlotPlan &plan) const
     // curve is drawn.
     if (!(charge || current))
         return;
-    const auto parameters = read(row->reads, plan.messages);
+    const auto parameters = read(texts, row->reads, plan.messages);
     if (!parameters)
         return;
     if (const auto problem = solutions::checkRange(kind, *parameters, m_scale.x1, m_scale.x2,
@@ -223,8 +228,9 @@ void LabSession::planCircuitCurves(PlotPlan &plan) const
         plan.refused = true;
         return;
     }
-    const auto sampled = [this, row](solutions::SolutionFunction f) {
-        return [this, row, f](double t) { return evaluate(f, row->reads, t).value.value_or(kNaN); };
+    const solutions::CircuitParameters &p = *parameters;
+    const auto sampled = [&p](solutions::SolutionFunction f) {
+        return [&p, f](double t) { return f(p, t); };
     };
     if (charge)
         plan.curves.charge =
@@ -237,10 +243,14 @@ void LabSession::planCircuitCurves(PlotPlan &plan) const
 PlotPlan LabSession::planPlot()
 {
     PlotPlan plan;
-    planCircuitCurves(plan);
-    if (!plan.refused && m_selection.voltage && read(kSourceVoltageReads, plan.messages)) {
-        plan.curves.voltage = sampleCurve([this](double t) { return VS(t).value.value_or(kNaN); },
-                                          kVoltageIntervals, m_scale.x1, m_scale.x2);
+    const solutions::ParsedParameters texts = parsed();
+    planCircuitCurves(texts, plan);
+    if (!plan.refused && m_selection.voltage) {
+        if (const auto source = read(texts, kSourceVoltageReads, plan.messages)) {
+            const solutions::CircuitParameters &p = *source;
+            plan.curves.voltage = sampleCurve([&p](double t) { return solutions::VS(p, t); },
+                                              kVoltageIntervals, m_scale.x1, m_scale.x2);
+        }
     }
     m_lastPlot = plan.curves;
     m_curvesOnGraph.charge = m_curvesOnGraph.charge || !plan.curves.charge.samples.empty();
@@ -289,8 +299,9 @@ std::optional<Reading> LabSession::evaluateReading(std::optional<double> time,
     const ParameterTest *test = readoutTest(kind);
     if (!test)
         return std::nullopt;
+    const solutions::ParsedParameters texts = parsed();
     std::vector<LabMessage> messages;
-    const auto values = read(test->parameters, messages);
+    const auto values = read(texts, test->parameters, messages);
     if (!values) {
         why = messages.front();
         return std::nullopt;
@@ -304,32 +315,26 @@ std::optional<Reading> LabSession::evaluateReading(std::optional<double> time,
         return std::nullopt;
     }
     const solutions::CaseRow *row = solutions::caseFor(kind);
-    if (const auto parameters = read(row->reads, messages)) {
-        if (const auto problem = solutions::checkRange(kind, *parameters, *time, *time, 2)) {
-            why = rangeMessage(*problem);
-            return std::nullopt;
-        }
+    // Current and charge read the same texts: the first that is not a number is the message.
+    const auto parameters = read(texts, row->reads, messages);
+    if (!parameters) {
+        why = messages.back();
+        return std::nullopt;
     }
-    const Evaluation current = evaluate(row->current, row->reads, *time);
-    std::optional<Evaluation> charge;
+    if (const auto problem = solutions::checkRange(kind, *parameters, *time, *time, 2)) {
+        why = rangeMessage(*problem);
+        return std::nullopt;
+    }
+    const double current = row->current(*parameters, *time);
+    std::optional<double> charge;
     if (row->charge)
-        charge = evaluate(row->charge, row->reads, *time);
-    for (const Evaluation *e :
-         std::initializer_list<const Evaluation *>{&current, charge ? &*charge : nullptr}) {
-        if (e && !*e) {
-            why = notANumber(e->badBox.value_or(Parameter::R));
-            return std::nullopt;
-        }
-    }
-    if (!std::isfinite(*current.value) || (charge && !std::isfinite(*charge->value))) {
+        charge = row->charge(*parameters, *time);
+    if (!std::isfinite(current) || (charge && !std::isfinite(*charge))) {
         why = inputError(
             tr("These parameters give no finite value of the current or charge at this time."));
         return std::nullopt;
     }
-    Reading reading{*time, std::nullopt, *current.value};
-    if (charge)
-        reading.q = *charge->value;
-    return reading;
+    return Reading{*time, charge, current};
 }
 
 bool LabSession::markReference()

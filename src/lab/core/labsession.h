@@ -234,10 +234,13 @@ private:
                         double t) const;
     // f at t with the parameters that the solutions of case `kind` read.
     Evaluation evaluateCase(solutions::SolutionFunction f, int kind, double t) const;
+    // The session's parameter texts, each parsed once, for one plot or one read-out.
+    solutions::ParsedParameters parsed() const;
     // The parameters, or the message naming the first text that is not a number.
-    std::optional<solutions::CircuitParameters> read(std::span<const solutions::Parameter> which,
+    std::optional<solutions::CircuitParameters> read(const solutions::ParsedParameters &texts,
+                                                     std::span<const solutions::Parameter> which,
                                                      std::vector<LabMessage> &messages) const;
-    void planCircuitCurves(PlotPlan &plan) const;
+    void planCircuitCurves(const solutions::ParsedParameters &texts, PlotPlan &plan) const;
     // The read-out's values at the time `time` was read as (none: not a number), or in
     // `why` the message it shows instead.
     std::optional<Reading> evaluateReading(std::optional<double> time,

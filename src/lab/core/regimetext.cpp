@@ -58,7 +58,8 @@ std::string rlcRegime(int circuitKind, const solutions::CircuitParameters &p)
     using solutions::Damping;
     // The rates and frequencies come from the circuit's figures, the same ones the curves are
     // drawn from: s1 from the textbook formula cancels when the rates lie far apart.
-    const solutions::CircuitFigures figures = solutions::figuresOf(circuitKind, p);
+    const solutions::CircuitFigures figures =
+        solutions::figuresOf(solutions::circuitKindOf(circuitKind), p);
     const QString w0 = q("\u03C9\u2080 = " + number(figures.omega0) + " rad/s");
     switch (figures.damping) {
     case Damping::Overdamped:
