@@ -14,29 +14,6 @@ namespace kel::energy
 namespace
 {
 
-lab::Field fieldOf(solutions::Parameter parameter)
-{
-    using P = solutions::Parameter;
-    using F = lab::Field;
-    switch (parameter) {
-    case P::R:
-        return F::R;
-    case P::L:
-        return F::L;
-    case P::C:
-        return F::C;
-    case P::v0:
-        return F::v0;
-    case P::w0:
-        return F::w0;
-    case P::q0:
-        return F::q0;
-    case P::i0:
-        return F::i0;
-    }
-    return F::R;
-}
-
 QString number(double value)
 {
     return QString::fromStdString(solutions::shortText(value, 6));
@@ -75,7 +52,7 @@ void EnergySession::refresh()
         return;
     }
     const solutions::ReadResult read = solutions::readParameters(
-        [this](solutions::Parameter p) { return m_lab.text(fieldOf(p)).toStdString(); },
+        [this](solutions::Parameter p) { return m_lab.text(lab::fieldOf(p)).toStdString(); },
         row->reads);
     if (!read.parameters) {
         m_problem = m_lab.notANumber(read.badBox.value_or(solutions::Parameter::R)).text;

@@ -44,23 +44,7 @@ QString number(double value, int digits = 4)
 
 QString unitOf(FitParameter p)
 {
-    switch (p) {
-    case FitParameter::R:
-        return QStringLiteral("\u03a9");
-    case FitParameter::L:
-        return QStringLiteral("H");
-    case FitParameter::C:
-        return QStringLiteral("F");
-    case FitParameter::q0:
-        return QStringLiteral("C");
-    case FitParameter::v0:
-        return QStringLiteral("V");
-    case FitParameter::f0:
-        return QStringLiteral("Hz");
-    case FitParameter::i0:
-        return QStringLiteral("A");
-    }
-    return {};
+    return QString::fromUtf8(parameterUnit(p).data(), qsizetype(parameterUnit(p).size()));
 }
 
 QString nameOf(FitParameter p)

@@ -34,23 +34,7 @@ QString nameOf(FitParameter p)
 
 QString unitOf(FitParameter p)
 {
-    switch (p) {
-    case FitParameter::R:
-        return QStringLiteral("Ω");
-    case FitParameter::L:
-        return QStringLiteral("H");
-    case FitParameter::C:
-        return QStringLiteral("F");
-    case FitParameter::q0:
-        return QStringLiteral("C");
-    case FitParameter::v0:
-        return QStringLiteral("V");
-    case FitParameter::f0:
-        return QStringLiteral("Hz");
-    case FitParameter::i0:
-        return QStringLiteral("A");
-    }
-    return {};
+    return display::toQString(std::string(parameterUnit(p)));
 }
 
 QString failureText(FitStatus status)

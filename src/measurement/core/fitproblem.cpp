@@ -108,4 +108,25 @@ std::string_view parameterName(FitParameter parameter)
     return kParameterNames[indexOf(parameter)];
 }
 
+std::string_view parameterUnit(FitParameter parameter)
+{
+    switch (parameter) {
+    case FitParameter::R:
+        return "\u03a9";
+    case FitParameter::L:
+        return "H";
+    case FitParameter::C:
+        return "F";
+    case FitParameter::q0:
+        return "C";
+    case FitParameter::v0:
+        return "V";
+    case FitParameter::f0:
+        return "Hz";
+    case FitParameter::i0:
+        return "A";
+    }
+    return {};
+}
+
 } // namespace kel::measurement

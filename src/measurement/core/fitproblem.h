@@ -67,5 +67,7 @@ std::optional<Quantity> quantityNamed(std::string_view name);
 std::string_view quantityName(Quantity quantity);
 std::optional<FitParameter> parameterNamed(std::string_view name);
 std::string_view parameterName(FitParameter parameter);
+// The SI unit of a parameter's value, in UTF-8: "Ω", "H", "F", "V", "Hz", "C" or "A".
+std::string_view parameterUnit(FitParameter parameter);
 
 } // namespace kel::measurement
