@@ -4,8 +4,10 @@
 #include "energydrawing.h"
 #include "energysession.h"
 
+#include "display/axisnumbersoption.h"
 #include "display/fileexport.h"
 #include "display/picturearea.h"
+#include "display/pictureaxes.h"
 #include "display/pictureexport.h"
 #include "solutions/numbertext.h"
 
@@ -55,6 +57,8 @@ EnergyWindow::EnergyWindow(EnergySession &session, display::Dialogs &dialogs, QW
     m_picture->setAccessibleName(tr("Energies against time"));
     m_picture->setBackground(Qt::white);
     m_picture->setForeground(Qt::black);
+    m_picture->setAxes({display::ValueAxis::followingScale({{"t", "s"}}),
+                        {display::ValueAxis::followingScale({{"W", "J"}})}});
     m_balance = namedLabel("EnergyBalance", client);
     m_readout = namedLabel("EnergyReadout", client);
     m_note = namedLabel("EnergyNote", client);
@@ -84,6 +88,7 @@ EnergyWindow::EnergyWindow(EnergySession &session, display::Dialogs &dialogs, QW
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     menuBar()->addAction(close);
     addAction(close);
+    display::addAxisNumbersOption(this, {m_picture});
     connect(close, &QAction::triggered, this, &QWidget::hide);
 
     connect(&m_session, &EnergySession::changed, this, &EnergyWindow::redraw);
