@@ -52,15 +52,6 @@ char separatorChar(Separator separator)
     return ' ';
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '"'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '"'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // A header line's fields, trimmed, without the empty fields a trailing separator leaves.
 // Header lines are few, so these may allocate.
 std::vector<std::string_view> fieldsOf(std::string_view line, Separator separator)

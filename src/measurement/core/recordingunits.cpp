@@ -10,15 +10,6 @@ namespace kel::measurement
 namespace
 {
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '"'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '"'))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool sameWord(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
@@ -126,6 +117,15 @@ std::string_view symbolOf(UnitKind kind)
         return "C";
     }
     return "";
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '"'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '"'))
+        text.remove_suffix(1);
+    return text;
 }
 
 } // namespace kel::measurement

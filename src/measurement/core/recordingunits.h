@@ -27,4 +27,7 @@ std::optional<Unit> unitInName(std::string_view name);
 // "V", "A", "C" for values, "s" for time.
 std::string_view symbolOf(UnitKind kind);
 
+// A header field without the blanks, tabs and quotes around it.
+std::string_view trimmed(std::string_view text);
+
 } // namespace kel::measurement
