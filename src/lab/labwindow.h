@@ -87,6 +87,9 @@ public:
     std::optional<QByteArray> csv() const override;
     std::optional<QByteArray> energyCsv() const override;
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
+    // The worksheet's task of the experiment opened last, saved with it; empty for none.
+    const QString &task() const { return m_task; }
+    void setTask(const QString &task) { m_task = task; }
 
 public slots:
     void clearGraphs();
@@ -162,6 +165,7 @@ private:
     QString m_regimeText;    // whole, while the status bar may show it elided
     GraphScale m_shownScale; // the one the graph's frame was last drawn for
     display::ExperimentMenu *m_experimentMenu = nullptr;
+    QString m_task;
     QAction *m_resonanceCurve = nullptr;
     QLabel *m_deltaReadout = nullptr;
     EquationsWindow *m_equations = nullptr; // once opened; a child window

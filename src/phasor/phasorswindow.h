@@ -97,6 +97,9 @@ public:
     double pictureScale() const override;
     std::optional<QByteArray> csv() const override;
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
+    // The worksheet's task of the experiment opened last, saved with it; empty for none.
+    const QString &task() const { return m_task; }
+    void setTask(const QString &task) { m_task = task; }
 
     display::PictureArea *diagramArea() const { return m_c.diagram; }
     display::PictureArea *plotArea() const { return m_c.plot; }
@@ -126,6 +129,7 @@ private:
     PhasorsAnimator *m_animator = nullptr;
     MarkerCursor *m_cursor = nullptr;
     display::ExperimentMenu *m_experimentMenu = nullptr;
+    QString m_task;
     std::unique_ptr<resonance::CircuitSource> m_circuit;
     resonance::ResonanceWindow *m_resonance = nullptr; // once opened; a child window
 };
