@@ -1786,6 +1786,10 @@
             <source>CSV table (*.csv)</source>
             <translation>CSV-Tabelle (*.csv)</translation>
         </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Referenz setzen</translation>
+        </message>
     </context>
     <context>
         <name>kel::resonance::ResonanceWindow</name>

@@ -1786,6 +1786,10 @@
             <source>CSV table (*.csv)</source>
             <translation>Tabla CSV (*.csv)</translation>
         </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marcar referencia</translation>
+        </message>
     </context>
     <context>
         <name>kel::resonance::ResonanceWindow</name>

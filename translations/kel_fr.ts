@@ -1786,6 +1786,10 @@
             <source>CSV table (*.csv)</source>
             <translation>Tableau CSV (*.csv)</translation>
         </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marquer la référence</translation>
+        </message>
     </context>
     <context>
         <name>kel::resonance::ResonanceWindow</name>

@@ -1786,6 +1786,10 @@
             <source>CSV table (*.csv)</source>
             <translation>Tabela CSV (*.csv)</translation>
         </message>
+        <message>
+            <source>Mark Reference</source>
+            <translation>Marcar referência</translation>
+        </message>
     </context>
     <context>
         <name>kel::resonance::ResonanceWindow</name>

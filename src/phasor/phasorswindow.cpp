@@ -22,8 +22,11 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 
 namespace kel::phasor
 {
@@ -79,7 +82,44 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
     // The voltage plot's numbers follow the time scale each frame is drawn in.
     m_c.plot->setAxes({display::ValueAxis::followingScale({{"t", "s"}}),
                        {display::ValueAxis::followingScale({{"v", "V"}})}});
-    display::addAxisNumbersOption(this, {m_c.plot});
+    QAction *axisNumbers = display::addAxisNumbersOption(this, {m_c.plot});
+    buildReference(axisNumbers);
+}
+
+// View → Mark Reference before Axis Numbers, M on the focused plot, and the differences in
+// the status bar.
+void PhasorsWindow::buildReference(QAction *before)
+{
+    auto *mark = new QAction(tr("Mark Reference"), this);
+    mark->setObjectName("MarkReference");
+    mark->setShortcut(QKeySequence(Qt::Key_M));
+    mark->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    menuBar()->findChild<QMenu *>("View", Qt::FindDirectChildrenOnly)->insertAction(before, mark);
+    m_c.plot->addAction(mark);
+    connect(mark, &QAction::triggered, this, &PhasorsWindow::markReference);
+    m_deltaReadout = new QLabel(statusBar());
+    m_deltaReadout->setObjectName("DeltaReadout");
+    statusBar()->addWidget(m_deltaReadout, 1);
+    m_deltaReadout->hide();
+}
+
+void PhasorsWindow::markReference()
+{
+    if (m_session.markReference())
+        showDelta();
+}
+
+void PhasorsWindow::showDelta()
+{
+    if (!m_deltaReadout) // the first drawing, made while the window is being built
+        return;
+    const std::optional<VoltageReading> &reference = m_session.reference();
+    m_c.plot->setReferenceX(reference && !m_session.plotInFrameUnits()
+                                ? std::optional(static_cast<float>(reference->t))
+                                : std::nullopt);
+    const std::optional<VoltageDelta> delta = m_session.lastDelta();
+    m_deltaReadout->setText(delta ? voltageDeltaText(*delta, m_session.shown()) : QString());
+    m_deltaReadout->setVisible(delta.has_value());
 }
 
 // The animator reads the clock this window may own, and the resonance curve the circuit
@@ -170,6 +210,7 @@ void PhasorsWindow::showDrawings()
     drawScene(m_c.plot, m_session.plotDrawing());
     drawScene(m_c.diagram, m_session.diagramDrawing());
     m_cursor->follow(m_session.marker());
+    showDelta();
 }
 
 void PhasorsWindow::describeDrawings()
@@ -177,6 +218,10 @@ void PhasorsWindow::describeDrawings()
     const PhasorDescription &d = m_session.description();
     if (const auto &solution = m_session.lastSolution())
         m_c.describeDrawings(PhasorScene(*solution, d.shown), d.marker, d.t2);
+    if (const std::optional<VoltageDelta> delta = m_session.lastDelta())
+        m_c.plot->setAccessibleDescription(m_c.plot->accessibleDescription() + QLatin1Char(' ') +
+                                           voltageDeltaText(*delta, m_session.shown()) +
+                                           QLatin1Char('.'));
 }
 
 void PhasorsWindow::report(const PhasorOutcome &outcome)

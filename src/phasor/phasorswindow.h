@@ -82,6 +82,8 @@ public:
     void replotAt(float x);
     void showPointerReading(float x, float y);
     void showResonanceCurve();
+    // View → Mark Reference: the time and voltages drawn last become the reference.
+    void markReference();
 
     void savePicture();
     void copyPicture();
@@ -111,6 +113,9 @@ private:
     PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<AnimationClock> ownClock,
                   const AnimationClock *clock, QWidget *parent);
     void buildMenus();
+    void buildReference(QAction *before);
+    // The reference line and the differences against it, as the session holds them.
+    void showDelta();
     void connectControls();
 
     // Shows what the session holds: the inputs always, the drawings and read-outs when they
@@ -128,6 +133,7 @@ private:
     PhasorsControls m_c;
     PhasorsAnimator *m_animator = nullptr;
     MarkerCursor *m_cursor = nullptr;
+    QLabel *m_deltaReadout = nullptr;
     display::ExperimentMenu *m_experimentMenu = nullptr;
     QString m_task;
     std::unique_ptr<resonance::CircuitSource> m_circuit;

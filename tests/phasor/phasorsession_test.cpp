@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 namespace kel::phasor
@@ -85,6 +86,41 @@ TEST(PhasorSession, FramesAreTheScenesAndTheBarFollowsTheTime)
     ASSERT_FALSE(session.replotAt(20.0f));
     EXPECT_EQ(session.barStep(), 40);
     EXPECT_EQ(session.text(PhasorText::t2), "0.1");
+}
+
+// The reference a quarter and a whole period back: the differences are the sine's own, and
+// one period on every voltage is back where it was, 1/Δt the source frequency.
+TEST(PhasorSession, DifferencesAgainstAReferenceFollowTheSines)
+{
+    PhasorSession session;
+    ASSERT_FALSE(session.load());
+    EXPECT_FALSE(session.markReference()); // the load drawing has no time of its own
+    ASSERT_FALSE(session.showStep(20, StepSource::User));
+    ASSERT_TRUE(session.markReference());
+    EXPECT_DOUBLE_EQ(session.reference()->t, 0.05);
+
+    const double omega = 2 * std::acos(-1.0) * 10, R = 1000, C = 5e-5, L = 10, v0 = 500;
+    const double XC = 1 / (omega * C), XL = omega * L;
+    const double Z = std::hypot(R, XL - XC), phi = std::atan((XL - XC) / R);
+    const auto vR = [&](double t) { return v0 * R / Z * std::sin(omega * t - phi); };
+    ASSERT_FALSE(session.showStep(30, StepSource::User));
+    auto delta = session.lastDelta();
+    ASSERT_TRUE(delta);
+    EXPECT_NEAR(delta->dt, 0.025, 1e-15);
+    EXPECT_NEAR(delta->dv[0], vR(0.075) - vR(0.05), 1e-6 * v0);
+
+    ASSERT_FALSE(session.showStep(60, StepSource::User));
+    delta = session.lastDelta();
+    ASSERT_TRUE(delta && delta->rate);
+    EXPECT_NEAR(*delta->rate, 10, 1e-9);
+    for (double dv : delta->dv)
+        EXPECT_NEAR(dv, 0, 1e-6 * v0);
+    EXPECT_TRUE(
+        voltageDeltaText(*delta, kAll).startsWith(QStringLiteral("Δt = 0.1 s, 1/Δt = 10 Hz")));
+
+    ASSERT_FALSE(session.clearGraphs());
+    EXPECT_FALSE(session.reference());
+    EXPECT_FALSE(session.lastDelta());
 }
 
 // The projections stay through the animation's frames and go with the user's next step.

@@ -364,6 +364,26 @@ TEST_F(PhasorsTest, ClickOnThePlotRedrawsThere)
     EXPECT_EQ(firstOf(markers()).x1, 0.1f);
 }
 
+// Mark Reference fixes the time drawn last; the next frame shows its differences in the
+// status bar, the plot's words and a dashed line; Clear Graphs takes it away.
+TEST_F(PhasorsTest, MarkReferenceShowsDifferencesUntilClearGraphs)
+{
+    auto *readout = child<QLabel>("DeltaReadout");
+    command("MarkReference"); // the load drawing: nothing to mark
+    EXPECT_FALSE(window().plotArea()->referenceX());
+    bar()->setValue(20);
+    command("MarkReference");
+    EXPECT_EQ(window().plotArea()->referenceX(), 0.05f);
+    bar()->setValue(60);
+    EXPECT_FALSE(readout->isHidden());
+    EXPECT_TRUE(readout->text().startsWith(QStringLiteral("Δt = 0.1 s, 1/Δt = 10 Hz, ΔvR = ")));
+    EXPECT_TRUE(
+        window().plotArea()->accessibleDescription().contains(QStringLiteral("Δt = 0.1 s")));
+    command("ClrGraphs");
+    EXPECT_TRUE(readout->isHidden());
+    EXPECT_FALSE(window().plotArea()->referenceX());
+}
+
 TEST_F(PhasorsTest, ProjectionsEndAtTheTipsAndTheMarkerCrossings)
 {
     bar()->setValue(57);

@@ -4,7 +4,8 @@
 // lab-keyboard.png (the driven RLC circuit with all three curves, its legend, and the graph
 // focused with the keyboard cursor moved) and lab-keyboard-export.png (its exported picture
 // with the cursor included), and lab-dashed.png (a slow source, whose dashed curve lies
-// beside the solid charge of the same colour).
+// beside the solid charge of the same colour), then the numbered axes of lab-axes-*.png and
+// lab-reference.png.
 #include "screenshots.h"
 
 #include "display/picturearea.h"
@@ -21,6 +22,44 @@
 
 namespace kel::screenshots
 {
+
+namespace
+{
+
+// The damped RLC circuit's charge and current with numbered axes at the scale 0 to 100 s
+// (lab-axes-0-100.png), at 10 to 20 s, where the frame's own ticks fall outside
+// (lab-axes-10-20.png), and with a reference one damped period before the read-out
+// (lab-reference.png).
+int numberedAxes(kel::testing::ScriptedDialogs &dialogs, const QDir &folder)
+{
+    kel::lab::LabWindow window(dialogs);
+    window.applyConfiguration(*kel::lab::launcherConfiguration(5));
+    for (const char *name : {"Charge", "Current"})
+        window.findChild<QCheckBox *>(name)->setChecked(true);
+    window.plotGraphs();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    QApplication::processEvents();
+    window.grab().save(folder.filePath(QStringLiteral("lab-axes-0-100.png")));
+    // t = 5 s and one damped period (2π/√(0.01 − 0.0025) ≈ 72.55 s) later.
+    QWidget *graph = window.graphArea();
+    const auto at = [graph](double t) {
+        return QPoint(static_cast<int>(graph->width() * t / 100), graph->height() / 2);
+    };
+    QTest::mouseClick(graph, Qt::LeftButton, {}, at(5));
+    window.markReference();
+    QTest::mouseClick(graph, Qt::LeftButton, {}, at(77.55));
+    QApplication::processEvents();
+    window.grab().save(folder.filePath(QStringLiteral("lab-reference.png")));
+    window.clearGraphs();
+    window.setGraphScale({10, 20, 10, -10});
+    window.plotGraphs();
+    QApplication::processEvents();
+    window.grab().save(folder.filePath(QStringLiteral("lab-axes-10-20.png")));
+    return 0;
+}
+
+} // namespace
 
 int labWindow(const QDir &folder)
 {
@@ -64,7 +103,7 @@ int labWindow(const QDir &folder)
     window.plotGraphs();
     QApplication::processEvents();
     window.grab().save(folder.filePath(QStringLiteral("lab-dashed.png")));
-    return 0;
+    return numberedAxes(dialogs, folder);
 }
 
 } // namespace kel::screenshots

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the phasor window for a person to look at: phasors-key.png (the named colour key) and
 // phasors-cursor.png (the time plot focused, its keyboard cursor moved on by Shift+Right from the
-// marker).
+// marker), phasors-reference.png (a reference marked and the differences a period and a quarter
+// later).
 #include "screenshots.h"
 
 #include "display/picturearea.h"
@@ -29,6 +30,12 @@ int phasorWindow(const QDir &folder)
     window.plotArea()->setFocus();
     QTest::keyClick(window.plotArea(), Qt::Key_Right, Qt::ShiftModifier);
     window.grab().save(dir + QStringLiteral("/phasors-cursor.png"));
+    // A reference at step 20, then one period of the 10 Hz source later by M and the bar.
+    window.findChild<QScrollBar *>("TimeSc")->setValue(20);
+    window.markReference();
+    window.findChild<QScrollBar *>("TimeSc")->setValue(70);
+    QApplication::processEvents();
+    window.grab().save(dir + QStringLiteral("/phasors-reference.png"));
     return 0;
 }
 

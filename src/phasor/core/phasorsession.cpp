@@ -4,6 +4,8 @@
 #include "display/usertransform.h"
 #include "solutions/numbertext.h"
 
+#include <QStringList>
+
 #include <utility>
 
 namespace kel::phasor
@@ -142,6 +144,15 @@ void PhasorSession::showFrame(const PhasorScene &scene, const SceneFrame &frame)
     if (m_projections)
         appendProjections(scene.projectionsAtStep(m_barStep));
     m_described = {scene.shown(), frame.t2Text ? std::optional(frame.t2) : std::nullopt, frame.t2};
+    // The load drawing shows no time of its own: nothing to read against a reference.
+    m_lastReading.reset();
+    if (frame.t2Text) {
+        VoltageReading reading{frame.t2, {}};
+        for (Voltage v : kVoltages)
+            reading.volts[static_cast<std::size_t>(v)] =
+                instantaneous(scene.solution(), v, frame.t2);
+        m_lastReading = reading;
+    }
 }
 
 void PhasorSession::resetGraphs()
@@ -153,6 +164,8 @@ void PhasorSession::resetGraphs()
     m_projections = false;
     m_marker.reset();
     m_plotInFrameUnits = true;
+    m_lastReading.reset();
+    m_reference.reset();
 }
 
 PhasorOutcome PhasorSession::load()
@@ -319,6 +332,47 @@ std::vector<PhasorProblem> PhasorSession::applyExperiment(const PhasorExperiment
     if (p.projections)
         keep(showProjections());
     return problems;
+}
+
+bool PhasorSession::markReference()
+{
+    if (!m_lastReading)
+        return false;
+    m_reference = m_lastReading;
+    return true;
+}
+
+std::optional<VoltageDelta> PhasorSession::lastDelta() const
+{
+    if (!m_reference || !m_lastReading)
+        return std::nullopt;
+    return voltageDeltaOf(*m_reference, *m_lastReading);
+}
+
+VoltageDelta voltageDeltaOf(const VoltageReading &reference, const VoltageReading &now)
+{
+    VoltageDelta d;
+    d.dt = now.t - reference.t;
+    if (d.dt != 0)
+        d.rate = 1 / d.dt;
+    for (std::size_t i = 0; i < d.dv.size(); ++i)
+        d.dv[i] = now.volts[i] - reference.volts[i];
+    return d;
+}
+
+QString voltageDeltaText(const VoltageDelta &d, const ShownCurves &shown)
+{
+    static constexpr std::array<const char *, 4> kSymbols{"ΔvR", "ΔvC", "ΔvL", "Δv0"};
+    const auto number = [](double v) { return fromUtf8(solutions::shortText(v, 6)); };
+    QStringList parts;
+    parts << QStringLiteral("Δt = %1 s").arg(number(d.dt));
+    if (d.rate)
+        parts << QStringLiteral("1/Δt = %1 Hz").arg(number(*d.rate));
+    for (std::size_t i = 0; i < d.dv.size(); ++i)
+        if (shown[i])
+            parts
+                << QStringLiteral("%1 = %2 V").arg(QString::fromUtf8(kSymbols[i]), number(d.dv[i]));
+    return parts.join(QStringLiteral(", "));
 }
 
 } // namespace kel::phasor

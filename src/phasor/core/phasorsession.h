@@ -34,6 +34,23 @@ using PhasorOutcome = std::optional<PhasorProblem>;
 // keep the projections on the drawings.
 enum class StepSource { User, Animation };
 
+// The four voltages (V) at the time t (s) a frame was drawn for, in kVoltages' order.
+struct VoltageReading {
+    double t = 0;
+    std::array<double, 4> volts{};
+};
+
+// A frame's reading against the reference: Δt = t - t(ref) (s), 1/Δt (Hz, none at Δt = 0)
+// and the change of each voltage (V).
+struct VoltageDelta {
+    double dt = 0;
+    std::optional<double> rate;
+    std::array<double, 4> dv{};
+};
+VoltageDelta voltageDeltaOf(const VoltageReading &reference, const VoltageReading &now);
+// "Δt = 0.025 s, 1/Δt = 40 Hz, ΔVR = 12.5 V, …" for the voltages `shown`.
+QString voltageDeltaText(const VoltageDelta &delta, const ShownCurves &shown);
+
 // What the accessible descriptions of the last frame tell: the curves, the marker and t2 (s).
 struct PhasorDescription {
     ShownCurves shown{};
@@ -102,6 +119,14 @@ public:
     // The time and voltage under a pointer at (x, y) on the time plot.
     std::optional<Point> pointerReading(double x, double y) const;
 
+    // Mark Reference: the voltages of the last frame drawn at a time of its own become the
+    // reference (moving one marked before). False when no such frame is shown. Clear Graphs
+    // removes it.
+    bool markReference();
+    const std::optional<VoltageReading> &reference() const { return m_reference; }
+    // The last frame's voltages against the reference; none without either.
+    std::optional<VoltageDelta> lastDelta() const;
+
     // The session's part of an experiment file, and the replay that opens one. Every problem
     // the replay meets is returned, in order.
     PhasorExperiment experiment() const;
@@ -138,6 +163,8 @@ private:
     std::array<QString, 4> m_values;
     std::optional<float> m_marker;
     PhasorDescription m_described;
+    std::optional<VoltageReading> m_lastReading;
+    std::optional<VoltageReading> m_reference;
 };
 
 } // namespace kel::phasor
