@@ -118,7 +118,10 @@ void PhasorsWindow::showDelta()
                                 ? std::optional(static_cast<float>(reference->t))
                                 : std::nullopt);
     const std::optional<VoltageDelta> delta = m_session.lastDelta();
-    m_deltaReadout->setText(delta ? voltageDeltaText(*delta, m_session.shown()) : QString());
+    const QString text = delta ? voltageDeltaText(*delta, m_session.shown()) : QString();
+    m_deltaReadout->setText(text);
+    // The status bar may be narrower than every voltage's difference.
+    m_deltaReadout->setToolTip(text);
     m_deltaReadout->setVisible(delta.has_value());
 }
 

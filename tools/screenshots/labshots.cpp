@@ -51,8 +51,8 @@ int numberedAxes(kel::testing::ScriptedDialogs &dialogs, const QDir &folder)
     QTest::mouseClick(graph, Qt::LeftButton, {}, at(77.55));
     QApplication::processEvents();
     window.grab().save(folder.filePath(QStringLiteral("lab-reference.png")));
-    window.clearGraphs();
     window.setGraphScale({10, 20, 10, -10});
+    window.clearGraphs();
     window.plotGraphs();
     QApplication::processEvents();
     window.grab().save(folder.filePath(QStringLiteral("lab-axes-10-20.png")));
