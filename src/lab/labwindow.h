@@ -8,6 +8,7 @@
 #include "labcontrols.h"
 
 #include "display/experimenttarget.h"
+#include "worksheet/worksheet.h"
 
 #include <QMainWindow>
 
@@ -86,6 +87,11 @@ public:
     double pictureScale() const override { return 2.0; }
     std::optional<QByteArray> csv() const override;
     std::optional<QByteArray> energyCsv() const override;
+    std::optional<QByteArray> worksheetPdf() const override;
+    // The worksheet of the circuit as the window shows it (labworksheet.cpp).
+    worksheet::Worksheet worksheet() const;
+    // The task printed on the worksheet, kept by the session.
+    void setWorksheetTask(const QString &task) { m_session.setTask(task); }
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
 
 public slots:
@@ -153,6 +159,7 @@ private:
     void applyLabPlot(const display::BoxTexts &texts, const QStringList &curves);
     // The Measurement menu, after the others, and the window it opens (labmeasurement.cpp).
     void buildMeasurementMenu();
+    void buildWorksheetCommands();
     void openMeasurement();
     friend class LabCircuitHost;
 

@@ -7,6 +7,7 @@
 #include "phasorscontrols.h"
 
 #include "display/experimenttarget.h"
+#include "worksheet/worksheet.h"
 
 #include <QMainWindow>
 
@@ -96,6 +97,9 @@ public:
     display::PictureExport pictures() const override;
     double pictureScale() const override;
     std::optional<QByteArray> csv() const override;
+    std::optional<QByteArray> worksheetPdf() const override;
+    // The worksheet of the circuit as the window shows it (phasorworksheet.cpp).
+    worksheet::Worksheet worksheet() const;
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
 
     display::PictureArea *diagramArea() const { return m_c.diagram; }
@@ -108,6 +112,7 @@ private:
     PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<AnimationClock> ownClock,
                   const AnimationClock *clock, QWidget *parent);
     void buildMenus();
+    void buildWorksheetCommands();
     void connectControls();
 
     // Shows what the session holds: the inputs always, the drawings and read-outs when they

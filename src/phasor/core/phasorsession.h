@@ -102,6 +102,14 @@ public:
     // The time and voltage under a pointer at (x, y) on the time plot.
     std::optional<Point> pointerReading(double x, double y) const;
 
+    // The task a teacher typed for the worksheet, lines kept; a new one is told as Inputs.
+    const QString &task() const { return m_task; }
+    void setTask(const QString &task)
+    {
+        m_task = task;
+        emit changed(Change::Inputs);
+    }
+
     // The session's part of an experiment file, and the replay that opens one. Every problem
     // the replay meets is returned, in order.
     PhasorExperiment experiment() const;
@@ -138,6 +146,7 @@ private:
     std::array<QString, 4> m_values;
     std::optional<float> m_marker;
     PhasorDescription m_described;
+    QString m_task;
 };
 
 } // namespace kel::phasor
