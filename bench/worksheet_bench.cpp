@@ -39,7 +39,7 @@ std::unique_ptr<kel::lab::LabWindow> plottedRlc(kel::display::Dialogs &dialogs)
     for (const char *name : {"Charge", "Current"})
         window->findChild<QCheckBox *>(name)->setChecked(true);
     window->findChild<QAction *>("PlGraphs")->trigger();
-    window->setWorksheetTask(QStringLiteral("Read the damped period off the graph."));
+    window->setTask(QStringLiteral("Read the damped period off the graph."));
     return window;
 }
 

@@ -762,6 +762,10 @@
             <source>The file does not exist.</source>
             <translation>Die Datei existiert nicht.</translation>
         </message>
+        <message>
+            <source>The task of the experiment has %1 characters; at most %2 are read.</source>
+            <translation>Die Aufgabe des Versuchs hat %1 Zeichen; gelesen werden höchstens %2.</translation>
+        </message>
     </context>
     <context>
         <name>kel::display::ExperimentMenu</name>
@@ -3902,6 +3906,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The source frequency</source>
             <translation>Die Frequenz der Quelle</translation>
+        </message>
+        <message>
+            <source>The task of the experiment has %1 characters; at most %2 are read.</source>
+            <translation>Die Aufgabe des Versuchs hat %1 Zeichen; gelesen werden höchstens %2.</translation>
         </message>
         <message>
             <source>The text %1 of %2 is not a number.</source>

@@ -762,6 +762,10 @@
             <source>The file does not exist.</source>
             <translation>El archivo no existe.</translation>
         </message>
+        <message>
+            <source>The task of the experiment has %1 characters; at most %2 are read.</source>
+            <translation>La tarea del experimento tiene %1 caracteres; se leen como máximo %2.</translation>
+        </message>
     </context>
     <context>
         <name>kel::display::ExperimentMenu</name>
@@ -3902,6 +3906,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The source frequency</source>
             <translation>La frecuencia de la fuente</translation>
+        </message>
+        <message>
+            <source>The task of the experiment has %1 characters; at most %2 are read.</source>
+            <translation>La tarea del experimento tiene %1 caracteres; se leen como máximo %2.</translation>
         </message>
         <message>
             <source>The text %1 of %2 is not a number.</source>

@@ -762,6 +762,10 @@
             <source>The file does not exist.</source>
             <translation>Le fichier n'existe pas.</translation>
         </message>
+        <message>
+            <source>The task of the experiment has %1 characters; at most %2 are read.</source>
+            <translation>La consigne de l’expérience compte %1 caractères ; au plus %2 sont lus.</translation>
+        </message>
     </context>
     <context>
         <name>kel::display::ExperimentMenu</name>
@@ -3902,6 +3906,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The source frequency</source>
             <translation>La fréquence du générateur</translation>
+        </message>
+        <message>
+            <source>The task of the experiment has %1 characters; at most %2 are read.</source>
+            <translation>La consigne de l’expérience compte %1 caractères ; au plus %2 sont lus.</translation>
         </message>
         <message>
             <source>The text %1 of %2 is not a number.</source>

@@ -762,6 +762,10 @@
             <source>The file does not exist.</source>
             <translation>O arquivo não existe.</translation>
         </message>
+        <message>
+            <source>The task of the experiment has %1 characters; at most %2 are read.</source>
+            <translation>A tarefa do experimento tem %1 caracteres; no máximo %2 são lidos.</translation>
+        </message>
     </context>
     <context>
         <name>kel::display::ExperimentMenu</name>
@@ -3902,6 +3906,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The source frequency</source>
             <translation>A frequência da fonte</translation>
+        </message>
+        <message>
+            <source>The task of the experiment has %1 characters; at most %2 are read.</source>
+            <translation>A tarefa do experimento tem %1 caracteres; no máximo %2 são lidos.</translation>
         </message>
         <message>
             <source>The text %1 of %2 is not a number.</source>

@@ -18,6 +18,9 @@ namespace kel::display
 struct Experiment {
     QString window;    // the key of the window's entry in the file
     QJsonObject entry; // that entry, read through its part's reader
+    // A free text a teacher wrote for the experiment's worksheet, kept exactly as typed; empty
+    // when there is none.
+    QString task;
     bool operator==(const Experiment &) const = default;
 };
 

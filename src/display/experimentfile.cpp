@@ -23,6 +23,8 @@ QString wholeText(qint64 value)
     return JsonReader::wholeText(value);
 }
 
+constexpr const char *kTask = "task";
+
 QString tooLarge()
 {
     return tr("The file is larger than %1 MB, too large for an experiment.")
@@ -76,10 +78,18 @@ ExperimentFile::Reading ExperimentFile::read(const QByteArray &bytes, const Expe
     Experiment experiment;
     if (!reader.failed()) {
         const char *name = windows.at(static_cast<std::size_t>(window));
-        reader.requireKeys(root, {}, {"format", "version", "window", name});
+        std::vector<const char *> keys{"format", "version", "window", name};
+        if (version >= 2 && root.contains(QLatin1String(kTask)))
+            keys.push_back(kTask);
+        reader.requireKeys(root, {}, keys);
         const QJsonValue entry = root.value(QLatin1String(name));
         parts.readerOf(QLatin1String(name))(reader, entry);
-        experiment = {QLatin1String(name), entry.toObject()};
+        experiment = {QLatin1String(name), entry.toObject(), {}};
+        if (root.contains(QLatin1String(kTask)))
+            experiment.task = reader.text(root, {}, kTask);
+        if (!reader.failed() && experiment.task.size() > kMaxTaskLength)
+            reader.fail(tr("The task of the experiment has %1 characters; at most %2 are read.")
+                            .arg(wholeText(experiment.task.size()), wholeText(kMaxTaskLength)));
     }
     if (reader.failed())
         return {std::nullopt, reader.error()};
@@ -102,14 +112,21 @@ ExperimentFile::Reading ExperimentFile::readFile(const QString &path, const Expe
     return read(bytes, parts);
 }
 
+int ExperimentFile::versionOf(const Experiment &experiment)
+{
+    return experiment.task.isEmpty() ? 1 : 2;
+}
+
 QByteArray ExperimentFile::write(const Experiment &experiment)
 {
     QJsonObject root{
         {QStringLiteral("format"), QLatin1String(kFormatName)},
-        {QStringLiteral("version"), kFormatVersion},
+        {QStringLiteral("version"), versionOf(experiment)},
     };
     root.insert(QStringLiteral("window"), experiment.window);
     root.insert(experiment.window, experiment.entry);
+    if (!experiment.task.isEmpty())
+        root.insert(QLatin1String(kTask), experiment.task);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

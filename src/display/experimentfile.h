@@ -18,12 +18,18 @@ namespace kel::display
 // writeFileAtomically (fileexport.h) with write's bytes.
 //
 // {"format": "kel-experiment", "version": 1, "window": "<name>", "<name>": {...}}
+//
+// Version 2 adds what version 1 cannot hold, each entry optional: "task", the worksheet's
+// text (at most kMaxTaskLength characters). An experiment without any of it is written as
+// version 1, so that it still opens in the releases that read only version 1; a version 1
+// file holding a version 2 entry is refused like any unknown entry.
 class ExperimentFile
 {
 public:
     static constexpr const char *kFormatName = "kel-experiment";
-    // The version written; every version from 1 up to it is read.
-    static constexpr int kFormatVersion = 1;
+    // The newest version written; every version from 1 up to it is read.
+    static constexpr int kFormatVersion = 2;
+    static constexpr qsizetype kMaxTaskLength = 20'000;
     // Checked before parsing: a file beyond this is refused unread.
     static constexpr qint64 kMaxBytes = qint64{4} * 1024 * 1024;
     static constexpr const char *kSuffix = "kel";
@@ -41,7 +47,9 @@ public:
     // Reads the file at `path`, refusing a file over kMaxBytes before reading it; the error
     // names the file's problem but not the file (callers add its name).
     static Reading readFile(const QString &path, const ExperimentParts &parts);
+    // Version 1 when the experiment holds nothing of version 2, version 2 otherwise.
     static QByteArray write(const Experiment &experiment);
+    static int versionOf(const Experiment &experiment);
 
     // Why `experiment` would not read back (an entry its window's reader refuses), empty when
     // it is sound. write() writes it either way.

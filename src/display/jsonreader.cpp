@@ -51,6 +51,12 @@ void JsonReader::fail(const QString &message)
 
 void JsonReader::requireKeys(const QJsonObject &object, const QString &path, Names keys)
 {
+    requireKeys(object, path, std::vector<const char *>(keys));
+}
+
+void JsonReader::requireKeys(const QJsonObject &object, const QString &path,
+                             const std::vector<const char *> &keys)
+{
     for (const char *key : keys) {
         if (!object.contains(QLatin1String(key)))
             fail(tr("The experiment has no entry %1.").arg(quoted(entry(path, key))));

@@ -34,6 +34,8 @@ public:
 
     // Requires exactly `keys` in `object`: a missing one is named first, then an unknown one.
     void requireKeys(const QJsonObject &object, const QString &path, Names keys);
+    void requireKeys(const QJsonObject &object, const QString &path,
+                     const std::vector<const char *> &keys);
     // `value` as an object holding exactly `keys`; `name` is its entry in the file.
     QJsonObject object(const QJsonValue &value, const QString &name, Names keys);
     QJsonObject object(const QJsonObject &parent, const QString &path, const char *key, Names keys);

@@ -90,9 +90,11 @@ public:
     std::optional<QByteArray> worksheetPdf() const override;
     // The worksheet of the circuit as the window shows it (labworksheet.cpp).
     worksheet::Worksheet worksheet() const;
-    // The task printed on the worksheet, kept by the session.
-    void setWorksheetTask(const QString &task) { m_session.setTask(task); }
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
+    // The worksheet's task, kept by the session: typed with Worksheet Task, opened and saved
+    // with the experiment; empty for none.
+    const QString &task() const { return m_session.task(); }
+    void setTask(const QString &task) { m_session.setTask(task); }
 
 public slots:
     void clearGraphs();

@@ -101,6 +101,10 @@ public:
     // The worksheet of the circuit as the window shows it (phasorworksheet.cpp).
     worksheet::Worksheet worksheet() const;
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
+    // The worksheet's task, kept by the session: typed with Worksheet Task, opened and saved
+    // with the experiment; empty for none.
+    const QString &task() const { return m_session.task(); }
+    void setTask(const QString &task) { m_session.setTask(task); }
 
     display::PictureArea *diagramArea() const { return m_c.diagram; }
     display::PictureArea *plotArea() const { return m_c.plot; }

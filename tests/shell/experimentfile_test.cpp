@@ -135,14 +135,43 @@ TEST(ExperimentFile, NewerFormatIsRefusedAndTheFirstVersionOpens)
     QJsonObject root = jsonOf(labExperiment());
     root["version"] = ExperimentFile::kFormatVersion + 1;
     EXPECT_EQ(errorOf(bytesOf(root)),
-              "The experiment was saved by a newer version of Kel Circuit Lab (file format 2; "
-              "this version reads up to 1).");
+              "The experiment was saved by a newer version of Kel Circuit Lab (file format 3; "
+              "this version reads up to 2).");
     root["version"] = 1;
     EXPECT_TRUE(ExperimentFile::read(bytesOf(root)).ok());
     root["version"] = 0;
     EXPECT_TRUE(errorOf(bytesOf(root)).contains("\"version\""));
     root["version"] = 1.5;
     EXPECT_EQ(errorOf(bytesOf(root)), "The entry \"version\" is not a whole number.");
+}
+
+TEST(ExperimentFile, TaskMakesVersionTwoAndVersionOneKnowsNoTask)
+{
+    Experiment e = phasorExperiment();
+    e.task = QString::fromUtf8("Measure τ = RC.\n\tThen \"halve\" R — what changes?");
+    const QByteArray bytes = ExperimentFile::write(e);
+    EXPECT_EQ(QJsonDocument::fromJson(bytes)["version"].toInt(), 2);
+    const ExperimentFile::Reading reading = ExperimentFile::read(bytes);
+    ASSERT_TRUE(reading.ok()) << reading.error.toStdString();
+    EXPECT_TRUE(*reading.experiment == e);
+    EXPECT_EQ(ExperimentFile::write(*reading.experiment), bytes);
+
+    // Without a task, the file every earlier release reads.
+    e.task.clear();
+    EXPECT_EQ(QJsonDocument::fromJson(ExperimentFile::write(e))["version"].toInt(), 1);
+
+    QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    root["version"] = 1;
+    EXPECT_EQ(errorOf(bytesOf(root)),
+              "The experiment has an entry \"task\" that this version does not know.");
+    root["version"] = 2;
+    root["task"] = 12;
+    EXPECT_EQ(errorOf(bytesOf(root)), "The entry \"task\" is not a text in quotes.");
+    root["task"] = QString(ExperimentFile::kMaxTaskLength, QLatin1Char('x'));
+    EXPECT_TRUE(ExperimentFile::read(bytesOf(root)).ok());
+    root["task"] = QString(ExperimentFile::kMaxTaskLength + 1, QLatin1Char('x'));
+    EXPECT_EQ(errorOf(bytesOf(root)),
+              "The task of the experiment has 20001 characters; at most 20000 are read.");
 }
 
 TEST(ExperimentFile, MissingAndUnknownEntriesAreNamed)

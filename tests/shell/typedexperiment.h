@@ -22,17 +22,19 @@ struct Experiment {
     ExperimentWindow window = ExperimentWindow::Lab;
     lab::LabExperiment lab;          // when window is Lab
     phasor::PhasorExperiment phasor; // when window is Phasor
+    QString task;
     bool operator==(const Experiment &) const = default;
 
     display::Experiment file() const
     {
         if (window == ExperimentWindow::Lab)
-            return {QLatin1String(lab::LabExperiment::kWindow), lab.toJson()};
-        return {QLatin1String(phasor::PhasorExperiment::kWindow), phasor.toJson()};
+            return {QLatin1String(lab::LabExperiment::kWindow), lab.toJson(), task};
+        return {QLatin1String(phasor::PhasorExperiment::kWindow), phasor.toJson(), task};
     }
     static Experiment of(const display::Experiment &file)
     {
         Experiment e;
+        e.task = file.task;
         if (file.window == QLatin1String(lab::LabExperiment::kWindow)) {
             e.lab = lab::LabExperiment::fromJson(file.entry).experiment.value();
         } else {
@@ -46,6 +48,7 @@ struct Experiment {
 struct ExperimentFile {
     static constexpr int kFormatVersion = display::ExperimentFile::kFormatVersion;
     static constexpr qint64 kMaxBytes = display::ExperimentFile::kMaxBytes;
+    static constexpr qsizetype kMaxTaskLength = display::ExperimentFile::kMaxTaskLength;
     static constexpr int kMaxPlots = lab::LabExperiment::kMaxPlots;
 
     struct Reading {

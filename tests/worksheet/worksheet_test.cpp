@@ -88,8 +88,8 @@ TEST(Worksheet, LabPdfShowsTheCircuitAsTypedOnOnePageAndCarriesItsExperiment)
         lab.findChild<QLineEdit *>(box)->setText(text);
     lab.findChild<QCheckBox *>("Charge")->setChecked(true);
     trigger(lab, "PlGraphs");
-    lab.setWorksheetTask(QStringLiteral("Read the damped period off the graph.\nCompare it "
-                                        "with 2\u03C0/\u03C9d."));
+    lab.setTask(QStringLiteral("Read the damped period off the graph.\nCompare it "
+                               "with 2\u03C0/\u03C9d."));
     ASSERT_TRUE(lab.session().regimeDescription().contains("underdamped"));
 
     QTemporaryDir dir;
