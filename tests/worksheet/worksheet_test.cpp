@@ -141,6 +141,7 @@ TEST(Worksheet, LabPdfShowsTheCircuitAsTypedOnOnePageAndCarriesItsExperiment)
     lab::LabWindow reopened(dialogs);
     reopened.applyExperiment(*reading.experiment);
     EXPECT_EQ(reopened.session().texts(), lab.session().texts());
+    EXPECT_EQ(reopened.task(), lab.task()); // the task travels in the experiment
     EXPECT_EQ(reopened.experiment(), lab.experiment());
 }
 
