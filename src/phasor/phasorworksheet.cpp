@@ -30,6 +30,13 @@ constexpr ParameterRow kParameterRows[] = {
     {PhasorText::v0, "Vmax", "V"},  {PhasorText::f0, "f", "Hz"}, {PhasorText::t2, "t", "s"},
 };
 
+// A read-out with four significant digits, as a worksheet's reader takes it in.
+QString shortValue(const QString &text)
+{
+    const std::optional<double> value = solutions::toNumber(text.toStdString());
+    return value ? QString::fromStdString(solutions::shortText(*value, 4)) : text;
+}
+
 } // namespace
 
 void PhasorsWindow::buildWorksheetCommands()
@@ -60,11 +67,13 @@ worksheet::Worksheet PhasorsWindow::worksheet() const
     sheet.graphSize = graph.screenSize();
     const auto &a = m_session.amplitudeTexts();
     if (!a[0].isEmpty())
-        sheet.readings << tr("Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V").arg(a[0], a[1], a[2]);
+        sheet.readings << tr("Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V")
+                              .arg(shortValue(a[0]), shortValue(a[1]), shortValue(a[2]));
     const auto &v = m_session.valueTexts();
     if (!v[0].isEmpty())
         sheet.readings << tr("At t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V")
-                              .arg(m_session.text(PhasorText::t2), v[0], v[1], v[2], v[3]);
+                              .arg(m_session.text(PhasorText::t2), shortValue(v[0]),
+                                   shortValue(v[1]), shortValue(v[2]), shortValue(v[3]));
     sheet.task = m_session.task();
     sheet.experiment = display::ExperimentFile::write(experiment());
     worksheet::stampWorksheet(sheet);

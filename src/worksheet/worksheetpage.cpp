@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QTextFrame>
 
 #include <algorithm>
 #include <array>
@@ -24,7 +25,7 @@ namespace
 // Sizes in points.
 constexpr double kTitlePoints = 15, kHeadingPoints = 10.5, kTextPoints = 10, kSmallPoints = 8.5;
 constexpr double kGap = 9;               // between sections
-constexpr double kMinimumGraph = 150;    // the graph's height before the equations give way
+constexpr double kMinimumGraph = 200;    // the graph's height before the equations give way
 constexpr double kSchematicShare = 0.42; // of the page's width
 
 QFont fontOf(double points, bool bold = false)
@@ -115,11 +116,49 @@ void drawGraph(QPainter &painter, const Worksheet &sheet, const QRectF &box)
     painter.setClipRect(box);
     painter.translate(box.topLeft());
     painter.scale(box.width() / sheet.graphSize.width(), box.height() / sheet.graphSize.height());
+    // A picture is played back scaled from the resolution it was recorded at to the device's.
+    const double dpi = painter.device()->logicalDpiX();
+    const double recorded = sheet.graph.logicalDpiX();
+    if (dpi > 0 && recorded > 0)
+        painter.scale(recorded / dpi, recorded / dpi);
     painter.drawPicture(QPointF(0, 0), sheet.graph);
     painter.restore();
     painter.setPen(QPen(QColor(120, 120, 120), 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box);
+}
+
+// Where the equations are best split into two columns: the top of the paragraph (a heading,
+// a line of words; never an equation's table, whose parts may reach above it) that leaves the
+// two columns most even; 0 when there is nowhere to split.
+double columnSplit(QTextDocument &document)
+{
+    QAbstractTextDocumentLayout *layout = document.documentLayout();
+    const double total = document.size().height();
+    double best = 0;
+    for (QTextFrame::iterator it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (it.currentFrame() || !it.currentBlock().isValid() || it.currentBlock().text().isEmpty())
+            continue;
+        const double top = layout->blockBoundingRect(it.currentBlock()).top();
+        if (top > 0 && std::max(top, total - top) < std::max(best, total - best))
+            best = top;
+    }
+    return best > 0 && best < total ? best : 0;
+}
+
+void drawDocumentPart(QPainter &painter, QTextDocument &document, QPointF at, double from,
+                      double to, double shrink)
+{
+    painter.save();
+    painter.translate(at);
+    painter.scale(shrink, shrink);
+    painter.translate(0, -from);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    context.clip = QRectF(0, from, document.textWidth(), to - from);
+    painter.setClipRect(context.clip);
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
 }
 
 } // namespace
@@ -200,11 +239,28 @@ void WorksheetPage::paint(QPainter &painter, const QRectF &page, double dotsPerP
         equationsHeight = equations.size().height();
     }
 
-    if (!sheet.graphSize.isEmpty()) {
-        const double room = end - l.y() - readingsHeight - equationsHeading - equationsHeight -
-                            (equationsHeight > 0 ? l.pt(kGap) : 0);
-        const double natural = l.width() * sheet.graphSize.height() / sheet.graphSize.width();
-        const double h = std::clamp(room, std::min(l.pt(kMinimumGraph), natural), natural);
+    // Equations that would leave the graph less than its natural height go in two columns.
+    const double natural = sheet.graphSize.isEmpty()
+                               ? 0
+                               : l.width() * sheet.graphSize.height() / sheet.graphSize.width();
+    const double columnGap = l.pt(14);
+    double split = 0;
+    const auto roomForGraph = [&] {
+        return end - l.y() - readingsHeight - equationsHeading - equationsHeight -
+               (equationsHeight > 0 ? l.pt(kGap) : 0) - (natural > 0 ? l.pt(kGap) : 0);
+    };
+    if (equationsHeight > 0 && roomForGraph() < natural) {
+        equations.setTextWidth((l.width() - columnGap) / 2);
+        split = columnSplit(equations);
+        if (split > 0)
+            equationsHeight = std::max(split, equations.size().height() - split);
+        else
+            equations.setTextWidth(l.width());
+    }
+
+    if (natural > 0) {
+        const double h =
+            std::clamp(roomForGraph(), std::min(l.pt(kMinimumGraph), natural), natural);
         // Kept in proportion: a graph given less height is narrower, centred.
         const double w = h * sheet.graphSize.width() / sheet.graphSize.height();
         drawGraph(painter, sheet, QRectF(l.left() + (l.width() - w) / 2, l.y(), w, h));
@@ -217,13 +273,16 @@ void WorksheetPage::paint(QPainter &painter, const QRectF &page, double dotsPerP
                l.pt(3));
         const double room = std::max(end - l.y(), l.pt(10));
         const double shrink = std::min(1.0, room / equationsHeight);
-        painter.save();
-        painter.translate(l.left(), l.y());
-        painter.scale(shrink, shrink);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        equations.documentLayout()->draw(&painter, context);
-        painter.restore();
+        const double total = equations.size().height();
+        if (split > 0) {
+            drawDocumentPart(painter, equations, QPointF(l.left(), l.y()), 0, split, shrink);
+            drawDocumentPart(
+                painter, equations,
+                QPointF(l.left() + (equations.textWidth() + columnGap) * shrink, l.y()), split,
+                total, shrink);
+        } else {
+            drawDocumentPart(painter, equations, QPointF(l.left(), l.y()), 0, total, shrink);
+        }
     }
     painter.restore();
 }

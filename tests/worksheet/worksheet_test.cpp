@@ -183,8 +183,9 @@ TEST(Worksheet, WindowsTakeTheTaskPrintAndSaveThroughTheDialogs)
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().startsWith("%PDF-1.6"));
     EXPECT_TRUE(dialogs.messages().empty());
-    if (havePoppler())
+    if (havePoppler()) {
         EXPECT_TRUE(run("pdftotext", {saved.fileName(), "-"}).contains("Which one leads?"));
+    }
 
     // A folder that is not there: one message naming the file and the cause, nothing written.
     const QString missing = dir.filePath("missing/sheet.pdf");
