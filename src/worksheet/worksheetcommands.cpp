@@ -16,7 +16,7 @@ namespace kel::worksheet
 {
 
 void WorksheetCommands::add(QMenu *exportMenu, QWidget *window, display::Dialogs &dialogs,
-                            WorksheetSource source)
+                            const WorksheetSource &source)
 {
     exportMenu->addSeparator();
     // The captions live until the end of the call, which copies them.
@@ -67,9 +67,10 @@ void stampWorksheet(Worksheet &sheet)
 
 QPageLayout worksheetPageLayout()
 {
-    constexpr double m = WorksheetPage::kMarginMillimetres;
+    constexpr double kMargin = WorksheetPage::kMarginMillimetres;
     return QPageLayout(QPageSize(WorksheetPage::pageSizeFor(QLocale::system())),
-                       QPageLayout::Portrait, QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+                       QPageLayout::Portrait, QMarginsF(kMargin, kMargin, kMargin, kMargin),
+                       QPageLayout::Millimeter);
 }
 
 } // namespace kel::worksheet

@@ -39,7 +39,7 @@ class WorksheetCommands
 
 public:
     static void add(QMenu *exportMenu, QWidget *window, display::Dialogs &dialogs,
-                    WorksheetSource source);
+                    const WorksheetSource &source);
 
     static void editTask(display::Dialogs &dialogs, const WorksheetSource &source);
     static void print(display::Dialogs &dialogs, const WorksheetSource &source);

@@ -254,6 +254,7 @@ TEST(Worksheet, PageSizeFollowsTheTerritoryAndTheSchematicTheCircuit)
     using namespace worksheet;
     const auto names = [](const std::vector<SchematicPart> &parts) {
         std::vector<std::string> result;
+        result.reserve(parts.size());
         for (const SchematicPart &p : parts)
             result.push_back(p.name);
         return result;
