@@ -704,6 +704,68 @@
         </message>
     </context>
     <context>
+        <name>WorksheetCommands</name>
+        <message>
+            <source>Worksheet Task…</source>
+            <translation>Aufgabe für das Arbeitsblatt…</translation>
+        </message>
+        <message>
+            <source>Print Worksheet…</source>
+            <translation>Arbeitsblatt drucken…</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF…</source>
+            <translation>Arbeitsblatt als PDF speichern…</translation>
+        </message>
+        <message>
+            <source>The task printed on the worksheet, for the students:</source>
+            <translation>Die Aufgabe, die auf dem Arbeitsblatt steht, für die Schülerinnen und Schüler:</translation>
+        </message>
+        <message>
+            <source>Worksheet Task</source>
+            <translation>Aufgabe für das Arbeitsblatt</translation>
+        </message>
+        <message>
+            <source>Print Worksheet</source>
+            <translation>Arbeitsblatt drucken</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF</source>
+            <translation>Arbeitsblatt als PDF speichern</translation>
+        </message>
+        <message>
+            <source>PDF document (*.pdf)</source>
+            <translation>PDF-Dokument (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>WorksheetPage</name>
+        <message>
+            <source>Parameters</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab %1</source>
+            <translation>Kel Circuit Lab %1</translation>
+        </message>
+        <message>
+            <source>Worksheet</source>
+            <translation>Arbeitsblatt</translation>
+        </message>
+        <message>
+            <source>Worksheet: %1</source>
+            <translation>Arbeitsblatt: %1</translation>
+        </message>
+        <message>
+            <source>Task</source>
+            <translation>Aufgabe</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Gleichungen</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::about::AboutKel</name>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -1173,6 +1235,30 @@
             <source>Mark Reference</source>
             <translation>Referenz setzen</translation>
         </message>
+        <message>
+            <source>Circuit Lab</source>
+            <translation>Schaltkreislabor</translation>
+        </message>
+        <message>
+            <source>t = %1 s</source>
+            <translation>t = %1 s</translation>
+        </message>
+        <message>
+            <source>q = %1 C</source>
+            <translation>q = %1 C</translation>
+        </message>
+        <message>
+            <source>i = %1 A</source>
+            <translation>i = %1 A</translation>
+        </message>
+        <message>
+            <source>Read-out: %1</source>
+            <translation>Ablesung: %1</translation>
+        </message>
+        <message>
+            <source>Against the reference: %1</source>
+            <translation>Gegenüber der Referenz: %1</translation>
+        </message>
     </context>
     <context>
         <name>kel::measurement::MeasurementWindow</name>
@@ -1457,6 +1543,14 @@
         <message>
             <source>Model curve of the lab's circuit, not fitted yet.</source>
             <translation>Modellkurve des Schaltkreises des Labors, noch nicht angepasst.</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportieren</translation>
+        </message>
+        <message>
+            <source>Recording: %1</source>
+            <translation>Aufzeichnung: %1</translation>
         </message>
     </context>
     <context>
@@ -1789,6 +1883,22 @@
         <message>
             <source>Mark Reference</source>
             <translation>Referenz setzen</translation>
+        </message>
+        <message>
+            <source>Series circuit, AC source</source>
+            <translation>Reihenschaltung, Wechselspannungsquelle</translation>
+        </message>
+        <message>
+            <source>Cycles</source>
+            <translation>Perioden</translation>
+        </message>
+        <message>
+            <source>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</source>
+            <translation>Amplituden: VR = %1 V, VC = %2 V, VL = %3 V</translation>
+        </message>
+        <message>
+            <source>At t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</source>
+            <translation>Bei t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</translation>
         </message>
     </context>
     <context>
@@ -2261,6 +2371,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
             <translation>Schreibt die Energien der Schaltung des Experiments (t,W_C,W_L,W_R,W_S) als CSV in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
+        <message>
+            <source>Writes the experiment's worksheet (circuit, parameters, graph, equations and task on one page, the experiment attached) as PDF to FILE, without showing a window.</source>
+            <translation>Schreibt das Arbeitsblatt des Versuchs (Schaltung, Parameter, Graph, Gleichungen und Aufgabe auf einer Seite, der Versuch angehängt) als PDF in FILE, ohne ein Fenster zu zeigen.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -2275,6 +2389,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The experiment's circuit has no energies that could be written.</source>
             <translation>Die Schaltung des Experiments hat keine Energien, die geschrieben werden könnten.</translation>
+        </message>
+        <message>
+            <source>The experiment's window has no worksheet.</source>
+            <translation>Das Fenster des Versuchs hat kein Arbeitsblatt.</translation>
         </message>
     </context>
     <context>
@@ -2556,6 +2674,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Über %1</translation>
         </message>
         <message>
+            <source>Against the reference: %1</source>
+            <translation>Gegenüber der Referenz: %1</translation>
+        </message>
+        <message>
             <source>Alternating EMF</source>
             <translation>Wechselspannung</translation>
         </message>
@@ -2576,6 +2698,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Amplitude der Spannung am Widerstand in Volt</translation>
         </message>
         <message>
+            <source>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</source>
+            <translation>Amplituden: VR = %1 V, VC = %2 V, VL = %3 V</translation>
+        </message>
+        <message>
             <source>Angular frequency w0 in radians per second</source>
             <translation>Kreisfrequenz w0 in Radiant pro Sekunde</translation>
         </message>
@@ -2590,6 +2716,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>Bei Resonanz (ω = ω0) wächst der erzwungene Anteil linear mit t: der Grenzfall der Form außerhalb der Resonanz.</translation>
+        </message>
+        <message>
+            <source>At t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</source>
+            <translation>Bei t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</translation>
         </message>
         <message>
             <source>Axis Numbers</source>
@@ -2692,6 +2822,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Schaltung %1, Messgröße %2, %3 Messwerte</translation>
         </message>
         <message>
+            <source>Circuit Lab</source>
+            <translation>Schaltkreislabor</translation>
+        </message>
+        <message>
             <source>Clear Graphs</source>
             <translation>Graphen löschen</translation>
         </message>
@@ -2782,6 +2916,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Curves: %1.</source>
             <translation>Kurven: %1.</translation>
+        </message>
+        <message>
+            <source>Cycles</source>
+            <translation>Perioden</translation>
         </message>
         <message>
             <source>D.C.</source>
@@ -3016,6 +3154,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Kel-Kreislabor</translation>
         </message>
         <message>
+            <source>Kel Circuit Lab %1</source>
+            <translation>Kel Circuit Lab %1</translation>
+        </message>
+        <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
             <translation>Kel-Kreislabor: die exakte Ladung, Stromstärke und Spannungen von RC-, RL-, LC- und RLC-Reihenschaltungen und die Zeiger eines angeregten RLC-Kreises.</translation>
         </message>
@@ -3248,6 +3390,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Kriechfall (α &gt; ω0): zwei reelle Abklingraten.</translation>
         </message>
         <message>
+            <source>PDF document (*.pdf)</source>
+            <translation>PDF-Dokument (*.pdf)</translation>
+        </message>
+        <message>
             <source>PNG image (*.png);;SVG drawing (*.svg)</source>
             <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
         </message>
@@ -3338,6 +3484,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Plots drawn: %1.</source>
             <translation>Gezeichnete Durchläufe: %1.</translation>
+        </message>
+        <message>
+            <source>Print Worksheet</source>
+            <translation>Arbeitsblatt drucken</translation>
+        </message>
+        <message>
+            <source>Print Worksheet…</source>
+            <translation>Arbeitsblatt drucken…</translation>
         </message>
         <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
@@ -3444,6 +3598,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Abgelesene Zeit in Sekunden</translation>
         </message>
         <message>
+            <source>Read-out: %1</source>
+            <translation>Ablesung: %1</translation>
+        </message>
+        <message>
             <source>Reading %1 was cancelled.</source>
             <translation>Das Lesen von %1 wurde abgebrochen.</translation>
         </message>
@@ -3454,6 +3612,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Recording graph</source>
             <translation>Grafik der Aufzeichnung</translation>
+        </message>
+        <message>
+            <source>Recording: %1</source>
+            <translation>Aufzeichnung: %1</translation>
         </message>
         <message>
             <source>Recording: %1, %2 samples</source>
@@ -3548,6 +3710,18 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Bild speichern...</translation>
         </message>
         <message>
+            <source>Save Worksheet as PDF</source>
+            <translation>Arbeitsblatt als PDF speichern</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF…</source>
+            <translation>Arbeitsblatt als PDF speichern…</translation>
+        </message>
+        <message>
+            <source>Series circuit, AC source</source>
+            <translation>Reihenschaltung, Wechselspannungsquelle</translation>
+        </message>
+        <message>
             <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
             <translation>Reihenschaltung: Spannungsquelle E, Widerstand R, Kondensator C und Spule L</translation>
         </message>
@@ -3638,6 +3812,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>System Information Is Unavailable At This Time</source>
             <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
+        </message>
+        <message>
+            <source>Task</source>
+            <translation>Aufgabe</translation>
         </message>
         <message>
             <source>The %1 circuit has no %2.</source>
@@ -3754,6 +3932,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The experiment's circuit has no energies that could be written.</source>
             <translation>Die Schaltung des Experiments hat keine Energien, die geschrieben werden könnten.</translation>
+        </message>
+        <message>
+            <source>The experiment's window has no worksheet.</source>
+            <translation>Das Fenster des Versuchs hat kein Arbeitsblatt.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -3914,6 +4096,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The task of the experiment has %1 characters; at most %2 are read.</source>
             <translation>Die Aufgabe des Versuchs hat %1 Zeichen; gelesen werden höchstens %2.</translation>
+        </message>
+        <message>
+            <source>The task printed on the worksheet, for the students:</source>
+            <translation>Die Aufgabe, die auf dem Arbeitsblatt steht, für die Schülerinnen und Schüler:</translation>
         </message>
         <message>
             <source>The text %1 of %2 is not a number.</source>
@@ -4224,6 +4410,22 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Ohne Widerstand schwingt der Kreis ungedämpft mit ω0.</translation>
         </message>
         <message>
+            <source>Worksheet</source>
+            <translation>Arbeitsblatt</translation>
+        </message>
+        <message>
+            <source>Worksheet Task</source>
+            <translation>Aufgabe für das Arbeitsblatt</translation>
+        </message>
+        <message>
+            <source>Worksheet Task…</source>
+            <translation>Aufgabe für das Arbeitsblatt…</translation>
+        </message>
+        <message>
+            <source>Worksheet: %1</source>
+            <translation>Arbeitsblatt: %1</translation>
+        </message>
+        <message>
             <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
             <translation>Schreibt die Energien der Schaltung des Experiments (t,W_C,W_L,W_R,W_S) als CSV in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
@@ -4234,6 +4436,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
             <translation>Schreibt das Bild des Versuchs als SVG in FILE, ohne ein Fenster zu zeigen.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's worksheet (circuit, parameters, graph, equations and task on one page, the experiment attached) as PDF to FILE, without showing a window.</source>
+            <translation>Schreibt das Arbeitsblatt des Versuchs (Schaltung, Parameter, Graph, Gleichungen und Aufgabe auf einer Seite, der Versuch angehängt) als PDF in FILE, ohne ein Fenster zu zeigen.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
@@ -4336,6 +4542,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>i (A)</translation>
         </message>
         <message>
+            <source>i = %1 A</source>
+            <translation>i = %1 A</translation>
+        </message>
+        <message>
             <source>inductor voltage vL</source>
             <translation>Spulenspannung vL</translation>
         </message>
@@ -4376,6 +4586,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>q (C)</translation>
         </message>
         <message>
+            <source>q = %1 C</source>
+            <translation>q = %1 C</translation>
+        </message>
+        <message>
             <source>red</source>
             <translation>rot</translation>
         </message>
@@ -4414,6 +4628,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>t (s)</source>
             <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>t = %1 s</source>
+            <translation>t = %1 s</translation>
         </message>
         <message>
             <source>t = %1 s, v = %2 V</source>

@@ -704,6 +704,68 @@
         </message>
     </context>
     <context>
+        <name>WorksheetCommands</name>
+        <message>
+            <source>Worksheet Task…</source>
+            <translation>Tarea de la hoja…</translation>
+        </message>
+        <message>
+            <source>Print Worksheet…</source>
+            <translation>Imprimir hoja de trabajo…</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF…</source>
+            <translation>Guardar hoja de trabajo como PDF…</translation>
+        </message>
+        <message>
+            <source>The task printed on the worksheet, for the students:</source>
+            <translation>La tarea impresa en la hoja, para los estudiantes:</translation>
+        </message>
+        <message>
+            <source>Worksheet Task</source>
+            <translation>Tarea de la hoja</translation>
+        </message>
+        <message>
+            <source>Print Worksheet</source>
+            <translation>Imprimir hoja de trabajo</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF</source>
+            <translation>Guardar hoja de trabajo como PDF</translation>
+        </message>
+        <message>
+            <source>PDF document (*.pdf)</source>
+            <translation>Documento PDF (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>WorksheetPage</name>
+        <message>
+            <source>Parameters</source>
+            <translation>Parámetros</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab %1</source>
+            <translation>Kel Circuit Lab %1</translation>
+        </message>
+        <message>
+            <source>Worksheet</source>
+            <translation>Hoja de trabajo</translation>
+        </message>
+        <message>
+            <source>Worksheet: %1</source>
+            <translation>Hoja de trabajo: %1</translation>
+        </message>
+        <message>
+            <source>Task</source>
+            <translation>Tarea</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Ecuaciones</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::about::AboutKel</name>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -1173,6 +1235,30 @@
             <source>Mark Reference</source>
             <translation>Marcar referencia</translation>
         </message>
+        <message>
+            <source>Circuit Lab</source>
+            <translation>Laboratorio de circuitos</translation>
+        </message>
+        <message>
+            <source>t = %1 s</source>
+            <translation>t = %1 s</translation>
+        </message>
+        <message>
+            <source>q = %1 C</source>
+            <translation>q = %1 C</translation>
+        </message>
+        <message>
+            <source>i = %1 A</source>
+            <translation>i = %1 A</translation>
+        </message>
+        <message>
+            <source>Read-out: %1</source>
+            <translation>Lectura: %1</translation>
+        </message>
+        <message>
+            <source>Against the reference: %1</source>
+            <translation>Respecto a la referencia: %1</translation>
+        </message>
     </context>
     <context>
         <name>kel::measurement::MeasurementWindow</name>
@@ -1457,6 +1543,14 @@
         <message>
             <source>Model curve of the lab's circuit, not fitted yet.</source>
             <translation>Curva del modelo del circuito del laboratorio, aún sin ajustar.</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Recording: %1</source>
+            <translation>Registro: %1</translation>
         </message>
     </context>
     <context>
@@ -1789,6 +1883,22 @@
         <message>
             <source>Mark Reference</source>
             <translation>Marcar referencia</translation>
+        </message>
+        <message>
+            <source>Series circuit, AC source</source>
+            <translation>Circuito en serie, fuente alterna</translation>
+        </message>
+        <message>
+            <source>Cycles</source>
+            <translation>Ciclos</translation>
+        </message>
+        <message>
+            <source>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</source>
+            <translation>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</translation>
+        </message>
+        <message>
+            <source>At t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</source>
+            <translation>En t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</translation>
         </message>
     </context>
     <context>
@@ -2261,6 +2371,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
             <translation>Escribe las energías del circuito del experimento (t,W_C,W_L,W_R,W_S) como CSV en FILE, sin mostrar ninguna ventana.</translation>
         </message>
+        <message>
+            <source>Writes the experiment's worksheet (circuit, parameters, graph, equations and task on one page, the experiment attached) as PDF to FILE, without showing a window.</source>
+            <translation>Escribe la hoja de trabajo del experimento (circuito, parámetros, gráfica, ecuaciones y tarea en una página, con el experimento adjunto) como PDF en FILE, sin mostrar ninguna ventana.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -2275,6 +2389,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The experiment's circuit has no energies that could be written.</source>
             <translation>El circuito del experimento no tiene energías que puedan escribirse.</translation>
+        </message>
+        <message>
+            <source>The experiment's window has no worksheet.</source>
+            <translation>La ventana del experimento no tiene hoja de trabajo.</translation>
         </message>
     </context>
     <context>
@@ -2556,6 +2674,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Acerca de %1</translation>
         </message>
         <message>
+            <source>Against the reference: %1</source>
+            <translation>Respecto a la referencia: %1</translation>
+        </message>
+        <message>
             <source>Alternating EMF</source>
             <translation>Fem alterna</translation>
         </message>
@@ -2576,6 +2698,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Amplitud de la tensión en la resistencia en voltios</translation>
         </message>
         <message>
+            <source>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</source>
+            <translation>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</translation>
+        </message>
+        <message>
             <source>Angular frequency w0 in radians per second</source>
             <translation>Frecuencia angular w0 en radianes por segundo</translation>
         </message>
@@ -2590,6 +2716,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>En resonancia (ω = ω0) el término forzado crece linealmente con t: el límite de la forma fuera de resonancia.</translation>
+        </message>
+        <message>
+            <source>At t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</source>
+            <translation>En t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</translation>
         </message>
         <message>
             <source>Axis Numbers</source>
@@ -2692,6 +2822,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Circuito %1, magnitud %2, %3 puntos</translation>
         </message>
         <message>
+            <source>Circuit Lab</source>
+            <translation>Laboratorio de circuitos</translation>
+        </message>
+        <message>
             <source>Clear Graphs</source>
             <translation>Borrar gráficas</translation>
         </message>
@@ -2782,6 +2916,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Curves: %1.</source>
             <translation>Curvas: %1.</translation>
+        </message>
+        <message>
+            <source>Cycles</source>
+            <translation>Ciclos</translation>
         </message>
         <message>
             <source>D.C.</source>
@@ -3016,6 +3154,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Laboratorio Kel</translation>
         </message>
         <message>
+            <source>Kel Circuit Lab %1</source>
+            <translation>Kel Circuit Lab %1</translation>
+        </message>
+        <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
             <translation>Laboratorio Kel: la carga, la corriente y las tensiones exactas de los circuitos RC, RL, LC y RLC en serie, y los fasores de un circuito RLC forzado.</translation>
         </message>
@@ -3248,6 +3390,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Sobreamortiguado (α &gt; ω0): dos tasas de decaimiento reales.</translation>
         </message>
         <message>
+            <source>PDF document (*.pdf)</source>
+            <translation>Documento PDF (*.pdf)</translation>
+        </message>
+        <message>
             <source>PNG image (*.png);;SVG drawing (*.svg)</source>
             <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg)</translation>
         </message>
@@ -3338,6 +3484,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Plots drawn: %1.</source>
             <translation>Trazados: %1.</translation>
+        </message>
+        <message>
+            <source>Print Worksheet</source>
+            <translation>Imprimir hoja de trabajo</translation>
+        </message>
+        <message>
+            <source>Print Worksheet…</source>
+            <translation>Imprimir hoja de trabajo…</translation>
         </message>
         <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
@@ -3444,6 +3598,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Tiempo leído, en segundos</translation>
         </message>
         <message>
+            <source>Read-out: %1</source>
+            <translation>Lectura: %1</translation>
+        </message>
+        <message>
             <source>Reading %1 was cancelled.</source>
             <translation>Se canceló la lectura de %1.</translation>
         </message>
@@ -3454,6 +3612,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Recording graph</source>
             <translation>Gráfica del registro</translation>
+        </message>
+        <message>
+            <source>Recording: %1</source>
+            <translation>Registro: %1</translation>
         </message>
         <message>
             <source>Recording: %1, %2 samples</source>
@@ -3548,6 +3710,18 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Guardar imagen...</translation>
         </message>
         <message>
+            <source>Save Worksheet as PDF</source>
+            <translation>Guardar hoja de trabajo como PDF</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF…</source>
+            <translation>Guardar hoja de trabajo como PDF…</translation>
+        </message>
+        <message>
+            <source>Series circuit, AC source</source>
+            <translation>Circuito en serie, fuente alterna</translation>
+        </message>
+        <message>
             <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
             <translation>Circuito en serie: fuente de fem E, resistencia R, condensador C e inductor L</translation>
         </message>
@@ -3638,6 +3812,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>System Information Is Unavailable At This Time</source>
             <translation>La información del sistema no está disponible en este momento</translation>
+        </message>
+        <message>
+            <source>Task</source>
+            <translation>Tarea</translation>
         </message>
         <message>
             <source>The %1 circuit has no %2.</source>
@@ -3754,6 +3932,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The experiment's circuit has no energies that could be written.</source>
             <translation>El circuito del experimento no tiene energías que puedan escribirse.</translation>
+        </message>
+        <message>
+            <source>The experiment's window has no worksheet.</source>
+            <translation>La ventana del experimento no tiene hoja de trabajo.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -3914,6 +4096,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The task of the experiment has %1 characters; at most %2 are read.</source>
             <translation>La tarea del experimento tiene %1 caracteres; se leen como máximo %2.</translation>
+        </message>
+        <message>
+            <source>The task printed on the worksheet, for the students:</source>
+            <translation>La tarea impresa en la hoja, para los estudiantes:</translation>
         </message>
         <message>
             <source>The text %1 of %2 is not a number.</source>
@@ -4224,6 +4410,22 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Sin resistencia el circuito oscila sin amortiguamiento a ω0.</translation>
         </message>
         <message>
+            <source>Worksheet</source>
+            <translation>Hoja de trabajo</translation>
+        </message>
+        <message>
+            <source>Worksheet Task</source>
+            <translation>Tarea de la hoja</translation>
+        </message>
+        <message>
+            <source>Worksheet Task…</source>
+            <translation>Tarea de la hoja…</translation>
+        </message>
+        <message>
+            <source>Worksheet: %1</source>
+            <translation>Hoja de trabajo: %1</translation>
+        </message>
+        <message>
             <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
             <translation>Escribe las energías del circuito del experimento (t,W_C,W_L,W_R,W_S) como CSV en FILE, sin mostrar ninguna ventana.</translation>
         </message>
@@ -4234,6 +4436,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
             <translation>Escribe la imagen del experimento como SVG en FILE, sin mostrar ninguna ventana.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's worksheet (circuit, parameters, graph, equations and task on one page, the experiment attached) as PDF to FILE, without showing a window.</source>
+            <translation>Escribe la hoja de trabajo del experimento (circuito, parámetros, gráfica, ecuaciones y tarea en una página, con el experimento adjunto) como PDF en FILE, sin mostrar ninguna ventana.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
@@ -4336,6 +4542,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>i (A)</translation>
         </message>
         <message>
+            <source>i = %1 A</source>
+            <translation>i = %1 A</translation>
+        </message>
+        <message>
             <source>inductor voltage vL</source>
             <translation>tensión de la bobina vL</translation>
         </message>
@@ -4376,6 +4586,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>q (C)</translation>
         </message>
         <message>
+            <source>q = %1 C</source>
+            <translation>q = %1 C</translation>
+        </message>
+        <message>
             <source>red</source>
             <translation>rojo</translation>
         </message>
@@ -4414,6 +4628,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>t (s)</source>
             <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>t = %1 s</source>
+            <translation>t = %1 s</translation>
         </message>
         <message>
             <source>t = %1 s, v = %2 V</source>

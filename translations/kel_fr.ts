@@ -704,6 +704,68 @@
         </message>
     </context>
     <context>
+        <name>WorksheetCommands</name>
+        <message>
+            <source>Worksheet Task…</source>
+            <translation>Consigne de la fiche…</translation>
+        </message>
+        <message>
+            <source>Print Worksheet…</source>
+            <translation>Imprimer la fiche de travail…</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF…</source>
+            <translation>Enregistrer la fiche en PDF…</translation>
+        </message>
+        <message>
+            <source>The task printed on the worksheet, for the students:</source>
+            <translation>La consigne imprimée sur la fiche, pour les élèves :</translation>
+        </message>
+        <message>
+            <source>Worksheet Task</source>
+            <translation>Consigne de la fiche</translation>
+        </message>
+        <message>
+            <source>Print Worksheet</source>
+            <translation>Imprimer la fiche de travail</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF</source>
+            <translation>Enregistrer la fiche en PDF</translation>
+        </message>
+        <message>
+            <source>PDF document (*.pdf)</source>
+            <translation>Document PDF (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>WorksheetPage</name>
+        <message>
+            <source>Parameters</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab %1</source>
+            <translation>Kel Circuit Lab %1</translation>
+        </message>
+        <message>
+            <source>Worksheet</source>
+            <translation>Fiche de travail</translation>
+        </message>
+        <message>
+            <source>Worksheet: %1</source>
+            <translation>Fiche de travail : %1</translation>
+        </message>
+        <message>
+            <source>Task</source>
+            <translation>Consigne</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Équations</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::about::AboutKel</name>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -1173,6 +1235,30 @@
             <source>Mark Reference</source>
             <translation>Marquer la référence</translation>
         </message>
+        <message>
+            <source>Circuit Lab</source>
+            <translation>Laboratoire de circuits</translation>
+        </message>
+        <message>
+            <source>t = %1 s</source>
+            <translation>t = %1 s</translation>
+        </message>
+        <message>
+            <source>q = %1 C</source>
+            <translation>q = %1 C</translation>
+        </message>
+        <message>
+            <source>i = %1 A</source>
+            <translation>i = %1 A</translation>
+        </message>
+        <message>
+            <source>Read-out: %1</source>
+            <translation>Lecture : %1</translation>
+        </message>
+        <message>
+            <source>Against the reference: %1</source>
+            <translation>Par rapport à la référence : %1</translation>
+        </message>
     </context>
     <context>
         <name>kel::measurement::MeasurementWindow</name>
@@ -1457,6 +1543,14 @@
         <message>
             <source>Model curve of the lab's circuit, not fitted yet.</source>
             <translation>Courbe du modèle du circuit du labo, pas encore ajusté.</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <source>Recording: %1</source>
+            <translation>Enregistrement : %1</translation>
         </message>
     </context>
     <context>
@@ -1789,6 +1883,22 @@
         <message>
             <source>Mark Reference</source>
             <translation>Marquer la référence</translation>
+        </message>
+        <message>
+            <source>Series circuit, AC source</source>
+            <translation>Circuit série, source alternative</translation>
+        </message>
+        <message>
+            <source>Cycles</source>
+            <translation>Périodes</translation>
+        </message>
+        <message>
+            <source>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</source>
+            <translation>Amplitudes : VR = %1 V, VC = %2 V, VL = %3 V</translation>
+        </message>
+        <message>
+            <source>At t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</source>
+            <translation>À t = %1 s : vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</translation>
         </message>
     </context>
     <context>
@@ -2261,6 +2371,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
             <translation>Écrit les énergies du circuit de l’expérience (t,W_C,W_L,W_R,W_S) en CSV dans FILE, sans afficher de fenêtre.</translation>
         </message>
+        <message>
+            <source>Writes the experiment's worksheet (circuit, parameters, graph, equations and task on one page, the experiment attached) as PDF to FILE, without showing a window.</source>
+            <translation>Écrit la fiche de travail de l'expérience (circuit, paramètres, graphique, équations et consigne sur une page, l'expérience jointe) en PDF dans FILE, sans afficher de fenêtre.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -2275,6 +2389,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The experiment's circuit has no energies that could be written.</source>
             <translation>Le circuit de l’expérience n’a pas d’énergies qui puissent être écrites.</translation>
+        </message>
+        <message>
+            <source>The experiment's window has no worksheet.</source>
+            <translation>La fenêtre de l'expérience n'a pas de fiche de travail.</translation>
         </message>
     </context>
     <context>
@@ -2556,6 +2674,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>À propos de %1</translation>
         </message>
         <message>
+            <source>Against the reference: %1</source>
+            <translation>Par rapport à la référence : %1</translation>
+        </message>
+        <message>
             <source>Alternating EMF</source>
             <translation>Tension alternative</translation>
         </message>
@@ -2576,6 +2698,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Amplitude de la tension aux bornes de la résistance en volts</translation>
         </message>
         <message>
+            <source>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</source>
+            <translation>Amplitudes : VR = %1 V, VC = %2 V, VL = %3 V</translation>
+        </message>
+        <message>
             <source>Angular frequency w0 in radians per second</source>
             <translation>Pulsation w0 en radians par seconde</translation>
         </message>
@@ -2590,6 +2716,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>À la résonance (ω = ω0), le terme forcé croît linéairement avec t : c'est la limite de la forme hors résonance.</translation>
+        </message>
+        <message>
+            <source>At t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</source>
+            <translation>À t = %1 s : vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</translation>
         </message>
         <message>
             <source>Axis Numbers</source>
@@ -2692,6 +2822,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Circuit %1, grandeur %2, %3 points</translation>
         </message>
         <message>
+            <source>Circuit Lab</source>
+            <translation>Laboratoire de circuits</translation>
+        </message>
+        <message>
             <source>Clear Graphs</source>
             <translation>Effacer les courbes</translation>
         </message>
@@ -2782,6 +2916,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Curves: %1.</source>
             <translation>Courbes : %1.</translation>
+        </message>
+        <message>
+            <source>Cycles</source>
+            <translation>Périodes</translation>
         </message>
         <message>
             <source>D.C.</source>
@@ -3016,6 +3154,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Labo circuits Kel</translation>
         </message>
         <message>
+            <source>Kel Circuit Lab %1</source>
+            <translation>Kel Circuit Lab %1</translation>
+        </message>
+        <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
             <translation>Labo circuits Kel : charge, intensité et tensions exactes des circuits RC, RL, LC et RLC série, et vecteurs de Fresnel d'un circuit RLC en régime forcé.</translation>
         </message>
@@ -3248,6 +3390,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Régime apériodique (α &gt; ω0) : deux taux d'amortissement réels.</translation>
         </message>
         <message>
+            <source>PDF document (*.pdf)</source>
+            <translation>Document PDF (*.pdf)</translation>
+        </message>
+        <message>
             <source>PNG image (*.png);;SVG drawing (*.svg)</source>
             <translation>Image PNG (*.png);;Dessin SVG (*.svg)</translation>
         </message>
@@ -3338,6 +3484,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Plots drawn: %1.</source>
             <translation>Tracés effectués : %1.</translation>
+        </message>
+        <message>
+            <source>Print Worksheet</source>
+            <translation>Imprimer la fiche de travail</translation>
+        </message>
+        <message>
+            <source>Print Worksheet…</source>
+            <translation>Imprimer la fiche de travail…</translation>
         </message>
         <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
@@ -3444,6 +3598,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Temps lu, en secondes</translation>
         </message>
         <message>
+            <source>Read-out: %1</source>
+            <translation>Lecture : %1</translation>
+        </message>
+        <message>
             <source>Reading %1 was cancelled.</source>
             <translation>La lecture de %1 a été annulée.</translation>
         </message>
@@ -3454,6 +3612,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Recording graph</source>
             <translation>Graphique de l'enregistrement</translation>
+        </message>
+        <message>
+            <source>Recording: %1</source>
+            <translation>Enregistrement : %1</translation>
         </message>
         <message>
             <source>Recording: %1, %2 samples</source>
@@ -3548,6 +3710,18 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Enregistrer l'image...</translation>
         </message>
         <message>
+            <source>Save Worksheet as PDF</source>
+            <translation>Enregistrer la fiche en PDF</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF…</source>
+            <translation>Enregistrer la fiche en PDF…</translation>
+        </message>
+        <message>
+            <source>Series circuit, AC source</source>
+            <translation>Circuit série, source alternative</translation>
+        </message>
+        <message>
             <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
             <translation>Circuit série : source de f.é.m. E, résistance R, condensateur C et bobine L</translation>
         </message>
@@ -3638,6 +3812,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>System Information Is Unavailable At This Time</source>
             <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+        </message>
+        <message>
+            <source>Task</source>
+            <translation>Consigne</translation>
         </message>
         <message>
             <source>The %1 circuit has no %2.</source>
@@ -3754,6 +3932,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The experiment's circuit has no energies that could be written.</source>
             <translation>Le circuit de l’expérience n’a pas d’énergies qui puissent être écrites.</translation>
+        </message>
+        <message>
+            <source>The experiment's window has no worksheet.</source>
+            <translation>La fenêtre de l'expérience n'a pas de fiche de travail.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -3914,6 +4096,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The task of the experiment has %1 characters; at most %2 are read.</source>
             <translation>La consigne de l’expérience compte %1 caractères ; au plus %2 sont lus.</translation>
+        </message>
+        <message>
+            <source>The task printed on the worksheet, for the students:</source>
+            <translation>La consigne imprimée sur la fiche, pour les élèves :</translation>
         </message>
         <message>
             <source>The text %1 of %2 is not a number.</source>
@@ -4224,6 +4410,22 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Sans résistance, le circuit oscille sans amortissement à ω0.</translation>
         </message>
         <message>
+            <source>Worksheet</source>
+            <translation>Fiche de travail</translation>
+        </message>
+        <message>
+            <source>Worksheet Task</source>
+            <translation>Consigne de la fiche</translation>
+        </message>
+        <message>
+            <source>Worksheet Task…</source>
+            <translation>Consigne de la fiche…</translation>
+        </message>
+        <message>
+            <source>Worksheet: %1</source>
+            <translation>Fiche de travail : %1</translation>
+        </message>
+        <message>
             <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
             <translation>Écrit les énergies du circuit de l’expérience (t,W_C,W_L,W_R,W_S) en CSV dans FILE, sans afficher de fenêtre.</translation>
         </message>
@@ -4234,6 +4436,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
             <translation>Écrit l'image de l'expérience en SVG dans FILE, sans afficher de fenêtre.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's worksheet (circuit, parameters, graph, equations and task on one page, the experiment attached) as PDF to FILE, without showing a window.</source>
+            <translation>Écrit la fiche de travail de l'expérience (circuit, paramètres, graphique, équations et consigne sur une page, l'expérience jointe) en PDF dans FILE, sans afficher de fenêtre.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
@@ -4336,6 +4542,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>i (A)</translation>
         </message>
         <message>
+            <source>i = %1 A</source>
+            <translation>i = %1 A</translation>
+        </message>
+        <message>
             <source>inductor voltage vL</source>
             <translation>tension de la bobine vL</translation>
         </message>
@@ -4376,6 +4586,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>q (C)</translation>
         </message>
         <message>
+            <source>q = %1 C</source>
+            <translation>q = %1 C</translation>
+        </message>
+        <message>
             <source>red</source>
             <translation>rouge</translation>
         </message>
@@ -4414,6 +4628,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>t (s)</source>
             <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>t = %1 s</source>
+            <translation>t = %1 s</translation>
         </message>
         <message>
             <source>t = %1 s, v = %2 V</source>

@@ -704,6 +704,68 @@
         </message>
     </context>
     <context>
+        <name>WorksheetCommands</name>
+        <message>
+            <source>Worksheet Task…</source>
+            <translation>Tarefa da folha…</translation>
+        </message>
+        <message>
+            <source>Print Worksheet…</source>
+            <translation>Imprimir folha de exercícios…</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF…</source>
+            <translation>Salvar folha de exercícios como PDF…</translation>
+        </message>
+        <message>
+            <source>The task printed on the worksheet, for the students:</source>
+            <translation>A tarefa impressa na folha, para os alunos:</translation>
+        </message>
+        <message>
+            <source>Worksheet Task</source>
+            <translation>Tarefa da folha</translation>
+        </message>
+        <message>
+            <source>Print Worksheet</source>
+            <translation>Imprimir folha de exercícios</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF</source>
+            <translation>Salvar folha de exercícios como PDF</translation>
+        </message>
+        <message>
+            <source>PDF document (*.pdf)</source>
+            <translation>Documento PDF (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>WorksheetPage</name>
+        <message>
+            <source>Parameters</source>
+            <translation>Parâmetros</translation>
+        </message>
+        <message>
+            <source>Kel Circuit Lab %1</source>
+            <translation>Kel Circuit Lab %1</translation>
+        </message>
+        <message>
+            <source>Worksheet</source>
+            <translation>Folha de exercícios</translation>
+        </message>
+        <message>
+            <source>Worksheet: %1</source>
+            <translation>Folha de exercícios: %1</translation>
+        </message>
+        <message>
+            <source>Task</source>
+            <translation>Tarefa</translation>
+        </message>
+        <message>
+            <source>Equations</source>
+            <translation>Equações</translation>
+        </message>
+    </context>
+    <context>
         <name>kel::about::AboutKel</name>
         <message>
             <source>This is a work in progress. It was created in the wee hours of the morning of March 18, 1998. Use with care! - Revisions were made March 22, 1998.</source>
@@ -1173,6 +1235,30 @@
             <source>Mark Reference</source>
             <translation>Marcar referência</translation>
         </message>
+        <message>
+            <source>Circuit Lab</source>
+            <translation>Laboratório de circuitos</translation>
+        </message>
+        <message>
+            <source>t = %1 s</source>
+            <translation>t = %1 s</translation>
+        </message>
+        <message>
+            <source>q = %1 C</source>
+            <translation>q = %1 C</translation>
+        </message>
+        <message>
+            <source>i = %1 A</source>
+            <translation>i = %1 A</translation>
+        </message>
+        <message>
+            <source>Read-out: %1</source>
+            <translation>Leitura: %1</translation>
+        </message>
+        <message>
+            <source>Against the reference: %1</source>
+            <translation>Em relação à referência: %1</translation>
+        </message>
     </context>
     <context>
         <name>kel::measurement::MeasurementWindow</name>
@@ -1457,6 +1543,14 @@
         <message>
             <source>Model curve of the lab's circuit, not fitted yet.</source>
             <translation>Curva do modelo do circuito do laboratório, ainda não ajustado.</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Recording: %1</source>
+            <translation>Registro: %1</translation>
         </message>
     </context>
     <context>
@@ -1789,6 +1883,22 @@
         <message>
             <source>Mark Reference</source>
             <translation>Marcar referência</translation>
+        </message>
+        <message>
+            <source>Series circuit, AC source</source>
+            <translation>Circuito em série, fonte alternada</translation>
+        </message>
+        <message>
+            <source>Cycles</source>
+            <translation>Ciclos</translation>
+        </message>
+        <message>
+            <source>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</source>
+            <translation>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</translation>
+        </message>
+        <message>
+            <source>At t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</source>
+            <translation>Em t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</translation>
         </message>
     </context>
     <context>
@@ -2261,6 +2371,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
             <translation>Grava as energias do circuito do experimento (t,W_C,W_L,W_R,W_S) como CSV em FILE, sem mostrar janela.</translation>
         </message>
+        <message>
+            <source>Writes the experiment's worksheet (circuit, parameters, graph, equations and task on one page, the experiment attached) as PDF to FILE, without showing a window.</source>
+            <translation>Grava a folha de exercícios do experimento (circuito, parâmetros, gráfico, equações e tarefa em uma página, com o experimento anexado) como PDF em FILE, sem mostrar janela.</translation>
+        </message>
     </context>
     <context>
         <name>kel::shell::ExportRun</name>
@@ -2275,6 +2389,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The experiment's circuit has no energies that could be written.</source>
             <translation>O circuito do experimento não tem energias que possam ser gravadas.</translation>
+        </message>
+        <message>
+            <source>The experiment's window has no worksheet.</source>
+            <translation>A janela do experimento não tem folha de exercícios.</translation>
         </message>
     </context>
     <context>
@@ -2556,6 +2674,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Sobre %1</translation>
         </message>
         <message>
+            <source>Against the reference: %1</source>
+            <translation>Em relação à referência: %1</translation>
+        </message>
+        <message>
             <source>Alternating EMF</source>
             <translation>Fem alternada</translation>
         </message>
@@ -2576,6 +2698,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Amplitude da tensão no resistor em volts</translation>
         </message>
         <message>
+            <source>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</source>
+            <translation>Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V</translation>
+        </message>
+        <message>
             <source>Angular frequency w0 in radians per second</source>
             <translation>Frequência angular w0 em radianos por segundo</translation>
         </message>
@@ -2590,6 +2716,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>At resonance (ω = ω0) the driven term grows linearly with t: the limit of the off-resonance form.</source>
             <translation>Em ressonância (ω = ω0) o termo forçado cresce linearmente com t: o limite da forma fora da ressonância.</translation>
+        </message>
+        <message>
+            <source>At t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</source>
+            <translation>Em t = %1 s: vR = %2 V, vC = %3 V, vL = %4 V, v = %5 V</translation>
         </message>
         <message>
             <source>Axis Numbers</source>
@@ -2692,6 +2822,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Circuito %1, grandeza %2, %3 pontos</translation>
         </message>
         <message>
+            <source>Circuit Lab</source>
+            <translation>Laboratório de circuitos</translation>
+        </message>
+        <message>
             <source>Clear Graphs</source>
             <translation>Limpar gráficos</translation>
         </message>
@@ -2782,6 +2916,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Curves: %1.</source>
             <translation>Curvas: %1.</translation>
+        </message>
+        <message>
+            <source>Cycles</source>
+            <translation>Ciclos</translation>
         </message>
         <message>
             <source>D.C.</source>
@@ -3016,6 +3154,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Laboratório Kel</translation>
         </message>
         <message>
+            <source>Kel Circuit Lab %1</source>
+            <translation>Kel Circuit Lab %1</translation>
+        </message>
+        <message>
             <source>Kel Circuit Lab: the exact charge, current and voltages of series RC, RL, LC and RLC circuits, and the phasors of a driven RLC circuit.</source>
             <translation>Laboratório Kel: a carga, a corrente e as tensões exatas dos circuitos RC, RL, LC e RLC em série, e os fasores de um circuito RLC forçado.</translation>
         </message>
@@ -3248,6 +3390,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Superamortecido (α &gt; ω0): duas taxas de decaimento reais.</translation>
         </message>
         <message>
+            <source>PDF document (*.pdf)</source>
+            <translation>Documento PDF (*.pdf)</translation>
+        </message>
+        <message>
             <source>PNG image (*.png);;SVG drawing (*.svg)</source>
             <translation>Imagem PNG (*.png);;Desenho SVG (*.svg)</translation>
         </message>
@@ -3338,6 +3484,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Plots drawn: %1.</source>
             <translation>Traçados: %1.</translation>
+        </message>
+        <message>
+            <source>Print Worksheet</source>
+            <translation>Imprimir folha de exercícios</translation>
+        </message>
+        <message>
+            <source>Print Worksheet…</source>
+            <translation>Imprimir folha de exercícios…</translation>
         </message>
         <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
@@ -3444,6 +3598,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Tempo lido, em segundos</translation>
         </message>
         <message>
+            <source>Read-out: %1</source>
+            <translation>Leitura: %1</translation>
+        </message>
+        <message>
             <source>Reading %1 was cancelled.</source>
             <translation>A leitura de %1 foi cancelada.</translation>
         </message>
@@ -3454,6 +3612,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Recording graph</source>
             <translation>Gráfico do registro</translation>
+        </message>
+        <message>
+            <source>Recording: %1</source>
+            <translation>Registro: %1</translation>
         </message>
         <message>
             <source>Recording: %1, %2 samples</source>
@@ -3548,6 +3710,18 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Salvar imagem...</translation>
         </message>
         <message>
+            <source>Save Worksheet as PDF</source>
+            <translation>Salvar folha de exercícios como PDF</translation>
+        </message>
+        <message>
+            <source>Save Worksheet as PDF…</source>
+            <translation>Salvar folha de exercícios como PDF…</translation>
+        </message>
+        <message>
+            <source>Series circuit, AC source</source>
+            <translation>Circuito em série, fonte alternada</translation>
+        </message>
+        <message>
             <source>Series circuit: EMF source E, resistor R, capacitor C and inductor L</source>
             <translation>Circuito em série: fonte de fem E, resistor R, capacitor C e indutor L</translation>
         </message>
@@ -3638,6 +3812,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>System Information Is Unavailable At This Time</source>
             <translation>As informações do sistema não estão disponíveis no momento</translation>
+        </message>
+        <message>
+            <source>Task</source>
+            <translation>Tarefa</translation>
         </message>
         <message>
             <source>The %1 circuit has no %2.</source>
@@ -3754,6 +3932,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The experiment's circuit has no energies that could be written.</source>
             <translation>O circuito do experimento não tem energias que possam ser gravadas.</translation>
+        </message>
+        <message>
+            <source>The experiment's window has no worksheet.</source>
+            <translation>A janela do experimento não tem folha de exercícios.</translation>
         </message>
         <message>
             <source>The file %1 could not be saved: %2.</source>
@@ -3914,6 +4096,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The task of the experiment has %1 characters; at most %2 are read.</source>
             <translation>A tarefa do experimento tem %1 caracteres; no máximo %2 são lidos.</translation>
+        </message>
+        <message>
+            <source>The task printed on the worksheet, for the students:</source>
+            <translation>A tarefa impressa na folha, para os alunos:</translation>
         </message>
         <message>
             <source>The text %1 of %2 is not a number.</source>
@@ -4224,6 +4410,22 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Sem resistência o circuito oscila sem amortecimento em ω0.</translation>
         </message>
         <message>
+            <source>Worksheet</source>
+            <translation>Folha de exercícios</translation>
+        </message>
+        <message>
+            <source>Worksheet Task</source>
+            <translation>Tarefa da folha</translation>
+        </message>
+        <message>
+            <source>Worksheet Task…</source>
+            <translation>Tarefa da folha…</translation>
+        </message>
+        <message>
+            <source>Worksheet: %1</source>
+            <translation>Folha de exercícios: %1</translation>
+        </message>
+        <message>
             <source>Writes the energies of the experiment's circuit (t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing a window.</source>
             <translation>Grava as energias do circuito do experimento (t,W_C,W_L,W_R,W_S) como CSV em FILE, sem mostrar janela.</translation>
         </message>
@@ -4234,6 +4436,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Writes the experiment's picture as SVG to FILE, without showing a window.</source>
             <translation>Grava a imagem do experimento como SVG em FILE, sem mostrar janela.</translation>
+        </message>
+        <message>
+            <source>Writes the experiment's worksheet (circuit, parameters, graph, equations and task on one page, the experiment attached) as PDF to FILE, without showing a window.</source>
+            <translation>Grava a folha de exercícios do experimento (circuito, parâmetros, gráfico, equações e tarefa em uma página, com o experimento anexado) como PDF em FILE, sem mostrar janela.</translation>
         </message>
         <message>
             <source>Writes the samples of the experiment's last plot as CSV to FILE, without showing a window.</source>
@@ -4336,6 +4542,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>i (A)</translation>
         </message>
         <message>
+            <source>i = %1 A</source>
+            <translation>i = %1 A</translation>
+        </message>
+        <message>
             <source>inductor voltage vL</source>
             <translation>tensão no indutor vL</translation>
         </message>
@@ -4376,6 +4586,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>q (C)</translation>
         </message>
         <message>
+            <source>q = %1 C</source>
+            <translation>q = %1 C</translation>
+        </message>
+        <message>
             <source>red</source>
             <translation>vermelho</translation>
         </message>
@@ -4414,6 +4628,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>t (s)</source>
             <translation>t (s)</translation>
+        </message>
+        <message>
+            <source>t = %1 s</source>
+            <translation>t = %1 s</translation>
         </message>
         <message>
             <source>t = %1 s, v = %2 V</source>

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace kel::display
 {
@@ -37,6 +39,27 @@ QString QtDialogs::saveFile(const QString &caption, const QString &suggestedName
 QString QtDialogs::openFile(const QString &caption, const QString &filter)
 {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, {}, filter);
+}
+
+std::optional<QString> QtDialogs::multiLineInput(const QString &prompt, const QString &title,
+                                                 const QString &defaultText)
+{
+    bool accepted = false;
+    const QString answer = QInputDialog::getMultiLineText(QApplication::activeWindow(), title,
+                                                          prompt, defaultText, &accepted);
+    return accepted ? std::optional<QString>(answer) : std::nullopt;
+}
+
+void QtDialogs::printPreview(const QString &title, const QPageLayout &layout,
+                             const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(layout);
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter *device) { paint(*device); });
+    dialog.exec();
 }
 
 } // namespace kel::display

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
+
+#include <functional>
+#include <optional>
+
+class QPagedPaintDevice;
 
 namespace kel::display
 {
@@ -28,6 +34,21 @@ public:
     // A modal file chooser for opening an existing file: the path chosen, or an empty text
     // when cancelled (as it is where nobody can answer).
     virtual QString openFile(const QString & /*caption*/, const QString & /*filter*/) { return {}; }
+    // A modal box for a text of several lines: the text as left when accepted (empty
+    // included), none when cancelled (as it is where nobody can answer).
+    virtual std::optional<QString> multiLineInput(const QString & /*prompt*/,
+                                                  const QString & /*title*/,
+                                                  const QString & /*defaultText*/)
+    {
+        return std::nullopt;
+    }
+    // A modal print preview of pages laid out as `layout` says, each drawn by `paint` on the
+    // device it is given (the preview's or the printer's), from which the user may print.
+    // Where nobody can answer, nothing is shown.
+    virtual void printPreview(const QString & /*title*/, const QPageLayout & /*layout*/,
+                              const std::function<void(QPagedPaintDevice &)> & /*paint*/)
+    {
+    }
 };
 
 // The real Qt boxes, parented to the active window.
@@ -40,6 +61,10 @@ public:
     QString saveFile(const QString &caption, const QString &suggestedName,
                      const QString &filter) override;
     QString openFile(const QString &caption, const QString &filter) override;
+    std::optional<QString> multiLineInput(const QString &prompt, const QString &title,
+                                          const QString &defaultText) override;
+    void printPreview(const QString &title, const QPageLayout &layout,
+                      const std::function<void(QPagedPaintDevice &)> &paint) override;
 };
 
 } // namespace kel::display

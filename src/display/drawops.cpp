@@ -73,13 +73,15 @@ UserTransform twipsTransform(const QSizeF &size)
 }
 
 void replayOps(QPainter &painter, const QSizeF &size, const std::vector<DrawOp> &ops,
-               std::size_t from, std::size_t to)
+               std::size_t from, std::size_t to, std::optional<double> lineWidth)
 {
     const DrawOp before = scaleBefore(ops, from);
     UserTransform t = sameOp(before, kNoScale) ? twipsTransform(size) : transformFor(before, size);
     QPen pen;
-    pen.setCosmetic(true);
-    pen.setWidthF(1.0);
+    pen.setCosmetic(!lineWidth);
+    pen.setWidthF(lineWidth.value_or(1.0));
+    if (lineWidth)
+        pen.setCapStyle(Qt::RoundCap);
     for (std::size_t i = from; i < to; ++i) {
         const DrawOp &op = ops[i];
         switch (op.kind) {

@@ -32,9 +32,10 @@ DrawOp scaleBefore(const std::vector<DrawOp> &ops, std::size_t index);
 UserTransform twipsTransform(const QSizeF &size);
 
 // Paints ops[from, to) into an area of `size`, not antialiased, dashes running on from each
-// line's dashStart.
+// line's dashStart; with a cosmetic pen one device pixel wide, or with `lineWidth` a pen that
+// many pixels of `size` wide.
 void replayOps(QPainter &painter, const QSizeF &size, const std::vector<DrawOp> &ops,
-               std::size_t from, std::size_t to);
+               std::size_t from, std::size_t to, std::optional<double> lineWidth = std::nullopt);
 // The dashStart of a dashed line that goes on from (x2, y2) after a line from (x1, y1) that
 // started at dashStart, in an area `width` pixels wide under `t`.
 float dashRunAfter(const UserTransform &t, int width, float dashStart, float x1, float y1, float x2,

@@ -35,6 +35,9 @@ public:
     // What the Energy window's Save Data writes for the window's circuit; none where the
     // window has no energies or they cannot be computed.
     virtual std::optional<QByteArray> energyCsv() const { return std::nullopt; }
+    // The window's worksheet as a one-page PDF with the experiment attached, on the page size
+    // of the system's locale; none where the window has no worksheet.
+    virtual std::optional<QByteArray> worksheetPdf() const { return std::nullopt; }
 };
 
 } // namespace kel::display

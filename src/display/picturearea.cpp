@@ -149,11 +149,12 @@ void PictureArea::compact()
 
 // Drawing is not antialiased: a line drawn twice then looks exactly as a line drawn once, as
 // curves that accumulate on an area must.
-void PictureArea::render(QPainter &painter, const QSizeF &size) const
+void PictureArea::render(QPainter &painter, const QSizeF &size,
+                         std::optional<double> lineWidth) const
 {
     painter.fillRect(QRectF(QPointF(0, 0), size), m_background);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    replayOps(painter, size, m_ops, 0, m_ops.size());
+    replayOps(painter, size, m_ops, 0, m_ops.size(), lineWidth);
     paintOverlays(painter, size);
     if (m_exportCursor)
         paintCursor(painter, size);

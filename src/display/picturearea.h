@@ -108,7 +108,10 @@ public:
     bool hasScale() const { return m_hasScale; }
 
     // Renders the whole drawing into a painter's device of the given size, background included.
-    void render(QPainter &painter, const QSizeF &size) const;
+    // Lines and points are one device pixel wide, or with `lineWidth` that many pixels of
+    // `size`, growing with the painter's scale (for print).
+    void render(QPainter &painter, const QSizeF &size,
+                std::optional<double> lineWidth = std::nullopt) const;
     QImage toImage(const QSize &pixels) const;
     // Paints the drawing as the screen shows it, through the cached layers, at `size` logical
     // pixels and `ratio` device pixels per logical pixel.

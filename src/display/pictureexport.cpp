@@ -16,7 +16,8 @@ namespace
 {
 
 // Draws the areas side by side into a painter whose device is `scale` times the screen size.
-void paintAreas(QPainter &painter, const std::vector<const PictureArea *> &areas, double scale)
+void paintAreas(QPainter &painter, const std::vector<const PictureArea *> &areas, double scale,
+                std::optional<double> lineWidth = std::nullopt)
 {
     double left = 0;
     for (const PictureArea *area : areas) {
@@ -24,7 +25,7 @@ void paintAreas(QPainter &painter, const std::vector<const PictureArea *> &areas
         painter.save();
         painter.translate(left, 0);
         painter.setClipRect(QRectF(QPointF(0, 0), size));
-        area->render(painter, size);
+        area->render(painter, size, lineWidth);
         painter.restore();
         left += size.width();
     }
@@ -63,6 +64,15 @@ QByteArray PictureExport::svg() const
     paintAreas(painter, m_areas, 1.0);
     painter.end();
     return buffer.data();
+}
+
+QPicture PictureExport::picture(double lineWidth) const
+{
+    QPicture result;
+    QPainter painter(&result);
+    paintAreas(painter, m_areas, 1.0, lineWidth);
+    painter.end();
+    return result;
 }
 
 void PictureExport::copyToClipboard(double scale) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPicture>
 #include <QSize>
 #include <QString>
 
@@ -27,6 +28,9 @@ public:
     QImage image(double scale = 1.0) const;
     // An SVG document of the areas at their size on screen.
     QByteArray svg() const;
+    // The areas as vector drawing at their size on screen, lines `lineWidth` pixels wide and
+    // growing with the scale the picture is drawn at (a page of print).
+    QPicture picture(double lineWidth) const;
     // Puts the image on the clipboard.
     void copyToClipboard(double scale = 1.0) const;
 

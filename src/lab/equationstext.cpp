@@ -3,6 +3,9 @@
 
 #include "mathwriter.h"
 
+#include "display/qstringtext.h"
+#include "solutions/circuitsolutions.h"
+
 #include <cmath>
 #include <utility>
 
@@ -430,6 +433,18 @@ EquationsDocument EquationsText::notANumber(const QString &boxName)
     w.heading(tr("Equations"));
     w.sentence(tr("The text of %1 is not a number.").arg(boxName));
     return w.take();
+}
+
+EquationsDocument EquationsText::ofTexts(solutions::CircuitKind circuitKind,
+                                         const std::function<QString(solutions::Parameter)> &textOf)
+{
+    const solutions::CaseRow *row = solutions::caseFor(solutions::caseNumber(circuitKind));
+    if (!row)
+        return write(circuitKind, {});
+    const solutions::ReadResult read = solutions::readParameters(
+        [&textOf](solutions::Parameter p) { return display::toStdString(textOf(p)); }, row->reads);
+    return read.parameters ? write(circuitKind, *read.parameters)
+                           : notANumber(display::toQString(solutions::boxName(*read.badBox)));
 }
 
 } // namespace kel::lab

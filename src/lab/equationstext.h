@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace kel::lab
 {
 
@@ -38,6 +40,10 @@ public:
                                    const solutions::CircuitParameters &p);
     // The same for a circuit whose texts did not give numbers: names the box.
     static EquationsDocument notANumber(const QString &boxName);
+    // The document of a circuit kind from its parameter texts as typed: the equations, or
+    // notANumber for the first text the circuit reads that is not a number.
+    static EquationsDocument ofTexts(solutions::CircuitKind circuitKind,
+                                     const std::function<QString(solutions::Parameter)> &textOf);
 };
 
 } // namespace kel::lab

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "equationswindow.h"
 
-#include "display/qstringtext.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -38,18 +36,7 @@ EquationsWindow::EquationsWindow(display::Dialogs &dialogs, QWidget *parent)
 void EquationsWindow::showCircuit(solutions::CircuitKind circuitKind,
                                   const std::function<QString(solutions::Parameter)> &textOf)
 {
-    const solutions::CaseRow *row = solutions::caseFor(solutions::caseNumber(circuitKind));
-    if (!row) {
-        m_document = EquationsText::write(circuitKind, {});
-    } else {
-        const solutions::ReadResult read = solutions::readParameters(
-            [&textOf](solutions::Parameter p) { return display::toStdString(textOf(p)); },
-            row->reads);
-        m_document =
-            read.parameters
-                ? EquationsText::write(circuitKind, *read.parameters)
-                : EquationsText::notANumber(display::toQString(solutions::boxName(*read.badBox)));
-    }
+    m_document = EquationsText::ofTexts(circuitKind, textOf);
     m_text->setHtml(m_document.richText);
 }
 

@@ -90,7 +90,7 @@ void LabWindow::applyExperiment(const display::Experiment &experiment)
     const CircuitConfiguration *configuration = launcherConfiguration(lab.launcher);
     if (!configuration)
         return;
-    m_task = experiment.task;
+    m_session.setTask(experiment.task);
     m_session.setScale(scaleOf(lab.scale, m_session.scale()));
     applyConfiguration(*configuration);
     if (lab.frame == FrameKind::CurrentScale && !m_session.frameIsScale())
@@ -128,7 +128,7 @@ display::Experiment LabWindow::experiment() const
                              m_controls.voltage->isChecked()});
     for (const PlotEntry &plot : m_session.history())
         lab.plots.push_back({textsOf(plot.texts), curveNames(plot.selection)});
-    return {QLatin1String(LabExperiment::kWindow), lab.toJson(), m_task};
+    return {QLatin1String(LabExperiment::kWindow), lab.toJson(), m_session.task()};
 }
 
 display::PictureExport LabWindow::pictures() const

@@ -69,6 +69,8 @@ public:
         m_lab.plotGraphs();
     }
 
+    std::optional<worksheet::Worksheet> hostWorksheet() const override { return m_lab.worksheet(); }
+
 private:
     static Field fieldOf(measurement::FitParameter parameter)
     {

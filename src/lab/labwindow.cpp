@@ -57,6 +57,7 @@ LabWindow::LabWindow(display::Dialogs &dialogs, QWidget *parent)
     buildMenus();
     buildMoreMenus();
     buildMeasurementMenu();
+    buildWorksheetCommands();
     buildGraphAccess();
     setLabKeyboardOrder(this);
     showAllTexts();

@@ -8,6 +8,7 @@
 #include "labcontrols.h"
 
 #include "display/experimenttarget.h"
+#include "worksheet/worksheet.h"
 
 #include <QMainWindow>
 
@@ -86,10 +87,14 @@ public:
     double pictureScale() const override { return 2.0; }
     std::optional<QByteArray> csv() const override;
     std::optional<QByteArray> energyCsv() const override;
+    std::optional<QByteArray> worksheetPdf() const override;
+    // The worksheet of the circuit as the window shows it (labworksheet.cpp).
+    worksheet::Worksheet worksheet() const;
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
-    // The worksheet's task of the experiment opened last, saved with it; empty for none.
-    const QString &task() const { return m_task; }
-    void setTask(const QString &task) { m_task = task; }
+    // The worksheet's task, kept by the session: typed with Worksheet Task, opened and saved
+    // with the experiment; empty for none.
+    const QString &task() const { return m_session.task(); }
+    void setTask(const QString &task) { m_session.setTask(task); }
 
 public slots:
     void clearGraphs();
@@ -156,6 +161,7 @@ private:
     void applyLabPlot(const display::BoxTexts &texts, const QStringList &curves);
     // The Measurement menu, after the others, and the window it opens (labmeasurement.cpp).
     void buildMeasurementMenu();
+    void buildWorksheetCommands();
     void openMeasurement();
     friend class LabCircuitHost;
 
@@ -165,7 +171,6 @@ private:
     QString m_regimeText;    // whole, while the status bar may show it elided
     GraphScale m_shownScale; // the one the graph's frame was last drawn for
     display::ExperimentMenu *m_experimentMenu = nullptr;
-    QString m_task;
     QAction *m_resonanceCurve = nullptr;
     QLabel *m_deltaReadout = nullptr;
     EquationsWindow *m_equations = nullptr; // once opened; a child window

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/fitproblem.h"
+#include "worksheet/worksheet.h"
 
 #include <array>
 #include <optional>
@@ -31,6 +32,9 @@ public:
     virtual std::optional<HostCircuit> hostCircuit() const = 0;
     // Writes the values into the host's parameter texts and lets it redraw its plots.
     virtual void applyValues(std::span<const std::pair<FitParameter, double>> values) = 0;
+    // The host's worksheet (its circuit, parameters and experiment), on which the measurement's
+    // own worksheet is built; none where the host has none.
+    virtual std::optional<worksheet::Worksheet> hostWorksheet() const { return std::nullopt; }
 };
 
 } // namespace kel::measurement

@@ -85,6 +85,14 @@ public:
     static FitResult runFit(const FitProblem &problem, const WindowSamples &samples,
                             const std::atomic<bool> *cancel);
 
+    // The task a teacher typed for the worksheet, lines kept.
+    const QString &task() const { return m_task; }
+    void setTask(const QString &task)
+    {
+        m_task = task;
+        emit changed();
+    }
+
 signals:
     void changed();
 
@@ -102,6 +110,7 @@ private:
     std::optional<FitResult> m_fit;
     // The residuals of the window, recomputed after a change when first asked for.
     mutable std::optional<std::vector<double>> m_residuals;
+    QString m_task;
 };
 
 } // namespace kel::measurement

@@ -5,6 +5,7 @@
 #include "display/dialogs.h"
 #include "recordinggraph.h"
 #include "solutions/numbertext.h"
+#include "worksheet/worksheetcommands.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -84,6 +86,12 @@ MeasurementWindow::MeasurementWindow(CircuitHost &host, display::Dialogs &dialog
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    QMenu *exportMenu = menuBar()->addMenu(tr("Export"));
+    exportMenu->setObjectName("Export");
+    worksheet::WorksheetCommands::add(exportMenu, this, m_dialogs,
+                                      {[this] { return worksheet(); },
+                                       [this] { return m_session.task(); },
+                                       [this](const QString &task) { m_session.setTask(task); }});
 
     connect(&m_session, &MeasurementSession::changed, this, &MeasurementWindow::showSession);
     connect(&m_jobs, &MeasurementJobs::progressed, m_progress, &QProgressBar::setValue);
@@ -496,6 +504,29 @@ void MeasurementWindow::describeGraph()
     else
         text += ' ' + tr("Model curve of the lab's circuit, not fitted yet.");
     m_graph->setAccessibleDescription(text);
+}
+
+worksheet::Worksheet MeasurementWindow::worksheet() const
+{
+    std::optional<worksheet::Worksheet> host = m_host.hostWorksheet();
+    worksheet::Worksheet sheet = host ? std::move(*host) : worksheet::Worksheet();
+    sheet.window = tr("Measurement");
+    if (m_session.recording()) {
+        // The graph as it stands on screen, or at its natural size while the window is hidden.
+        if (!m_graph->isVisible())
+            m_graph->resize(m_graph->sizeHint());
+        sheet.graph = QPicture();
+        QPainter painter(&sheet.graph);
+        m_graph->render(&painter);
+        painter.end();
+        sheet.graphSize = m_graph->size();
+        sheet.readings.prepend(tr("Recording: %1").arg(m_session.fileName()));
+    }
+    if (!m_result->text().isEmpty())
+        sheet.readings << m_result->text().split(QLatin1Char('\n'));
+    sheet.task = m_session.task();
+    worksheet::stampWorksheet(sheet);
+    return sheet;
 }
 
 } // namespace kel::measurement

@@ -4,6 +4,7 @@
 #include "core/fitproblem.h"
 #include "measurementjobs.h"
 #include "measurementsession.h"
+#include "worksheet/worksheet.h"
 
 #include <QMainWindow>
 
@@ -47,6 +48,9 @@ public:
 
     // Reads a recording on a worker; the window changes only when it has been read.
     void openFile(const QString &path);
+    // The host's worksheet with the recording's graph in place of the host's, the fit result
+    // among the read-outs and the measurement's task.
+    worksheet::Worksheet worksheet() const;
 
 public slots:
     void openRecording();

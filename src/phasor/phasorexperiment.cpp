@@ -24,7 +24,7 @@ void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
     const PhasorExperiment::Reading reading = PhasorExperiment::fromJson(experiment.entry);
     if (!reading.experiment)
         return;
-    m_task = experiment.task;
+    m_session.setTask(experiment.task);
     m_animator->pause();
     for (const PhasorProblem &problem : m_session.applyExperiment(*reading.experiment))
         report(problem);
@@ -35,7 +35,8 @@ void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
 
 display::Experiment PhasorsWindow::experiment() const
 {
-    return {QLatin1String(PhasorExperiment::kWindow), m_session.experiment().toJson(), m_task};
+    return {QLatin1String(PhasorExperiment::kWindow), m_session.experiment().toJson(),
+            m_session.task()};
 }
 
 display::PictureExport PhasorsWindow::pictures() const

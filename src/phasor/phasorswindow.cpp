@@ -64,6 +64,7 @@ PhasorsWindow::PhasorsWindow(display::Dialogs &dialogs, std::unique_ptr<Animatio
     m_circuit = std::make_unique<PhasorCircuitSource>(m_session, [this] { plotAtTime(); });
     m_animator = new PhasorsAnimator(this, m_session, clock ? *clock : *m_ownClock);
     buildMenus();
+    buildWorksheetCommands();
     m_experimentMenu = new display::ExperimentMenu(
         this, QLatin1String(PhasorExperiment::kWindow),
         {PhasorExperiment::kWindow, &PhasorExperiment::check}, *this, m_dialogs);

@@ -7,6 +7,7 @@
 #include "phasorscontrols.h"
 
 #include "display/experimenttarget.h"
+#include "worksheet/worksheet.h"
 
 #include <QMainWindow>
 
@@ -98,10 +99,14 @@ public:
     display::PictureExport pictures() const override;
     double pictureScale() const override;
     std::optional<QByteArray> csv() const override;
+    std::optional<QByteArray> worksheetPdf() const override;
+    // The worksheet of the circuit as the window shows it (phasorworksheet.cpp).
+    worksheet::Worksheet worksheet() const;
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
-    // The worksheet's task of the experiment opened last, saved with it; empty for none.
-    const QString &task() const { return m_task; }
-    void setTask(const QString &task) { m_task = task; }
+    // The worksheet's task, kept by the session: typed with Worksheet Task, opened and saved
+    // with the experiment; empty for none.
+    const QString &task() const { return m_session.task(); }
+    void setTask(const QString &task) { m_session.setTask(task); }
 
     display::PictureArea *diagramArea() const { return m_c.diagram; }
     display::PictureArea *plotArea() const { return m_c.plot; }
@@ -116,6 +121,7 @@ private:
     void buildReference(QAction *before);
     // The reference line and the differences against it, as the session holds them.
     void showDelta();
+    void buildWorksheetCommands();
     void connectControls();
 
     // Shows what the session holds: the inputs always, the drawings and read-outs when they
@@ -135,7 +141,6 @@ private:
     MarkerCursor *m_cursor = nullptr;
     QLabel *m_deltaReadout = nullptr;
     display::ExperimentMenu *m_experimentMenu = nullptr;
-    QString m_task;
     std::unique_ptr<resonance::CircuitSource> m_circuit;
     resonance::ResonanceWindow *m_resonance = nullptr; // once opened; a child window
 };

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuitschematic.h"
 
-#include "schematicgeometry.h"
+#include "worksheet/circuitdrawing.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 
@@ -28,6 +27,8 @@ CircuitSchematic::CircuitSchematic(QWidget *parent) : QWidget(parent)
 
 void CircuitSchematic::render(QPainter &painter, const QSizeF &size)
 {
+    using worksheet::kSchematicHeight;
+    using worksheet::kSchematicWidth;
     const double scale = std::min(size.width() / (kSchematicWidth + 2 * kBorder),
                                   size.height() / (kSchematicHeight + 2 * kBorder));
     const QRectF outer(QPointF(0, 0), size);
@@ -43,19 +44,8 @@ void CircuitSchematic::render(QPainter &painter, const QSizeF &size)
 
     const double left = (size.width() - kSchematicWidth * scale) / 2;
     const double top = (size.height() - kSchematicHeight * scale) / 2;
-    QPen pen(Qt::black, kPenWidth * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    for (const SchematicPart &part : schematicParts()) {
-        for (const SchematicStroke &stroke : part.strokes) {
-            if (stroke.empty())
-                continue;
-            QPainterPath path(QPointF(left + stroke[0].x * scale, top + stroke[0].y * scale));
-            for (std::size_t i = 1; i < stroke.size(); ++i)
-                path.lineTo(left + stroke[i].x * scale, top + stroke[i].y * scale);
-            painter.drawPath(path);
-        }
-    }
+    worksheet::paintSchematic(painter, worksheet::schematicParts(), QPointF(left, top), scale,
+                              kPenWidth * scale);
 }
 
 void CircuitSchematic::paintEvent(QPaintEvent *)

@@ -189,6 +189,12 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
                                           "(t,W_C,W_L,W_R,W_S) as CSV to FILE, without showing "
                                           "a window."),
                                        QStringLiteral("FILE"));
+    const QCommandLineOption pdf(
+        QStringLiteral("export-pdf"),
+        tr("Writes the experiment's worksheet (circuit, parameters, graph, "
+           "equations and task on one page, the experiment attached) as "
+           "PDF to FILE, without showing a window."),
+        QStringLiteral("FILE"));
     const QCommandLineOption size(QStringLiteral("size"),
                                   tr("Fits the PNG within WxH pixels (such as 1600x1200), "
                                      "keeping its proportions."),
@@ -200,7 +206,8 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
                                  QStringLiteral("FILE"));
     const FitOptions fitOptions;
     parser.addOption(version);
-    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &energyCsv, &size, &fit})
+    for (const QCommandLineOption *option :
+         {&language, &png, &svg, &csv, &energyCsv, &pdf, &size, &fit})
         parser.addOption(*option);
     for (const QCommandLineOption *option : fitOptions.valued())
         parser.addOption(*option);
@@ -226,8 +233,8 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
     }
     // An option given twice would leave one of its values unused without a word.
     const auto fitValued = fitOptions.valued();
-    std::vector<const QCommandLineOption *> once{&language,  &png,  &svg, &csv,
-                                                 &energyCsv, &size, &fit};
+    std::vector<const QCommandLineOption *> once{&language,  &png, &svg,  &csv,
+                                                 &energyCsv, &pdf, &size, &fit};
     once.insert(once.end(), fitValued.begin(), fitValued.end());
     for (const QCommandLineOption *option : once) {
         if (parser.values(*option).size() > 1)
@@ -244,7 +251,9 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
     request.svgPath = parser.value(svg);
     request.csvPath = parser.value(csv);
     request.energyCsvPath = parser.value(energyCsv);
-    for (const QCommandLineOption *option : {&language, &png, &svg, &csv, &energyCsv, &size}) {
+    request.pdfPath = parser.value(pdf);
+    for (const QCommandLineOption *option :
+         {&language, &png, &svg, &csv, &energyCsv, &pdf, &size}) {
         if (parser.isSet(*option) && parser.value(*option).trimmed().isEmpty())
             return refused(tr("The option --%1 needs a value.").arg(option->names().constLast()));
     }
@@ -259,8 +268,8 @@ CommandLineRequest CommandLine::parse(const QStringList &arguments)
             return refused(tr("The option --size sets the size of --export-png; give both."));
     }
 
-    const bool exporting =
-        parser.isSet(png) || parser.isSet(svg) || parser.isSet(csv) || parser.isSet(energyCsv);
+    const bool exporting = parser.isSet(png) || parser.isSet(svg) || parser.isSet(csv) ||
+                           parser.isSet(energyCsv) || parser.isSet(pdf);
     if (parser.isSet(fit)) {
         if (exporting || !request.experimentPath.isEmpty())
             return refused(tr("--fit reads a recording on its own; give no experiment file "

@@ -15,7 +15,7 @@ namespace kel::shell
 // What the command line asks for:
 //   kel [--lang CODE] [FILE.kel]
 //   kel FILE.kel [--export-png OUT.png] [--export-svg OUT.svg] [--export-csv OUT.csv]
-//       [--export-energy-csv OUT.csv] [--size WxH]
+//       [--export-energy-csv OUT.csv] [--export-pdf OUT.pdf] [--size WxH]
 //   kel --fit FILE --circuit NAME --quantity Q [--fix NAME=VALUE]... [--from T] [--to T]
 //       [--channel N] [--json]
 //   kel --help | --version
@@ -46,6 +46,7 @@ struct CommandLineRequest {
     QString svgPath;
     QString csvPath;
     QString energyCsvPath;        // the Energy window's data of the lab's circuit
+    QString pdfPath;              // the window's worksheet
     std::optional<QSize> pngSize; // fit the PNG within this many pixels
     std::optional<FitRequest> fit;
 

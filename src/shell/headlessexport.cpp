@@ -126,6 +126,12 @@ public:
                 report(m_request.energyCsvPath,
                        tr("The experiment's circuit has no energies that could be written."));
         }
+        if (!m_request.pdfPath.isEmpty()) {
+            if (const std::optional<QByteArray> pdf = target->worksheetPdf())
+                write(m_request.pdfPath, display::writeFileAtomically(m_request.pdfPath, *pdf));
+            else
+                report(m_request.pdfPath, tr("The experiment's window has no worksheet."));
+        }
         return m_failed ? 1 : 0;
     }
 

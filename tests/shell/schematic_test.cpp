@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The circuit picture: a closed loop with its parts in order and legible, unobstructed labels.
 #include "shell/circuitschematic.h"
-#include "shell/schematicgeometry.h"
+#include "worksheet/schematicgeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <cmath>
 
 using namespace kel::shell;
+using namespace kel::worksheet;
 
 namespace
 {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scripteddialogs.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
+
 namespace kel::testing
 {
 
@@ -69,6 +72,36 @@ QString ScriptedDialogs::saveFile(const QString &caption, const QString &suggest
     QString path = m_savePaths.front();
     m_savePaths.pop_front();
     return path;
+}
+
+} // namespace kel::testing
+
+namespace kel::testing
+{
+
+std::optional<QString> ScriptedDialogs::multiLineInput(const QString &prompt, const QString &title,
+                                                       const QString &defaultText)
+{
+    m_calls.push_back({Call::Kind::MultiLineInput, prompt, title, defaultText, {}});
+    if (m_inputs.empty())
+        return std::nullopt;
+    QString answer = m_inputs.front();
+    m_inputs.pop_front();
+    return answer;
+}
+
+void ScriptedDialogs::printPreview(const QString &title, const QPageLayout &layout,
+                                   const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    m_calls.push_back({Call::Kind::PrintPreview, {}, title, {}, {}});
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(layout);
+        paint(writer);
+    }
+    m_printed = buffer.data();
 }
 
 } // namespace kel::testing

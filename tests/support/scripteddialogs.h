@@ -3,6 +3,7 @@
 
 #include "display/dialogs.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +20,7 @@ class ScriptedDialogs final : public display::Dialogs
 {
 public:
     struct Call {
-        enum class Kind { Message, Input, SaveFile, OpenFile } kind;
+        enum class Kind { Message, Input, SaveFile, OpenFile, MultiLineInput, PrintPreview } kind;
         QString text; // message text or input prompt
         QString title;
         QString defaultText;               // input boxes only
@@ -48,8 +49,17 @@ public:
     void queueOpenPath(const QString &path) { m_openPaths.push_back(path); }
     QString openFile(const QString &caption, const QString &filter) override;
 
+    // Multi-line boxes take the queued inputs too; with none queued they are cancelled.
+    std::optional<QString> multiLineInput(const QString &prompt, const QString &title,
+                                          const QString &defaultText) override;
+    // The preview's pages are drawn into a PDF, kept for the test to read.
+    void printPreview(const QString &title, const QPageLayout &layout,
+                      const std::function<void(QPagedPaintDevice &)> &paint) override;
+    const QByteArray &printed() const { return m_printed; }
+
 private:
     std::vector<Call> m_calls;
+    QByteArray m_printed;
     std::deque<QString> m_inputs;
     std::deque<display::MessageAnswer> m_messages;
     std::deque<QString> m_savePaths;

@@ -202,6 +202,10 @@ public:
     // positive finite number; otherwise nothing changes. Returns whether the texts changed.
     bool setNaturalFrequency();
 
+    // The task a teacher typed for the worksheet, lines kept.
+    const QString &task() const { return m_task; }
+    void setTask(const QString &task) { m_task = task; }
+
     // The status bar's description of the configuration and its regime; empty before the
     // first configuration.
     QString regimeDescription() const;
@@ -257,6 +261,7 @@ private:
     std::vector<PlotEntry> m_history;
     CurveSelection m_curvesOnGraph;
     std::optional<Reading> m_lastReading, m_reference;
+    QString m_task;
 };
 
 } // namespace kel::lab

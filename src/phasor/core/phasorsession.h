@@ -126,6 +126,13 @@ public:
     const std::optional<VoltageReading> &reference() const { return m_reference; }
     // The last frame's voltages against the reference; none without either.
     std::optional<VoltageDelta> lastDelta() const;
+    // The task a teacher typed for the worksheet, lines kept; a new one is told as Inputs.
+    const QString &task() const { return m_task; }
+    void setTask(const QString &task)
+    {
+        m_task = task;
+        emit changed(Change::Inputs);
+    }
 
     // The session's part of an experiment file, and the replay that opens one. Every problem
     // the replay meets is returned, in order.
@@ -165,6 +172,7 @@ private:
     PhasorDescription m_described;
     std::optional<VoltageReading> m_lastReading;
     std::optional<VoltageReading> m_reference;
+    QString m_task;
 };
 
 } // namespace kel::phasor

@@ -6,7 +6,7 @@
 #include <limits>
 #include <numbers>
 
-namespace kel::shell
+namespace kel::worksheet
 {
 
 namespace
@@ -53,19 +53,50 @@ void append(Stroke &s, const Stroke &more)
     s.insert(s.end(), more.begin() + (s.empty() ? 0 : 1), more.end());
 }
 
-SchematicPart wires()
+// The loop with gaps for the components present, and a gap on the left wire from `sourceTop`
+// down to `sourceBottom` for the source (none without one).
+SchematicPart wires(const SchematicCircuit &circuit, double sourceTop, double sourceBottom)
 {
-    return {"wire",
-            {
-                {{kLeft, kCellLong}, {kLeft, kTop}, {kResistorFrom, kTop}},
-                {{kResistorTo, kTop}, {kPlateA, kTop}},
-                {{kPlateB, kTop}, {kCoilFrom, kTop}},
-                {{kCoilTo, kTop},
-                 {kRight, kTop},
-                 {kRight, kBottom},
-                 {kLeft, kBottom},
-                 {kLeft, kCellShort}},
-            }};
+    std::vector<Stroke> strokes;
+    Stroke run;
+    const auto to = [&run](P p) { run.push_back(p); };
+    // The run stops where a component begins and goes on where it ends.
+    const auto gap = [&](P next) {
+        strokes.push_back(run);
+        run = {next};
+    };
+    const bool source = circuit.source != solutions::SourceKind::None;
+    to({kLeft, source ? sourceTop : kCellShort});
+    to({kLeft, kTop});
+    to({kResistorFrom, kTop});
+    if (circuit.resistor)
+        gap({kResistorTo, kTop});
+    to({kPlateA, kTop});
+    if (circuit.capacitor)
+        gap({kPlateB, kTop});
+    to({kCoilFrom, kTop});
+    if (circuit.inductor)
+        gap({kCoilTo, kTop});
+    for (P p : {P{kRight, kTop}, P{kRight, kBottom}, P{kLeft, kBottom}, P{kLeft, sourceBottom}})
+        to(p);
+    if (!source)
+        to({kLeft, kCellShort});
+    strokes.push_back(run);
+    // Points that a missing component leaves in the middle of a straight run are dropped.
+    for (Stroke &s : strokes) {
+        Stroke kept;
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const bool between = i > 0 && i + 1 < s.size();
+            const bool straight = between && ((s[i - 1].y == s[i].y && s[i].y == s[i + 1].y) ||
+                                              (s[i - 1].x == s[i].x && s[i].x == s[i + 1].x));
+            const bool repeated =
+                !kept.empty() && kept.back().x == s[i].x && kept.back().y == s[i].y;
+            if (!straight && !repeated)
+                kept.push_back(s[i]);
+        }
+        s = kept;
+    }
+    return {"wire", strokes};
 }
 
 SchematicPart battery()
@@ -142,30 +173,70 @@ SchematicPart scriptE(double x, double y)
     return {"E", {s}};
 }
 
-std::vector<SchematicPart> build()
+// An alternating source on the left wire: a circle with one period of a sine in it.
+constexpr double kSourceRadius = 12, kSourceMid = (kCellLong + kCellShort) / 2;
+
+SchematicPart acSource()
+{
+    Stroke wave;
+    for (int i = 0; i <= 24; ++i) {
+        const double u = i / 24.0;
+        wave.push_back({kLeft - 7 + 14 * u, kSourceMid - 4 * std::sin(2 * std::numbers::pi * u)});
+    }
+    return {"acsource", {arc(kLeft, kSourceMid, kSourceRadius, kSourceRadius, 90, 450, 48), wave}};
+}
+
+std::vector<SchematicPart> build(const SchematicCircuit &circuit)
 {
     const double resistorMid = (kResistorFrom + kResistorTo) / 2;
     const double plateMid = (kPlateA + kPlateB) / 2;
     const double coilMid = (kCoilFrom + kCoilTo) / 2;
-    return {
-        wires(),
-        battery(),
-        resistor(),
-        capacitor(),
-        inductor(),
-        scriptE(kLeft - 31, (kCellLong + kCellShort) / 2 - 8),
-        letterR(resistorMid - 4.5, kLetterTop),
-        letterC(plateMid - 4.5, kLetterTop),
-        letterL(coilMid - 4, kLetterTop),
-    };
+    const bool alternating = circuit.source == solutions::SourceKind::Alternating;
+    std::vector<SchematicPart> parts{
+        alternating ? wires(circuit, kSourceMid - kSourceRadius, kSourceMid + kSourceRadius)
+                    : wires(circuit, kCellLong, kCellShort)};
+    if (circuit.source == solutions::SourceKind::Constant)
+        parts.push_back(battery());
+    else if (alternating)
+        parts.push_back(acSource());
+    if (circuit.resistor)
+        parts.push_back(resistor());
+    if (circuit.capacitor)
+        parts.push_back(capacitor());
+    if (circuit.inductor)
+        parts.push_back(inductor());
+    if (circuit.source != solutions::SourceKind::None)
+        parts.push_back(scriptE(kLeft - 31 - (alternating ? 4 : 0), kSourceMid - 8));
+    if (circuit.resistor)
+        parts.push_back(letterR(resistorMid - 4.5, kLetterTop));
+    if (circuit.capacitor)
+        parts.push_back(letterC(plateMid - 4.5, kLetterTop));
+    if (circuit.inductor)
+        parts.push_back(letterL(coilMid - 4, kLetterTop));
+    return parts;
 }
 
 } // namespace
 
 const std::vector<SchematicPart> &schematicParts()
 {
-    static const std::vector<SchematicPart> parts = build();
+    static const std::vector<SchematicPart> parts = build(SchematicCircuit{});
     return parts;
+}
+
+std::vector<SchematicPart> schematicParts(const SchematicCircuit &circuit)
+{
+    return build(circuit);
+}
+
+SchematicCircuit schematicCircuitOf(solutions::CircuitKind kind, bool constantSource)
+{
+    using solutions::SourceKind;
+    const SourceKind source = solutions::isDriven(kind) ? SourceKind::Alternating
+                              : constantSource          ? SourceKind::Constant
+                                                        : SourceKind::None;
+    return {solutions::hasResistor(kind), solutions::hasCapacitor(kind),
+            solutions::hasInductor(kind), source};
 }
 
 const SchematicPart *schematicPart(const std::string &name)
@@ -190,4 +261,4 @@ SchematicBox boundingBox(const SchematicPart &part)
     return b;
 }
 
-} // namespace kel::shell
+} // namespace kel::worksheet
