@@ -71,9 +71,9 @@ AxisNumbers fittingNumbers(const ValueAxis &axis, double pixels, const QFontMetr
 
 double ValueAxis::userOf(double value) const
 {
-    const double share = logarithmic
-                             ? (std::log10(value) - std::log10(lo)) / (std::log10(hi) - std::log10(lo))
-                             : (value - lo) / (hi - lo);
+    const double share =
+        logarithmic ? (std::log10(value) - std::log10(lo)) / (std::log10(hi) - std::log10(lo))
+                    : (value - lo) / (hi - lo);
     return userLo + share * (userHi - userLo);
 }
 

@@ -62,7 +62,8 @@ bool hasResponse(CircuitKind kind, Response response)
     return false;
 }
 
-std::complex<double> transfer(CircuitKind kind, const CircuitParameters &p, Response response, double omega)
+std::complex<double> transfer(CircuitKind kind, const CircuitParameters &p, Response response,
+                              double omega)
 {
     using namespace std::complex_literals;
     const std::complex<double> zR = hasR(kind) ? std::complex<double>(p.R) : 0.0;
@@ -82,14 +83,15 @@ std::complex<double> transfer(CircuitKind kind, const CircuitParameters &p, Resp
     return 0.0;
 }
 
-ResponsePoint responseAt(CircuitKind kind, const CircuitParameters &p, Response response, double frequency)
+ResponsePoint responseAt(CircuitKind kind, const CircuitParameters &p, Response response,
+                         double frequency)
 {
     const std::complex<double> h = transfer(kind, p, response, kExactTwoPi * frequency);
     return {frequency, 20 * std::log10(std::abs(h)), std::arg(h)};
 }
 
-std::vector<ResponsePoint> responseCurve(CircuitKind kind, const CircuitParameters &p, Response response,
-                                         double fLow, double fHigh, int count)
+std::vector<ResponsePoint> responseCurve(CircuitKind kind, const CircuitParameters &p,
+                                         Response response, double fLow, double fHigh, int count)
 {
     std::vector<ResponsePoint> curve;
     if (count < 2)
@@ -102,7 +104,8 @@ std::vector<ResponsePoint> responseCurve(CircuitKind kind, const CircuitParamete
     return curve;
 }
 
-std::optional<ResponseFeatures> featuresOf(CircuitKind kind, const CircuitParameters &p, Response response)
+std::optional<ResponseFeatures> featuresOf(CircuitKind kind, const CircuitParameters &p,
+                                           Response response)
 {
     if (!hasResponse(kind, response) || !parametersUsable(kind, p))
         return std::nullopt;
@@ -113,9 +116,8 @@ std::optional<ResponseFeatures> featuresOf(CircuitKind kind, const CircuitParame
         // the low frequencies, the others the high ones, the current as its resistor does.
         const double corner = kind == CircuitKind::DrivenRc ? 1 / (p.R * p.C) : p.R / p.L;
         f.corners = {toHz(corner)};
-        const bool lowPass =
-            (kind == CircuitKind::DrivenRc && response == Response::VC) ||
-            (kind == CircuitKind::DrivenRl && response != Response::VL);
+        const bool lowPass = (kind == CircuitKind::DrivenRc && response == Response::VC) ||
+                             (kind == CircuitKind::DrivenRl && response != Response::VL);
         f.lowSlope = lowPass ? 0 : 20;
         f.highSlope = lowPass ? -20 : 0;
         return f;

@@ -31,10 +31,11 @@ struct ResponsePoint {
     double magnitudeDb = 0;
     double phase = 0;
 };
-ResponsePoint responseAt(CircuitKind kind, const CircuitParameters &p, Response response, double frequency);
+ResponsePoint responseAt(CircuitKind kind, const CircuitParameters &p, Response response,
+                         double frequency);
 // `count` points (>= 2) evenly spaced in log f from fLow to fHigh (Hz, 0 < fLow < fHigh).
-std::vector<ResponsePoint> responseCurve(CircuitKind kind, const CircuitParameters &p, Response response,
-                                         double fLow, double fHigh, int count);
+std::vector<ResponsePoint> responseCurve(CircuitKind kind, const CircuitParameters &p,
+                                         Response response, double fLow, double fHigh, int count);
 
 // The features a student reads off the plot, in Hz and dB:
 //   corners: where the magnitude is 3 dB (a factor √2) below its pass band: the DC level of a
@@ -54,6 +55,7 @@ struct ResponseFeatures {
 };
 // Nothing for a kind without the response or parameters without one (R, L or C <= 0 where
 // the kind has it, or not finite).
-std::optional<ResponseFeatures> featuresOf(CircuitKind kind, const CircuitParameters &p, Response response);
+std::optional<ResponseFeatures> featuresOf(CircuitKind kind, const CircuitParameters &p,
+                                           Response response);
 
 } // namespace kel::solutions

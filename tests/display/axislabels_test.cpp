@@ -141,15 +141,15 @@ TEST(AxisNumbers, LogarithmicAxesGoOneTwoFiveThenByDecades)
     // Each number with its own prefix; the title has none.
     const AxisNumbers audio = logAxisNumbers(10, 1e4, 12);
     EXPECT_EQ(audio.prefix, "");
-    EXPECT_EQ(texts(audio), (std::vector<std::string>{"10", "20", "50", "100", "200", "500",
-                                                      "1k", "2k", "5k", "10k"}));
+    EXPECT_EQ(texts(audio), (std::vector<std::string>{"10", "20", "50", "100", "200", "500", "1k",
+                                                      "2k", "5k", "10k"}));
     EXPECT_NEAR(audio.step, std::log10(2.0), 1e-12);
     // Fewer numbers wanted: the decades, then every second one; reversed ranges alike.
     EXPECT_EQ(texts(logAxisNumbers(1e4, 10, 5)),
               (std::vector<std::string>{"10", "100", "1k", "10k"}));
     const AxisNumbers wide = logAxisNumbers(1e-6, 1e6, 7);
-    EXPECT_EQ(texts(wide), (std::vector<std::string>{"1µ", "100µ", "10m", "1", "100", "10k",
-                                                     "1M"}));
+    EXPECT_EQ(texts(wide),
+              (std::vector<std::string>{"1µ", "100µ", "10m", "1", "100", "10k", "1M"}));
     EXPECT_EQ(wide.step, 2);
     for (int most : {1, 2, 3, 4, 6, 13, 40}) {
         const AxisNumbers a = logAxisNumbers(0.003, 7e8, most);
