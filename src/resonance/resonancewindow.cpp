@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -88,6 +89,8 @@ void ResonanceWindow::buildControls()
 {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("ResonanceTabs");
+    m_tabs->setAccessibleName(tr("Pages"));
+    m_tabs->tabBar()->setAccessibleName(tr("Pages"));
     setCentralWidget(m_tabs);
     auto *client = new QWidget(m_tabs);
     client->setObjectName("ResonancePage");

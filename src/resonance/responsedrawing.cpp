@@ -203,12 +203,14 @@ ResponseScale drawResponse(display::PictureArea &area, const ResponseSession &se
     }
     for (const Band band : {kMagnitudeBand, kPhaseBand})
         grid(area, xLo, xHi, band);
-    for (double deg = gridLo; deg <= gridHi + 1e-9; deg += 45) {
-        const float y = scale.phaseY(deg * std::numbers::pi / 180);
-        area.line(xLo, y, xHi, y, deg == 0 ? kFrameColour : kGridColour);
+    // Grey lines every 45° (0° in black) and every 20 dB; the ranges are whole multiples.
+    for (auto k = static_cast<int>(std::lround(gridLo / 45));
+         k <= static_cast<int>(std::lround(gridHi / 45)); ++k) {
+        const float y = scale.phaseY(k * std::numbers::pi / 4);
+        area.line(xLo, y, xHi, y, k == 0 ? kFrameColour : kGridColour);
     }
-    for (double db = scale.dbLo + 20; db < scale.dbHi; db += 20) {
-        const float y = scale.magnitudeY(db);
+    for (auto k = static_cast<int>(std::lround(scale.dbLo / 20)) + 1; k * 20 < scale.dbHi; ++k) {
+        const float y = scale.magnitudeY(k * 20.0);
         area.line(xLo, y, xHi, y, kGridColour);
     }
     if (const std::optional<double> f0 = session.resonanceFrequency())
@@ -226,8 +228,10 @@ ResponseScale drawResponse(display::PictureArea &area, const ResponseSession &se
     // two meet, cut where it leaves the plot.
     const double xm = std::log10(session.asymptoteMeeting());
     area.setDashed(true);
-    for (const auto &[end, slope] : {std::pair(curve.front(), features.lowSlope),
-                                     std::pair(curve.back(), features.highSlope)}) {
+    for (const auto &side : {std::pair(curve.front(), features.lowSlope),
+                             std::pair(curve.back(), features.highSlope)}) {
+        const solutions::ResponsePoint &end = side.first;
+        const double slope = side.second;
         double xe = std::log10(end.frequency);
         const auto dbAt = [&end, slope](double x) {
             return end.magnitudeDb + slope * (x - std::log10(end.frequency));

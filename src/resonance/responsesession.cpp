@@ -200,7 +200,7 @@ QString ResponseSession::figuresText(bool withSource) const
     lines << tr("Asymptotes: %1 dB/decade below, %2 dB/decade above")
                  .arg(slopeText(m_features->lowSlope), slopeText(m_features->highSlope));
     if (const std::optional<double> f0 = resonanceFrequency())
-        lines << tr("Resonance frequency f\u2080 = %1").arg(hertz(*f0));
+        lines << tr("Resonance frequency f₀ = %1").arg(hertz(*f0));
     // The RLC's voltages across C and L peak below and above f0, the further the larger
     // the damping, and not at all once Q ≤ 1/√2.
     if (m_kind == CircuitKind::DrivenRlc) {
@@ -212,7 +212,7 @@ QString ResponseSession::figuresText(bool withSource) const
                 lines << tr("Peak of %1: %2 dB at %3")
                              .arg(name, number(f->peak->magnitudeDb), hertz(f->peak->frequency));
             else
-                lines << tr("%1 has no peak: Q \u2264 1/\u221a2").arg(name);
+                lines << tr("%1 has no peak: Q ≤ 1/√2").arg(name);
         }
     }
     if (m_features->peak && (m_response == Response::VR || m_response == Response::Current ||
