@@ -2001,6 +2001,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <source>Pages</source>
             <translation>Seiten</translation>
         </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>Der LC-Schwingkreis hat keinen Widerstand: Q ist unendlich und der Strom bei Resonanz unbegrenzt, daher gibt es keine Kurve. Die Seite Frequenzgang zeigt sein Verhalten.</translation>
+        </message>
     </context>
     <context>
         <name>kel::resonance::ResponseSession</name>
@@ -3683,6 +3687,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The %1 circuit has no parameter %2.</source>
             <translation>Die Schaltung %1 hat keinen Parameter %2.</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>Der LC-Schwingkreis hat keinen Widerstand: Q ist unendlich und der Strom bei Resonanz unbegrenzt, daher gibt es keine Kurve. Die Seite Frequenzgang zeigt sein Verhalten.</translation>
         </message>
         <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>

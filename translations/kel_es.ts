@@ -2001,6 +2001,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <source>Pages</source>
             <translation>Páginas</translation>
         </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>El circuito LC no tiene resistencia: Q es infinito y la corriente en resonancia no tiene límite, así que no hay curva que dibujar. La página Respuesta en frecuencia muestra su respuesta.</translation>
+        </message>
     </context>
     <context>
         <name>kel::resonance::ResponseSession</name>
@@ -3683,6 +3687,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The %1 circuit has no parameter %2.</source>
             <translation>El circuito %1 no tiene el parámetro %2.</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>El circuito LC no tiene resistencia: Q es infinito y la corriente en resonancia no tiene límite, así que no hay curva que dibujar. La página Respuesta en frecuencia muestra su respuesta.</translation>
         </message>
         <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>

@@ -2001,6 +2001,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <source>Pages</source>
             <translation>Onglets</translation>
         </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>Le circuit LC n'a pas de résistance : Q est infini et le courant à la résonance n'a pas de limite, il n'y a donc pas de courbe à tracer. La page Réponse en fréquence montre sa réponse.</translation>
+        </message>
     </context>
     <context>
         <name>kel::resonance::ResponseSession</name>
@@ -3683,6 +3687,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The %1 circuit has no parameter %2.</source>
             <translation>Le circuit %1 n'a pas de paramètre %2.</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>Le circuit LC n'a pas de résistance : Q est infini et le courant à la résonance n'a pas de limite, il n'y a donc pas de courbe à tracer. La page Réponse en fréquence montre sa réponse.</translation>
         </message>
         <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>

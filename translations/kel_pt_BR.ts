@@ -2001,6 +2001,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <source>Pages</source>
             <translation>Páginas</translation>
         </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>O circuito LC não tem resistência: Q é infinito e a corrente na ressonância não tem limite, então não há curva para desenhar. A página Resposta em frequência mostra sua resposta.</translation>
+        </message>
     </context>
     <context>
         <name>kel::resonance::ResponseSession</name>
@@ -3683,6 +3687,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The %1 circuit has no parameter %2.</source>
             <translation>O circuito %1 não tem o parâmetro %2.</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>O circuito LC não tem resistência: Q é infinito e a corrente na ressonância não tem limite, então não há curva para desenhar. A página Resposta em frequência mostra sua resposta.</translation>
         </message>
         <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>

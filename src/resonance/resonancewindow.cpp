@@ -374,8 +374,12 @@ QString ResonanceWindow::problemText(const ResonanceCurve &curve,
         break;
     }
     case ResonanceProblem::ZeroResistance:
-        text = tr("R = 0: without resistance Q is infinite and the current at resonance has no "
-                  "limit. Give R a value above 0.");
+        text = solutions::hasResistor(m_source.circuitKind())
+                   ? tr("R = 0: without resistance Q is infinite and the current at resonance "
+                        "has no limit. Give R a value above 0.")
+                   : tr("The LC circuit has no resistance: Q is infinite and the current at "
+                        "resonance has no limit, so there is no curve to draw. The Frequency "
+                        "Response page shows its response.");
         break;
     case ResonanceProblem::NegativeResistance:
         text = tr("R is negative: give R a value above 0.");

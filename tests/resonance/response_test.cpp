@@ -156,6 +156,15 @@ TEST_F(ResponseWindowTest, AnRcShowsTheFrequencyResponseAlone)
     ASSERT_TRUE(window.curve().has_value());
     EXPECT_EQ(window.response().response(), Response::VC);
     EXPECT_EQ(window.findChild<QComboBox *>("ResponseChoice")->count(), 4);
+
+    // The LC resonates without a resistor: its resonance page says why it has no curve, its
+    // R text unread; its frequency response has no V_R.
+    source.kind = CircuitKind::DrivenLc;
+    source.values.R = "abc";
+    window.refresh();
+    EXPECT_TRUE(tabs->isTabEnabled(0));
+    EXPECT_TRUE(window.findChild<QLabel *>("ResonanceNote")->text().contains("no resistance"));
+    EXPECT_EQ(window.findChild<QComboBox *>("ResponseChoice")->count(), 3);
 }
 
 TEST_F(ResponseWindowTest, ClickAndKeysSetTheSourceFrequency)
