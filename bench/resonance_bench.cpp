@@ -19,9 +19,9 @@ namespace
 class Texts final : public kel::resonance::CircuitSource
 {
 public:
-    kel::resonance::CircuitReading circuit() const override
+    kel::resonance::ResonanceTexts texts() const override
     {
-        return kel::resonance::readCircuit({"500", R, "10.0", "0.00005", "10.0"});
+        return {"500", R, "10.0", "0.00005", "10.0"};
     }
     void setSourceFrequency(double) override {}
 

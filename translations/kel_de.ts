@@ -2067,16 +2067,76 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
 Unten: Phase φ von −90° bis +90°, graue Linien bei ±45°.
 Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf zu stellen.</translation>
         </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Frequenzgang</translation>
+        </message>
+        <message>
+            <source>Magnitude and phase against frequency</source>
+            <translation>Betrag und Phase in Abhängigkeit von der Frequenz</translation>
+        </message>
+        <message>
+            <source>Quantity:</source>
+            <translation>Größe:</translation>
+        </message>
+        <message>
+            <source>Quantity shown</source>
+            <translation>Angezeigte Größe</translation>
+        </message>
+        <message>
+            <source>Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>Klicken Sie auf eine Frequenz oder drücken Sie Links oder Rechts, um die Quelle darauf einzustellen.</translation>
+        </message>
+        <message>
+            <source>A circuit without both L and C has no resonance.</source>
+            <translation>Eine Schaltung ohne L und C zusammen hat keine Resonanz.</translation>
+        </message>
+        <message>
+            <source>f = %1   |H| = %2 dB   φ = %3</source>
+            <translation>f = %1   |H| = %2 dB   φ = %3</translation>
+        </message>
+        <message>
+            <source>magnitude |H| in dB</source>
+            <translation>Betrag |H| in dB</translation>
+        </message>
+        <message>
+            <source>−3 dB corner (dashed) and level</source>
+            <translation>−3-dB-Grenzfrequenz (gestrichelt) und Pegel</translation>
+        </message>
+        <message>
+            <source>band between the corners</source>
+            <translation>Band zwischen den Grenzfrequenzen</translation>
+        </message>
+        <message>
+            <source>asymptotes (dashed)</source>
+            <translation>Asymptoten (gestrichelt)</translation>
+        </message>
+        <message>
+            <source>peak of the quantity</source>
+            <translation>Maximum der Größe</translation>
+        </message>
+        <message>
+            <source>Pages</source>
+            <translation>Seiten</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>Der LC-Schwingkreis hat keinen Widerstand: Q ist unendlich und der Strom bei Resonanz unbegrenzt, daher gibt es keine Kurve. Die Seite Frequenzgang zeigt sein Verhalten.</translation>
+        </message>
     </context>
     <context>
-        <name>kel::response::ResponseSession</name>
+        <name>kel::resonance::ResponseSession</name>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L und C müssen für einen Frequenzgang positive Zahlen sein.</translation>
+        </message>
         <message>
             <source>A frequency response needs a circuit with an AC source.</source>
             <translation>Ein Frequenzgang braucht eine Schaltung mit Wechselspannungsquelle.</translation>
         </message>
         <message>
-            <source>R, L and C must be positive numbers for a frequency response.</source>
-            <translation>R, L und C müssen für einen Frequenzgang positive Zahlen sein.</translation>
+            <source>These values give frequencies too large or too small to draw.</source>
+            <translation>Diese Werte ergeben Frequenzen, die zu groß oder zu klein zum Zeichnen sind.</translation>
         </message>
         <message>
             <source>Voltage across R (V_R/V)</source>
@@ -2103,63 +2163,32 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>−3-dB-Grenzfrequenz(en): %1</translation>
         </message>
         <message>
-            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
-            <translation>Band: %1 Hz bis %2 Hz, Breite %3 Hz</translation>
+            <source>Band between them (shaded): width %1</source>
+            <translation>Band dazwischen (schattiert): Breite %1</translation>
         </message>
         <message>
             <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
             <translation>Asymptoten: %1 dB/Dekade darunter, %2 dB/Dekade darüber</translation>
         </message>
         <message>
-            <source>Peak: %1 dB at %2 Hz</source>
-            <translation>Maximum: %1 dB bei %2 Hz</translation>
+            <source>Resonance frequency f₀ = %1</source>
+            <translation>Resonanzfrequenz f₀ = %1</translation>
         </message>
         <message>
-            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
-            <translation>Quelle f = %1 Hz: %2 dB, Phase %3°</translation>
-        </message>
-    </context>
-    <context>
-        <name>kel::response::ResponseWindow</name>
-        <message>
-            <source>−3 dB corner</source>
-            <translation>−3-dB-Grenze</translation>
+            <source>Peak of %1: %2 dB at %3</source>
+            <translation>Maximum von %1: %2 dB bei %3</translation>
         </message>
         <message>
-            <source>asymptote</source>
-            <translation>Asymptote</translation>
+            <source>%1 has no peak: Q ≤ 1/√2</source>
+            <translation>%1 hat kein Maximum: Q ≤ 1/√2</translation>
         </message>
         <message>
-            <source>source frequency</source>
-            <translation>Frequenz der Quelle</translation>
+            <source>Peak: %1 dB at %2</source>
+            <translation>Maximum: %1 dB bei %2</translation>
         </message>
         <message>
-            <source>Frequency Response</source>
-            <translation>Frequenzgang</translation>
-        </message>
-        <message>
-            <source>Response shown</source>
-            <translation>Gezeigte Größe</translation>
-        </message>
-        <message>
-            <source>Click to set the source to this frequency</source>
-            <translation>Klicken, um die Quelle auf diese Frequenz zu stellen</translation>
-        </message>
-        <message>
-            <source>Magnitude in dB against frequency</source>
-            <translation>Betrag in dB über der Frequenz</translation>
-        </message>
-        <message>
-            <source>Phase against frequency</source>
-            <translation>Phase über der Frequenz</translation>
-        </message>
-        <message>
-            <source>Frequency f (logarithmic scale, a tick per decade)</source>
-            <translation>Frequenz f (logarithmische Skala, ein Strich je Dekade)</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Schließen</translation>
+            <source>Source f = %1: %2 dB, phase %3</source>
+            <translation>Quelle f = %1: %2 dB, Phase %3</translation>
         </message>
     </context>
     <context>
@@ -2562,6 +2591,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
 %2</translation>
         </message>
         <message>
+            <source>%1 has no peak: Q ≤ 1/√2</source>
+            <translation>%1 hat kein Maximum: Q ≤ 1/√2</translation>
+        </message>
+        <message>
             <source>%1 in %2</source>
             <translation>%1 %2</translation>
         </message>
@@ -2636,6 +2669,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
             <translation>--fix %1 ist nicht NAME=WERT mit NAME aus R, L, C, v0, f0, q0, i0 und einer Zahl als WERT, etwa --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>A circuit without both L and C has no resonance.</source>
+            <translation>Eine Schaltung ohne L und C zusammen hat keine Resonanz.</translation>
         </message>
         <message>
             <source>A fixed value is not a number the circuit can have.</source>
@@ -2730,8 +2767,8 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Bilanz W_C + W_L + W_R − W_S = %1, größte Abweichung %2</translation>
         </message>
         <message>
-            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
-            <translation>Band: %1 Hz bis %2 Hz, Breite %3 Hz</translation>
+            <source>Band between them (shaded): width %1</source>
+            <translation>Band dazwischen (schattiert): Breite %1</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2828,6 +2865,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Clear Graphs</source>
             <translation>Graphen löschen</translation>
+        </message>
+        <message>
+            <source>Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>Klicken Sie auf eine Frequenz oder drücken Sie Links oder Rechts, um die Quelle darauf einzustellen.</translation>
         </message>
         <message>
             <source>Click here to get values of time, current and/or charge</source>
@@ -3054,10 +3095,6 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Frequenz f (logarithmische Skala)</translation>
         </message>
         <message>
-            <source>Frequency f (logarithmic scale, a tick per decade)</source>
-            <translation>Frequenz f (logarithmische Skala, ein Strich je Dekade)</translation>
-        </message>
-        <message>
             <source>Give one experiment file, not %1.</source>
             <translation>Bitte nur eine Versuchsdatei angeben, nicht %1.</translation>
         </message>
@@ -3250,8 +3287,8 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Zeile %1: nur %2 Messwerte; mindestens 3 sind nötig.</translation>
         </message>
         <message>
-            <source>Magnitude in dB against frequency</source>
-            <translation>Betrag in dB über der Frequenz</translation>
+            <source>Magnitude and phase against frequency</source>
+            <translation>Betrag und Phase in Abhängigkeit von der Frequenz</translation>
         </message>
         <message>
             <source>Mark Reference</source>
@@ -3402,6 +3439,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>PNG-Bilder (*.png);;SVG-Zeichnungen (*.svg)</translation>
         </message>
         <message>
+            <source>Pages</source>
+            <translation>Seiten</translation>
+        </message>
+        <message>
             <source>Parameter</source>
             <translation>Parameter</translation>
         </message>
@@ -3418,12 +3459,12 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Angehalten bei %1×</translation>
         </message>
         <message>
-            <source>Peak: %1 dB at %2 Hz</source>
-            <translation>Maximum: %1 dB bei %2 Hz</translation>
+            <source>Peak of %1: %2 dB at %3</source>
+            <translation>Maximum von %1: %2 dB bei %3</translation>
         </message>
         <message>
-            <source>Phase against frequency</source>
-            <translation>Phase über der Frequenz</translation>
+            <source>Peak: %1 dB at %2</source>
+            <translation>Maximum: %1 dB bei %2</translation>
         </message>
         <message>
             <source>Phasor Plots</source>
@@ -3496,6 +3537,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
             <translation>Güte Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Quantity shown</source>
+            <translation>Angezeigte Größe</translation>
+        </message>
+        <message>
+            <source>Quantity:</source>
+            <translation>Größe:</translation>
         </message>
         <message>
             <source>Quit</source>
@@ -3654,12 +3703,12 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Resonanzkurve</translation>
         </message>
         <message>
-            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
-            <translation>Resonanzfrequenz f₀ = 1/(2π√(LC)) = %1</translation>
+            <source>Resonance frequency f₀ = %1</source>
+            <translation>Resonanzfrequenz f₀ = %1</translation>
         </message>
         <message>
-            <source>Response shown</source>
-            <translation>Gezeigte Größe</translation>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Resonanzfrequenz f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
             <source>Restart</source>
@@ -3770,12 +3819,12 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Amplitude der Quellenspannung Vmax in Volt</translation>
         </message>
         <message>
-            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
-            <translation>Quelle f = %1 Hz: %2 dB, Phase %3°</translation>
-        </message>
-        <message>
             <source>Source f = %1 is not on the frequency axis.</source>
             <translation>Die Quellenfrequenz f = %1 liegt nicht auf der Frequenzachse.</translation>
+        </message>
+        <message>
+            <source>Source f = %1: %2 dB, phase %3</source>
+            <translation>Quelle f = %1: %2 dB, Phase %3</translation>
         </message>
         <message>
             <source>Source f = %1: I₀ = %2, φ = %3</source>
@@ -3824,6 +3873,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The %1 circuit has no parameter %2.</source>
             <translation>Die Schaltung %1 hat keinen Parameter %2.</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>Der LC-Schwingkreis hat keinen Widerstand: Q ist unendlich und der Strom bei Resonanz unbegrenzt, daher gibt es keine Kurve. Die Seite Frequenzgang zeigt sein Verhalten.</translation>
         </message>
         <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
@@ -4174,6 +4227,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Diese Werte ergeben Frequenzen oder Stromstärken, die zu groß oder zu klein zum Zeichnen sind.</translation>
         </message>
         <message>
+            <source>These values give frequencies too large or too small to draw.</source>
+            <translation>Diese Werte ergeben Frequenzen, die zu groß oder zu klein zum Zeichnen sind.</translation>
+        </message>
+        <message>
             <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
             <translation>Diese Werte ergeben keine Kurve: Ein Nenner ist null oder L·C ist nicht positiv.</translation>
         </message>
@@ -4458,12 +4515,16 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>ein Eintrag, der kein Name ist</translation>
         </message>
         <message>
-            <source>asymptote</source>
-            <translation>Asymptote</translation>
+            <source>asymptotes (dashed)</source>
+            <translation>Asymptoten (gestrichelt)</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
             <translation>bei Resonanz: ω = ω₀ = %1 rad/s, die Amplitude wächst linear</translation>
+        </message>
+        <message>
+            <source>band between the corners</source>
+            <translation>Band zwischen den Grenzfrequenzen</translation>
         </message>
         <message>
             <source>black</source>
@@ -4522,6 +4583,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>f = %1   I₀ = %2   φ = %3</translation>
         </message>
         <message>
+            <source>f = %1   |H| = %2 dB   φ = %3</source>
+            <translation>f = %1   |H| = %2 dB   φ = %3</translation>
+        </message>
+        <message>
             <source>f must not be 0</source>
             <translation>f darf nicht 0 sein</translation>
         </message>
@@ -4550,6 +4615,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Spulenspannung vL</translation>
         </message>
         <message>
+            <source>magnitude |H| in dB</source>
+            <translation>Betrag |H| in dB</translation>
+        </message>
+        <message>
             <source>no EMF source</source>
             <translation>ohne Spannungsquelle</translation>
         </message>
@@ -4572,6 +4641,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
             <translation>Kriechfall: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
+            <source>peak of the quantity</source>
+            <translation>Maximum der Größe</translation>
         </message>
         <message>
             <source>phase φ</source>
@@ -4608,10 +4681,6 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>solid</source>
             <translation>durchgezogen</translation>
-        </message>
-        <message>
-            <source>source frequency</source>
-            <translation>Frequenz der Quelle</translation>
         </message>
         <message>
             <source>source frequency f</source>
@@ -4694,8 +4763,8 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
         </message>
         <message>
-            <source>−3 dB corner</source>
-            <translation>−3-dB-Grenze</translation>
+            <source>−3 dB corner (dashed) and level</source>
+            <translation>−3-dB-Grenzfrequenz (gestrichelt) und Pegel</translation>
         </message>
         <message>
             <source>−3 dB corner(s): %1</source>

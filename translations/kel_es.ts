@@ -2067,16 +2067,76 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
 Abajo: fase φ de −90° a +90°, líneas grises en ±45°.
 Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente en ella.</translation>
         </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Respuesta en frecuencia</translation>
+        </message>
+        <message>
+            <source>Magnitude and phase against frequency</source>
+            <translation>Magnitud y fase en función de la frecuencia</translation>
+        </message>
+        <message>
+            <source>Quantity:</source>
+            <translation>Magnitud:</translation>
+        </message>
+        <message>
+            <source>Quantity shown</source>
+            <translation>Magnitud mostrada</translation>
+        </message>
+        <message>
+            <source>Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente en ella.</translation>
+        </message>
+        <message>
+            <source>A circuit without both L and C has no resonance.</source>
+            <translation>Un circuito sin L y C a la vez no tiene resonancia.</translation>
+        </message>
+        <message>
+            <source>f = %1   |H| = %2 dB   φ = %3</source>
+            <translation>f = %1   |H| = %2 dB   φ = %3</translation>
+        </message>
+        <message>
+            <source>magnitude |H| in dB</source>
+            <translation>magnitud |H| en dB</translation>
+        </message>
+        <message>
+            <source>−3 dB corner (dashed) and level</source>
+            <translation>corte a −3 dB (a trazos) y nivel</translation>
+        </message>
+        <message>
+            <source>band between the corners</source>
+            <translation>banda entre los cortes</translation>
+        </message>
+        <message>
+            <source>asymptotes (dashed)</source>
+            <translation>asíntotas (a trazos)</translation>
+        </message>
+        <message>
+            <source>peak of the quantity</source>
+            <translation>pico de la magnitud</translation>
+        </message>
+        <message>
+            <source>Pages</source>
+            <translation>Páginas</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>El circuito LC no tiene resistencia: Q es infinito y la corriente en resonancia no tiene límite, así que no hay curva que dibujar. La página Respuesta en frecuencia muestra su respuesta.</translation>
+        </message>
     </context>
     <context>
-        <name>kel::response::ResponseSession</name>
+        <name>kel::resonance::ResponseSession</name>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L y C deben ser números positivos para una respuesta en frecuencia.</translation>
+        </message>
         <message>
             <source>A frequency response needs a circuit with an AC source.</source>
             <translation>Una respuesta en frecuencia necesita un circuito con fuente alterna.</translation>
         </message>
         <message>
-            <source>R, L and C must be positive numbers for a frequency response.</source>
-            <translation>R, L y C deben ser números positivos para una respuesta en frecuencia.</translation>
+            <source>These values give frequencies too large or too small to draw.</source>
+            <translation>Estos valores dan frecuencias demasiado grandes o demasiado pequeñas para dibujarlas.</translation>
         </message>
         <message>
             <source>Voltage across R (V_R/V)</source>
@@ -2103,63 +2163,32 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Corte(s) a −3 dB: %1</translation>
         </message>
         <message>
-            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
-            <translation>Banda: %1 Hz a %2 Hz, ancho %3 Hz</translation>
+            <source>Band between them (shaded): width %1</source>
+            <translation>Banda entre ellos (sombreada): ancho %1</translation>
         </message>
         <message>
             <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
             <translation>Asíntotas: %1 dB/década por debajo, %2 dB/década por encima</translation>
         </message>
         <message>
-            <source>Peak: %1 dB at %2 Hz</source>
-            <translation>Pico: %1 dB a %2 Hz</translation>
+            <source>Resonance frequency f₀ = %1</source>
+            <translation>Frecuencia de resonancia f₀ = %1</translation>
         </message>
         <message>
-            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
-            <translation>Fuente f = %1 Hz: %2 dB, fase %3°</translation>
-        </message>
-    </context>
-    <context>
-        <name>kel::response::ResponseWindow</name>
-        <message>
-            <source>−3 dB corner</source>
-            <translation>corte a −3 dB</translation>
+            <source>Peak of %1: %2 dB at %3</source>
+            <translation>Pico de %1: %2 dB a %3</translation>
         </message>
         <message>
-            <source>asymptote</source>
-            <translation>asíntota</translation>
+            <source>%1 has no peak: Q ≤ 1/√2</source>
+            <translation>%1 no tiene pico: Q ≤ 1/√2</translation>
         </message>
         <message>
-            <source>source frequency</source>
-            <translation>frecuencia de la fuente</translation>
+            <source>Peak: %1 dB at %2</source>
+            <translation>Pico: %1 dB a %2</translation>
         </message>
         <message>
-            <source>Frequency Response</source>
-            <translation>Respuesta en frecuencia</translation>
-        </message>
-        <message>
-            <source>Response shown</source>
-            <translation>Respuesta mostrada</translation>
-        </message>
-        <message>
-            <source>Click to set the source to this frequency</source>
-            <translation>Haga clic para poner la fuente a esta frecuencia</translation>
-        </message>
-        <message>
-            <source>Magnitude in dB against frequency</source>
-            <translation>Magnitud en dB en función de la frecuencia</translation>
-        </message>
-        <message>
-            <source>Phase against frequency</source>
-            <translation>Fase en función de la frecuencia</translation>
-        </message>
-        <message>
-            <source>Frequency f (logarithmic scale, a tick per decade)</source>
-            <translation>Frecuencia f (escala logarítmica, una marca por década)</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Cerrar</translation>
+            <source>Source f = %1: %2 dB, phase %3</source>
+            <translation>Fuente f = %1: %2 dB, fase %3</translation>
         </message>
     </context>
     <context>
@@ -2562,6 +2591,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
 %2</translation>
         </message>
         <message>
+            <source>%1 has no peak: Q ≤ 1/√2</source>
+            <translation>%1 no tiene pico: Q ≤ 1/√2</translation>
+        </message>
+        <message>
             <source>%1 in %2</source>
             <translation>%1 en %2</translation>
         </message>
@@ -2636,6 +2669,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
             <translation>--fix %1 no es NOMBRE=VALOR con NOMBRE uno de R, L, C, v0, f0, q0, i0 y VALOR un número, por ejemplo --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>A circuit without both L and C has no resonance.</source>
+            <translation>Un circuito sin L y C a la vez no tiene resonancia.</translation>
         </message>
         <message>
             <source>A fixed value is not a number the circuit can have.</source>
@@ -2730,8 +2767,8 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Balance W_C + W_L + W_R − W_S = %1, desviación máxima %2</translation>
         </message>
         <message>
-            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
-            <translation>Banda: %1 Hz a %2 Hz, ancho %3 Hz</translation>
+            <source>Band between them (shaded): width %1</source>
+            <translation>Banda entre ellos (sombreada): ancho %1</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2828,6 +2865,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Clear Graphs</source>
             <translation>Borrar gráficas</translation>
+        </message>
+        <message>
+            <source>Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente en ella.</translation>
         </message>
         <message>
             <source>Click here to get values of time, current and/or charge</source>
@@ -3054,10 +3095,6 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Frecuencia f (escala logarítmica)</translation>
         </message>
         <message>
-            <source>Frequency f (logarithmic scale, a tick per decade)</source>
-            <translation>Frecuencia f (escala logarítmica, una marca por década)</translation>
-        </message>
-        <message>
             <source>Give one experiment file, not %1.</source>
             <translation>Indique un solo archivo de experimento, no %1.</translation>
         </message>
@@ -3250,8 +3287,8 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Línea %1: solo %2 muestras; se necesitan al menos 3.</translation>
         </message>
         <message>
-            <source>Magnitude in dB against frequency</source>
-            <translation>Magnitud en dB en función de la frecuencia</translation>
+            <source>Magnitude and phase against frequency</source>
+            <translation>Magnitud y fase en función de la frecuencia</translation>
         </message>
         <message>
             <source>Mark Reference</source>
@@ -3402,6 +3439,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Imágenes PNG (*.png);;Dibujos SVG (*.svg)</translation>
         </message>
         <message>
+            <source>Pages</source>
+            <translation>Páginas</translation>
+        </message>
+        <message>
             <source>Parameter</source>
             <translation>Parámetro</translation>
         </message>
@@ -3418,12 +3459,12 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>En pausa a %1×</translation>
         </message>
         <message>
-            <source>Peak: %1 dB at %2 Hz</source>
-            <translation>Pico: %1 dB a %2 Hz</translation>
+            <source>Peak of %1: %2 dB at %3</source>
+            <translation>Pico de %1: %2 dB a %3</translation>
         </message>
         <message>
-            <source>Phase against frequency</source>
-            <translation>Fase en función de la frecuencia</translation>
+            <source>Peak: %1 dB at %2</source>
+            <translation>Pico: %1 dB a %2</translation>
         </message>
         <message>
             <source>Phasor Plots</source>
@@ -3496,6 +3537,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
             <translation>Factor de calidad Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Quantity shown</source>
+            <translation>Magnitud mostrada</translation>
+        </message>
+        <message>
+            <source>Quantity:</source>
+            <translation>Magnitud:</translation>
         </message>
         <message>
             <source>Quit</source>
@@ -3654,12 +3703,12 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Curva de resonancia</translation>
         </message>
         <message>
-            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
-            <translation>Frecuencia de resonancia f₀ = 1/(2π√(LC)) = %1</translation>
+            <source>Resonance frequency f₀ = %1</source>
+            <translation>Frecuencia de resonancia f₀ = %1</translation>
         </message>
         <message>
-            <source>Response shown</source>
-            <translation>Respuesta mostrada</translation>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Frecuencia de resonancia f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
             <source>Restart</source>
@@ -3770,12 +3819,12 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Amplitud de la fuente Vmax en voltios</translation>
         </message>
         <message>
-            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
-            <translation>Fuente f = %1 Hz: %2 dB, fase %3°</translation>
-        </message>
-        <message>
             <source>Source f = %1 is not on the frequency axis.</source>
             <translation>La frecuencia de la fuente f = %1 no está en el eje de frecuencias.</translation>
+        </message>
+        <message>
+            <source>Source f = %1: %2 dB, phase %3</source>
+            <translation>Fuente f = %1: %2 dB, fase %3</translation>
         </message>
         <message>
             <source>Source f = %1: I₀ = %2, φ = %3</source>
@@ -3824,6 +3873,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The %1 circuit has no parameter %2.</source>
             <translation>El circuito %1 no tiene el parámetro %2.</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>El circuito LC no tiene resistencia: Q es infinito y la corriente en resonancia no tiene límite, así que no hay curva que dibujar. La página Respuesta en frecuencia muestra su respuesta.</translation>
         </message>
         <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
@@ -4174,6 +4227,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Estos valores dan frecuencias o corrientes demasiado grandes o pequeñas para dibujarlas.</translation>
         </message>
         <message>
+            <source>These values give frequencies too large or too small to draw.</source>
+            <translation>Estos valores dan frecuencias demasiado grandes o demasiado pequeñas para dibujarlas.</translation>
+        </message>
+        <message>
             <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
             <translation>Estos valores no dan ninguna curva: un divisor es cero o L·C no es positivo.</translation>
         </message>
@@ -4458,12 +4515,16 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>una entrada que no es un nombre</translation>
         </message>
         <message>
-            <source>asymptote</source>
-            <translation>asíntota</translation>
+            <source>asymptotes (dashed)</source>
+            <translation>asíntotas (a trazos)</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
             <translation>en resonancia: ω = ω₀ = %1 rad/s, la amplitud crece linealmente</translation>
+        </message>
+        <message>
+            <source>band between the corners</source>
+            <translation>banda entre los cortes</translation>
         </message>
         <message>
             <source>black</source>
@@ -4522,6 +4583,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>f = %1   I₀ = %2   φ = %3</translation>
         </message>
         <message>
+            <source>f = %1   |H| = %2 dB   φ = %3</source>
+            <translation>f = %1   |H| = %2 dB   φ = %3</translation>
+        </message>
+        <message>
             <source>f must not be 0</source>
             <translation>f no debe ser 0</translation>
         </message>
@@ -4550,6 +4615,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>tensión de la bobina vL</translation>
         </message>
         <message>
+            <source>magnitude |H| in dB</source>
+            <translation>magnitud |H| en dB</translation>
+        </message>
+        <message>
             <source>no EMF source</source>
             <translation>sin fuente de fem</translation>
         </message>
@@ -4572,6 +4641,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
             <translation>sobreamortiguado: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
+            <source>peak of the quantity</source>
+            <translation>pico de la magnitud</translation>
         </message>
         <message>
             <source>phase φ</source>
@@ -4608,10 +4681,6 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>solid</source>
             <translation>línea continua</translation>
-        </message>
-        <message>
-            <source>source frequency</source>
-            <translation>frecuencia de la fuente</translation>
         </message>
         <message>
             <source>source frequency f</source>
@@ -4694,8 +4763,8 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
         </message>
         <message>
-            <source>−3 dB corner</source>
-            <translation>corte a −3 dB</translation>
+            <source>−3 dB corner (dashed) and level</source>
+            <translation>corte a −3 dB (a trazos) y nivel</translation>
         </message>
         <message>
             <source>−3 dB corner(s): %1</source>

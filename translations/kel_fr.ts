@@ -2067,16 +2067,76 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
 En bas : phase φ de −90° à +90°, lignes grises à ±45°.
 Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le générateur.</translation>
         </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Réponse en fréquence</translation>
+        </message>
+        <message>
+            <source>Magnitude and phase against frequency</source>
+            <translation>Gain et phase en fonction de la fréquence</translation>
+        </message>
+        <message>
+            <source>Quantity:</source>
+            <translation>Grandeur :</translation>
+        </message>
+        <message>
+            <source>Quantity shown</source>
+            <translation>Grandeur affichée</translation>
+        </message>
+        <message>
+            <source>Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le générateur.</translation>
+        </message>
+        <message>
+            <source>A circuit without both L and C has no resonance.</source>
+            <translation>Un circuit sans L et C à la fois n'a pas de résonance.</translation>
+        </message>
+        <message>
+            <source>f = %1   |H| = %2 dB   φ = %3</source>
+            <translation>f = %1   |H| = %2 dB   φ = %3</translation>
+        </message>
+        <message>
+            <source>magnitude |H| in dB</source>
+            <translation>gain |H| en dB</translation>
+        </message>
+        <message>
+            <source>−3 dB corner (dashed) and level</source>
+            <translation>coupure à −3 dB (tirets) et niveau</translation>
+        </message>
+        <message>
+            <source>band between the corners</source>
+            <translation>bande entre les coupures</translation>
+        </message>
+        <message>
+            <source>asymptotes (dashed)</source>
+            <translation>asymptotes (tirets)</translation>
+        </message>
+        <message>
+            <source>peak of the quantity</source>
+            <translation>pic de la grandeur</translation>
+        </message>
+        <message>
+            <source>Pages</source>
+            <translation>Onglets</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>Le circuit LC n'a pas de résistance : Q est infini et le courant à la résonance n'a pas de limite, il n'y a donc pas de courbe à tracer. La page Réponse en fréquence montre sa réponse.</translation>
+        </message>
     </context>
     <context>
-        <name>kel::response::ResponseSession</name>
+        <name>kel::resonance::ResponseSession</name>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L et C doivent être des nombres positifs pour une réponse en fréquence.</translation>
+        </message>
         <message>
             <source>A frequency response needs a circuit with an AC source.</source>
             <translation>Une réponse en fréquence demande un circuit avec une source alternative.</translation>
         </message>
         <message>
-            <source>R, L and C must be positive numbers for a frequency response.</source>
-            <translation>R, L et C doivent être des nombres positifs pour une réponse en fréquence.</translation>
+            <source>These values give frequencies too large or too small to draw.</source>
+            <translation>Ces valeurs donnent des fréquences trop grandes ou trop petites pour être tracées.</translation>
         </message>
         <message>
             <source>Voltage across R (V_R/V)</source>
@@ -2103,63 +2163,32 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Coupure(s) à −3 dB : %1</translation>
         </message>
         <message>
-            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
-            <translation>Bande : %1 Hz à %2 Hz, largeur %3 Hz</translation>
+            <source>Band between them (shaded): width %1</source>
+            <translation>Bande entre elles (ombrée) : largeur %1</translation>
         </message>
         <message>
             <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
             <translation>Asymptotes : %1 dB/décade en dessous, %2 dB/décade au-dessus</translation>
         </message>
         <message>
-            <source>Peak: %1 dB at %2 Hz</source>
-            <translation>Pic : %1 dB à %2 Hz</translation>
+            <source>Resonance frequency f₀ = %1</source>
+            <translation>Fréquence de résonance f₀ = %1</translation>
         </message>
         <message>
-            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
-            <translation>Source f = %1 Hz : %2 dB, phase %3°</translation>
-        </message>
-    </context>
-    <context>
-        <name>kel::response::ResponseWindow</name>
-        <message>
-            <source>−3 dB corner</source>
-            <translation>coupure à −3 dB</translation>
+            <source>Peak of %1: %2 dB at %3</source>
+            <translation>Pic de %1 : %2 dB à %3</translation>
         </message>
         <message>
-            <source>asymptote</source>
-            <translation>droite asymptote</translation>
+            <source>%1 has no peak: Q ≤ 1/√2</source>
+            <translation>%1 n'a pas de pic : Q ≤ 1/√2</translation>
         </message>
         <message>
-            <source>source frequency</source>
-            <translation>fréquence de la source</translation>
+            <source>Peak: %1 dB at %2</source>
+            <translation>Pic : %1 dB à %2</translation>
         </message>
         <message>
-            <source>Frequency Response</source>
-            <translation>Réponse en fréquence</translation>
-        </message>
-        <message>
-            <source>Response shown</source>
-            <translation>Réponse affichée</translation>
-        </message>
-        <message>
-            <source>Click to set the source to this frequency</source>
-            <translation>Cliquer pour régler le générateur sur cette fréquence</translation>
-        </message>
-        <message>
-            <source>Magnitude in dB against frequency</source>
-            <translation>Module en dB en fonction de la fréquence</translation>
-        </message>
-        <message>
-            <source>Phase against frequency</source>
-            <translation>Phase en fonction de la fréquence</translation>
-        </message>
-        <message>
-            <source>Frequency f (logarithmic scale, a tick per decade)</source>
-            <translation>Fréquence f (échelle logarithmique, une graduation par décade)</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Fermer</translation>
+            <source>Source f = %1: %2 dB, phase %3</source>
+            <translation>Source f = %1 : %2 dB, phase %3</translation>
         </message>
     </context>
     <context>
@@ -2562,6 +2591,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
 %2</translation>
         </message>
         <message>
+            <source>%1 has no peak: Q ≤ 1/√2</source>
+            <translation>%1 n'a pas de pic : Q ≤ 1/√2</translation>
+        </message>
+        <message>
             <source>%1 in %2</source>
             <translation>%1 en %2</translation>
         </message>
@@ -2636,6 +2669,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
             <translation>--fix %1 n'est pas NOM=VALEUR, NOM parmi R, L, C, v0, f0, q0, i0 et VALEUR un nombre, par exemple --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>A circuit without both L and C has no resonance.</source>
+            <translation>Un circuit sans L et C à la fois n'a pas de résonance.</translation>
         </message>
         <message>
             <source>A fixed value is not a number the circuit can have.</source>
@@ -2730,8 +2767,8 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Bilan W_C + W_L + W_R − W_S = %1, plus grand écart %2</translation>
         </message>
         <message>
-            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
-            <translation>Bande : %1 Hz à %2 Hz, largeur %3 Hz</translation>
+            <source>Band between them (shaded): width %1</source>
+            <translation>Bande entre elles (ombrée) : largeur %1</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2828,6 +2865,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Clear Graphs</source>
             <translation>Effacer les courbes</translation>
+        </message>
+        <message>
+            <source>Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le générateur.</translation>
         </message>
         <message>
             <source>Click here to get values of time, current and/or charge</source>
@@ -3054,10 +3095,6 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Fréquence f (échelle logarithmique)</translation>
         </message>
         <message>
-            <source>Frequency f (logarithmic scale, a tick per decade)</source>
-            <translation>Fréquence f (échelle logarithmique, une graduation par décade)</translation>
-        </message>
-        <message>
             <source>Give one experiment file, not %1.</source>
             <translation>Donnez un seul fichier d'expérience, pas %1.</translation>
         </message>
@@ -3250,8 +3287,8 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Ligne %1 : seulement %2 échantillons ; il en faut au moins 3.</translation>
         </message>
         <message>
-            <source>Magnitude in dB against frequency</source>
-            <translation>Module en dB en fonction de la fréquence</translation>
+            <source>Magnitude and phase against frequency</source>
+            <translation>Gain et phase en fonction de la fréquence</translation>
         </message>
         <message>
             <source>Mark Reference</source>
@@ -3402,6 +3439,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Images PNG (*.png);;Dessins SVG (*.svg)</translation>
         </message>
         <message>
+            <source>Pages</source>
+            <translation>Onglets</translation>
+        </message>
+        <message>
             <source>Parameter</source>
             <translation>Paramètre</translation>
         </message>
@@ -3418,12 +3459,12 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>En pause à %1×</translation>
         </message>
         <message>
-            <source>Peak: %1 dB at %2 Hz</source>
-            <translation>Pic : %1 dB à %2 Hz</translation>
+            <source>Peak of %1: %2 dB at %3</source>
+            <translation>Pic de %1 : %2 dB à %3</translation>
         </message>
         <message>
-            <source>Phase against frequency</source>
-            <translation>Phase en fonction de la fréquence</translation>
+            <source>Peak: %1 dB at %2</source>
+            <translation>Pic : %1 dB à %2</translation>
         </message>
         <message>
             <source>Phasor Plots</source>
@@ -3496,6 +3537,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
             <translation>Facteur de qualité Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Quantity shown</source>
+            <translation>Grandeur affichée</translation>
+        </message>
+        <message>
+            <source>Quantity:</source>
+            <translation>Grandeur :</translation>
         </message>
         <message>
             <source>Quit</source>
@@ -3654,12 +3703,12 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Courbe de résonance</translation>
         </message>
         <message>
-            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
-            <translation>Fréquence de résonance f₀ = 1/(2π√(LC)) = %1</translation>
+            <source>Resonance frequency f₀ = %1</source>
+            <translation>Fréquence de résonance f₀ = %1</translation>
         </message>
         <message>
-            <source>Response shown</source>
-            <translation>Réponse affichée</translation>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Fréquence de résonance f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
             <source>Restart</source>
@@ -3770,12 +3819,12 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Amplitude du générateur Vmax en volts</translation>
         </message>
         <message>
-            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
-            <translation>Source f = %1 Hz : %2 dB, phase %3°</translation>
-        </message>
-        <message>
             <source>Source f = %1 is not on the frequency axis.</source>
             <translation>La fréquence du générateur f = %1 n'est pas sur l'axe des fréquences.</translation>
+        </message>
+        <message>
+            <source>Source f = %1: %2 dB, phase %3</source>
+            <translation>Source f = %1 : %2 dB, phase %3</translation>
         </message>
         <message>
             <source>Source f = %1: I₀ = %2, φ = %3</source>
@@ -3824,6 +3873,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The %1 circuit has no parameter %2.</source>
             <translation>Le circuit %1 n'a pas de paramètre %2.</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>Le circuit LC n'a pas de résistance : Q est infini et le courant à la résonance n'a pas de limite, il n'y a donc pas de courbe à tracer. La page Réponse en fréquence montre sa réponse.</translation>
         </message>
         <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
@@ -4174,6 +4227,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Ces valeurs donnent des fréquences ou des intensités trop grandes ou trop petites pour être tracées.</translation>
         </message>
         <message>
+            <source>These values give frequencies too large or too small to draw.</source>
+            <translation>Ces valeurs donnent des fréquences trop grandes ou trop petites pour être tracées.</translation>
+        </message>
+        <message>
             <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
             <translation>Ces valeurs ne donnent aucune courbe : un diviseur est nul ou L·C n'est pas positif.</translation>
         </message>
@@ -4458,12 +4515,16 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>une entrée qui n'est pas un nom</translation>
         </message>
         <message>
-            <source>asymptote</source>
-            <translation>droite asymptote</translation>
+            <source>asymptotes (dashed)</source>
+            <translation>asymptotes (tirets)</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
             <translation>à la résonance : ω = ω₀ = %1 rad/s, l'amplitude croît linéairement</translation>
+        </message>
+        <message>
+            <source>band between the corners</source>
+            <translation>bande entre les coupures</translation>
         </message>
         <message>
             <source>black</source>
@@ -4522,6 +4583,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>f = %1   I₀ = %2   φ = %3</translation>
         </message>
         <message>
+            <source>f = %1   |H| = %2 dB   φ = %3</source>
+            <translation>f = %1   |H| = %2 dB   φ = %3</translation>
+        </message>
+        <message>
             <source>f must not be 0</source>
             <translation>f ne doit pas être 0</translation>
         </message>
@@ -4550,6 +4615,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>tension de la bobine vL</translation>
         </message>
         <message>
+            <source>magnitude |H| in dB</source>
+            <translation>gain |H| en dB</translation>
+        </message>
+        <message>
             <source>no EMF source</source>
             <translation>sans générateur</translation>
         </message>
@@ -4572,6 +4641,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
             <translation>régime apériodique : s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
+            <source>peak of the quantity</source>
+            <translation>pic de la grandeur</translation>
         </message>
         <message>
             <source>phase φ</source>
@@ -4608,10 +4681,6 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>solid</source>
             <translation>trait plein</translation>
-        </message>
-        <message>
-            <source>source frequency</source>
-            <translation>fréquence de la source</translation>
         </message>
         <message>
             <source>source frequency f</source>
@@ -4694,8 +4763,8 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
         </message>
         <message>
-            <source>−3 dB corner</source>
-            <translation>coupure à −3 dB</translation>
+            <source>−3 dB corner (dashed) and level</source>
+            <translation>coupure à −3 dB (tirets) et niveau</translation>
         </message>
         <message>
             <source>−3 dB corner(s): %1</source>

@@ -2067,16 +2067,76 @@ Click a frequency, or press Left or Right, to set the source to it.</source>
 Abaixo: fase φ de −90° a +90°, linhas cinza em ±45°.
 Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte a ela.</translation>
         </message>
+        <message>
+            <source>Frequency Response</source>
+            <translation>Resposta em frequência</translation>
+        </message>
+        <message>
+            <source>Magnitude and phase against frequency</source>
+            <translation>Módulo e fase em função da frequência</translation>
+        </message>
+        <message>
+            <source>Quantity:</source>
+            <translation>Grandeza:</translation>
+        </message>
+        <message>
+            <source>Quantity shown</source>
+            <translation>Grandeza mostrada</translation>
+        </message>
+        <message>
+            <source>Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte a ela.</translation>
+        </message>
+        <message>
+            <source>A circuit without both L and C has no resonance.</source>
+            <translation>Um circuito sem L e C ao mesmo tempo não tem ressonância.</translation>
+        </message>
+        <message>
+            <source>f = %1   |H| = %2 dB   φ = %3</source>
+            <translation>f = %1   |H| = %2 dB   φ = %3</translation>
+        </message>
+        <message>
+            <source>magnitude |H| in dB</source>
+            <translation>módulo |H| em dB</translation>
+        </message>
+        <message>
+            <source>−3 dB corner (dashed) and level</source>
+            <translation>corte a −3 dB (tracejado) e nível</translation>
+        </message>
+        <message>
+            <source>band between the corners</source>
+            <translation>banda entre os cortes</translation>
+        </message>
+        <message>
+            <source>asymptotes (dashed)</source>
+            <translation>assíntotas (tracejadas)</translation>
+        </message>
+        <message>
+            <source>peak of the quantity</source>
+            <translation>pico da grandeza</translation>
+        </message>
+        <message>
+            <source>Pages</source>
+            <translation>Páginas</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>O circuito LC não tem resistência: Q é infinito e a corrente na ressonância não tem limite, então não há curva para desenhar. A página Resposta em frequência mostra sua resposta.</translation>
+        </message>
     </context>
     <context>
-        <name>kel::response::ResponseSession</name>
+        <name>kel::resonance::ResponseSession</name>
+        <message>
+            <source>R, L and C must be positive numbers for a frequency response.</source>
+            <translation>R, L e C devem ser números positivos para uma resposta em frequência.</translation>
+        </message>
         <message>
             <source>A frequency response needs a circuit with an AC source.</source>
             <translation>Uma resposta em frequência precisa de um circuito com fonte CA.</translation>
         </message>
         <message>
-            <source>R, L and C must be positive numbers for a frequency response.</source>
-            <translation>R, L e C devem ser números positivos para uma resposta em frequência.</translation>
+            <source>These values give frequencies too large or too small to draw.</source>
+            <translation>Estes valores dão frequências grandes ou pequenas demais para desenhar.</translation>
         </message>
         <message>
             <source>Voltage across R (V_R/V)</source>
@@ -2103,63 +2163,32 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Corte(s) a −3 dB: %1</translation>
         </message>
         <message>
-            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
-            <translation>Banda: %1 Hz a %2 Hz, largura %3 Hz</translation>
+            <source>Band between them (shaded): width %1</source>
+            <translation>Banda entre eles (sombreada): largura %1</translation>
         </message>
         <message>
             <source>Asymptotes: %1 dB/decade below, %2 dB/decade above</source>
             <translation>Assíntotas: %1 dB/década abaixo, %2 dB/década acima</translation>
         </message>
         <message>
-            <source>Peak: %1 dB at %2 Hz</source>
-            <translation>Pico: %1 dB em %2 Hz</translation>
+            <source>Resonance frequency f₀ = %1</source>
+            <translation>Frequência de ressonância f₀ = %1</translation>
         </message>
         <message>
-            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
-            <translation>Fonte f = %1 Hz: %2 dB, fase %3°</translation>
-        </message>
-    </context>
-    <context>
-        <name>kel::response::ResponseWindow</name>
-        <message>
-            <source>−3 dB corner</source>
-            <translation>corte a −3 dB</translation>
+            <source>Peak of %1: %2 dB at %3</source>
+            <translation>Pico de %1: %2 dB em %3</translation>
         </message>
         <message>
-            <source>asymptote</source>
-            <translation>assíntota</translation>
+            <source>%1 has no peak: Q ≤ 1/√2</source>
+            <translation>%1 não tem pico: Q ≤ 1/√2</translation>
         </message>
         <message>
-            <source>source frequency</source>
-            <translation>frequência da fonte</translation>
+            <source>Peak: %1 dB at %2</source>
+            <translation>Pico: %1 dB em %2</translation>
         </message>
         <message>
-            <source>Frequency Response</source>
-            <translation>Resposta em frequência</translation>
-        </message>
-        <message>
-            <source>Response shown</source>
-            <translation>Resposta mostrada</translation>
-        </message>
-        <message>
-            <source>Click to set the source to this frequency</source>
-            <translation>Clique para ajustar a fonte para esta frequência</translation>
-        </message>
-        <message>
-            <source>Magnitude in dB against frequency</source>
-            <translation>Módulo em dB em função da frequência</translation>
-        </message>
-        <message>
-            <source>Phase against frequency</source>
-            <translation>Fase em função da frequência</translation>
-        </message>
-        <message>
-            <source>Frequency f (logarithmic scale, a tick per decade)</source>
-            <translation>Frequência f (escala logarítmica, uma marca por década)</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Fechar</translation>
+            <source>Source f = %1: %2 dB, phase %3</source>
+            <translation>Fonte f = %1: %2 dB, fase %3</translation>
         </message>
     </context>
     <context>
@@ -2562,6 +2591,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
 %2</translation>
         </message>
         <message>
+            <source>%1 has no peak: Q ≤ 1/√2</source>
+            <translation>%1 não tem pico: Q ≤ 1/√2</translation>
+        </message>
+        <message>
             <source>%1 in %2</source>
             <translation>%1 em %2</translation>
         </message>
@@ -2636,6 +2669,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>--fix %1 is not NAME=VALUE with NAME one of R, L, C, v0, f0, q0, i0 and VALUE a number, such as --fix C=1e-6.</source>
             <translation>--fix %1 não é NOME=VALOR com NOME um de R, L, C, v0, f0, q0, i0 e VALOR um número, por exemplo --fix C=1e-6.</translation>
+        </message>
+        <message>
+            <source>A circuit without both L and C has no resonance.</source>
+            <translation>Um circuito sem L e C ao mesmo tempo não tem ressonância.</translation>
         </message>
         <message>
             <source>A fixed value is not a number the circuit can have.</source>
@@ -2730,8 +2767,8 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Balanço W_C + W_L + W_R − W_S = %1, maior desvio %2</translation>
         </message>
         <message>
-            <source>Band: %1 Hz to %2 Hz, width %3 Hz</source>
-            <translation>Banda: %1 Hz a %2 Hz, largura %3 Hz</translation>
+            <source>Band between them (shaded): width %1</source>
+            <translation>Banda entre eles (sombreada): largura %1</translation>
         </message>
         <message>
             <source>Bandwidth Δf = R/(2πL) = %1</source>
@@ -2828,6 +2865,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Clear Graphs</source>
             <translation>Limpar gráficos</translation>
+        </message>
+        <message>
+            <source>Click a frequency, or press Left or Right, to set the source to it.</source>
+            <translation>Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte a ela.</translation>
         </message>
         <message>
             <source>Click here to get values of time, current and/or charge</source>
@@ -3054,10 +3095,6 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Frequência f (escala logarítmica)</translation>
         </message>
         <message>
-            <source>Frequency f (logarithmic scale, a tick per decade)</source>
-            <translation>Frequência f (escala logarítmica, uma marca por década)</translation>
-        </message>
-        <message>
             <source>Give one experiment file, not %1.</source>
             <translation>Indique um só arquivo de experimento, não %1.</translation>
         </message>
@@ -3250,8 +3287,8 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Linha %1: só %2 amostras; são necessárias pelo menos 3.</translation>
         </message>
         <message>
-            <source>Magnitude in dB against frequency</source>
-            <translation>Módulo em dB em função da frequência</translation>
+            <source>Magnitude and phase against frequency</source>
+            <translation>Módulo e fase em função da frequência</translation>
         </message>
         <message>
             <source>Mark Reference</source>
@@ -3402,6 +3439,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Imagens PNG (*.png);;Desenhos SVG (*.svg)</translation>
         </message>
         <message>
+            <source>Pages</source>
+            <translation>Páginas</translation>
+        </message>
+        <message>
             <source>Parameter</source>
             <translation>Parâmetro</translation>
         </message>
@@ -3418,12 +3459,12 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Pausado a %1×</translation>
         </message>
         <message>
-            <source>Peak: %1 dB at %2 Hz</source>
-            <translation>Pico: %1 dB em %2 Hz</translation>
+            <source>Peak of %1: %2 dB at %3</source>
+            <translation>Pico de %1: %2 dB em %3</translation>
         </message>
         <message>
-            <source>Phase against frequency</source>
-            <translation>Fase em função da frequência</translation>
+            <source>Peak: %1 dB at %2</source>
+            <translation>Pico: %1 dB em %2</translation>
         </message>
         <message>
             <source>Phasor Plots</source>
@@ -3496,6 +3537,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>Quality factor Q = ω₀L/R = %1</source>
             <translation>Fator de qualidade Q = ω₀L/R = %1</translation>
+        </message>
+        <message>
+            <source>Quantity shown</source>
+            <translation>Grandeza mostrada</translation>
+        </message>
+        <message>
+            <source>Quantity:</source>
+            <translation>Grandeza:</translation>
         </message>
         <message>
             <source>Quit</source>
@@ -3654,12 +3703,12 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Curva de ressonância</translation>
         </message>
         <message>
-            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
-            <translation>Frequência de ressonância f₀ = 1/(2π√(LC)) = %1</translation>
+            <source>Resonance frequency f₀ = %1</source>
+            <translation>Frequência de ressonância f₀ = %1</translation>
         </message>
         <message>
-            <source>Response shown</source>
-            <translation>Resposta mostrada</translation>
+            <source>Resonance frequency f₀ = 1/(2π√(LC)) = %1</source>
+            <translation>Frequência de ressonância f₀ = 1/(2π√(LC)) = %1</translation>
         </message>
         <message>
             <source>Restart</source>
@@ -3770,12 +3819,12 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Amplitude da fonte Vmax em volts</translation>
         </message>
         <message>
-            <source>Source f = %1 Hz: %2 dB, phase %3°</source>
-            <translation>Fonte f = %1 Hz: %2 dB, fase %3°</translation>
-        </message>
-        <message>
             <source>Source f = %1 is not on the frequency axis.</source>
             <translation>A frequência da fonte f = %1 não está no eixo de frequências.</translation>
+        </message>
+        <message>
+            <source>Source f = %1: %2 dB, phase %3</source>
+            <translation>Fonte f = %1: %2 dB, fase %3</translation>
         </message>
         <message>
             <source>Source f = %1: I₀ = %2, φ = %3</source>
@@ -3824,6 +3873,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The %1 circuit has no parameter %2.</source>
             <translation>O circuito %1 não tem o parâmetro %2.</translation>
+        </message>
+        <message>
+            <source>The LC circuit has no resistance: Q is infinite and the current at resonance has no limit, so there is no curve to draw. The Frequency Response page shows its response.</source>
+            <translation>O circuito LC não tem resistência: Q é infinito e a corrente na ressonância não tem limite, então não há curva para desenhar. A página Resposta em frequência mostra sua resposta.</translation>
         </message>
         <message>
             <source>The Number of Cycles must be greater than 0: a number of cycles of 0 or less leaves no time to plot.</source>
@@ -4174,6 +4227,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Estes valores dão frequências ou correntes grandes ou pequenas demais para desenhar.</translation>
         </message>
         <message>
+            <source>These values give frequencies too large or too small to draw.</source>
+            <translation>Estes valores dão frequências grandes ou pequenas demais para desenhar.</translation>
+        </message>
+        <message>
             <source>These values give no curve: a divisor is zero or L·C is not positive.</source>
             <translation>Estes valores não dão nenhuma curva: um divisor é zero ou L·C não é positivo.</translation>
         </message>
@@ -4458,12 +4515,16 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>uma entrada que não é um nome</translation>
         </message>
         <message>
-            <source>asymptote</source>
-            <translation>assíntota</translation>
+            <source>asymptotes (dashed)</source>
+            <translation>assíntotas (tracejadas)</translation>
         </message>
         <message>
             <source>at resonance: ω = ω₀ = %1 rad/s, the amplitude grows linearly</source>
             <translation>em ressonância: ω = ω₀ = %1 rad/s, a amplitude cresce linearmente</translation>
+        </message>
+        <message>
+            <source>band between the corners</source>
+            <translation>banda entre os cortes</translation>
         </message>
         <message>
             <source>black</source>
@@ -4522,6 +4583,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>f = %1   I₀ = %2   φ = %3</translation>
         </message>
         <message>
+            <source>f = %1   |H| = %2 dB   φ = %3</source>
+            <translation>f = %1   |H| = %2 dB   φ = %3</translation>
+        </message>
+        <message>
             <source>f must not be 0</source>
             <translation>f não deve ser 0</translation>
         </message>
@@ -4550,6 +4615,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>tensão no indutor vL</translation>
         </message>
         <message>
+            <source>magnitude |H| in dB</source>
+            <translation>módulo |H| em dB</translation>
+        </message>
+        <message>
             <source>no EMF source</source>
             <translation>sem fonte de fem</translation>
         </message>
@@ -4572,6 +4641,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>overdamped: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</source>
             <translation>superamortecido: s₁ = %1 s⁻¹, s₂ = %2 s⁻¹</translation>
+        </message>
+        <message>
+            <source>peak of the quantity</source>
+            <translation>pico da grandeza</translation>
         </message>
         <message>
             <source>phase φ</source>
@@ -4608,10 +4681,6 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>solid</source>
             <translation>linha contínua</translation>
-        </message>
-        <message>
-            <source>source frequency</source>
-            <translation>frequência da fonte</translation>
         </message>
         <message>
             <source>source frequency f</source>
@@ -4694,8 +4763,8 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>ω = %1 rad/s, Z = %2 Ω, φ = %3°, I0 = %4 A</translation>
         </message>
         <message>
-            <source>−3 dB corner</source>
-            <translation>corte a −3 dB</translation>
+            <source>−3 dB corner (dashed) and level</source>
+            <translation>corte a −3 dB (tracejado) e nível</translation>
         </message>
         <message>
             <source>−3 dB corner(s): %1</source>

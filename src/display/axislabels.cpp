@@ -75,6 +75,52 @@ AxisNumbers axisNumbers(double a, double b, int maxNumbers)
     }
 }
 
+AxisNumbers logAxisNumbers(double a, double b, int maxNumbers)
+{
+    const double lo = std::min(a, b), hi = std::max(a, b);
+    if (!(lo > 0) || !std::isfinite(hi) || !(hi > lo) || maxNumbers < 1)
+        return {};
+    const int firstPower = static_cast<int>(std::floor(std::log10(lo)));
+    const int lastPower = static_cast<int>(std::floor(std::log10(hi)));
+    // The candidates from the finest: 1, 2, 5 times each power, then every `every`-th power.
+    const auto numbersOf = [&](bool oneTwoFive, int every) {
+        AxisNumbers out;
+        out.step = oneTwoFive ? std::log10(2.0) : every;
+        for (int power = firstPower; power <= lastPower; ++power) {
+            if (power % every != 0)
+                continue;
+            for (int mantissa : {1, 2, 5}) {
+                if (!oneTwoFive && mantissa != 1)
+                    break;
+                const double value = mantissa * std::pow(10.0, power);
+                // A number a rounding away from an end still belongs to the range.
+                if (value < lo * (1 - 1e-9) || value > hi * (1 + 1e-9))
+                    continue;
+                const int e3 = prefixExponent(value);
+                const double shown = power >= e3 ? mantissa * std::pow(10.0, power - e3)
+                                                 : mantissa / std::pow(10.0, e3 - power);
+                out.numbers.push_back(
+                    {value,
+                     solutions::toText(shown) +
+                         kPrefixes[static_cast<std::size_t>((e3 - kLowestPrefixExponent) / 3)]});
+            }
+        }
+        return out;
+    };
+    AxisNumbers numbers = numbersOf(true, 1);
+    if (numbers.numbers.size() < 2)
+        return axisNumbers(lo, hi, maxNumbers);
+    for (int every = 1; static_cast<int>(numbers.numbers.size()) > maxNumbers; ++every) {
+        numbers = numbersOf(false, every);
+        // Fewer than two left: the widest choice that keeps two, or the one number.
+        if (numbers.numbers.size() < 2 || every > lastPower - firstPower + 1)
+            break;
+    }
+    if (static_cast<int>(numbers.numbers.size()) > maxNumbers)
+        numbers.numbers.resize(static_cast<std::size_t>(maxNumbers));
+    return numbers;
+}
+
 std::string axisTitle(std::string_view quantity, std::string_view prefix, std::string_view unit)
 {
     std::string title(quantity);

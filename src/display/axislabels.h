@@ -30,6 +30,16 @@ struct AxisNumbers {
 // non-finite or empty range, or maxNumbers < 1, gets no numbers.
 AxisNumbers axisNumbers(double a, double b, int maxNumbers);
 
+// The numbers for a logarithmic axis from `a` to `b` (both above 0, either the larger): the
+// finest of 1, 2 and 5 times every power of ten, every power of ten, or every second, third,
+// ... one (the powers a multiple of that count) that gives at most `maxNumbers` numbers inside
+// the range (ends included). Each is written with its own SI prefix (pico to tera) and no
+// unit, so `prefix` is empty: "20", "500m", "1k", "2M". `step` is the least distance between
+// neighbours in decades. A range that holds fewer than two such numbers is numbered as
+// axisNumbers() numbers it, with their shared prefix; a range that is not finite and above 0
+// gets no numbers.
+AxisNumbers logAxisNumbers(double a, double b, int maxNumbers);
+
 // An axis title: the quantity, then the prefixed unit in brackets: "t (ms)", "q (µC)".
 std::string axisTitle(std::string_view quantity, std::string_view prefix, std::string_view unit);
 

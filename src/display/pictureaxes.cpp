@@ -43,18 +43,24 @@ bool overlapsAny(const QRectF &box, const std::vector<AxisText> &texts, const QR
 AxisNumbers fittingNumbers(const ValueAxis &axis, double pixels, const QFontMetricsF &metrics,
                            double scale, bool across)
 {
+    const double extent = std::fabs(axis.userHi - axis.userLo);
     int most =
         std::max(1, static_cast<int>(pixels / ((across ? 3 : 1.5) * metrics.height() * scale)));
     for (; most >= 1; --most) {
-        AxisNumbers numbers = axisNumbers(axis.lo, axis.hi, most);
+        AxisNumbers numbers = axis.logarithmic ? logAxisNumbers(axis.lo, axis.hi, most)
+                                               : axisNumbers(axis.lo, axis.hi, most);
         if (numbers.numbers.size() < 2)
             return numbers;
-        double widest = 0;
-        for (const AxisNumber &n : numbers.numbers)
+        double widest = 0, apart = pixels;
+        for (std::size_t k = 0; k < numbers.numbers.size(); ++k) {
+            const AxisNumber &n = numbers.numbers[k];
             widest = std::max(widest, across ? metrics.horizontalAdvance(toQString(n.text))
                                              : metrics.height());
-        const double apart =
-            pixels * numbers.step / std::fabs(axis.hi - axis.lo) / scale; // logical pixels
+            if (k > 0) // in logical pixels
+                apart = std::min(apart, std::fabs(axis.userOf(n.value) -
+                                                  axis.userOf(numbers.numbers[k - 1].value)) /
+                                            extent * pixels / scale);
+        }
         if (apart >= widest + 2 * kPadding + kSpacing)
             return numbers;
     }
@@ -62,6 +68,14 @@ AxisNumbers fittingNumbers(const ValueAxis &axis, double pixels, const QFontMetr
 }
 
 } // namespace
+
+double ValueAxis::userOf(double value) const
+{
+    const double share =
+        logarithmic ? (std::log10(value) - std::log10(lo)) / (std::log10(hi) - std::log10(lo))
+                    : (value - lo) / (hi - lo);
+    return userLo + share * (userHi - userLo);
+}
 
 AxisLayout layoutAxes(const PictureAxes &axes, const UserTransform &transform, const AxisLook &look,
                       const QSizeF &size, const QRectF &avoid)
@@ -73,12 +87,19 @@ AxisLayout layoutAxes(const PictureAxes &axes, const UserTransform &transform, c
                     [](const ValueAxis &v) { return v.followsScale; }) ||
         (axes.horizontal && axes.horizontal->followsScale)) {
         PictureAxes followed = axes;
+        // A logarithmic axis that follows the scale has log10 of its values as coordinates.
+        const auto values = [](ValueAxis &axis, double from, double to) {
+            axis.userLo = from;
+            axis.userHi = to;
+            axis.lo = axis.logarithmic ? std::pow(10.0, from) : from;
+            axis.hi = axis.logarithmic ? std::pow(10.0, to) : to;
+            axis.followsScale = false;
+        };
         if (followed.horizontal && followed.horizontal->followsScale)
-            *followed.horizontal = {transform.xa, transform.xb, transform.xa, transform.xb,
-                                    followed.horizontal->quantities};
+            values(*followed.horizontal, transform.xa, transform.xb);
         for (ValueAxis &v : followed.vertical)
             if (v.followsScale)
-                v = {transform.yb, transform.ya, transform.yb, transform.ya, v.quantities};
+                values(v, transform.yb, transform.ya);
         return layoutAxes(followed, transform, look, size, avoid);
     }
     const double scale = size.width() / look.areaWidth;
@@ -142,8 +163,7 @@ AxisLayout layoutAxes(const PictureAxes &axes, const UserTransform &transform, c
     if (across) {
         const ValueAxis &h = *axes.horizontal;
         for (const AxisNumber &n : across->numbers) {
-            const double x =
-                t.toPixelX(h.userLo + (n.value - h.lo) / (h.hi - h.lo) * (h.userHi - h.userLo));
+            const double x = t.toPixelX(h.userOf(n.value));
             if (x < 0 || x > size.width())
                 continue;
             const QString text = toQString(n.text);
@@ -157,8 +177,7 @@ AxisLayout layoutAxes(const PictureAxes &axes, const UserTransform &transform, c
     for (std::size_t k = 0; k < upright.size(); ++k) {
         const ValueAxis &v = axes.vertical[k];
         for (const AxisNumber &n : upright[k].numbers) {
-            const double y =
-                t.toPixelY(v.userLo + (n.value - v.lo) / (v.hi - v.lo) * (v.userHi - v.userLo));
+            const double y = t.toPixelY(v.userOf(n.value));
             if (y < 0 || y > size.height())
                 continue;
             const QString text = toQString(n.text);

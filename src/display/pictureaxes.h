@@ -30,12 +30,18 @@ struct AxisQuantity {
 // (across for the horizontal axis, up or down for a vertical one). Numbers are written only
 // for values between lo and hi that lie inside the picture.
 // An axis that follows the scale numbers the coordinate system in force as it is: its values
-// are the user coordinates themselves.
+// are the user coordinates themselves. On a logarithmic axis (lo, hi > 0) log10 of the value
+// is what varies evenly from userLo to userHi, and it is numbered 1, 2, 5 per decade or by
+// decades (logAxisNumbers).
 struct ValueAxis {
     double lo = 0, hi = 1;
     double userLo = 0, userHi = 1;
     std::vector<AxisQuantity> quantities; // none: numbers without a title
     bool followsScale = false;
+    bool logarithmic = false;
+
+    // Where `value` stands, in user coordinates.
+    double userOf(double value) const;
 
     static ValueAxis followingScale(std::vector<AxisQuantity> quantities)
     {

@@ -42,10 +42,10 @@ void EnergySession::refresh()
     m_curve.clear();
     m_balance = {};
     m_problem.clear();
-    m_kind = lab::caseNumber(m_lab.circuitKind());
+    m_kind = m_lab.circuitKind();
     m_t1 = scale.x1;
     m_t2 = scale.x2;
-    const solutions::CaseRow *row = solutions::caseFor(m_kind);
+    const solutions::CaseRow *row = solutions::caseFor(solutions::caseNumber(m_kind));
     if (!row) {
         m_problem = tr("Choose a circuit in the main menu first.");
         emit changed();

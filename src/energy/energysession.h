@@ -53,7 +53,7 @@ signals:
 
 private:
     const lab::LabSession &m_lab;
-    int m_kind = 0;
+    solutions::CircuitKind m_kind = solutions::CircuitKind::None;
     solutions::CircuitParameters m_parameters;
     std::vector<solutions::EnergySample> m_curve;
     solutions::EnergyBalance m_balance;

@@ -12,8 +12,6 @@
 #include "energy/energysession.h"
 #include "energy/energywindow.h"
 #include "resonance/resonancewindow.h"
-#include "response/responsesession.h"
-#include "response/responsewindow.h"
 #include "solutions/numbertext.h"
 
 #include <QAction>
@@ -58,24 +56,19 @@ void LabWindow::buildMoreMenus()
 
 void LabWindow::followTexts()
 {
-    const bool driven = m_session.circuitKind() == CircuitKind::DrivenRlc;
+    // The resonance curve of the RLC, the frequency response of every driven circuit, in one
+    // window.
+    const bool driven = solutions::isDriven(m_session.circuitKind());
     if (m_resonanceCurve)
-        m_resonanceCurve->setVisible(driven);
+        m_resonanceCurve->setVisible(m_session.circuitKind() == CircuitKind::DrivenRlc);
+    if (m_frequencyResponse)
+        m_frequencyResponse->setVisible(driven);
     if (m_resonance && !driven)
         m_resonance->hide();
     else if (m_resonance)
         m_resonance->refresh();
     if (m_energySession)
         m_energySession->refresh();
-    const int kind = caseNumber(m_session.circuitKind());
-    const bool alternating = kind >= 5 && kind <= 8;
-    if (m_frequencyResponse)
-        m_frequencyResponse->setVisible(alternating);
-    if (m_responseSession) {
-        m_responseSession->refresh();
-        if (!alternating)
-            findChild<response::ResponseWindow *>()->hide();
-    }
     if (m_equations && m_session.circuitKind() != CircuitKind::None)
         m_equations->showCircuit(m_session.circuitKind(), [this](solutions::Parameter p) {
             return m_session.text(fieldOf(p));
@@ -95,10 +88,21 @@ void LabWindow::showEquations()
 
 void LabWindow::showResonanceCurve()
 {
-    if (m_session.circuitKind() != CircuitKind::DrivenRlc)
-        return;
+    if (m_session.circuitKind() == CircuitKind::DrivenRlc)
+        showResonanceWindow(resonance::ResonancePage::Resonance);
+}
+
+void LabWindow::showFrequencyResponse()
+{
+    if (solutions::isDriven(m_session.circuitKind()))
+        showResonanceWindow(resonance::ResonancePage::Response);
+}
+
+void LabWindow::showResonanceWindow(resonance::ResonancePage page)
+{
     if (!m_resonance)
         m_resonance = new resonance::ResonanceWindow(m_circuitSource, m_dialogs, this);
+    m_resonance->showPage(page);
     m_resonance->show();
     m_resonance->raise();
     m_resonance->activateWindow();
@@ -118,30 +122,6 @@ void LabWindow::showEnergy()
     }
     m_energySession->refresh();
     auto *window = findChild<energy::EnergyWindow *>();
-    window->show();
-    window->raise();
-}
-
-void LabWindow::showFrequencyResponse()
-{
-    const int kind = caseNumber(m_session.circuitKind());
-    if (kind < 5 || kind > 8)
-        return;
-    if (!m_responseSession) {
-        m_responseSession = new response::ResponseSession(m_session, this);
-        auto *window = new response::ResponseWindow(*m_responseSession, this);
-        // A picked frequency is typed into f0, as the student would.
-        connect(window, &response::ResponseWindow::frequencyPicked, this, [this](double f) {
-            if (!m_session.setText(Field::f0, QString::fromStdString(solutions::shortText(f, 6))))
-                return;
-            showText(Field::f0);
-            showText(Field::w0);
-            showRegime();
-            followTexts();
-        });
-    }
-    m_responseSession->refresh();
-    auto *window = findChild<response::ResponseWindow *>();
     window->show();
     window->raise();
 }

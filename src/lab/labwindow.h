@@ -32,6 +32,7 @@ class MeasurementWindow;
 namespace kel::resonance
 {
 class ResonanceWindow;
+enum class ResonancePage;
 } // namespace kel::resonance
 
 namespace kel::lab
@@ -45,11 +46,6 @@ namespace kel::energy
 {
 class EnergySession;
 } // namespace kel::energy
-
-namespace kel::response
-{
-class ResponseSession;
-} // namespace kel::response
 
 namespace kel::lab
 {
@@ -113,9 +109,11 @@ public slots:
     void onCursorMoved(float t);
     void showPointerAt(float x, float y);
     void showEquations();
+    // Resonance Curve and Frequency Response: one window, each at its own page.
     void showResonanceCurve();
     void showEnergy();
     void showFrequencyResponse();
+    void showResonanceWindow(resonance::ResonancePage page);
     // Mark Reference: the last read-out time becomes the reference, drawn dashed; later
     // read-outs show their differences from it.
     void markReference();
@@ -174,13 +172,13 @@ private:
     QAction *m_resonanceCurve = nullptr;
     QLabel *m_deltaReadout = nullptr;
     EquationsWindow *m_equations = nullptr; // once opened; a child window
-    // What the resonance curve reads: f0 picked there is typed into its box and plotted.
+    // What the resonance curve and the frequency response read: f0 picked there is typed into
+    // its box and plotted.
     LabCircuitSource m_circuitSource{m_session, [this](const QString &f0) { plotAtFrequency(f0); }};
     resonance::ResonanceWindow *m_resonance = nullptr;       // once opened; a child window
     measurement::MeasurementWindow *m_measurement = nullptr; // likewise
     energy::EnergySession *m_energySession = nullptr;        // with the Energy window, once opened
     QAction *m_frequencyResponse = nullptr;
-    response::ResponseSession *m_responseSession = nullptr; // with its window, once opened
 };
 
 // Which slot each widget and action runs, by objectName (the signal in brackets).

@@ -2,20 +2,27 @@
 #pragma once
 
 #include "resonancecurve.h"
+#include "solutions/circuitkind.h"
 
 namespace kel::resonance
 {
 
-// The window a resonance curve belongs to, through the session that holds the circuit's
-// values: the phasor window, or the lab window for the driven RLC circuit.
+// The window a resonance curve and a frequency response belong to, through the session that
+// holds the circuit's values: the phasor window (always the driven RLC circuit), or the lab
+// window for its driven circuits.
 class CircuitSource
 {
 public:
     virtual ~CircuitSource() = default;
 
-    // The source amplitude (V), R (ohm), L (H), C (F) and the source frequency (Hz) as the
-    // session holds them now, or the first of them that is not a number.
-    virtual CircuitReading circuit() const = 0;
+    // The circuit studied; only a driven one has a frequency response, only the driven RLC
+    // and LC a resonance.
+    virtual solutions::CircuitKind circuitKind() const { return solutions::CircuitKind::DrivenRlc; }
+    // The texts of the source amplitude (V), R (ohm), L (H), C (F) and the source frequency
+    // (Hz) as the session holds them now; those of components the circuit lacks are not read.
+    virtual ResonanceTexts texts() const = 0;
+    // The same as numbers, or the first of them that is not a number.
+    CircuitReading circuit() const { return readCircuit(texts()); }
     // Sets the source frequency (Hz), written in the program's number format, and lets the
     // window redraw as it does when the user types it.
     virtual void setSourceFrequency(double f) = 0;

@@ -25,14 +25,9 @@ constexpr double kFloor = 1e-14;
 constexpr double kPieceRadians = 2;
 constexpr int kMaxPieces = 1024;
 
-bool hasCapacitor(int kind)
+bool constantSource(CircuitKind kind)
 {
-    return kind != 2 && kind != 7;
-}
-
-bool constantSource(int kind)
-{
-    return kind >= 1 && kind <= 4;
+    return kind != CircuitKind::None && !isDriven(kind);
 }
 
 // The fastest rate or angular frequency of the circuit's solution, 1/s; 0 if it has none.
@@ -87,12 +82,12 @@ double integrate(const F &integrand, double a, double b, double rate, double sca
 
 } // namespace
 
-std::vector<EnergySample> energyCurve(int circuitKind, const CircuitParameters &p,
+std::vector<EnergySample> energyCurve(CircuitKind kind, const CircuitParameters &p,
                                       std::span<const double> times)
 {
-    const CircuitFigures f = figuresOf(circuitKindOf(circuitKind), p);
-    const bool withC = hasCapacitor(circuitKind);
-    const bool constant = constantSource(circuitKind);
+    const CircuitFigures f = figuresOf(kind, p);
+    const bool withC = hasCapacitor(kind);
+    const bool constant = constantSource(kind);
     const double rate = fastestRate(f);
     const auto current = [&f](double t) { return currentAt(f, t); };
     const auto voltage = [&p, constant](double t) {
@@ -138,11 +133,11 @@ std::vector<EnergySample> energyCurve(int circuitKind, const CircuitParameters &
     return curve;
 }
 
-EnergyBalance balanceOf(int circuitKind, const CircuitParameters &p,
+EnergyBalance balanceOf(CircuitKind kind, const CircuitParameters &p,
                         std::span<const EnergySample> curve)
 {
     const double zero = 0;
-    const EnergySample start = energyCurve(circuitKind, p, std::span(&zero, 1)).front();
+    const EnergySample start = energyCurve(kind, p, std::span(&zero, 1)).front();
     EnergyBalance b;
     b.initial = start.balance();
     for (const EnergySample &s : curve) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "circuitkind.h"
 #include "circuitsolutions.h"
 
 #include <span>
@@ -21,12 +22,12 @@ struct EnergySample {
     double balance() const { return capacitor + inductor + resistor - source; }
 };
 
-// The energies of circuit kind `circuitKind` (1..8, as caseFor) with parameters `p` at each
+// The energies of circuit `kind` with parameters `p` at each
 // of `times` (s, any order, usually ascending; t < 0 integrates backwards). W_C and W_L and,
 // with a constant source, W_S = v0·(q − q0) are exact; W_R and the other W_S come from an
 // adaptive Gauss–Kronrod quadrature to 1e-12 relative, integrated from each time to the
 // next and accumulated. Parameters without a curve give NaN energies.
-std::vector<EnergySample> energyCurve(int circuitKind, const CircuitParameters &p,
+std::vector<EnergySample> energyCurve(CircuitKind kind, const CircuitParameters &p,
                                       std::span<const double> times);
 
 // What a curve says of the balance: the energy at t = 0, the largest |balance − E0| and the
@@ -36,7 +37,7 @@ struct EnergyBalance {
     double largestDeviation = 0;
     double largestTerm = 0;
 };
-EnergyBalance balanceOf(int circuitKind, const CircuitParameters &p,
+EnergyBalance balanceOf(CircuitKind kind, const CircuitParameters &p,
                         std::span<const EnergySample> curve);
 
 } // namespace kel::solutions

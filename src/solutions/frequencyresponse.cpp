@@ -14,17 +14,17 @@ namespace
 // 1/(2πRC) and the like, not against the single-precision Pi of the lab's w0.
 constexpr double kExactTwoPi = 2 * std::numbers::pi;
 
-bool hasR(int kind)
+bool hasR(CircuitKind kind)
 {
-    return kind == 6 || kind == 7 || kind == 8;
+    return isDriven(kind) && hasResistor(kind);
 }
-bool hasL(int kind)
+bool hasL(CircuitKind kind)
 {
-    return kind == 5 || kind == 7 || kind == 8;
+    return isDriven(kind) && hasInductor(kind);
 }
-bool hasC(int kind)
+bool hasC(CircuitKind kind)
 {
-    return kind == 5 || kind == 6 || kind == 8;
+    return isDriven(kind) && hasCapacitor(kind);
 }
 
 bool usable(double value)
@@ -32,22 +32,22 @@ bool usable(double value)
     return std::isfinite(value) && value > 0;
 }
 
-bool parametersUsable(int kind, const CircuitParameters &p)
+bool parametersUsable(CircuitKind kind, const CircuitParameters &p)
 {
     return (!hasR(kind) || usable(p.R)) && (!hasL(kind) || usable(p.L)) &&
            (!hasC(kind) || usable(p.C));
 }
 
-ResponsePoint point(int kind, const CircuitParameters &p, Response response, double omega)
+ResponsePoint point(CircuitKind kind, const CircuitParameters &p, Response response, double omega)
 {
     return responseAt(kind, p, response, omega / kExactTwoPi);
 }
 
 } // namespace
 
-bool hasResponse(int kind, Response response)
+bool hasResponse(CircuitKind kind, Response response)
 {
-    if (kind < 5 || kind > 8)
+    if (!isDriven(kind))
         return false;
     switch (response) {
     case Response::VR:
@@ -62,7 +62,8 @@ bool hasResponse(int kind, Response response)
     return false;
 }
 
-std::complex<double> transfer(int kind, const CircuitParameters &p, Response response, double omega)
+std::complex<double> transfer(CircuitKind kind, const CircuitParameters &p, Response response,
+                              double omega)
 {
     using namespace std::complex_literals;
     const std::complex<double> zR = hasR(kind) ? std::complex<double>(p.R) : 0.0;
@@ -82,14 +83,15 @@ std::complex<double> transfer(int kind, const CircuitParameters &p, Response res
     return 0.0;
 }
 
-ResponsePoint responseAt(int kind, const CircuitParameters &p, Response response, double frequency)
+ResponsePoint responseAt(CircuitKind kind, const CircuitParameters &p, Response response,
+                         double frequency)
 {
     const std::complex<double> h = transfer(kind, p, response, kExactTwoPi * frequency);
     return {frequency, 20 * std::log10(std::abs(h)), std::arg(h)};
 }
 
-std::vector<ResponsePoint> responseCurve(int kind, const CircuitParameters &p, Response response,
-                                         double fLow, double fHigh, int count)
+std::vector<ResponsePoint> responseCurve(CircuitKind kind, const CircuitParameters &p,
+                                         Response response, double fLow, double fHigh, int count)
 {
     std::vector<ResponsePoint> curve;
     if (count < 2)
@@ -102,32 +104,33 @@ std::vector<ResponsePoint> responseCurve(int kind, const CircuitParameters &p, R
     return curve;
 }
 
-std::optional<ResponseFeatures> featuresOf(int kind, const CircuitParameters &p, Response response)
+std::optional<ResponseFeatures> featuresOf(CircuitKind kind, const CircuitParameters &p,
+                                           Response response)
 {
     if (!hasResponse(kind, response) || !parametersUsable(kind, p))
         return std::nullopt;
     ResponseFeatures f;
     const auto toHz = [](double omega) { return omega / kExactTwoPi; };
-    if (kind == 6 || kind == 7) {
+    if (kind == CircuitKind::DrivenRc || kind == CircuitKind::DrivenRl) {
         // First order: one corner; the capacitor's voltage (RC) and the resistor's (RL) pass
         // the low frequencies, the others the high ones, the current as its resistor does.
-        const double corner = kind == 6 ? 1 / (p.R * p.C) : p.R / p.L;
+        const double corner = kind == CircuitKind::DrivenRc ? 1 / (p.R * p.C) : p.R / p.L;
         f.corners = {toHz(corner)};
-        const bool lowPass =
-            (kind == 6 && response == Response::VC) || (kind == 7 && response != Response::VL);
+        const bool lowPass = (kind == CircuitKind::DrivenRc && response == Response::VC) ||
+                             (kind == CircuitKind::DrivenRl && response != Response::VL);
         f.lowSlope = lowPass ? 0 : 20;
         f.highSlope = lowPass ? -20 : 0;
         return f;
     }
     // Second order: ω0, and 1/Q = R/(ω0·L) (0 for the LC).
     const double omega0 = 1 / std::sqrt(p.L * p.C);
-    const double inverseQ = kind == 8 ? p.R / (omega0 * p.L) : 0;
+    const double inverseQ = kind == CircuitKind::DrivenRlc ? p.R / (omega0 * p.L) : 0;
     switch (response) {
     case Response::VR:
     case Response::Current: {
         f.lowSlope = 20;
         f.highSlope = -20;
-        if (kind == 5)
+        if (kind == CircuitKind::DrivenLc)
             return f; // without R the current has no finite peak, and so no corners
         const double half = inverseQ / 2;
         const double root = std::sqrt(1 + half * half);
@@ -145,7 +148,7 @@ std::optional<ResponseFeatures> featuresOf(int kind, const CircuitParameters &p,
         const double u = (b + std::sqrt(b * b + 4)) / 2;
         f.corners = {toHz(capacitor ? omega0 * std::sqrt(u) : omega0 / std::sqrt(u))};
         const double shift = 1 - inverseQ * inverseQ / 2; // 1 − 1/(2Q²)
-        if (kind == 8 && shift > 0) {
+        if (kind == CircuitKind::DrivenRlc && shift > 0) {
             const double omegaPeak =
                 capacitor ? omega0 * std::sqrt(shift) : omega0 / std::sqrt(shift);
             f.peak = point(kind, p, response, omegaPeak);

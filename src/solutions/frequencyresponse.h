@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "circuitkind.h"
 #include "circuitsolutions.h"
 
 #include <complex>
@@ -14,14 +15,14 @@ namespace kel::solutions
 // relative to the source voltage, or the current per volt of source (siemens).
 enum class Response { VR, VC, VL, Current };
 
-// Whether the driven circuit of `kind` (5 LC, 6 RC, 7 RL, 8 RLC) has the component whose
+// Whether the driven circuit of `kind` (the driven LC, RC, RL or RLC) has the component whose
 // voltage `response` is; the current always exists. False for any other kind.
-bool hasResponse(int kind, Response response);
+bool hasResponse(CircuitKind kind, Response response);
 
 // The response at angular frequency ω (rad/s) as a complex ratio, from the series impedance
 // Z = R + jωL + 1/(jωC) of the components the kind has: H_R = R/Z, H_C = 1/(jωC·Z),
 // H_L = jωL/Z, H_I = 1/Z. R, L and C are those of `p`.
-std::complex<double> transfer(int kind, const CircuitParameters &p, Response response,
+std::complex<double> transfer(CircuitKind kind, const CircuitParameters &p, Response response,
                               double omega);
 
 // 20·log10|H| in dB (relative to 1 A/V for the current) and arg H in radians.
@@ -30,10 +31,11 @@ struct ResponsePoint {
     double magnitudeDb = 0;
     double phase = 0;
 };
-ResponsePoint responseAt(int kind, const CircuitParameters &p, Response response, double frequency);
+ResponsePoint responseAt(CircuitKind kind, const CircuitParameters &p, Response response,
+                         double frequency);
 // `count` points (>= 2) evenly spaced in log f from fLow to fHigh (Hz, 0 < fLow < fHigh).
-std::vector<ResponsePoint> responseCurve(int kind, const CircuitParameters &p, Response response,
-                                         double fLow, double fHigh, int count);
+std::vector<ResponsePoint> responseCurve(CircuitKind kind, const CircuitParameters &p,
+                                         Response response, double fLow, double fHigh, int count);
 
 // The features a student reads off the plot, in Hz and dB:
 //   corners: where the magnitude is 3 dB (a factor √2) below its pass band: the DC level of a
@@ -53,6 +55,7 @@ struct ResponseFeatures {
 };
 // Nothing for a kind without the response or parameters without one (R, L or C <= 0 where
 // the kind has it, or not finite).
-std::optional<ResponseFeatures> featuresOf(int kind, const CircuitParameters &p, Response response);
+std::optional<ResponseFeatures> featuresOf(CircuitKind kind, const CircuitParameters &p,
+                                           Response response);
 
 } // namespace kel::solutions

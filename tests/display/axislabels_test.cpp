@@ -134,3 +134,35 @@ TEST(AxisNumbers, TextsKeepTheDecimalPointInACommaLocale)
     EXPECT_EQ(shown, (std::vector<std::string>{"0.0", "0.5", "1.0"}));
     EXPECT_EQ(kel::display::axisTitle("q", "µ", "C"), "q (µC)");
 }
+
+TEST(AxisNumbers, LogarithmicAxesGoOneTwoFiveThenByDecades)
+{
+    using kel::display::logAxisNumbers;
+    // Each number with its own prefix; the title has none.
+    const AxisNumbers audio = logAxisNumbers(10, 1e4, 12);
+    EXPECT_EQ(audio.prefix, "");
+    EXPECT_EQ(texts(audio), (std::vector<std::string>{"10", "20", "50", "100", "200", "500", "1k",
+                                                      "2k", "5k", "10k"}));
+    EXPECT_NEAR(audio.step, std::log10(2.0), 1e-12);
+    // Fewer numbers wanted: the decades, then every second one; reversed ranges alike.
+    EXPECT_EQ(texts(logAxisNumbers(1e4, 10, 5)),
+              (std::vector<std::string>{"10", "100", "1k", "10k"}));
+    const AxisNumbers wide = logAxisNumbers(1e-6, 1e6, 7);
+    EXPECT_EQ(texts(wide),
+              (std::vector<std::string>{"1µ", "100µ", "10m", "1", "100", "10k", "1M"}));
+    EXPECT_EQ(wide.step, 2);
+    for (int most : {1, 2, 3, 4, 6, 13, 40}) {
+        const AxisNumbers a = logAxisNumbers(0.003, 7e8, most);
+        EXPECT_LE(a.numbers.size(), static_cast<std::size_t>(most)) << most;
+        EXPECT_FALSE(a.numbers.empty()) << most;
+        for (std::size_t k = 1; k < a.numbers.size(); ++k)
+            EXPECT_GT(a.numbers[k].value, a.numbers[k - 1].value);
+    }
+    // Within one decade without two such numbers, the linear numbers with their prefix.
+    const AxisNumbers narrow = logAxisNumbers(3000, 4000, 3);
+    EXPECT_EQ(narrow.prefix, "k");
+    EXPECT_EQ(texts(narrow), texts(axisNumbers(3000, 4000, 3)));
+    EXPECT_TRUE(logAxisNumbers(0, 10, 5).numbers.empty());
+    EXPECT_TRUE(logAxisNumbers(-1, 10, 5).numbers.empty());
+    EXPECT_TRUE(logAxisNumbers(1, INFINITY, 5).numbers.empty());
+}

@@ -2,6 +2,8 @@
 // The frequency texts, the natural-frequency command and the source-voltage warning.
 #include "labfixture.h"
 
+#include "resonance/resonancewindow.h"
+#include "resonance/responsesession.h"
 #include "solutions/numbertext.h"
 
 #include <QPushButton>
@@ -94,6 +96,37 @@ TEST_F(LabTest, SolutionFunctionsFollowTheTextsAndNameABadOne)
     type("w0", "2");
     type("v0", "3");
     EXPECT_NEAR(session().VS(0.25).value.value(), 3 * std::sin(0.5), 1e-15);
+}
+
+// Resonance Curve and Frequency Response open one window, each at its page; a frequency
+// picked there is typed into f0 and plotted; a circuit without a source closes it.
+TEST_F(LabTest, ResonanceAndFrequencyResponseShareOneWindow)
+{
+    launch(13); // RLC, AC
+    command("ResonanceCurve");
+    auto *window = this->window().findChild<resonance::ResonanceWindow *>("ResonanceCurve");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->page(), resonance::ResonancePage::Resonance);
+    command("FrequencyResponse");
+    EXPECT_EQ(this->window().findChildren<resonance::ResonanceWindow *>().size(), 1);
+    EXPECT_EQ(window->page(), resonance::ResonancePage::Response);
+    EXPECT_EQ(window->windowTitle(), "Frequency Response");
+    EXPECT_TRUE(window->isVisible());
+
+    QTest::keyClick(window->responsePicture(), Qt::Key_Right, Qt::ShiftModifier);
+    const std::optional<double> f0 = solutions::toNumber(text("f0").toStdString());
+    ASSERT_TRUE(f0.has_value()) << text("f0").toStdString();
+    EXPECT_NEAR(std::log10(*f0 / 100), 0.1, 0.003);
+    EXPECT_EQ(window->response().sourceFrequency(), f0);
+
+    // The driven RC: the same window, its frequency response alone.
+    launch(10);
+    command("FrequencyResponse");
+    EXPECT_EQ(this->window().findChildren<resonance::ResonanceWindow *>().size(), 1);
+    EXPECT_EQ(window->response().kind(), solutions::CircuitKind::DrivenRc);
+    EXPECT_EQ(window->page(), resonance::ResonancePage::Response);
+    launch(6); // RC with a constant source
+    EXPECT_FALSE(window->isVisible());
 }
 
 } // namespace

@@ -30,19 +30,21 @@ using display::toQString;
 class FakeSource final : public CircuitSource
 {
 public:
-    CircuitReading circuit() const override
+    ResonanceTexts texts() const override
     {
-        const auto text = [this](const char *name) { return texts.value(name).toStdString(); };
-        return readCircuit({text("v0"), text("R"), text("L"), text("C"), text("f0")});
+        const auto text = [this](const char *name) { return boxes.value(name).toStdString(); };
+        return {text("v0"), text("R"), text("L"), text("C"), text("f0")};
     }
+    solutions::CircuitKind circuitKind() const override { return kind; }
     void setSourceFrequency(double f) override
     {
         const QString text = display::numberText(f);
-        texts["f0"] = text;
+        boxes["f0"] = text;
         written << text;
     }
 
-    QMap<QString, QString> texts{
+    solutions::CircuitKind kind = solutions::CircuitKind::DrivenRlc;
+    QMap<QString, QString> boxes{
         {"v0", "5"}, {"R", "10"}, {"L", "0.1"}, {"C", "1e-6"}, {"f0", "100"}};
     QStringList written;
 };
@@ -71,7 +73,7 @@ public:
     QImage picture() { return window.picture()->grab().toImage(); }
     void edit(const char *name, const QString &text)
     {
-        source.texts[name] = text;
+        source.boxes[name] = text;
         window.refresh();
     }
     // Where frequency f lies on the picture, halfway down.
@@ -160,7 +162,7 @@ TEST_F(ResonanceWindowTest, BadTextsGiveANoteAndLeaveThePicture)
         {"R", "1e-300", "too narrow"},
     };
     for (const auto &row : rows) {
-        const QString kept = source.texts[row.box];
+        const QString kept = source.boxes[row.box];
         edit(row.box, QString::fromUtf8(row.text));
         EXPECT_TRUE(noteShown()) << row.text;
         EXPECT_TRUE(label("ResonanceNote").contains(QString::fromUtf8(row.says)))
@@ -239,7 +241,7 @@ TEST_F(ResonanceWindowTest, ScreenshotsWhenAsked)
     edit("R", "1");
     edit("f0", "480");
     EXPECT_TRUE(window.grab().save(folder + "/resonance-highq.png"));
-    source.texts = {{"v0", "500"}, {"R", "1000"}, {"L", "10.0"}, {"C", "0.00005"}, {"f0", "10.0"}};
+    source.boxes = {{"v0", "500"}, {"R", "1000"}, {"L", "10.0"}, {"C", "0.00005"}, {"f0", "10.0"}};
     window.refresh();
     EXPECT_TRUE(window.grab().save(folder + "/resonance-lowq.png"));
     edit("R", "0");

@@ -64,15 +64,15 @@ TEST_P(Energy, BalanceStaysAtTheInitialEnergy)
     std::vector<double> times;
     for (int k = 0; k <= 400; ++k)
         times.push_back(span * k / 400);
-    const std::vector<EnergySample> curve = energyCurve(row.kind, p, times);
-    const EnergyBalance b = balanceOf(row.kind, p, curve);
+    const std::vector<EnergySample> curve = energyCurve(circuitKindOf(row.kind), p, times);
+    const EnergyBalance b = balanceOf(circuitKindOf(row.kind), p, curve);
     ASSERT_TRUE(std::isfinite(b.largestTerm));
     EXPECT_GT(b.largestTerm, 0);
     EXPECT_LE(b.largestDeviation, 1e-9 * b.largestTerm);
     EXPECT_TRUE(closeTo(curve.front().balance(), b.initial, b.largestTerm, 1e-15));
     // Accumulated piece by piece, the integrals agree with one taken from 0 at once.
     const double last = times.back();
-    const EnergySample once = energyCurve(row.kind, p, std::span(&last, 1)).front();
+    const EnergySample once = energyCurve(circuitKindOf(row.kind), p, std::span(&last, 1)).front();
     EXPECT_TRUE(closeTo(curve.back().resistor, once.resistor, b.largestTerm, 1e-10));
     EXPECT_TRUE(closeTo(curve.back().source, once.source, b.largestTerm, 1e-10));
 }
@@ -121,7 +121,7 @@ TEST(Energy, SourceFreeRcTurnsAllItsChargeEnergyToHeat)
 {
     const CircuitParameters p{2.5, 0, 0.4, 0, 0, 3, 0, ""};
     const double longAfter = 80 * p.R * p.C;
-    const EnergySample end = energyCurve(1, p, std::span(&longAfter, 1)).front();
+    const EnergySample end = energyCurve(CircuitKind::Rc, p, std::span(&longAfter, 1)).front();
     EXPECT_TRUE(closeTo(end.resistor, p.q0 * p.q0 / (2 * p.C), 0, 1e-12));
     EXPECT_EQ(end.source, 0);
 }
@@ -133,7 +133,7 @@ TEST(Energy, DrivenLcAtResonanceStoresTheSourceWork)
     std::vector<double> periods;
     for (int k = 1; k <= 20; ++k)
         periods.push_back(2 * 3.141592653589793 * k);
-    const std::vector<EnergySample> curve = energyCurve(5, p, periods);
+    const std::vector<EnergySample> curve = energyCurve(CircuitKind::DrivenLc, p, periods);
     for (std::size_t k = 0; k < curve.size(); ++k) {
         const EnergySample &s = curve[k];
         EXPECT_TRUE(closeTo(s.source, s.capacitor + s.inductor, 0, 1e-10)) << k;
@@ -147,7 +147,7 @@ TEST(Energy, UndefinedParametersGiveNoEnergy)
 {
     const CircuitParameters p{1, 0, 0, 1, 0, 1, 0, ""};
     const double t = 1;
-    EXPECT_TRUE(std::isnan(energyCurve(1, p, std::span(&t, 1)).front().capacitor));
+    EXPECT_TRUE(std::isnan(energyCurve(CircuitKind::Rc, p, std::span(&t, 1)).front().capacitor));
 }
 
 } // namespace

@@ -230,9 +230,10 @@ std::string EventFuzzer::step()
             const Qt::MouseButton button = m_random() % 3 == 0 ? Qt::RightButton : Qt::LeftButton;
             event = "release on " + window->objectName() + "." + area->objectName();
             mayChange << window->objectName() + ".Time" << window->objectName() + ".t2";
-            // A click on the resonance curve writes the source frequency into the window it
-            // came from, which then plots and may refuse one of its other texts.
-            if (area->objectName() == "ResonancePicture")
+            // A click on the resonance curve or the frequency response writes the source
+            // frequency into the window it came from, which then plots and may refuse one of
+            // its other texts.
+            if (area->objectName() == "ResonancePicture" || area->objectName() == "ResponsePicture")
                 mayChange << "Phasors.f0"
                           << "rc.f0"
                           << "rc.w0";

@@ -6,11 +6,10 @@
 namespace kel::lab
 {
 
-resonance::CircuitReading LabCircuitSource::circuit() const
+resonance::ResonanceTexts LabCircuitSource::texts() const
 {
     const auto text = [this](Field field) { return m_session.text(field).toStdString(); };
-    return resonance::readCircuit(
-        {text(Field::v0), text(Field::R), text(Field::L), text(Field::C), text(Field::f0)});
+    return {text(Field::v0), text(Field::R), text(Field::L), text(Field::C), text(Field::f0)};
 }
 
 void LabCircuitSource::setSourceFrequency(double f)

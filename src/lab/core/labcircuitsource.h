@@ -12,9 +12,10 @@
 namespace kel::lab
 {
 
-// The driven RLC circuit of a lab session as the resonance curve reads it: v0, R, L, C and f0
-// from the session's texts. A frequency picked on the curve goes to `writeFrequency` as the
-// text to put into f0, so that the window records and plots it as typed.
+// The driven circuit of a lab session as the resonance curve and the frequency response read
+// it: its kind, and v0, R, L, C and f0 from the session's texts. A frequency picked on the curve
+// goes to `writeFrequency` as the text to put into f0, so that the window records and plots it as
+// typed.
 class LabCircuitSource final : public resonance::CircuitSource
 {
 public:
@@ -23,7 +24,8 @@ public:
     {
     }
 
-    resonance::CircuitReading circuit() const override;
+    solutions::CircuitKind circuitKind() const override { return m_session.circuitKind(); }
+    resonance::ResonanceTexts texts() const override;
     void setSourceFrequency(double f) override;
 
 private:

@@ -6,10 +6,10 @@
 namespace kel::phasor
 {
 
-resonance::CircuitReading PhasorCircuitSource::circuit() const
+resonance::ResonanceTexts PhasorCircuitSource::texts() const
 {
     const ParameterTexts t = m_session.parameterTexts();
-    return resonance::readCircuit({t.v0, t.R, t.L, t.C, t.f0});
+    return {t.v0, t.R, t.L, t.C, t.f0};
 }
 
 void PhasorCircuitSource::setSourceFrequency(double f)

@@ -21,7 +21,7 @@ public:
     {
     }
 
-    resonance::CircuitReading circuit() const override;
+    resonance::ResonanceTexts texts() const override;
     void setSourceFrequency(double f) override;
 
 private:

@@ -1,3 +1,0 @@
-# SPDX-License-Identifier: GPL-3.0-or-later
-list(APPEND KEL_BENCH_SOURCES ${CMAKE_CURRENT_LIST_DIR}/response_bench.cpp)
-list(APPEND KEL_BENCH_LIBS kel_response kel_lab_core)
