@@ -27,13 +27,32 @@ bool sameInLanguage(const QString &language, const QString &source)
     if (!words.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}"))))
         return true;
     static const std::set<std::pair<QString, QString>> sameWords = {
-        {"de", "Amplitude "}, {"de", "Version %1"},    {"de", "OK"},
-        {"fr", "Amplitude "}, {"fr", "Version %1"},    {"fr", "OK"},
-        {"fr", "Charge"},     {"fr", "Pause"},         {"fr", "phase φ"},
-        {"de", "Pause"},      {"pt_BR", "Amplitude "}, {"pt_BR", "OK"},
-        {"fr", "Solution"},   {"pt_BR", "Regime"},     {"es", "V total"},
-        {"pt_BR", "V total"}, {"fr", "charge"},        {"fr", "Charge q"},
+        {"de", "Amplitude "},
+        {"de", "Version %1"},
+        {"de", "OK"},
+        {"fr", "Amplitude "},
+        {"fr", "Version %1"},
+        {"fr", "OK"},
+        {"fr", "Charge"},
+        {"fr", "Pause"},
+        {"fr", "phase φ"},
+        {"de", "Pause"},
+        {"pt_BR", "Amplitude "},
+        {"pt_BR", "OK"},
+        {"fr", "Solution"},
+        {"pt_BR", "Regime"},
+        {"es", "V total"},
+        {"pt_BR", "V total"},
+        {"fr", "charge"},
+        {"fr", "Charge q"},
         {"de", "Parameter"},
+        // The program's name, and a word Spanish and Portuguese share with English.
+        {"de", "Kel Circuit Lab %1"},
+        {"fr", "Kel Circuit Lab %1"},
+        {"es", "Kel Circuit Lab %1"},
+        {"pt_BR", "Kel Circuit Lab %1"},
+        {"es", "Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V"},
+        {"pt_BR", "Amplitudes: VR = %1 V, VC = %2 V, VL = %3 V"},
     };
     // A shown text matches its source with each placeholder filled in.
     for (const auto &[lang, word] : sameWords) {
