@@ -21,6 +21,9 @@ struct Experiment {
     // A free text a teacher wrote for the experiment's worksheet, kept exactly as typed; empty
     // when there is none.
     QString task;
+    // The entry "measurement" of a window that has a measurement window beside it, read by
+    // its part's measurement reader; empty when the experiment has no measurement.
+    QJsonObject measurement;
     bool operator==(const Experiment &) const = default;
 };
 
@@ -33,20 +36,32 @@ public:
     // Reads the window's entry `entry` (undefined when the file has none) strictly, failing
     // `reader` with the first problem; the path of its entries starts with the window's name.
     using Reader = void (*)(JsonReader &reader, const QJsonValue &entry);
+    // Reads the entry "measurement" beside the window's entry `entry` (already read) likewise.
+    using MeasurementReader = void (*)(JsonReader &reader, const QJsonValue &measurement,
+                                       const QJsonValue &entry);
 
     ExperimentParts() = default;
     // Only the window `window`.
-    ExperimentParts(const char *window, Reader reader) { add(window, reader); }
+    ExperimentParts(const char *window, Reader reader, MeasurementReader measurement = nullptr)
+    {
+        add(window, reader, measurement);
+    }
 
-    // `window` is a string literal: its name in the file.
-    void add(const char *window, Reader reader) { m_parts.push_back({window, reader}); }
+    // `window` is a string literal: its name in the file. A window without a measurement
+    // reader has no measurement: a file that gives it one is refused.
+    void add(const char *window, Reader reader, MeasurementReader measurement = nullptr)
+    {
+        m_parts.push_back({window, reader, measurement});
+    }
     std::vector<const char *> windows() const;
     Reader readerOf(const QString &window) const;
+    MeasurementReader measurementReaderOf(const QString &window) const;
 
 private:
     struct Part {
         const char *window;
         Reader reader;
+        MeasurementReader measurement;
     };
     std::vector<Part> m_parts;
 };

@@ -125,8 +125,10 @@ void ExperimentMenu::openExperiment()
 
 bool ExperimentMenu::saveTo(const QString &path)
 {
+    const QString problem = m_target.saveProblem();
     const ExportResult result =
-        writeFileAtomically(path, ExperimentFile::write(m_target.experiment()));
+        problem.isEmpty() ? writeFileAtomically(path, ExperimentFile::write(m_target.experiment()))
+                          : ExportResult{problem};
     if (!result.ok()) {
         m_dialogs.message(tr("The file %1 could not be saved: %2.")
                               .arg(QDir::toNativeSeparators(path), withoutFinalStop(result.error)),

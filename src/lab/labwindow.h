@@ -86,6 +86,9 @@ public:
     double pictureScale() const override { return 2.0; }
     std::optional<QByteArray> csv() const override;
     std::optional<QByteArray> energyCsv() const override;
+    QString saveProblem() const override;
+    // The measurement window, once the Measurement menu or an experiment has opened it.
+    measurement::MeasurementWindow *measurementWindow() const { return m_measurement; }
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
     // The worksheet's task of the experiment opened last, saved with it; empty for none.
     const QString &task() const { return m_task; }
@@ -157,6 +160,11 @@ private:
     // The Measurement menu, after the others, and the window it opens (labmeasurement.cpp).
     void buildMeasurementMenu();
     void openMeasurement();
+    measurement::MeasurementWindow &ensureMeasurementWindow();
+    // The measurement window's entry of an experiment, empty without a recording; and the
+    // opening of one (sound, as the experiment file has read it).
+    QJsonObject measurementEntry() const;
+    void applyMeasurement(const QJsonObject &entry);
     friend class LabCircuitHost;
 
     display::Dialogs &m_dialogs;

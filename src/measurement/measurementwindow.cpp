@@ -206,6 +206,32 @@ void MeasurementWindow::openFile(const QString &path)
     m_jobs.readFile(path);
 }
 
+void MeasurementWindow::applyExperiment(MeasurementExperiment experiment)
+{
+    m_jobs.cancel();
+    m_note.clear();
+    followHost();
+    m_session.applyExperiment(std::move(experiment));
+}
+
+std::optional<MeasurementExperiment> MeasurementWindow::experiment()
+{
+    // The lab's boxes may have changed while this window was in the background.
+    if (!m_jobs.busy())
+        followHost();
+    auto e = m_session.experiment();
+    const auto host = m_host.hostCircuit();
+    if (e && host && (host->circuit != e->circuit || host->source != e->source)) {
+        // A fit still running for a circuit the host has left: its free parameters and fit
+        // are not the host's.
+        e->circuit = host->circuit;
+        e->source = host->source;
+        e->free = {};
+        e->fit.reset();
+    }
+    return e;
+}
+
 void MeasurementWindow::onRecordingRead(const QString &path)
 {
     auto recording = m_jobs.takeRecording();

@@ -47,6 +47,12 @@ public:
 
     // Reads a recording on a worker; the window changes only when it has been read.
     void openFile(const QString &path);
+    // Shows the measurement of an experiment file as it was saved, after reading the host's
+    // circuit; a job still running is cancelled.
+    void applyExperiment(MeasurementExperiment experiment);
+    // The measurement as the experiment file keeps it, for the host's circuit as it stands
+    // now; none without a recording.
+    std::optional<MeasurementExperiment> experiment();
 
 public slots:
     void openRecording();

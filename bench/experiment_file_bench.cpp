@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// An experiment file holding a measurement of a million samples: written, read and checked,
+// and opened into the lab with its measurement window, all on the calling (GUI) thread.
+#include "answerok.h"
+#include "display/experimentfile.h"
+#include "lab/core/circuitlaunchers.h"
+#include "lab/labwindow.h"
+#include "measurement/measurementexperiment.h"
+#include "shell/experimentparts.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace
+{
+
+using kel::measurement::MeasurementExperiment;
+
+// The lab on launcher 9 (RLC, constant source) beside a million samples of one channel.
+kel::display::Experiment millionSampleExperiment()
+{
+    constexpr int kSamples = 1'000'000;
+    MeasurementExperiment m;
+    auto &r = m.recording;
+    r.time.resize(kSamples);
+    r.channels.assign(1, std::vector<double>(kSamples));
+    for (int k = 0; k < kSamples; ++k) {
+        const double t = (k - 50'000) * 1e-8;
+        r.time[std::size_t(k)] = t;
+        r.channels[0][std::size_t(k)] =
+            t < 0 ? 0 : 5 - 5 * std::exp(-1000 * t) * std::cos(9950 * t) + 0.02 * std::sin(k);
+    }
+    r.channelNames = {"CH1"};
+    r.channelUnits = {"V"};
+    m.fileName = QStringLiteral("bench.csv");
+    m.circuit = kel::measurement::FitCircuit::RLC;
+    m.source = kel::measurement::FitSource::Constant;
+    m.from = 0;
+    m.to = r.time.back();
+    kel::bench::AnswerOk dialogs;
+    kel::lab::LabWindow lab(dialogs);
+    lab.applyConfiguration(*kel::lab::launcherConfiguration(9));
+    kel::display::Experiment e = lab.experiment();
+    e.measurement = m.toJson();
+    return e;
+}
+
+const QByteArray &millionSampleFile()
+{
+    static const QByteArray bytes = kel::display::ExperimentFile::write(millionSampleExperiment());
+    return bytes;
+}
+
+void BM_WriteMillionSampleExperiment(benchmark::State &state)
+{
+    const kel::display::Experiment e = millionSampleExperiment();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kel::display::ExperimentFile::write(e));
+    state.counters["bytes"] = double(millionSampleFile().size());
+}
+
+// Parsing and the strict check of every entry, the samples decoded and checked.
+void BM_ReadMillionSampleExperiment(benchmark::State &state)
+{
+    const QByteArray &bytes = millionSampleFile();
+    const auto parts = kel::shell::experimentParts();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kel::display::ExperimentFile::read(bytes, parts));
+}
+
+// What Open Experiment does after reading: the lab replayed and the measurement window shown
+// with the samples (decoded again from the checked entry).
+void BM_ApplyMillionSampleExperiment(benchmark::State &state)
+{
+    const auto reading =
+        kel::display::ExperimentFile::read(millionSampleFile(), kel::shell::experimentParts());
+    kel::bench::AnswerOk dialogs;
+    kel::lab::LabWindow lab(dialogs);
+    for (auto _ : state)
+        lab.applyExperiment(*reading.experiment);
+}
+
+} // namespace
+
+BENCHMARK(BM_WriteMillionSampleExperiment)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadMillionSampleExperiment)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApplyMillionSampleExperiment)->Unit(benchmark::kMillisecond);
