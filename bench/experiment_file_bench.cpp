@@ -10,6 +10,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <cmath>
 
 namespace
@@ -69,6 +75,22 @@ void BM_ReadMillionSampleExperiment(benchmark::State &state)
         benchmark::DoNotOptimize(kel::display::ExperimentFile::read(bytes, parts));
 }
 
+// The JSON parse alone, and the measurement's strict reading alone (the samples decoded).
+void BM_ParseMillionSampleJson(benchmark::State &state)
+{
+    const QByteArray &bytes = millionSampleFile();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(QJsonDocument::fromJson(bytes));
+}
+
+void BM_DecodeMillionSampleMeasurement(benchmark::State &state)
+{
+    const QJsonObject entry =
+        QJsonDocument::fromJson(millionSampleFile())[QLatin1String("measurement")].toObject();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MeasurementExperiment::fromJson(entry));
+}
+
 // What Open Experiment does after reading: the lab replayed and the measurement window shown
 // with the samples (decoded again from the checked entry).
 void BM_ApplyMillionSampleExperiment(benchmark::State &state)
@@ -81,8 +103,37 @@ void BM_ApplyMillionSampleExperiment(benchmark::State &state)
         lab.applyExperiment(*reading.experiment);
 }
 
+// Open Experiment as the student sees it the first time: the file read from disk, checked and
+// opened into a fresh lab, once, in memory the process has not used yet (run this one alone:
+// --benchmark_filter=OpenMillionSampleFileOnce).
+void BM_OpenMillionSampleFileOnce(benchmark::State &state)
+{
+    const QString path = QDir::temp().filePath(QStringLiteral("kel-bench-million.kel"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            state.SkipWithError("cannot write the file");
+        file.write(kel::display::ExperimentFile::write(millionSampleExperiment()));
+    }
+    kel::bench::AnswerOk dialogs;
+    kel::lab::LabWindow lab(dialogs);
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        const auto reading =
+            kel::display::ExperimentFile::readFile(path, kel::shell::experimentParts());
+        state.counters["read_ms"] = double(clock.nsecsElapsed()) / 1e6;
+        lab.applyExperiment(*reading.experiment);
+        state.counters["total_ms"] = double(clock.nsecsElapsed()) / 1e6;
+    }
+    QFile::remove(path);
+}
+
 } // namespace
 
+BENCHMARK(BM_OpenMillionSampleFileOnce)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_WriteMillionSampleExperiment)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadMillionSampleExperiment)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseMillionSampleJson)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeMillionSampleMeasurement)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ApplyMillionSampleExperiment)->Unit(benchmark::kMillisecond);

@@ -15,6 +15,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <span>
+#include <string_view>
 
 namespace kel::measurement
 {
@@ -89,6 +91,52 @@ QString samplesText(const std::vector<double> &values)
     return QString::fromLatin1(bytes.toBase64());
 }
 
+// The value of each base64 character, 64 for any other.
+constexpr std::array<std::uint8_t, 128> kBase64Values = [] {
+    std::array<std::uint8_t, 128> values{};
+    values.fill(64);
+    constexpr std::string_view kDigits =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    for (std::size_t k = 0; k < kDigits.size(); ++k)
+        values[static_cast<unsigned char>(kDigits[k])] = std::uint8_t(k);
+    return values;
+}();
+
+// The bytes of `text`, base64 as QByteArray::toBase64 writes it (padded with '=', the unused
+// bits zero, so that one text stands for one set of samples), into `out`; false for any other
+// text. Read straight from the UTF-16 of the file's text, several times faster than Qt's
+// decoder, which matters for a million samples opened on the GUI thread.
+bool decodeBase64(QStringView text, std::span<unsigned char> out)
+{
+    const std::size_t whole = out.size() / 3, rest = out.size() % 3;
+    if (std::size_t(text.size()) != 4 * (whole + (rest ? 1 : 0)))
+        return false;
+    const char16_t *in = text.utf16();
+    const auto value = [](char16_t c) -> unsigned { return c < 128 ? kBase64Values[c] : 64U; };
+    for (std::size_t g = 0; g < whole; ++g, in += 4) {
+        const unsigned a = value(in[0]), b = value(in[1]), c = value(in[2]), d = value(in[3]);
+        if ((a | b | c | d) & 64U)
+            return false;
+        const unsigned bits = (a << 18) | (b << 12) | (c << 6) | d;
+        out[3 * g] = static_cast<unsigned char>(bits >> 16);
+        out[3 * g + 1] = static_cast<unsigned char>(bits >> 8);
+        out[3 * g + 2] = static_cast<unsigned char>(bits);
+    }
+    if (rest == 0)
+        return true;
+    const unsigned a = value(in[0]), b = value(in[1]);
+    const unsigned c = rest == 2 ? value(in[2]) : 0;
+    if ((a | b | c) & 64U || in[3] != u'=' || (rest == 1 && in[2] != u'='))
+        return false;
+    const unsigned bits = (a << 18) | (b << 12) | (c << 6);
+    if (bits & (rest == 1 ? 0xffffU : 0xffU))
+        return false;
+    out[3 * whole] = static_cast<unsigned char>(bits >> 16);
+    if (rest == 2)
+        out[3 * whole + 1] = static_cast<unsigned char>(bits >> 8);
+    return true;
+}
+
 // `count` finite doubles from the base64 text of `key`. Samples are counted from 1 in messages.
 std::vector<double> readSamples(JsonReader &reader, const QJsonObject &parent, const QString &path,
                                 const char *key, std::size_t count)
@@ -96,29 +144,25 @@ std::vector<double> readSamples(JsonReader &reader, const QJsonObject &parent, c
     const QString text = reader.text(parent, path, key);
     if (reader.failed())
         return {};
-    std::optional<QByteArray> bytes;
-    if (std::size_t(text.size()) == base64Size(count)) {
-        auto decoded = QByteArray::fromBase64Encoding(text.toLatin1(),
-                                                      QByteArray::AbortOnBase64DecodingErrors);
-        if (decoded && std::size_t(decoded.decoded.size()) == count * sizeof(double))
-            bytes = std::move(decoded.decoded);
+    std::vector<double> values(count);
+    bool decoded = false;
+    if constexpr (std::endian::native == std::endian::little) {
+        decoded = decodeBase64(
+            text, {reinterpret_cast<unsigned char *>(values.data()), count * sizeof(double)});
+    } else {
+        std::vector<unsigned char> bytes(count * sizeof(double));
+        decoded = decodeBase64(text, bytes);
+        for (std::size_t k = 0; k < count && decoded; ++k) {
+            std::uint64_t bits = 0;
+            for (std::size_t b = 0; b < 8; ++b)
+                bits |= std::uint64_t(bytes[8 * k + b]) << (8 * b);
+            values[k] = std::bit_cast<double>(bits);
+        }
     }
-    if (!bytes) {
+    if (!decoded) {
         reader.fail(tr("The entry %1 is not the base64 text of %2 samples.")
                         .arg(quotedEntry(path, key), wholeText(count)));
         return {};
-    }
-    std::vector<double> values(count);
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(values.data(), bytes->constData(), std::size_t(bytes->size()));
-    } else {
-        const char *in = bytes->constData();
-        for (std::size_t k = 0; k < count; ++k) {
-            std::uint64_t bits = 0;
-            for (std::size_t b = 0; b < 8; ++b)
-                bits |= std::uint64_t(std::uint8_t(in[8 * k + b])) << (8 * b);
-            values[k] = std::bit_cast<double>(bits);
-        }
     }
     const auto bad =
         std::find_if(values.begin(), values.end(), [](double v) { return !std::isfinite(v); });
