@@ -1520,10 +1520,6 @@
             <translation>Öffnen Sie eine Aufzeichnung (Strg+O), um ihre Messwerte hier zu sehen.</translation>
         </message>
         <message>
-            <source>t (s)</source>
-            <translation>t (s)</translation>
-        </message>
-        <message>
             <source>Residuals</source>
             <translation>Residuen</translation>
         </message>

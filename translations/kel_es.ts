@@ -1520,10 +1520,6 @@
             <translation>Abra un registro (Ctrl+O) para ver aquí sus muestras.</translation>
         </message>
         <message>
-            <source>t (s)</source>
-            <translation>t (s)</translation>
-        </message>
-        <message>
             <source>Residuals</source>
             <translation>Residuos</translation>
         </message>

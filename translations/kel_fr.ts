@@ -1520,10 +1520,6 @@
             <translation>Ouvrez un enregistrement (Ctrl+O) pour voir ses échantillons ici.</translation>
         </message>
         <message>
-            <source>t (s)</source>
-            <translation>t (s)</translation>
-        </message>
-        <message>
             <source>Residuals</source>
             <translation>Résidus</translation>
         </message>

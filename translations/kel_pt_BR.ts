@@ -1520,10 +1520,6 @@
             <translation>Abra um registro (Ctrl+O) para ver aqui as suas amostras.</translation>
         </message>
         <message>
-            <source>t (s)</source>
-            <translation>t (s)</translation>
-        </message>
-        <message>
             <source>Residuals</source>
             <translation>Resíduos</translation>
         </message>

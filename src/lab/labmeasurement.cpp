@@ -4,6 +4,7 @@
 #include "labwindow.h"
 
 #include "core/labexperiment.h"
+#include "display/windowplacement.h"
 #include "measurement/circuithost.h"
 #include "measurement/measurementwindow.h"
 #include "solutions/numbertext.h"
@@ -97,6 +98,7 @@ void LabWindow::openMeasurement()
     ensureMeasurementWindow();
     m_measurement->followHost();
     m_measurement->show();
+    display::placeBesideOnce(m_measurement, this);
     m_measurement->raise();
     m_measurement->activateWindow();
     if (!m_measurement->session().recording())
@@ -138,6 +140,7 @@ void LabWindow::applyMeasurement(const QJsonObject &entry)
     if (isVisible()) {
         window.show();
         window.raise();
+        display::placeBesideOnce(&window, this);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "measurementwindow.h"
 
 #include "circuithost.h"
+#include "display/axisnumbersoption.h"
 #include "display/dialogs.h"
 #include "recordinggraph.h"
 #include "solutions/numbertext.h"
@@ -84,6 +85,8 @@ MeasurementWindow::MeasurementWindow(CircuitHost &host, display::Dialogs &dialog
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    RecordingGraph *graph = m_graph;
+    display::addAxisNumbersOption(this, m_graph, [graph](bool on) { graph->setAxesShown(on); });
 
     connect(&m_session, &MeasurementSession::changed, this, &MeasurementWindow::showSession);
     connect(&m_jobs, &MeasurementJobs::progressed, m_progress, &QProgressBar::setValue);
