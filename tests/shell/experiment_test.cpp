@@ -206,6 +206,41 @@ TEST_F(ExperimentTest, TheLabWithAFittedMeasurementReopensAsItWasSaved)
     EXPECT_EQ(contents(path("again.kel")), saved);
 }
 
+TEST_F(ExperimentTest, ALargeMeasurementIsReadOnAWorkerAndOpensExactly)
+{
+    lab::LabWindow window(dialogs);
+    display::ExperimentMenu menu(&window, QLatin1String(lab::LabExperiment::kWindow),
+                                 shell::experimentParts(), window, dialogs, &settings);
+    ASSERT_TRUE(menu.openFile(examplePath("underdamped-rlc.kel"))); // RLC without a source
+    measurement::MeasurementExperiment m;
+    constexpr int kSamples = 200'000; // 4 MB of base64, beyond what is read at once
+    for (int k = 0; k < kSamples; ++k) {
+        m.recording.time.push_back(k * 1e-7);
+        m.recording.channels.resize(1);
+        m.recording.channels[0].push_back(std::sin(k * 1e-3) / 3);
+    }
+    m.recording.channelNames = {"CH1"};
+    m.recording.channelUnits = {"V"};
+    m.circuit = measurement::FitCircuit::RLC;
+    m.to = m.recording.time.back();
+    display::Experiment large = window.experiment();
+    large.measurement = m.toJson();
+    QFile file(path("large.kel"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(display::ExperimentFile::write(large));
+    file.close();
+    ASSERT_GT(file.size(), 4'000'000);
+
+    ASSERT_TRUE(menu.openFile(path("large.kel")));
+    EXPECT_TRUE(dialogs.messages().empty());
+    ASSERT_NE(window.measurementWindow(), nullptr);
+    const auto &recording = window.measurementWindow()->session().recording();
+    ASSERT_TRUE(recording.has_value());
+    EXPECT_TRUE(sameBits(recording->time, m.recording.time));
+    EXPECT_TRUE(sameBits(recording->channels.at(0), m.recording.channels[0]));
+    EXPECT_EQ(window.experiment(), large);
+}
+
 TEST_F(ExperimentTest, ABadMeasurementGetsOneMessageAndOpensNothing)
 {
     lab::LabWindow window(dialogs);
