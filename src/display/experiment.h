@@ -6,10 +6,20 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 namespace kel::display
 {
+
+// What a part's reader made of an entry while checking it (a measurement's decoded samples),
+// handed on to the window that opens the experiment so that it need not read the entry
+// again. Each part derives its own.
+class ExperimentReading
+{
+public:
+    virtual ~ExperimentReading() = default;
+};
 
 // An experiment as its file holds it: the window it opens into and that window's own entry,
 // which only the window's part of the program reads and writes. Texts stay exactly as they
@@ -24,7 +34,14 @@ struct Experiment {
     // The entry "measurement" of a window that has a measurement window beside it, read by
     // its part's measurement reader; empty when the experiment has no measurement.
     QJsonObject measurement;
-    bool operator==(const Experiment &) const = default;
+    // The measurement as its reader decoded it when the file was read; none for an experiment
+    // a window made. Not part of the experiment's value: never written, never compared.
+    std::shared_ptr<const ExperimentReading> measurementReading;
+    bool operator==(const Experiment &other) const
+    {
+        return window == other.window && entry == other.entry && task == other.task &&
+               measurement == other.measurement;
+    }
 };
 
 // The windows an experiment file can open into, each with the reader of its entry, in the
@@ -36,9 +53,10 @@ public:
     // Reads the window's entry `entry` (undefined when the file has none) strictly, failing
     // `reader` with the first problem; the path of its entries starts with the window's name.
     using Reader = void (*)(JsonReader &reader, const QJsonValue &entry);
-    // Reads the entry "measurement" beside the window's entry `entry` (already read) likewise.
-    using MeasurementReader = void (*)(JsonReader &reader, const QJsonValue &measurement,
-                                       const QJsonValue &entry);
+    // Reads the entry "measurement" beside the window's entry `entry` (already read) likewise,
+    // returning what it decoded (none when it failed).
+    using MeasurementReader = std::shared_ptr<const ExperimentReading> (*)(
+        JsonReader &reader, const QJsonValue &measurement, const QJsonValue &entry);
 
     ExperimentParts() = default;
     // Only the window `window`.

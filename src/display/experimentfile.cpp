@@ -97,10 +97,10 @@ ExperimentFile::Reading ExperimentFile::read(const QByteArray &bytes, const Expe
         reader.requireKeys(root, {}, keys);
         const QJsonValue entry = root.value(QLatin1String(name));
         parts.readerOf(QLatin1String(name))(reader, entry);
-        experiment = {QLatin1String(name), entry.toObject(), {}, {}};
+        experiment = {QLatin1String(name), entry.toObject(), {}, {}, {}};
         if (measurement && root.contains(QLatin1String(kMeasurement)) && !reader.failed()) {
             const QJsonValue value = root.value(QLatin1String(kMeasurement));
-            measurement(reader, value, entry);
+            experiment.measurementReading = measurement(reader, value, entry);
             experiment.measurement = value.toObject();
         }
         if (root.contains(QLatin1String(kTask)))

@@ -106,7 +106,7 @@ void LabWindow::applyExperiment(const display::Experiment &experiment)
             m_controls.box(field)->setText(found->second);
     m_session.setScaleDefaults(scaleOf(lab.defaultScale, m_session.scaleDefaults()));
     if (!experiment.measurement.isEmpty())
-        applyMeasurement(experiment.measurement);
+        applyMeasurement(experiment);
 }
 
 display::Experiment LabWindow::experiment() const
@@ -130,7 +130,7 @@ display::Experiment LabWindow::experiment() const
                              m_controls.voltage->isChecked()});
     for (const PlotEntry &plot : m_session.history())
         lab.plots.push_back({textsOf(plot.texts), curveNames(plot.selection)});
-    return {QLatin1String(LabExperiment::kWindow), lab.toJson(), m_task, measurementEntry()};
+    return {QLatin1String(LabExperiment::kWindow), lab.toJson(), m_task, measurementEntry(), {}};
 }
 
 display::PictureExport LabWindow::pictures() const

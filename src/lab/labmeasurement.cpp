@@ -130,9 +130,15 @@ QString LabWindow::saveProblem() const
                  solutions::integerText(qint64(MeasurementExperiment::kMaxValues))));
 }
 
-void LabWindow::applyMeasurement(const QJsonObject &entry)
+void LabWindow::applyMeasurement(const display::Experiment &experiment)
 {
-    auto taken = measurement::MeasurementExperiment::fromJson(entry);
+    // As the file's reader decoded it, else (an experiment made otherwise, or opened again)
+    // read here.
+    const auto *read =
+        dynamic_cast<const measurement::MeasurementReading *>(experiment.measurementReading.get());
+    auto taken = read ? read->take() : std::nullopt;
+    if (!taken)
+        taken = measurement::MeasurementExperiment::fromJson(experiment.measurement);
     if (!taken)
         return;
     measurement::MeasurementWindow &window = ensureMeasurementWindow();

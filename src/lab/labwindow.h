@@ -164,7 +164,7 @@ private:
     // The measurement window's entry of an experiment, empty without a recording; and the
     // opening of one (sound, as the experiment file has read it).
     QJsonObject measurementEntry() const;
-    void applyMeasurement(const QJsonObject &entry);
+    void applyMeasurement(const display::Experiment &experiment);
     friend class LabCircuitHost;
 
     display::Dialogs &m_dialogs;

@@ -4,6 +4,7 @@
 #include "core/circuitfit.h"
 #include "core/recording.h"
 
+#include "display/experiment.h"
 #include "display/jsonreader.h"
 
 #include <QJsonObject>
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 namespace kel::measurement
 {
@@ -58,6 +60,22 @@ struct MeasurementExperiment {
     // The measurement in the entry, or the first problem found in it (in `reader`).
     static MeasurementExperiment read(display::JsonReader &reader, const QJsonValue &entry);
     static std::optional<MeasurementExperiment> fromJson(const QJsonValue &entry);
+};
+
+// The measurement an experiment file's reader decoded, handed to the window that opens it:
+// moved out to the first window that takes it, since copying a million samples on the GUI
+// thread costs as much as decoding them; later takers get none and read the entry again.
+class MeasurementReading final : public display::ExperimentReading
+{
+public:
+    explicit MeasurementReading(MeasurementExperiment read) : m_read(std::move(read)) {}
+    std::optional<MeasurementExperiment> take() const
+    {
+        return std::exchange(m_read, std::nullopt);
+    }
+
+private:
+    mutable std::optional<MeasurementExperiment> m_read;
 };
 
 } // namespace kel::measurement

@@ -35,7 +35,8 @@ void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
 
 display::Experiment PhasorsWindow::experiment() const
 {
-    return {QLatin1String(PhasorExperiment::kWindow), m_session.experiment().toJson(), m_task, {}};
+    return {
+        QLatin1String(PhasorExperiment::kWindow), m_session.experiment().toJson(), m_task, {}, {}};
 }
 
 display::PictureExport PhasorsWindow::pictures() const

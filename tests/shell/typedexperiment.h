@@ -29,8 +29,9 @@ struct Experiment {
     display::Experiment file() const
     {
         if (window == ExperimentWindow::Lab)
-            return {QLatin1String(lab::LabExperiment::kWindow), lab.toJson(), task, measurement};
-        return {QLatin1String(phasor::PhasorExperiment::kWindow), phasor.toJson(), task, {}};
+            return {
+                QLatin1String(lab::LabExperiment::kWindow), lab.toJson(), task, measurement, {}};
+        return {QLatin1String(phasor::PhasorExperiment::kWindow), phasor.toJson(), task, {}, {}};
     }
     static Experiment of(const display::Experiment &file)
     {

@@ -113,14 +113,15 @@ LabExperiment::Reading LabExperiment::fromJson(const QJsonValue &entry)
     return {std::move(experiment), {}};
 }
 
-void LabExperiment::checkMeasurement(JsonReader &reader, const QJsonValue &measurement,
-                                     const QJsonValue &lab)
+std::shared_ptr<const display::ExperimentReading>
+LabExperiment::checkMeasurement(JsonReader &reader, const QJsonValue &measurement,
+                                const QJsonValue &lab)
 {
-    const auto taken = measurement::MeasurementExperiment::read(reader, measurement);
+    auto taken = measurement::MeasurementExperiment::read(reader, measurement);
     const LabExperiment own = read(reader, lab);
     const CircuitConfiguration *facts = launcherConfiguration(own.launcher);
     if (reader.failed() || !facts)
-        return;
+        return nullptr;
     const auto circuit = measuredCircuit(facts->circuitKind, facts->source);
     if (!circuit || circuit->circuit != taken.circuit || circuit->source != taken.source) {
         const auto name = [](measurement::FitCircuit c, measurement::FitSource s) {
@@ -130,7 +131,9 @@ void LabExperiment::checkMeasurement(JsonReader &reader, const QJsonValue &measu
                        "circuit %3.")
                         .arg(name(taken.circuit, taken.source), wholeText(own.launcher),
                              circuit ? name(circuit->circuit, circuit->source) : QString()));
+        return nullptr;
     }
+    return std::make_shared<const measurement::MeasurementReading>(std::move(taken));
 }
 
 std::optional<measurement::CircuitName> measuredCircuit(CircuitKind kind, SourceKind source)

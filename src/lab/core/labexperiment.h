@@ -4,6 +4,7 @@
 #include "circuitconfiguration.h"
 #include "solutions/circuitkind.h"
 
+#include "display/experiment.h"
 #include "display/jsonreader.h"
 #include "measurement/core/fitproblem.h"
 
@@ -11,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -75,8 +77,10 @@ struct LabExperiment {
     static void check(display::JsonReader &reader, const QJsonValue &entry) { read(reader, entry); }
     // Reads the measurement beside the lab entry `lab` (sound), whose circuit must be the one
     // the lab's launcher sets (measurement/measurementexperiment.h).
-    static void checkMeasurement(display::JsonReader &reader, const QJsonValue &measurement,
-                                 const QJsonValue &lab);
+    // Returns the measurement read (measurement::MeasurementReading), none when it failed.
+    static std::shared_ptr<const display::ExperimentReading>
+    checkMeasurement(display::JsonReader &reader, const QJsonValue &measurement,
+                     const QJsonValue &lab);
 };
 
 // The circuit a measurement beside the lab is fitted with, as the lab's circuit and source
