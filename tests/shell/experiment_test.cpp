@@ -241,6 +241,35 @@ TEST_F(ExperimentTest, ALargeMeasurementIsReadOnAWorkerAndOpensExactly)
     EXPECT_EQ(window.experiment(), large);
 }
 
+TEST_F(ExperimentTest, AMeasurementTooLongToKeepIsNotSaved)
+{
+    lab::LabWindow window(dialogs);
+    display::ExperimentMenu menu(&window, QLatin1String(lab::LabExperiment::kWindow),
+                                 shell::experimentParts(), window, dialogs, &settings);
+    window.applyConfiguration(*lab::launcherConfiguration(9));
+    window.findChild<QAction *>("OpenMeasurement")->trigger(); // no recording chosen
+    ASSERT_NE(window.measurementWindow(), nullptr);
+    // Four columns of a million samples and one more row: one row beyond what is kept.
+    constexpr std::size_t kRows = measurement::MeasurementExperiment::kMaxValues / 5 + 1;
+    measurement::Recording big;
+    big.time.resize(kRows);
+    for (std::size_t k = 0; k < kRows; ++k)
+        big.time[k] = double(k) * 1e-6;
+    big.channels.assign(4, std::vector<double>(kRows, 1.0));
+    big.channelNames = {"CH1", "CH2", "CH3", "CH4"};
+    big.channelUnits = {"V", "V", "V", "V"};
+    window.measurementWindow()->session().setRecording(std::move(big), "scope.csv");
+    dialogs.clear();
+
+    dialogs.queueSavePath(path("big"));
+    menu.saveExperimentAs();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages().back().text.contains("5000005 values"))
+        << dialogs.messages().back().text.toStdString();
+    EXPECT_FALSE(QFile::exists(path("big.kel")));
+    EXPECT_TRUE(menu.currentPath().isEmpty());
+}
+
 TEST_F(ExperimentTest, ABadMeasurementGetsOneMessageAndOpensNothing)
 {
     lab::LabWindow window(dialogs);
