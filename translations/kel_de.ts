@@ -1073,6 +1073,10 @@
             <source>The experiment has %1 plots; at most %2 are read.</source>
             <translation>Der Versuch hat %1 Graphen; höchstens %2 werden gelesen.</translation>
         </message>
+        <message>
+            <source>The measurement is of circuit %1, but the lab's launcher %2 sets circuit %3.</source>
+            <translation>Die Messung gehört zu Kreis %1, aber Schaltfläche %2 des Labors wählt Kreis %3.</translation>
+        </message>
     </context>
     <context>
         <name>kel::lab::LabSession</name>
@@ -1258,6 +1262,56 @@
         <message>
             <source>Against the reference: %1</source>
             <translation>Gegenüber der Referenz: %1</translation>
+        </message>
+        <message>
+            <source>the measurement's recording holds %1 values, the times included, and an experiment keeps at most %2; open a shorter recording in the measurement window first</source>
+            <translation>die Aufzeichnung der Messung enthält %1 Werte, die Zeiten mitgezählt, und ein Versuch speichert höchstens %2; öffnen Sie zuerst eine kürzere Aufzeichnung im Messfenster</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement</name>
+        <message>
+            <source>The entry %1 is not the base64 text of %2 samples.</source>
+            <translation>Der Eintrag %1 ist nicht der Base64-Text von %2 Messwerten.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not a finite number.</source>
+            <translation>Messwert %1 von %2 ist keine endliche Zahl.</translation>
+        </message>
+        <message>
+            <source>The list %1 names %2, which circuit %3 does not have.</source>
+            <translation>Die Liste %1 nennt %2, das Kreis %3 nicht hat.</translation>
+        </message>
+        <message>
+            <source>The list %1 has %2 parameters; circuit %3 has %4.</source>
+            <translation>Die Liste %1 hat %2 Parameter; Kreis %3 hat %4.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; circuit %3 has %4 there.</source>
+            <translation>Der Eintrag %1 ist %2; Kreis %3 hat dort %4.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::MeasurementExperiment</name>
+        <message>
+            <source>The list %1 has %2 columns; a measurement has from 1 to %3.</source>
+            <translation>Die Liste %1 hat %2 Spalten; eine Messung hat 1 bis %3.</translation>
+        </message>
+        <message>
+            <source>The measurement has %1 samples; it needs at least %2.</source>
+            <translation>Die Messung hat %1 Messwerte; sie braucht mindestens %2.</translation>
+        </message>
+        <message>
+            <source>The measurement holds %1 values, the times included; an experiment keeps at most %2.</source>
+            <translation>Die Messung enthält %1 Werte, die Zeiten mitgezählt; ein Versuch speichert höchstens %2.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not later than the one before.</source>
+            <translation>Messwert %1 von %2 liegt nicht später als der vorige.</translation>
+        </message>
+        <message>
+            <source>The fit window from %1 to %2 is not a span of the recording's times.</source>
+            <translation>Das Anpassungsfenster von %1 bis %2 ist kein Zeitabschnitt der Aufzeichnung.</translation>
         </message>
     </context>
     <context>
@@ -1558,10 +1612,6 @@
         <message>
             <source>Open a recording (Ctrl+O) to see its samples here.</source>
             <translation>Öffnen Sie eine Aufzeichnung (Strg+O), um ihre Messwerte hier zu sehen.</translation>
-        </message>
-        <message>
-            <source>t (s)</source>
-            <translation>t (s)</translation>
         </message>
         <message>
             <source>Residuals</source>
@@ -3715,6 +3765,14 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Neu starten</translation>
         </message>
         <message>
+            <source>Sample %1 of %2 is not a finite number.</source>
+            <translation>Messwert %1 von %2 ist keine endliche Zahl.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not later than the one before.</source>
+            <translation>Messwert %1 von %2 liegt nicht später als der vorige.</translation>
+        </message>
+        <message>
             <source>Save Data</source>
             <translation>Daten speichern</translation>
         </message>
@@ -3927,6 +3985,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Der Eintrag %1 ist %2, nicht einer von %3.</translation>
         </message>
         <message>
+            <source>The entry %1 is %2; circuit %3 has %4 there.</source>
+            <translation>Der Eintrag %1 ist %2; Kreis %3 hat dort %4.</translation>
+        </message>
+        <message>
             <source>The entry %1 is %2; it must be from %3 to %4.</source>
             <translation>Der Eintrag %1 ist %2; er muss zwischen %3 und %4 liegen.</translation>
         </message>
@@ -3945,6 +4007,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>The entry %1 is not a whole number.</source>
             <translation>Der Eintrag %1 ist keine ganze Zahl.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not the base64 text of %2 samples.</source>
+            <translation>Der Eintrag %1 ist nicht der Base64-Text von %2 Messwerten.</translation>
         </message>
         <message>
             <source>The entry %1 is not true or false.</source>
@@ -4035,6 +4101,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Das Anpassungsfenster von %1 s bis %2 s enthält keine Zeit der Aufzeichnung.</translation>
         </message>
         <message>
+            <source>The fit window from %1 to %2 is not a span of the recording's times.</source>
+            <translation>Das Anpassungsfenster von %1 bis %2 ist kein Zeitabschnitt der Aufzeichnung.</translation>
+        </message>
+        <message>
             <source>The fit window holds too few samples for the free parameters.</source>
             <translation>Das Anpassungsfenster enthält zu wenige Messwerte für die freien Parameter.</translation>
         </message>
@@ -4067,12 +4137,36 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
             <translation>Die größte Spannungsamplitude ist 0 (VRmax, VCmax, VLmax und Vmax sind alle 0 oder kleiner), es gibt also nichts zu zeichnen. Bitte ein positives Vmax eingeben.</translation>
         </message>
         <message>
+            <source>The list %1 has %2 columns; a measurement has from 1 to %3.</source>
+            <translation>Die Liste %1 hat %2 Spalten; eine Messung hat 1 bis %3.</translation>
+        </message>
+        <message>
+            <source>The list %1 has %2 parameters; circuit %3 has %4.</source>
+            <translation>Die Liste %1 hat %2 Parameter; Kreis %3 hat %4.</translation>
+        </message>
+        <message>
             <source>The list %1 holds %2 twice.</source>
             <translation>Die Liste %1 enthält %2 zweimal.</translation>
         </message>
         <message>
             <source>The list %1 holds %2, which is not one of %3.</source>
             <translation>Die Liste %1 enthält %2; das ist keiner von %3.</translation>
+        </message>
+        <message>
+            <source>The list %1 names %2, which circuit %3 does not have.</source>
+            <translation>Die Liste %1 nennt %2, das Kreis %3 nicht hat.</translation>
+        </message>
+        <message>
+            <source>The measurement has %1 samples; it needs at least %2.</source>
+            <translation>Die Messung hat %1 Messwerte; sie braucht mindestens %2.</translation>
+        </message>
+        <message>
+            <source>The measurement holds %1 values, the times included; an experiment keeps at most %2.</source>
+            <translation>Die Messung enthält %1 Werte, die Zeiten mitgezählt; ein Versuch speichert höchstens %2.</translation>
+        </message>
+        <message>
+            <source>The measurement is of circuit %1, but the lab's launcher %2 sets circuit %3.</source>
+            <translation>Die Messung gehört zu Kreis %1, aber Schaltfläche %2 des Labors wählt Kreis %3.</translation>
         </message>
         <message>
             <source>The option --%1 goes with --fit.</source>
@@ -4713,6 +4807,10 @@ Eine Frequenz anklicken oder mit Links und Rechts wählen, um die Quelle darauf 
         <message>
             <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
             <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, Bilanz %6</translation>
+        </message>
+        <message>
+            <source>the measurement's recording holds %1 values, the times included, and an experiment keeps at most %2; open a shorter recording in the measurement window first</source>
+            <translation>die Aufzeichnung der Messung enthält %1 Werte, die Zeiten mitgezählt, und ein Versuch speichert höchstens %2; öffnen Sie zuerst eine kürzere Aufzeichnung im Messfenster</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>

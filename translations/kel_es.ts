@@ -1073,6 +1073,10 @@
             <source>The experiment has %1 plots; at most %2 are read.</source>
             <translation>El experimento tiene %1 gráficas; se leen como máximo %2.</translation>
         </message>
+        <message>
+            <source>The measurement is of circuit %1, but the lab's launcher %2 sets circuit %3.</source>
+            <translation>La medición es del circuito %1, pero el botón %2 del laboratorio elige el circuito %3.</translation>
+        </message>
     </context>
     <context>
         <name>kel::lab::LabSession</name>
@@ -1258,6 +1262,56 @@
         <message>
             <source>Against the reference: %1</source>
             <translation>Respecto a la referencia: %1</translation>
+        </message>
+        <message>
+            <source>the measurement's recording holds %1 values, the times included, and an experiment keeps at most %2; open a shorter recording in the measurement window first</source>
+            <translation>el registro de la medición contiene %1 valores, tiempos incluidos, y un experimento guarda como máximo %2; abra primero un registro más corto en la ventana de medición</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement</name>
+        <message>
+            <source>The entry %1 is not the base64 text of %2 samples.</source>
+            <translation>La entrada %1 no es el texto base64 de %2 muestras.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not a finite number.</source>
+            <translation>La muestra %1 de %2 no es un número finito.</translation>
+        </message>
+        <message>
+            <source>The list %1 names %2, which circuit %3 does not have.</source>
+            <translation>La lista %1 nombra %2, que el circuito %3 no tiene.</translation>
+        </message>
+        <message>
+            <source>The list %1 has %2 parameters; circuit %3 has %4.</source>
+            <translation>La lista %1 tiene %2 parámetros; el circuito %3 tiene %4.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; circuit %3 has %4 there.</source>
+            <translation>La entrada %1 es %2; el circuito %3 tiene %4 en ese lugar.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::MeasurementExperiment</name>
+        <message>
+            <source>The list %1 has %2 columns; a measurement has from 1 to %3.</source>
+            <translation>La lista %1 tiene %2 columnas; una medición tiene de 1 a %3.</translation>
+        </message>
+        <message>
+            <source>The measurement has %1 samples; it needs at least %2.</source>
+            <translation>La medición tiene %1 muestras; necesita al menos %2.</translation>
+        </message>
+        <message>
+            <source>The measurement holds %1 values, the times included; an experiment keeps at most %2.</source>
+            <translation>La medición contiene %1 valores, tiempos incluidos; un experimento guarda como máximo %2.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not later than the one before.</source>
+            <translation>La muestra %1 de %2 no es posterior a la anterior.</translation>
+        </message>
+        <message>
+            <source>The fit window from %1 to %2 is not a span of the recording's times.</source>
+            <translation>La ventana de ajuste de %1 a %2 no es un intervalo de los tiempos del registro.</translation>
         </message>
     </context>
     <context>
@@ -1558,10 +1612,6 @@
         <message>
             <source>Open a recording (Ctrl+O) to see its samples here.</source>
             <translation>Abra un registro (Ctrl+O) para ver aquí sus muestras.</translation>
-        </message>
-        <message>
-            <source>t (s)</source>
-            <translation>t (s)</translation>
         </message>
         <message>
             <source>Residuals</source>
@@ -3715,6 +3765,14 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>Reiniciar</translation>
         </message>
         <message>
+            <source>Sample %1 of %2 is not a finite number.</source>
+            <translation>La muestra %1 de %2 no es un número finito.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not later than the one before.</source>
+            <translation>La muestra %1 de %2 no es posterior a la anterior.</translation>
+        </message>
+        <message>
             <source>Save Data</source>
             <translation>Guardar datos</translation>
         </message>
@@ -3927,6 +3985,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>La entrada %1 es %2, que no es ninguno de %3.</translation>
         </message>
         <message>
+            <source>The entry %1 is %2; circuit %3 has %4 there.</source>
+            <translation>La entrada %1 es %2; el circuito %3 tiene %4 en ese lugar.</translation>
+        </message>
+        <message>
             <source>The entry %1 is %2; it must be from %3 to %4.</source>
             <translation>La entrada %1 es %2; debe estar entre %3 y %4.</translation>
         </message>
@@ -3945,6 +4007,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>The entry %1 is not a whole number.</source>
             <translation>La entrada %1 no es un número entero.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not the base64 text of %2 samples.</source>
+            <translation>La entrada %1 no es el texto base64 de %2 muestras.</translation>
         </message>
         <message>
             <source>The entry %1 is not true or false.</source>
@@ -4035,6 +4101,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>La ventana de ajuste de %1 s a %2 s no contiene ningún tiempo del registro.</translation>
         </message>
         <message>
+            <source>The fit window from %1 to %2 is not a span of the recording's times.</source>
+            <translation>La ventana de ajuste de %1 a %2 no es un intervalo de los tiempos del registro.</translation>
+        </message>
+        <message>
             <source>The fit window holds too few samples for the free parameters.</source>
             <translation>La ventana de ajuste contiene muy pocas muestras para los parámetros libres.</translation>
         </message>
@@ -4067,12 +4137,36 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
             <translation>La mayor amplitud de tensión es 0 (VRmax, VCmax, VLmax y Vmax son todas 0 o menos), así que no hay nada que dibujar. Introduzca un Vmax positivo.</translation>
         </message>
         <message>
+            <source>The list %1 has %2 columns; a measurement has from 1 to %3.</source>
+            <translation>La lista %1 tiene %2 columnas; una medición tiene de 1 a %3.</translation>
+        </message>
+        <message>
+            <source>The list %1 has %2 parameters; circuit %3 has %4.</source>
+            <translation>La lista %1 tiene %2 parámetros; el circuito %3 tiene %4.</translation>
+        </message>
+        <message>
             <source>The list %1 holds %2 twice.</source>
             <translation>La lista %1 contiene %2 dos veces.</translation>
         </message>
         <message>
             <source>The list %1 holds %2, which is not one of %3.</source>
             <translation>La lista %1 contiene %2, que no es ninguno de %3.</translation>
+        </message>
+        <message>
+            <source>The list %1 names %2, which circuit %3 does not have.</source>
+            <translation>La lista %1 nombra %2, que el circuito %3 no tiene.</translation>
+        </message>
+        <message>
+            <source>The measurement has %1 samples; it needs at least %2.</source>
+            <translation>La medición tiene %1 muestras; necesita al menos %2.</translation>
+        </message>
+        <message>
+            <source>The measurement holds %1 values, the times included; an experiment keeps at most %2.</source>
+            <translation>La medición contiene %1 valores, tiempos incluidos; un experimento guarda como máximo %2.</translation>
+        </message>
+        <message>
+            <source>The measurement is of circuit %1, but the lab's launcher %2 sets circuit %3.</source>
+            <translation>La medición es del circuito %1, pero el botón %2 del laboratorio elige el circuito %3.</translation>
         </message>
         <message>
             <source>The option --%1 goes with --fit.</source>
@@ -4713,6 +4807,10 @@ Haga clic en una frecuencia, o pulse Izquierda o Derecha, para poner la fuente e
         <message>
             <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
             <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance energético %6</translation>
+        </message>
+        <message>
+            <source>the measurement's recording holds %1 values, the times included, and an experiment keeps at most %2; open a shorter recording in the measurement window first</source>
+            <translation>el registro de la medición contiene %1 valores, tiempos incluidos, y un experimento guarda como máximo %2; abra primero un registro más corto en la ventana de medición</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>

@@ -1073,6 +1073,10 @@
             <source>The experiment has %1 plots; at most %2 are read.</source>
             <translation>L'expérience contient %1 tracés ; au plus %2 sont lus.</translation>
         </message>
+        <message>
+            <source>The measurement is of circuit %1, but the lab's launcher %2 sets circuit %3.</source>
+            <translation>La mesure porte sur le circuit %1, mais le bouton %2 du labo choisit le circuit %3.</translation>
+        </message>
     </context>
     <context>
         <name>kel::lab::LabSession</name>
@@ -1258,6 +1262,56 @@
         <message>
             <source>Against the reference: %1</source>
             <translation>Par rapport à la référence : %1</translation>
+        </message>
+        <message>
+            <source>the measurement's recording holds %1 values, the times included, and an experiment keeps at most %2; open a shorter recording in the measurement window first</source>
+            <translation>l'enregistrement de la mesure contient %1 valeurs, temps compris, et une expérience en garde au plus %2 ; ouvrez d'abord un enregistrement plus court dans la fenêtre de mesure</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement</name>
+        <message>
+            <source>The entry %1 is not the base64 text of %2 samples.</source>
+            <translation>L'entrée %1 n'est pas le texte base64 de %2 échantillons.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not a finite number.</source>
+            <translation>L'échantillon %1 de %2 n'est pas un nombre fini.</translation>
+        </message>
+        <message>
+            <source>The list %1 names %2, which circuit %3 does not have.</source>
+            <translation>La liste %1 nomme %2, que le circuit %3 n'a pas.</translation>
+        </message>
+        <message>
+            <source>The list %1 has %2 parameters; circuit %3 has %4.</source>
+            <translation>La liste %1 a %2 paramètres ; le circuit %3 en a %4.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; circuit %3 has %4 there.</source>
+            <translation>L'entrée %1 vaut %2 ; le circuit %3 a %4 à cette place.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::MeasurementExperiment</name>
+        <message>
+            <source>The list %1 has %2 columns; a measurement has from 1 to %3.</source>
+            <translation>La liste %1 a %2 colonnes ; une mesure en a de 1 à %3.</translation>
+        </message>
+        <message>
+            <source>The measurement has %1 samples; it needs at least %2.</source>
+            <translation>La mesure a %1 échantillons ; il lui en faut au moins %2.</translation>
+        </message>
+        <message>
+            <source>The measurement holds %1 values, the times included; an experiment keeps at most %2.</source>
+            <translation>La mesure contient %1 valeurs, temps compris ; une expérience en garde au plus %2.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not later than the one before.</source>
+            <translation>L'échantillon %1 de %2 n'est pas postérieur au précédent.</translation>
+        </message>
+        <message>
+            <source>The fit window from %1 to %2 is not a span of the recording's times.</source>
+            <translation>La fenêtre d'ajustement de %1 à %2 n'est pas un intervalle des temps de l'enregistrement.</translation>
         </message>
     </context>
     <context>
@@ -1558,10 +1612,6 @@
         <message>
             <source>Open a recording (Ctrl+O) to see its samples here.</source>
             <translation>Ouvrez un enregistrement (Ctrl+O) pour voir ses échantillons ici.</translation>
-        </message>
-        <message>
-            <source>t (s)</source>
-            <translation>t (s)</translation>
         </message>
         <message>
             <source>Residuals</source>
@@ -3715,6 +3765,14 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>Recommencer</translation>
         </message>
         <message>
+            <source>Sample %1 of %2 is not a finite number.</source>
+            <translation>L'échantillon %1 de %2 n'est pas un nombre fini.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not later than the one before.</source>
+            <translation>L'échantillon %1 de %2 n'est pas postérieur au précédent.</translation>
+        </message>
+        <message>
             <source>Save Data</source>
             <translation>Enregistrer les données</translation>
         </message>
@@ -3927,6 +3985,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>L'entrée %1 vaut %2, qui n'est pas parmi %3.</translation>
         </message>
         <message>
+            <source>The entry %1 is %2; circuit %3 has %4 there.</source>
+            <translation>L'entrée %1 vaut %2 ; le circuit %3 a %4 à cette place.</translation>
+        </message>
+        <message>
             <source>The entry %1 is %2; it must be from %3 to %4.</source>
             <translation>L'entrée %1 vaut %2 ; elle doit être comprise entre %3 et %4.</translation>
         </message>
@@ -3945,6 +4007,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>The entry %1 is not a whole number.</source>
             <translation>L'entrée %1 n'est pas un nombre entier.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not the base64 text of %2 samples.</source>
+            <translation>L'entrée %1 n'est pas le texte base64 de %2 échantillons.</translation>
         </message>
         <message>
             <source>The entry %1 is not true or false.</source>
@@ -4035,6 +4101,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>La fenêtre d'ajustement de %1 s à %2 s ne contient aucun temps de l'enregistrement.</translation>
         </message>
         <message>
+            <source>The fit window from %1 to %2 is not a span of the recording's times.</source>
+            <translation>La fenêtre d'ajustement de %1 à %2 n'est pas un intervalle des temps de l'enregistrement.</translation>
+        </message>
+        <message>
             <source>The fit window holds too few samples for the free parameters.</source>
             <translation>La fenêtre d'ajustement contient trop peu d'échantillons pour les paramètres libres.</translation>
         </message>
@@ -4067,12 +4137,36 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
             <translation>La plus grande amplitude de tension est nulle (VRmax, VCmax, VLmax et Vmax valent tous 0 ou moins) : il n'y a rien à tracer. Entrez une valeur de Vmax positive.</translation>
         </message>
         <message>
+            <source>The list %1 has %2 columns; a measurement has from 1 to %3.</source>
+            <translation>La liste %1 a %2 colonnes ; une mesure en a de 1 à %3.</translation>
+        </message>
+        <message>
+            <source>The list %1 has %2 parameters; circuit %3 has %4.</source>
+            <translation>La liste %1 a %2 paramètres ; le circuit %3 en a %4.</translation>
+        </message>
+        <message>
             <source>The list %1 holds %2 twice.</source>
             <translation>La liste %1 contient %2 deux fois.</translation>
         </message>
         <message>
             <source>The list %1 holds %2, which is not one of %3.</source>
             <translation>La liste %1 contient %2, qui n'est pas parmi %3.</translation>
+        </message>
+        <message>
+            <source>The list %1 names %2, which circuit %3 does not have.</source>
+            <translation>La liste %1 nomme %2, que le circuit %3 n'a pas.</translation>
+        </message>
+        <message>
+            <source>The measurement has %1 samples; it needs at least %2.</source>
+            <translation>La mesure a %1 échantillons ; il lui en faut au moins %2.</translation>
+        </message>
+        <message>
+            <source>The measurement holds %1 values, the times included; an experiment keeps at most %2.</source>
+            <translation>La mesure contient %1 valeurs, temps compris ; une expérience en garde au plus %2.</translation>
+        </message>
+        <message>
+            <source>The measurement is of circuit %1, but the lab's launcher %2 sets circuit %3.</source>
+            <translation>La mesure porte sur le circuit %1, mais le bouton %2 du labo choisit le circuit %3.</translation>
         </message>
         <message>
             <source>The option --%1 goes with --fit.</source>
@@ -4713,6 +4807,10 @@ Cliquez sur une fréquence, ou appuyez sur Gauche ou Droite, pour y régler le g
         <message>
             <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
             <translation>t = %1 s : W_C = %2, W_L = %3, W_R = %4, W_S = %5, bilan %6</translation>
+        </message>
+        <message>
+            <source>the measurement's recording holds %1 values, the times included, and an experiment keeps at most %2; open a shorter recording in the measurement window first</source>
+            <translation>l'enregistrement de la mesure contient %1 valeurs, temps compris, et une expérience en garde au plus %2 ; ouvrez d'abord un enregistrement plus court dans la fenêtre de mesure</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>

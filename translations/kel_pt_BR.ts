@@ -1073,6 +1073,10 @@
             <source>The experiment has %1 plots; at most %2 are read.</source>
             <translation>O experimento tem %1 gráficos; no máximo %2 são lidos.</translation>
         </message>
+        <message>
+            <source>The measurement is of circuit %1, but the lab's launcher %2 sets circuit %3.</source>
+            <translation>A medição é do circuito %1, mas o botão %2 do laboratório escolhe o circuito %3.</translation>
+        </message>
     </context>
     <context>
         <name>kel::lab::LabSession</name>
@@ -1258,6 +1262,56 @@
         <message>
             <source>Against the reference: %1</source>
             <translation>Em relação à referência: %1</translation>
+        </message>
+        <message>
+            <source>the measurement's recording holds %1 values, the times included, and an experiment keeps at most %2; open a shorter recording in the measurement window first</source>
+            <translation>o registro da medição contém %1 valores, tempos incluídos, e um experimento guarda no máximo %2; abra primeiro um registro mais curto na janela de medição</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement</name>
+        <message>
+            <source>The entry %1 is not the base64 text of %2 samples.</source>
+            <translation>A entrada %1 não é o texto base64 de %2 amostras.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not a finite number.</source>
+            <translation>A amostra %1 de %2 não é um número finito.</translation>
+        </message>
+        <message>
+            <source>The list %1 names %2, which circuit %3 does not have.</source>
+            <translation>A lista %1 nomeia %2, que o circuito %3 não tem.</translation>
+        </message>
+        <message>
+            <source>The list %1 has %2 parameters; circuit %3 has %4.</source>
+            <translation>A lista %1 tem %2 parâmetros; o circuito %3 tem %4.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is %2; circuit %3 has %4 there.</source>
+            <translation>A entrada %1 é %2; o circuito %3 tem %4 nesse lugar.</translation>
+        </message>
+    </context>
+    <context>
+        <name>kel::measurement::MeasurementExperiment</name>
+        <message>
+            <source>The list %1 has %2 columns; a measurement has from 1 to %3.</source>
+            <translation>A lista %1 tem %2 colunas; uma medição tem de 1 a %3.</translation>
+        </message>
+        <message>
+            <source>The measurement has %1 samples; it needs at least %2.</source>
+            <translation>A medição tem %1 amostras; precisa de pelo menos %2.</translation>
+        </message>
+        <message>
+            <source>The measurement holds %1 values, the times included; an experiment keeps at most %2.</source>
+            <translation>A medição contém %1 valores, tempos incluídos; um experimento guarda no máximo %2.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not later than the one before.</source>
+            <translation>A amostra %1 de %2 não é posterior à anterior.</translation>
+        </message>
+        <message>
+            <source>The fit window from %1 to %2 is not a span of the recording's times.</source>
+            <translation>A janela de ajuste de %1 a %2 não é um intervalo dos tempos do registro.</translation>
         </message>
     </context>
     <context>
@@ -1558,10 +1612,6 @@
         <message>
             <source>Open a recording (Ctrl+O) to see its samples here.</source>
             <translation>Abra um registro (Ctrl+O) para ver aqui as suas amostras.</translation>
-        </message>
-        <message>
-            <source>t (s)</source>
-            <translation>t (s)</translation>
         </message>
         <message>
             <source>Residuals</source>
@@ -3715,6 +3765,14 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>Reiniciar</translation>
         </message>
         <message>
+            <source>Sample %1 of %2 is not a finite number.</source>
+            <translation>A amostra %1 de %2 não é um número finito.</translation>
+        </message>
+        <message>
+            <source>Sample %1 of %2 is not later than the one before.</source>
+            <translation>A amostra %1 de %2 não é posterior à anterior.</translation>
+        </message>
+        <message>
             <source>Save Data</source>
             <translation>Salvar dados</translation>
         </message>
@@ -3927,6 +3985,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>A entrada %1 é %2, que não é nenhum de %3.</translation>
         </message>
         <message>
+            <source>The entry %1 is %2; circuit %3 has %4 there.</source>
+            <translation>A entrada %1 é %2; o circuito %3 tem %4 nesse lugar.</translation>
+        </message>
+        <message>
             <source>The entry %1 is %2; it must be from %3 to %4.</source>
             <translation>A entrada %1 é %2; deve estar entre %3 e %4.</translation>
         </message>
@@ -3945,6 +4007,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>The entry %1 is not a whole number.</source>
             <translation>A entrada %1 não é um número inteiro.</translation>
+        </message>
+        <message>
+            <source>The entry %1 is not the base64 text of %2 samples.</source>
+            <translation>A entrada %1 não é o texto base64 de %2 amostras.</translation>
         </message>
         <message>
             <source>The entry %1 is not true or false.</source>
@@ -4035,6 +4101,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>A janela de ajuste de %1 s a %2 s não contém nenhum tempo do registro.</translation>
         </message>
         <message>
+            <source>The fit window from %1 to %2 is not a span of the recording's times.</source>
+            <translation>A janela de ajuste de %1 a %2 não é um intervalo dos tempos do registro.</translation>
+        </message>
+        <message>
             <source>The fit window holds too few samples for the free parameters.</source>
             <translation>A janela de ajuste contém poucas amostras para os parâmetros livres.</translation>
         </message>
@@ -4067,12 +4137,36 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
             <translation>A maior amplitude de tensão é 0 (VRmax, VCmax, VLmax e Vmax são todas 0 ou menos), então não há nada a desenhar. Digite um Vmax positivo.</translation>
         </message>
         <message>
+            <source>The list %1 has %2 columns; a measurement has from 1 to %3.</source>
+            <translation>A lista %1 tem %2 colunas; uma medição tem de 1 a %3.</translation>
+        </message>
+        <message>
+            <source>The list %1 has %2 parameters; circuit %3 has %4.</source>
+            <translation>A lista %1 tem %2 parâmetros; o circuito %3 tem %4.</translation>
+        </message>
+        <message>
             <source>The list %1 holds %2 twice.</source>
             <translation>A lista %1 contém %2 duas vezes.</translation>
         </message>
         <message>
             <source>The list %1 holds %2, which is not one of %3.</source>
             <translation>A lista %1 contém %2, que não é nenhum de %3.</translation>
+        </message>
+        <message>
+            <source>The list %1 names %2, which circuit %3 does not have.</source>
+            <translation>A lista %1 nomeia %2, que o circuito %3 não tem.</translation>
+        </message>
+        <message>
+            <source>The measurement has %1 samples; it needs at least %2.</source>
+            <translation>A medição tem %1 amostras; precisa de pelo menos %2.</translation>
+        </message>
+        <message>
+            <source>The measurement holds %1 values, the times included; an experiment keeps at most %2.</source>
+            <translation>A medição contém %1 valores, tempos incluídos; um experimento guarda no máximo %2.</translation>
+        </message>
+        <message>
+            <source>The measurement is of circuit %1, but the lab's launcher %2 sets circuit %3.</source>
+            <translation>A medição é do circuito %1, mas o botão %2 do laboratório escolhe o circuito %3.</translation>
         </message>
         <message>
             <source>The option --%1 goes with --fit.</source>
@@ -4713,6 +4807,10 @@ Clique numa frequência, ou pressione Esquerda ou Direita, para ajustar a fonte 
         <message>
             <source>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balance %6</source>
             <translation>t = %1 s: W_C = %2, W_L = %3, W_R = %4, W_S = %5, balanço %6</translation>
+        </message>
+        <message>
+            <source>the measurement's recording holds %1 values, the times included, and an experiment keeps at most %2; open a shorter recording in the measurement window first</source>
+            <translation>o registro da medição contém %1 valores, tempos incluídos, e um experimento guarda no máximo %2; abra primeiro um registro mais curto na janela de medição</translation>
         </message>
         <message>
             <source>the values are too large to draw</source>

@@ -26,7 +26,8 @@ bool axisNumbersSetting()
     return QSettings().value(kSettingKey, true).toBool();
 }
 
-QAction *addAxisNumbersOption(QMainWindow *window, std::vector<PictureArea *> areas)
+QAction *addAxisNumbersOption(QMainWindow *window, QObject *receiver,
+                              std::function<void(bool)> show)
 {
     auto *view = window->menuBar()->findChild<QMenu *>("View", Qt::FindDirectChildrenOnly);
     if (!view) {
@@ -41,16 +42,22 @@ QAction *addAxisNumbersOption(QMainWindow *window, std::vector<PictureArea *> ar
     option->setCheckable(true);
     const bool shown = axisNumbersSetting();
     option->setChecked(shown);
-    std::vector<QPointer<PictureArea>> watched(areas.begin(), areas.end());
-    for (PictureArea *area : areas)
-        area->setAxesShown(shown);
-    QObject::connect(option, &QAction::toggled, window, [watched](bool on) {
+    show(shown);
+    QObject::connect(option, &QAction::toggled, receiver, [show = std::move(show)](bool on) {
         QSettings().setValue(kSettingKey, on);
+        show(on);
+    });
+    return option;
+}
+
+QAction *addAxisNumbersOption(QMainWindow *window, std::vector<PictureArea *> areas)
+{
+    std::vector<QPointer<PictureArea>> watched(areas.begin(), areas.end());
+    return addAxisNumbersOption(window, window, [watched](bool on) {
         for (const QPointer<PictureArea> &area : watched)
             if (area)
                 area->setAxesShown(on);
     });
-    return option;
 }
 
 } // namespace kel::display

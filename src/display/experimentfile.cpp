@@ -24,6 +24,7 @@ QString wholeText(qint64 value)
 }
 
 constexpr const char *kTask = "task";
+constexpr const char *kMeasurement = "measurement";
 
 QString tooLarge()
 {
@@ -46,6 +47,14 @@ ExperimentParts::Reader ExperimentParts::readerOf(const QString &window) const
     for (const Part &part : m_parts)
         if (window == QLatin1String(part.window))
             return part.reader;
+    return nullptr;
+}
+
+ExperimentParts::MeasurementReader ExperimentParts::measurementReaderOf(const QString &window) const
+{
+    for (const Part &part : m_parts)
+        if (window == QLatin1String(part.window))
+            return part.measurement;
     return nullptr;
 }
 
@@ -79,12 +88,21 @@ ExperimentFile::Reading ExperimentFile::read(const QByteArray &bytes, const Expe
     if (!reader.failed()) {
         const char *name = windows.at(static_cast<std::size_t>(window));
         std::vector<const char *> keys{"format", "version", "window", name};
+        const ExperimentParts::MeasurementReader measurement =
+            parts.measurementReaderOf(QLatin1String(name));
         if (version >= 2 && root.contains(QLatin1String(kTask)))
             keys.push_back(kTask);
+        if (version >= 2 && measurement && root.contains(QLatin1String(kMeasurement)))
+            keys.push_back(kMeasurement);
         reader.requireKeys(root, {}, keys);
         const QJsonValue entry = root.value(QLatin1String(name));
         parts.readerOf(QLatin1String(name))(reader, entry);
-        experiment = {QLatin1String(name), entry.toObject(), {}};
+        experiment = {QLatin1String(name), entry.toObject(), {}, {}, {}};
+        if (measurement && root.contains(QLatin1String(kMeasurement)) && !reader.failed()) {
+            const QJsonValue value = root.value(QLatin1String(kMeasurement));
+            experiment.measurementReading = measurement(reader, value, entry);
+            experiment.measurement = value.toObject();
+        }
         if (root.contains(QLatin1String(kTask)))
             experiment.task = reader.text(root, {}, kTask);
         if (!reader.failed() && experiment.task.size() > kMaxTaskLength)
@@ -114,7 +132,7 @@ ExperimentFile::Reading ExperimentFile::readFile(const QString &path, const Expe
 
 int ExperimentFile::versionOf(const Experiment &experiment)
 {
-    return experiment.task.isEmpty() ? 1 : 2;
+    return experiment.task.isEmpty() && experiment.measurement.isEmpty() ? 1 : 2;
 }
 
 QByteArray ExperimentFile::write(const Experiment &experiment)
@@ -127,6 +145,8 @@ QByteArray ExperimentFile::write(const Experiment &experiment)
     root.insert(experiment.window, experiment.entry);
     if (!experiment.task.isEmpty())
         root.insert(QLatin1String(kTask), experiment.task);
+    if (!experiment.measurement.isEmpty())
+        root.insert(QLatin1String(kMeasurement), experiment.measurement);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -20,7 +20,9 @@ namespace kel::display
 // {"format": "kel-experiment", "version": 1, "window": "<name>", "<name>": {...}}
 //
 // Version 2 adds what version 1 cannot hold, each entry optional: "task", the worksheet's
-// text (at most kMaxTaskLength characters). An experiment without any of it is written as
+// text (at most kMaxTaskLength characters), and "measurement", the measurement window of a
+// window that has one, with its recording's samples (measurement/measurementexperiment.h).
+// An experiment without any of it is written as
 // version 1, so that it still opens in the releases that read only version 1; a version 1
 // file holding a version 2 entry is refused like any unknown entry.
 class ExperimentFile
@@ -30,8 +32,10 @@ public:
     // The newest version written; every version from 1 up to it is read.
     static constexpr int kFormatVersion = 2;
     static constexpr qsizetype kMaxTaskLength = 20'000;
-    // Checked before parsing: a file beyond this is refused unread.
-    static constexpr qint64 kMaxBytes = qint64{4} * 1024 * 1024;
+    // Checked before parsing: a file beyond this is refused unread. 4 MiB for the windows'
+    // entries and the task, and room for the largest measurement kept (5,000,000 samples in
+    // base64, 53.3 MB): 55 MiB.
+    static constexpr qint64 kMaxBytes = qint64{55} * 1024 * 1024;
     static constexpr const char *kSuffix = "kel";
     static constexpr const char *kMimeType = "application/x-kel-experiment";
 

@@ -8,12 +8,16 @@
 #include "recentexperiments.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace kel::display
 {
@@ -38,6 +42,27 @@ QAction *addCommand(QMenu *menu, QMainWindow *window, const char *name, const QS
     // On the window too, so that the shortcut works while the menu is closed.
     window->addAction(action);
     return action;
+}
+
+// A file larger than this (one with a long measurement: a million samples take half a
+// second) is read and checked on a worker thread while the windows go on painting, user input
+// held back; a smaller one, as every file without a measurement is, at once.
+constexpr qint64 kReadAtOnceBytes = qint64{1024} * 1024;
+
+ExperimentFile::Reading readExperiment(const QString &path, const ExperimentParts &parts)
+{
+    if (QFileInfo(path).size() <= kReadAtOnceBytes)
+        return ExperimentFile::readFile(path, parts);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop loop;
+    QFutureWatcher<ExperimentFile::Reading> watcher;
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(
+        QtConcurrent::run([path, parts] { return ExperimentFile::readFile(path, parts); }));
+    if (!watcher.isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QApplication::restoreOverrideCursor();
+    return watcher.result();
 }
 
 } // namespace
@@ -91,7 +116,7 @@ void ExperimentMenu::setCurrentPath(const QString &path)
 
 bool ExperimentMenu::openFile(const QString &path)
 {
-    const ExperimentFile::Reading reading = ExperimentFile::readFile(path, m_parts);
+    const ExperimentFile::Reading reading = readExperiment(path, m_parts);
     const QString file = QDir::toNativeSeparators(path);
     if (!reading.ok()) {
         if (!QFileInfo::exists(path))
@@ -125,8 +150,10 @@ void ExperimentMenu::openExperiment()
 
 bool ExperimentMenu::saveTo(const QString &path)
 {
+    const QString problem = m_target.saveProblem();
     const ExportResult result =
-        writeFileAtomically(path, ExperimentFile::write(m_target.experiment()));
+        problem.isEmpty() ? writeFileAtomically(path, ExperimentFile::write(m_target.experiment()))
+                          : ExportResult{problem};
     if (!result.ok()) {
         m_dialogs.message(tr("The file %1 could not be saved: %2.")
                               .arg(QDir::toNativeSeparators(path), withoutFinalStop(result.error)),

@@ -31,8 +31,9 @@ class ExperimentTarget;
 //
 // Ctrl+S and Ctrl+Shift+S already save the picture and its data in both windows.
 // A file is read in full before anything changes: a file that cannot be read gets one message
-// naming the file and its problem, and the window stays as it was. Saving is atomic; a
-// failure names the cause and leaves the old file as it was.
+// naming the file and its problem, and the window stays as it was. A large file (one holding
+// a long measurement) is read on a worker thread while the windows keep painting. Saving is
+// atomic; a failure names the cause and leaves the old file as it was.
 class ExperimentMenu : public QObject
 {
     Q_OBJECT

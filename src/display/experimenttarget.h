@@ -25,6 +25,9 @@ public:
     virtual void applyExperiment(const Experiment &experiment) = 0;
     // The window's state as an experiment, to save.
     virtual Experiment experiment() const = 0;
+    // Why the window's state cannot be saved as an experiment (a clause, lower case, without
+    // a final stop); empty when it can.
+    virtual QString saveProblem() const { return {}; }
     // The picture areas that Save Graph (lab) or the picture export (phasor) writes, and the
     // scale it writes them at, so that a headless export gives the same pixels.
     virtual PictureExport pictures() const = 0;

@@ -105,6 +105,8 @@ void LabWindow::applyExperiment(const display::Experiment &experiment)
             found != lab.readouts.end())
             m_controls.box(field)->setText(found->second);
     m_session.setScaleDefaults(scaleOf(lab.defaultScale, m_session.scaleDefaults()));
+    if (!experiment.measurement.isEmpty())
+        applyMeasurement(experiment);
 }
 
 display::Experiment LabWindow::experiment() const
@@ -128,7 +130,8 @@ display::Experiment LabWindow::experiment() const
                              m_controls.voltage->isChecked()});
     for (const PlotEntry &plot : m_session.history())
         lab.plots.push_back({textsOf(plot.texts), curveNames(plot.selection)});
-    return {QLatin1String(LabExperiment::kWindow), lab.toJson(), m_session.task()};
+    return {QLatin1String(LabExperiment::kWindow), lab.toJson(), m_session.task(),
+            measurementEntry(), {}};
 }
 
 display::PictureExport LabWindow::pictures() const

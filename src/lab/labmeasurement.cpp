@@ -3,6 +3,8 @@
 // measurement reads from the lab session and writes back after a fit.
 #include "labwindow.h"
 
+#include "core/labexperiment.h"
+#include "display/windowplacement.h"
 #include "measurement/circuithost.h"
 #include "measurement/measurementwindow.h"
 #include "solutions/numbertext.h"
@@ -22,37 +24,12 @@ public:
 
     std::optional<measurement::HostCircuit> hostCircuit() const override
     {
-        using measurement::FitCircuit;
-        using measurement::FitSource;
         const LabSession &session = m_lab.m_session;
-        measurement::HostCircuit circuit;
-        const bool constant = session.source() == SourceKind::Constant;
-        switch (session.circuitKind()) {
-        case CircuitKind::None:
+        const auto kind =
+            measuredCircuit(session.circuitKind(), session.source().value_or(SourceKind::None));
+        if (!kind)
             return std::nullopt;
-        case CircuitKind::Rc:
-        case CircuitKind::Rl:
-        case CircuitKind::Lc:
-        case CircuitKind::Rlc: {
-            constexpr std::array kCircuits{FitCircuit::RC, FitCircuit::RL, FitCircuit::LC,
-                                           FitCircuit::RLC};
-            circuit.circuit = kCircuits[std::size_t(caseNumber(session.circuitKind()) - 1)];
-            circuit.source = constant ? FitSource::Constant : FitSource::None;
-            break;
-        }
-        case CircuitKind::DrivenLc:
-            circuit = {FitCircuit::LC, FitSource::Alternating, {}};
-            break;
-        case CircuitKind::DrivenRc:
-            circuit = {FitCircuit::RC, FitSource::Alternating, {}};
-            break;
-        case CircuitKind::DrivenRl:
-            circuit = {FitCircuit::RL, FitSource::Alternating, {}};
-            break;
-        case CircuitKind::DrivenRlc:
-            circuit = {FitCircuit::RLC, FitSource::Alternating, {}};
-            break;
-        }
+        measurement::HostCircuit circuit{kind->circuit, kind->source, {}};
         for (std::size_t k = 0; k < measurement::kFitParameterCount; ++k)
             circuit.values[k] = solutions::toNumber(
                 session.text(fieldOf(static_cast<measurement::FitParameter>(k))).toStdString());
@@ -108,19 +85,71 @@ void LabWindow::buildMeasurementMenu()
     connect(open, &QAction::triggered, this, &LabWindow::openMeasurement);
 }
 
-void LabWindow::openMeasurement()
+measurement::MeasurementWindow &LabWindow::ensureMeasurementWindow()
 {
     if (!m_measurement) {
         auto *host = new LabCircuitHost(*this);
         m_measurement = new measurement::MeasurementWindow(*host, m_dialogs, this);
         m_measurement->setWindowFlag(Qt::Window);
     }
+    return *m_measurement;
+}
+
+void LabWindow::openMeasurement()
+{
+    ensureMeasurementWindow();
     m_measurement->followHost();
     m_measurement->show();
+    display::placeBesideOnce(m_measurement, this);
     m_measurement->raise();
     m_measurement->activateWindow();
     if (!m_measurement->session().recording())
         m_measurement->openRecording();
+}
+
+QJsonObject LabWindow::measurementEntry() const
+{
+    if (!m_measurement)
+        return {};
+    const auto taken = m_measurement->experiment();
+    return taken ? taken->toJson() : QJsonObject();
+}
+
+QString LabWindow::saveProblem() const
+{
+    if (!m_measurement || !m_measurement->session().recording())
+        return {};
+    using measurement::MeasurementExperiment;
+    const std::size_t values =
+        MeasurementExperiment::valueCount(*m_measurement->session().recording());
+    if (values <= MeasurementExperiment::kMaxValues)
+        return {};
+    return tr("the measurement's recording holds %1 values, the times included, and an "
+              "experiment keeps at most %2; open a shorter recording in the measurement window "
+              "first")
+        .arg(QString::fromStdString(solutions::integerText(qint64(values))),
+             QString::fromStdString(
+                 solutions::integerText(qint64(MeasurementExperiment::kMaxValues))));
+}
+
+void LabWindow::applyMeasurement(const display::Experiment &experiment)
+{
+    // As the file's reader decoded it, else (an experiment made otherwise, or opened again)
+    // read here.
+    const auto *read =
+        dynamic_cast<const measurement::MeasurementReading *>(experiment.measurementReading.get());
+    auto taken = read ? read->take() : std::nullopt;
+    if (!taken)
+        taken = measurement::MeasurementExperiment::fromJson(experiment.measurement);
+    if (!taken)
+        return;
+    measurement::MeasurementWindow &window = ensureMeasurementWindow();
+    window.applyExperiment(std::move(*taken));
+    if (isVisible()) {
+        window.show();
+        window.raise();
+        display::placeBesideOnce(&window, this);
+    }
 }
 
 } // namespace kel::lab

@@ -86,6 +86,9 @@ public:
     std::optional<QByteArray> worksheetPdf() const override;
     // The worksheet of the circuit as the window shows it (labworksheet.cpp).
     worksheet::Worksheet worksheet() const;
+    QString saveProblem() const override;
+    // The measurement window, once the Measurement menu or an experiment has opened it.
+    measurement::MeasurementWindow *measurementWindow() const { return m_measurement; }
     display::ExperimentMenu &experimentMenu() const { return *m_experimentMenu; }
     // The worksheet's task, kept by the session: typed with Worksheet Task, opened and saved
     // with the experiment; empty for none.
@@ -161,6 +164,11 @@ private:
     void buildMeasurementMenu();
     void buildWorksheetCommands();
     void openMeasurement();
+    measurement::MeasurementWindow &ensureMeasurementWindow();
+    // The measurement window's entry of an experiment, empty without a recording; and the
+    // opening of one (sound, as the experiment file has read it).
+    QJsonObject measurementEntry() const;
+    void applyMeasurement(const display::Experiment &experiment);
     friend class LabCircuitHost;
 
     display::Dialogs &m_dialogs;

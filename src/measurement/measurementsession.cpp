@@ -223,6 +223,40 @@ const std::vector<double> &MeasurementSession::residuals() const
     return *m_residuals;
 }
 
+std::optional<MeasurementExperiment> MeasurementSession::experiment() const
+{
+    if (!m_recording || !m_host)
+        return std::nullopt;
+    MeasurementExperiment e;
+    e.recording = *m_recording;
+    e.fileName = m_fileName;
+    e.circuit = m_host->circuit;
+    e.source = m_host->source;
+    e.channel = m_channel;
+    e.quantity = m_quantity;
+    e.from = m_from;
+    e.to = m_to;
+    e.free = m_free;
+    e.fit = m_fit;
+    return e;
+}
+
+void MeasurementSession::applyExperiment(MeasurementExperiment experiment)
+{
+    m_recording = std::move(experiment.recording);
+    m_fileName = experiment.fileName;
+    m_channel = std::min(experiment.channel, m_recording->channels.size() - 1);
+    m_quantity = experiment.quantity;
+    m_from = experiment.from;
+    m_to = experiment.to;
+    const bool sameCircuit =
+        m_host && m_host->circuit == experiment.circuit && m_host->source == experiment.source;
+    if (sameCircuit)
+        m_free = experiment.free;
+    m_fit = sameCircuit ? std::move(experiment.fit) : std::nullopt;
+    touch(false);
+}
+
 FitResult MeasurementSession::runFit(const FitProblem &problem, const WindowSamples &samples,
                                      const std::atomic<bool> *cancel)
 {

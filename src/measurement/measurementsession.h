@@ -4,6 +4,7 @@
 #include "circuithost.h"
 #include "core/circuitfit.h"
 #include "core/recording.h"
+#include "measurementexperiment.h"
 
 #include <QObject>
 #include <QString>
@@ -80,6 +81,15 @@ public:
     std::span<const double> windowTime() const;
     std::span<const double> windowValue() const;
     const std::vector<double> &residuals() const;
+
+    // --- The experiment file -------------------------------------------------------------
+    // The session as an experiment keeps it; none without a recording or a host circuit.
+    std::optional<MeasurementExperiment> experiment() const;
+    // Puts the session in the state `experiment` describes, emitting one change: its
+    // recording, channel, quantity, fit window, free parameters and fit, shown without
+    // fitting again. The fit and the free parameters belong to the experiment's circuit: they
+    // are taken only when the host circuit is that one.
+    void applyExperiment(MeasurementExperiment experiment);
 
     // The fit of `samples`: one call, made on a worker thread, that stops when *cancel turns true.
     static FitResult runFit(const FitProblem &problem, const WindowSamples &samples,

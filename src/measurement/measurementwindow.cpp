@@ -2,6 +2,7 @@
 #include "measurementwindow.h"
 
 #include "circuithost.h"
+#include "display/axisnumbersoption.h"
 #include "display/dialogs.h"
 #include "recordinggraph.h"
 #include "solutions/numbertext.h"
@@ -92,6 +93,8 @@ MeasurementWindow::MeasurementWindow(CircuitHost &host, display::Dialogs &dialog
                                       {[this] { return worksheet(); },
                                        [this] { return m_session.task(); },
                                        [this](const QString &task) { m_session.setTask(task); }});
+    RecordingGraph *graph = m_graph;
+    display::addAxisNumbersOption(this, m_graph, [graph](bool on) { graph->setAxesShown(on); });
 
     connect(&m_session, &MeasurementSession::changed, this, &MeasurementWindow::showSession);
     connect(&m_jobs, &MeasurementJobs::progressed, m_progress, &QProgressBar::setValue);
@@ -212,6 +215,32 @@ void MeasurementWindow::openFile(const QString &path)
 {
     m_note.clear();
     m_jobs.readFile(path);
+}
+
+void MeasurementWindow::applyExperiment(MeasurementExperiment experiment)
+{
+    m_jobs.cancel();
+    m_note.clear();
+    followHost();
+    m_session.applyExperiment(std::move(experiment));
+}
+
+std::optional<MeasurementExperiment> MeasurementWindow::experiment()
+{
+    // The lab's boxes may have changed while this window was in the background.
+    if (!m_jobs.busy())
+        followHost();
+    auto e = m_session.experiment();
+    const auto host = m_host.hostCircuit();
+    if (e && host && (host->circuit != e->circuit || host->source != e->source)) {
+        // A fit still running for a circuit the host has left: its free parameters and fit
+        // are not the host's.
+        e->circuit = host->circuit;
+        e->source = host->source;
+        e->free = {};
+        e->fit.reset();
+    }
+    return e;
 }
 
 void MeasurementWindow::onRecordingRead(const QString &path)

@@ -51,6 +51,12 @@ public:
     // The host's worksheet with the recording's graph in place of the host's, the fit result
     // among the read-outs and the measurement's task.
     worksheet::Worksheet worksheet() const;
+    // Shows the measurement of an experiment file as it was saved, after reading the host's
+    // circuit; a job still running is cancelled.
+    void applyExperiment(MeasurementExperiment experiment);
+    // The measurement as the experiment file keeps it, for the host's circuit as it stands
+    // now; none without a recording.
+    std::optional<MeasurementExperiment> experiment();
 
 public slots:
     void openRecording();

@@ -3,7 +3,10 @@
 
 #include "core/columnenvelope.h"
 #include "measurementsession.h"
-#include "solutions/numbertext.h"
+
+#include "display/pictureaxes.h"
+#include "display/qstringtext.h"
+#include "display/usertransform.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,22 +20,22 @@ namespace kel::measurement
 namespace
 {
 
-constexpr int kLeftMargin = 64, kRightMargin = 12, kTopMargin = 10, kGap = 26, kBottomMargin = 22;
+constexpr int kLeftMargin = 6, kRightMargin = 6, kTopMargin = 6, kGap = 10, kBottomMargin = 6;
 
-QString shortNumber(double value)
+// The SI unit of what a channel measured.
+QString unitOf(Quantity quantity)
 {
-    return QString::fromStdString(solutions::shortText(value, 3));
-}
-
-// Round tick steps (1, 2 or 5 times a power of ten) giving about `count` ticks over the span.
-double tickStep(double span, int count)
-{
-    const double raw = span / std::max(count, 1);
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0})
-        if (m * power >= raw)
-            return m * power;
-    return 10 * power;
+    switch (quantity) {
+    case Quantity::Current:
+        return QStringLiteral("A");
+    case Quantity::Charge:
+        return QStringLiteral("C");
+    case Quantity::CapacitorVoltage:
+    case Quantity::ResistorVoltage:
+    case Quantity::InductorVoltage:
+        break;
+    }
+    return QStringLiteral("V");
 }
 
 void drawEnvelope(QPainter &painter, const std::vector<ColumnRange> &envelope, int left,
@@ -79,6 +82,7 @@ void RecordingGraph::follow()
         m_low -= pad;
         m_high += pad;
     }
+    m_envelopeWidth = -1;
     update();
 }
 
@@ -127,40 +131,23 @@ void RecordingGraph::paintEvent(QPaintEvent *)
         return plot.top() + (m_high - v) / (m_high - m_low) * plot.height();
     };
 
-    // Ticks and their labels.
-    painter.setPen(colours.color(QPalette::Text));
-    const QFontMetrics metrics = painter.fontMetrics();
-    const double tStep = tickStep(m_t1 - m_t0, std::max(plot.width() / 90, 2));
-    const auto firstT = static_cast<long long>(std::ceil(m_t0 / tStep));
-    for (long long n = firstT; double(n) * tStep <= m_t1 + tStep * 1e-9; ++n) {
-        const double t = double(n) * tStep;
-        const int x = xAt(t);
-        painter.drawLine(x, strip.bottom(), x, strip.bottom() + 3);
-        const QString label = shortNumber(n == 0 ? 0 : t);
-        painter.drawText(QRect(x - 40, strip.bottom() + 4, 80, metrics.height()), Qt::AlignHCenter,
-                         label);
-    }
-    const double vStep = tickStep(m_high - m_low, std::max(plot.height() / 50, 2));
-    const auto firstV = static_cast<long long>(std::ceil(m_low / vStep));
-    for (long long n = firstV; double(n) * vStep <= m_high; ++n) {
-        const double v = double(n) * vStep;
-        const int y = int(std::lround(yOf(v)));
-        painter.drawLine(plot.left() - 3, y, plot.left(), y);
-        painter.drawText(QRect(0, y - metrics.height() / 2, plot.left() - 5, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, shortNumber(n == 0 ? 0 : v));
-    }
-    const QString unit = QString::fromStdString(recording->channelUnits[m_session.channel()]);
-    // The time axis is named in the corner below the value labels, clear of the ticks.
-    painter.drawText(QRect(0, strip.bottom() + 4, plot.left() - 8, metrics.height()),
-                     Qt::AlignRight, tr("t (s)"));
-    if (!unit.isEmpty())
-        painter.drawText(QRect(4, plot.top(), plot.left(), metrics.height()), Qt::AlignLeft, unit);
-
     // The samples: those outside the fit window paler.
     painter.setClipRect(plot);
     const auto &t = recording->time;
     const auto &y = recording->channels[m_session.channel()];
-    const auto envelope = columnEnvelope(t, y, m_t0, m_t1, plot.width());
+    const std::vector<double> &residuals = m_session.residuals();
+    if (m_envelopeWidth != plot.width()) {
+        m_envelope = columnEnvelope(t, y, m_t0, m_t1, plot.width());
+        m_residualEnvelope =
+            columnEnvelope(m_session.windowTime(), residuals, m_t0, m_t1, plot.width());
+        m_largestResidual = 0;
+        for (double r : residuals)
+            m_largestResidual = std::max(m_largestResidual, std::abs(r));
+        if (!(m_largestResidual > 0))
+            m_largestResidual = 1;
+        m_envelopeWidth = plot.width();
+    }
+    const std::vector<ColumnRange> &envelope = m_envelope;
     const int fromX = xAt(m_session.from()), toX = xAt(m_session.to());
     const QColor inside(30, 80, 200), outside(150, 160, 180);
     for (int pass = 0; pass < 2; ++pass) {
@@ -220,28 +207,62 @@ void RecordingGraph::paintEvent(QPaintEvent *)
     }
 
     // The residuals of the window, about a zero line.
-    const std::vector<double> &residuals = m_session.residuals();
-    painter.setPen(colours.color(QPalette::Text));
-    painter.drawText(strip.adjusted(4, 2, -4, 0), Qt::AlignLeft | Qt::AlignTop, tr("Residuals"));
+    const double largest = m_largestResidual;
+    const auto rOf = [&](double r) {
+        return strip.center().y() - r / largest * (strip.height() / 2.0 - 2);
+    };
     if (!residuals.empty() && strip.height() > 4) {
-        double largest = 0;
-        for (double r : residuals)
-            largest = std::max(largest, std::abs(r));
-        if (!(largest > 0))
-            largest = 1;
-        const auto rOf = [&](double r) {
-            return strip.center().y() - r / largest * (strip.height() / 2.0 - 2);
-        };
         painter.setPen(colours.color(QPalette::Mid));
         painter.drawLine(strip.left(), strip.center().y(), strip.right(), strip.center().y());
-        painter.drawText(QRect(0, strip.top(), strip.left() - 5, metrics.height()), Qt::AlignRight,
-                         shortNumber(largest));
         painter.setClipRect(strip);
         painter.setPen(QColor(20, 130, 60));
-        drawEnvelope(painter,
-                     columnEnvelope(m_session.windowTime(), residuals, m_t0, m_t1, strip.width()),
-                     strip.left(), rOf);
+        drawEnvelope(painter, m_residualEnvelope, strip.left(), rOf);
+        painter.setClipping(false);
     }
+    if (!m_axesShown) {
+        painter.setPen(colours.color(QPalette::Text));
+        painter.drawText(strip.adjusted(4, 2, -4, 0), Qt::AlignLeft | Qt::AlignTop,
+                         tr("Residuals"));
+        return;
+    }
+
+    // The numbers over the graph and its strip, one picture for the layer: the user
+    // coordinates are the time across and the pixel row down, each band with its own values.
+    const QRect picture(plot.topLeft(), strip.bottomRight());
+    const double top = picture.top();
+    const QString unit = unitOf(m_session.quantity());
+    const auto symbol = quantityName(m_session.quantity());
+    display::PictureAxes axes;
+    axes.horizontal = display::ValueAxis{m_t0, m_t1, m_t0, m_t1, {{QStringLiteral("t"), "s"}}};
+    axes.vertical.push_back(
+        {m_low, m_high, yOf(m_low) - top, yOf(m_high) - top, {{display::toQString(symbol), unit}}});
+    if (!residuals.empty())
+        axes.vertical.push_back({-largest,
+                                 largest,
+                                 rOf(-largest) - top,
+                                 rOf(largest) - top,
+                                 {{tr("Residuals"), unit}}});
+    display::UserTransform transform;
+    transform.xa = m_t0;
+    transform.xb = m_t1;
+    transform.ya = 0;
+    transform.yb = picture.height();
+    transform.width = picture.width();
+    transform.height = picture.height();
+    const display::AxisLook look{font(), double(picture.width()), colours.color(QPalette::Text),
+                                 colours.color(QPalette::Base)};
+    const QSizeF size = picture.size();
+    const display::AxisLayout layout = display::layoutAxes(axes, transform, look, size, {});
+    painter.translate(picture.topLeft());
+    display::paintAxes(painter, layout, look, size);
+}
+
+void RecordingGraph::setAxesShown(bool shown)
+{
+    if (shown == m_axesShown)
+        return;
+    m_axesShown = shown;
+    update();
 }
 
 void RecordingGraph::mousePressEvent(QMouseEvent *event)

@@ -36,7 +36,7 @@ void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
 display::Experiment PhasorsWindow::experiment() const
 {
     return {QLatin1String(PhasorExperiment::kWindow), m_session.experiment().toJson(),
-            m_session.task()};
+            m_session.task(), {}, {}};
 }
 
 display::PictureExport PhasorsWindow::pictures() const

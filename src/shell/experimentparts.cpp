@@ -10,7 +10,8 @@ namespace kel::shell
 display::ExperimentParts experimentParts()
 {
     display::ExperimentParts parts;
-    parts.add(lab::LabExperiment::kWindow, &lab::LabExperiment::check);
+    parts.add(lab::LabExperiment::kWindow, &lab::LabExperiment::check,
+              &lab::LabExperiment::checkMeasurement);
     parts.add(phasor::PhasorExperiment::kWindow, &phasor::PhasorExperiment::check);
     return parts;
 }

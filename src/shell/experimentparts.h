@@ -6,8 +6,8 @@
 namespace kel::shell
 {
 
-// Every window an experiment file opens into, with the reader of its entry: the lab, then the
-// phasor window.
+// Every window an experiment file opens into, with the reader of its entry: the lab (with the
+// measurement window beside it), then the phasor window.
 display::ExperimentParts experimentParts();
 
 } // namespace kel::shell

@@ -213,6 +213,14 @@ std::string toText(float value)
     return formatted(static_cast<double>(value), 7);
 }
 
+std::string exactText(double value)
+{
+    if (auto special = specialText(value))
+        return *special;
+    char buffer[32];
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
+}
+
 std::string integerText(long long value)
 {
     char buffer[24];

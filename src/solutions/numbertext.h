@@ -25,6 +25,11 @@ std::string toText(double value);
 // The same for a single-precision value: at most 7 significant digits.
 std::string toText(float value);
 
+// The shortest text that toNumber reads back as exactly `value`, bit for bit ("0.1",
+// "1e-06", "0.30000000000000004", "-0"): for numbers a file keeps, not for a box. A
+// non-finite value gives "NaN", "Infinity" or "-Infinity".
+std::string exactText(double value);
+
 // A whole number in plain decimal digits, with a leading '-' when negative.
 std::string integerText(long long value);
 

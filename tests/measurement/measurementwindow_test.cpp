@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,6 +96,19 @@ TEST_F(MeasurementTest, FitsTheRecordingAndAppliesTheValuesToTheLab)
     EXPECT_TRUE(window.findChild<QWidget *>("RecordingGraph")
                     ->accessibleDescription()
                     .contains(QStringLiteral("fitted")));
+
+    // View → Axis Numbers takes the numbers off the graph and puts them back.
+    auto *graph = window.findChild<QWidget *>("RecordingGraph");
+    auto *numbers = window.findChild<QAction *>("AxisNumbers");
+    ASSERT_NE(numbers, nullptr);
+    const bool wasOn = numbers->isChecked();
+    numbers->setChecked(true);
+    const QImage withNumbers = graph->grab().toImage();
+    numbers->setChecked(false);
+    EXPECT_NE(graph->grab().toImage(), withNumbers);
+    numbers->setChecked(true);
+    EXPECT_EQ(graph->grab().toImage(), withNumbers);
+    numbers->setChecked(wasOn);
 
     QTest::mouseClick(window.findChild<QPushButton *>("ApplyToLab"), Qt::LeftButton);
     const double labR = m_lab.findChild<QLineEdit *>("R")->text().toDouble();

@@ -3,6 +3,8 @@
 // with one sentence naming its problem, and the examples are sound.
 #include "typedexperiment.h"
 
+#include "measurement/measurementexperiment.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,10 +14,14 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include <cstring>
 #include <functional>
+#include <limits>
 
 using kel::lab::CircuitKind;
 using kel::lab::FrameKind;
+using kel::measurement::FitParameter;
+using kel::measurement::MeasurementExperiment;
 using kel::phasor::PhasorDrawing;
 using kel::testing::Experiment;
 using kel::testing::ExperimentFile;
@@ -59,6 +65,75 @@ Experiment phasorExperiment()
     e.phasor.drawing = PhasorDrawing::Cleared;
     e.phasor.projections = true;
     return e;
+}
+
+// An RLC recording with a constant source, two columns, samples that only an exact store
+// keeps (a subnormal, -0, the largest double, 0.1 + 0.2), and a fit with every kind of entry.
+MeasurementExperiment measurementExperiment()
+{
+    MeasurementExperiment m;
+    auto &r = m.recording;
+    for (int k = 0; k < 1000; ++k) {
+        r.time.push_back(-1e-4 + k * 4e-6);
+        r.channels.resize(2);
+        r.channels[0].push_back(std::sin(k * 0.01) * 0.1 + 0.2);
+        r.channels[1].push_back(std::cos(k * 0.37) * 1e-3);
+    }
+    r.channels[0][3] = std::numeric_limits<double>::denorm_min();
+    r.channels[0][4] = -0.0;
+    r.channels[1][5] = std::numeric_limits<double>::max();
+    r.channels[1][6] = 0.1 + 0.2;
+    r.channelNames = {"CH1", QString::fromUtf8("U_C, µs probe").toStdString()};
+    r.channelUnits = {"V", ""};
+    m.fileName = QString::fromUtf8("Messung 1 (Gruppe ä).csv");
+    m.circuit = kel::measurement::FitCircuit::RLC;
+    m.source = kel::measurement::FitSource::Constant;
+    m.channel = 1;
+    m.quantity = kel::measurement::Quantity::ResistorVoltage;
+    m.from = 0.1 + 0.2 - 0.3; // 5.55e-17, not a text of 15 digits
+    m.to = r.time[900];
+    m.free[std::size_t(FitParameter::R)] = m.free[std::size_t(FitParameter::v0)] = true;
+    kel::measurement::FitResult fit;
+    using P = FitParameter;
+    for (P p : {P::R, P::L, P::C, P::v0, P::q0, P::i0})
+        fit.parameters.push_back(
+            {p, 1.0 / 3 + double(p), 1e-17 / 7, p != P::R && p != P::v0, p != P::q0});
+    fit.parameters[4].value = std::numeric_limits<double>::quiet_NaN(); // not determined
+    fit.rmsResidual = 0.019876543210987654;
+    fit.points = 876;
+    fit.converged = true;
+    fit.iterations = 17;
+    fit.correlations = {{P::R, P::v0, -0.9712345678901234}};
+    fit.notDetermined = {P::q0};
+    fit.suggestHold = {P::q0};
+    m.fit = fit;
+    return m;
+}
+
+// The lab on launcher 9, the RLC circuit with a constant source, with the measurement.
+Experiment labWithMeasurement()
+{
+    Experiment e;
+    e.lab.launcher = 9;
+    e.lab.circuitKind = CircuitKind::Rlc;
+    e.lab.frame = FrameKind::CurrentScale;
+    e.lab.texts = labTexts("20");
+    e.lab.readouts = {{"Time", "0"}, {"qq", "0"}, {"ii", "0"}};
+    e.lab.scale = e.lab.defaultScale = {"0", "100", "10", "-10"};
+    e.lab.curves = {"Charge"};
+    e.task = QStringLiteral("Fit R and v0; explain the correlation.");
+    e.measurement = measurementExperiment().toJson();
+    return e;
+}
+
+bool sameBits(const std::vector<double> &a, const std::vector<double> &b)
+{
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
+}
+
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 QJsonObject jsonOf(const Experiment &e)
@@ -127,7 +202,7 @@ TEST(ExperimentFile, RefusesWhatIsNotAnExperimentBeforeLookingInside)
     // Too large is decided on the size alone, even for a well-formed file.
     QByteArray huge = ExperimentFile::write(labExperiment());
     huge.append(QByteArray(ExperimentFile::kMaxBytes, ' '));
-    EXPECT_EQ(errorOf(huge), "The file is larger than 4 MB, too large for an experiment.");
+    EXPECT_EQ(errorOf(huge), "The file is larger than 55 MB, too large for an experiment.");
 }
 
 TEST(ExperimentFile, NewerFormatIsRefusedAndTheFirstVersionOpens)
@@ -172,6 +247,133 @@ TEST(ExperimentFile, TaskMakesVersionTwoAndVersionOneKnowsNoTask)
     root["task"] = QString(ExperimentFile::kMaxTaskLength + 1, QLatin1Char('x'));
     EXPECT_EQ(errorOf(bytesOf(root)),
               "The task of the experiment has 20001 characters; at most 20000 are read.");
+}
+
+TEST(ExperimentFile, MeasurementReadsBackBitForBitAndSavesToTheSameBytes)
+{
+    const Experiment e = labWithMeasurement();
+    const QByteArray bytes = ExperimentFile::write(e);
+    EXPECT_EQ(QJsonDocument::fromJson(bytes)["version"].toInt(), 2);
+    const ExperimentFile::Reading reading = ExperimentFile::read(bytes);
+    ASSERT_TRUE(reading.ok()) << reading.error.toStdString();
+    EXPECT_EQ(ExperimentFile::write(*reading.experiment), bytes);
+
+    const auto back = MeasurementExperiment::fromJson(reading.experiment->measurement);
+    ASSERT_TRUE(back.has_value());
+    const MeasurementExperiment m = measurementExperiment();
+    EXPECT_TRUE(sameBits(back->recording.time, m.recording.time));
+    ASSERT_EQ(back->recording.channels.size(), 2u);
+    for (std::size_t k = 0; k < 2; ++k)
+        EXPECT_TRUE(sameBits(back->recording.channels[k], m.recording.channels[k])) << k;
+    EXPECT_EQ(back->recording.channelNames, m.recording.channelNames);
+    EXPECT_EQ(back->recording.channelUnits, m.recording.channelUnits);
+    EXPECT_EQ(back->fileName, m.fileName);
+    EXPECT_EQ(back->channel, 1u);
+    EXPECT_EQ(back->quantity, m.quantity);
+    EXPECT_TRUE(sameBits(back->from, m.from) && sameBits(back->to, m.to));
+    EXPECT_EQ(back->free, m.free);
+    ASSERT_TRUE(back->fit.has_value());
+    const auto &fit = *back->fit;
+    ASSERT_EQ(fit.parameters.size(), m.fit->parameters.size());
+    for (std::size_t k = 0; k < fit.parameters.size(); ++k) {
+        const auto &p = fit.parameters[k];
+        const auto &q = m.fit->parameters[k];
+        EXPECT_TRUE(p.parameter == q.parameter && sameBits(p.value, q.value) &&
+                    sameBits(p.uncertainty, q.uncertainty) && p.fixed == q.fixed &&
+                    p.determined == q.determined)
+            << k;
+    }
+    EXPECT_TRUE(sameBits(fit.rmsResidual, m.fit->rmsResidual));
+    EXPECT_EQ(fit.points, 876u);
+    EXPECT_EQ(fit.iterations, 17);
+    ASSERT_EQ(fit.correlations.size(), 1u);
+    EXPECT_TRUE(sameBits(fit.correlations[0].coefficient, m.fit->correlations[0].coefficient));
+    EXPECT_EQ(fit.notDetermined, m.fit->notDetermined);
+}
+
+TEST(ExperimentFile, ABadMeasurementIsNamedWhereItIs)
+{
+    const auto withMeasurement = [](const std::function<void(QJsonObject &)> &edit) {
+        QJsonObject root = jsonOf(labWithMeasurement());
+        QJsonObject m = root["measurement"].toObject();
+        edit(m);
+        root["measurement"] = m;
+        return bytesOf(root);
+    };
+    const auto withColumn = [&](const std::function<void(QJsonObject &)> &edit) {
+        return withMeasurement([&](QJsonObject &m) {
+            QJsonArray columns = m["columns"].toArray();
+            QJsonObject column = columns[1].toObject();
+            edit(column);
+            columns[1] = column;
+            m["columns"] = columns;
+        });
+    };
+    // One character of the samples changed into one base64 does not have.
+    EXPECT_EQ(errorOf(withColumn([](QJsonObject &c) {
+                  c["values"] = c["values"].toString().replace(10, 1, QLatin1Char('*'));
+              })),
+              "The entry \"measurement.columns[1].values\" is not the base64 text of 1000 "
+              "samples.");
+    EXPECT_EQ(errorOf(withColumn(
+                  [](QJsonObject &c) { c["values"] = c["values"].toString().chopped(4); })),
+              "The entry \"measurement.columns[1].values\" is not the base64 text of 1000 "
+              "samples.");
+    // A NaN sample, and a time that goes back.
+    MeasurementExperiment m = measurementExperiment();
+    m.recording.channels[0][7] = std::numeric_limits<double>::quiet_NaN();
+    Experiment e = labWithMeasurement();
+    e.measurement = m.toJson();
+    EXPECT_EQ(ExperimentFile::problemIn(e),
+              "Sample 8 of \"measurement.columns[0].values\" is not a finite number.");
+    m = measurementExperiment();
+    m.recording.time[500] = m.recording.time[499];
+    e.measurement = m.toJson();
+    EXPECT_EQ(ExperimentFile::problemIn(e),
+              "Sample 501 of \"measurement.time\" is not later than the one before.");
+    // The counts are checked before any sample is decoded.
+    EXPECT_EQ(errorOf(withMeasurement([](QJsonObject &m) { m["samples"] = 2'000'000; })),
+              "The measurement holds 6000000 values, the times included; an experiment keeps "
+              "at most 5000000.");
+    EXPECT_EQ(errorOf(withMeasurement([](QJsonObject &m) { m["column"] = 2; })),
+              "The entry \"measurement.column\" is 2; it must be from 0 to 1.");
+    EXPECT_EQ(errorOf(withMeasurement([](QJsonObject &m) { m["to"] = "1"; })),
+              "The fit window from \"measurement.from\" to \"measurement.to\" is not a span of "
+              "the recording's times.");
+    EXPECT_EQ(errorOf(withMeasurement([](QJsonObject &m) {
+                  m["free"] = QJsonArray{"R", "f0"};
+              })),
+              "The list \"measurement.free\" names \"f0\", which circuit \"rlc-dc\" does not "
+              "have.");
+    EXPECT_EQ(errorOf(withMeasurement([](QJsonObject &m) {
+                  QJsonObject fit = m["fit"].toObject();
+                  QJsonArray parameters = fit["parameters"].toArray();
+                  parameters.removeLast();
+                  fit["parameters"] = parameters;
+                  m["fit"] = fit;
+              })),
+              "The list \"measurement.fit.parameters\" has 5 parameters; circuit \"rlc-dc\" "
+              "has 6.");
+    // The measurement belongs to the lab's circuit.
+    EXPECT_EQ(errorOf(withMeasurement([](QJsonObject &m) {
+                  m["circuit"] = "rc";
+                  m["free"] = QJsonArray{"R"};
+                  m["fit"] = QJsonValue::Null;
+              })),
+              "The measurement is of circuit \"rc\", but the lab's launcher 9 sets circuit "
+              "\"rlc-dc\".");
+
+    // Version 1 and the phasor window know no measurement.
+    QJsonObject root = jsonOf(labWithMeasurement());
+    root.remove("task");
+    root["version"] = 1;
+    EXPECT_EQ(errorOf(bytesOf(root)),
+              "The experiment has an entry \"measurement\" that this version does not know.");
+    root = jsonOf(phasorExperiment());
+    root["version"] = 2;
+    root["measurement"] = labWithMeasurement().measurement;
+    EXPECT_EQ(errorOf(bytesOf(root)),
+              "The experiment has an entry \"measurement\" that this version does not know.");
 }
 
 TEST(ExperimentFile, MissingAndUnknownEntriesAreNamed)
@@ -306,7 +508,7 @@ TEST(ExperimentFile, ReadingFilesChecksTheSizeFirst)
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     ASSERT_TRUE(big.resize(ExperimentFile::kMaxBytes + 1)); // sparse: nothing to read
     big.close();
-    EXPECT_TRUE(ExperimentFile::readFile(big.fileName()).error.contains("larger than 4 MB"));
+    EXPECT_TRUE(ExperimentFile::readFile(big.fileName()).error.contains("larger than 55 MB"));
 
     QFile good(dir.filePath("good.kel"));
     ASSERT_TRUE(good.open(QIODevice::WriteOnly));

@@ -23,18 +23,21 @@ struct Experiment {
     lab::LabExperiment lab;          // when window is Lab
     phasor::PhasorExperiment phasor; // when window is Phasor
     QString task;
+    QJsonObject measurement; // beside the lab
     bool operator==(const Experiment &) const = default;
 
     display::Experiment file() const
     {
         if (window == ExperimentWindow::Lab)
-            return {QLatin1String(lab::LabExperiment::kWindow), lab.toJson(), task};
-        return {QLatin1String(phasor::PhasorExperiment::kWindow), phasor.toJson(), task};
+            return {
+                QLatin1String(lab::LabExperiment::kWindow), lab.toJson(), task, measurement, {}};
+        return {QLatin1String(phasor::PhasorExperiment::kWindow), phasor.toJson(), task, {}, {}};
     }
     static Experiment of(const display::Experiment &file)
     {
         Experiment e;
         e.task = file.task;
+        e.measurement = file.measurement;
         if (file.window == QLatin1String(lab::LabExperiment::kWindow)) {
             e.lab = lab::LabExperiment::fromJson(file.entry).experiment.value();
         } else {

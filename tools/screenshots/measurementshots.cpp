@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the measurement window for a person to look at (not run as a test): the
-// synthetic underdamped RLC recording over the lab's curve before the fit and after it.
+// synthetic underdamped RLC recording over the lab's curve before the fit and after it, and
+// the experiment saved after the fit (measurement-fitted.kel), to open in the program.
 //   measurement_shots OUTPUT_FOLDER [LANGUAGE]
+#include "display/experimentfile.h"
+#include "display/fileexport.h"
 #include "lab/core/circuitlaunchers.h"
 #include "lab/labwindow.h"
 #include "measurement/measurementwindow.h"
@@ -47,5 +50,8 @@ int main(int argc, char **argv)
     fitted.wait(20000);
     QTest::qWait(50);
     window->grab().save(folder + "/measurement-after-" + language + ".png");
-    return 0;
+    lab.setTask(QStringLiteral("Fit R, L and v0 of the underdamped recording."));
+    const auto saved = kel::display::writeFileAtomically(
+        folder + "/measurement-fitted.kel", kel::display::ExperimentFile::write(lab.experiment()));
+    return saved.ok() ? 0 : 1;
 }

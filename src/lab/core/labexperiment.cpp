@@ -4,6 +4,7 @@
 #include "circuitlaunchers.h"
 
 #include "display/qstringtext.h"
+#include "measurement/measurementexperiment.h"
 
 #include <QJsonArray>
 
@@ -110,6 +111,58 @@ LabExperiment::Reading LabExperiment::fromJson(const QJsonValue &entry)
     if (reader.failed())
         return {std::nullopt, {reader.error()}};
     return {std::move(experiment), {}};
+}
+
+std::shared_ptr<const display::ExperimentReading>
+LabExperiment::checkMeasurement(JsonReader &reader, const QJsonValue &measurement,
+                                const QJsonValue &lab)
+{
+    auto taken = measurement::MeasurementExperiment::read(reader, measurement);
+    const LabExperiment own = read(reader, lab);
+    const CircuitConfiguration *facts = launcherConfiguration(own.launcher);
+    if (reader.failed() || !facts)
+        return nullptr;
+    const auto circuit = measuredCircuit(facts->circuitKind, facts->source);
+    if (!circuit || circuit->circuit != taken.circuit || circuit->source != taken.source) {
+        const auto name = [](measurement::FitCircuit c, measurement::FitSource s) {
+            return JsonReader::quoted(display::toQString(measurement::circuitName(c, s)));
+        };
+        reader.fail(tr("The measurement is of circuit %1, but the lab's launcher %2 sets "
+                       "circuit %3.")
+                        .arg(name(taken.circuit, taken.source), wholeText(own.launcher),
+                             circuit ? name(circuit->circuit, circuit->source) : QString()));
+        return nullptr;
+    }
+    return std::make_shared<const measurement::MeasurementReading>(std::move(taken));
+}
+
+std::optional<measurement::CircuitName> measuredCircuit(CircuitKind kind, SourceKind source)
+{
+    using measurement::FitCircuit;
+    using measurement::FitSource;
+    const FitSource undriven =
+        source == SourceKind::Constant ? FitSource::Constant : FitSource::None;
+    switch (kind) {
+    case CircuitKind::None:
+        return std::nullopt;
+    case CircuitKind::Rc:
+        return measurement::CircuitName{FitCircuit::RC, undriven};
+    case CircuitKind::Rl:
+        return measurement::CircuitName{FitCircuit::RL, undriven};
+    case CircuitKind::Lc:
+        return measurement::CircuitName{FitCircuit::LC, undriven};
+    case CircuitKind::Rlc:
+        return measurement::CircuitName{FitCircuit::RLC, undriven};
+    case CircuitKind::DrivenLc:
+        return measurement::CircuitName{FitCircuit::LC, FitSource::Alternating};
+    case CircuitKind::DrivenRc:
+        return measurement::CircuitName{FitCircuit::RC, FitSource::Alternating};
+    case CircuitKind::DrivenRl:
+        return measurement::CircuitName{FitCircuit::RL, FitSource::Alternating};
+    case CircuitKind::DrivenRlc:
+        return measurement::CircuitName{FitCircuit::RLC, FitSource::Alternating};
+    }
+    return std::nullopt;
 }
 
 QJsonObject LabExperiment::toJson() const

@@ -4,12 +4,15 @@
 #include "circuitconfiguration.h"
 #include "solutions/circuitkind.h"
 
+#include "display/experiment.h"
 #include "display/jsonreader.h"
+#include "measurement/core/fitproblem.h"
 
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -72,7 +75,17 @@ struct LabExperiment {
     // The same reading, the problem left in `reader` (the experiment file's reader of "lab").
     static LabExperiment read(display::JsonReader &reader, const QJsonValue &entry);
     static void check(display::JsonReader &reader, const QJsonValue &entry) { read(reader, entry); }
+    // Reads the measurement beside the lab entry `lab` (sound), whose circuit must be the one
+    // the lab's launcher sets (measurement/measurementexperiment.h).
+    // Returns the measurement read (measurement::MeasurementReading), none when it failed.
+    static std::shared_ptr<const display::ExperimentReading>
+    checkMeasurement(display::JsonReader &reader, const QJsonValue &measurement,
+                     const QJsonValue &lab);
 };
+
+// The circuit a measurement beside the lab is fitted with, as the lab's circuit and source
+// set it; none before a circuit is chosen.
+std::optional<measurement::CircuitName> measuredCircuit(CircuitKind kind, SourceKind source);
 
 struct LabExperiment::Reading {
     std::optional<LabExperiment> experiment;
