@@ -215,8 +215,8 @@ std::string toText(float value)
 
 std::string exactText(double value)
 {
-    if (auto special = specialText(value))
-        return *special;
+    if (!std::isfinite(value))
+        return *specialText(value);
     char buffer[32];
     return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
 }

@@ -175,7 +175,9 @@ protected:
                      {"q0", "10"}, {"i0", "0"}};
         lab.readouts = {{"Time", "0"}, {"qq", "0"}, {"ii", "0"}};
         lab.scale = lab.defaultScale = {"0", "100", "10", "-10"};
-        m_experiment = {QLatin1String(kel::lab::LabExperiment::kWindow), lab.toJson(), {}};
+        m_experiment = {};
+        m_experiment.window = QLatin1String(kel::lab::LabExperiment::kWindow);
+        m_experiment.entry = lab.toJson();
         file.write(ExperimentFile::write(m_experiment));
     }
 

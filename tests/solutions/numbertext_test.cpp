@@ -7,9 +7,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <string>
 
+using kel::solutions::exactText;
 using kel::solutions::integerText;
 using kel::solutions::toNumber;
 using kel::solutions::toText;
@@ -90,6 +92,25 @@ TEST(NumberText, EveryWrittenTextReadsBackToTheSameText)
     }
     EXPECT_FALSE(toNumber(toText(std::nan(""))));
     EXPECT_FALSE(toNumber(toText(std::numeric_limits<double>::infinity())));
+}
+
+TEST(NumberText, ExactTextsReadBackBitForBit)
+{
+    // What 15 digits cannot keep, and the ends of the range.
+    for (const double value :
+         {0.1 + 0.2, 1.0 / 3, -0.0, std::numeric_limits<double>::denorm_min(),
+          std::numeric_limits<double>::max(), -std::numeric_limits<double>::min(), 4e-6 * 2123,
+          123456789012345678.0}) {
+        const std::string text = exactText(value);
+        const auto back = toNumber(text);
+        ASSERT_TRUE(back.has_value()) << text;
+        EXPECT_EQ(std::memcmp(&*back, &value, sizeof value), 0) << text;
+    }
+    EXPECT_EQ(exactText(0.1), "0.1");
+    EXPECT_EQ(exactText(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(exactText(1e-6), "1e-06");
+    EXPECT_EQ(exactText(100), "100");
+    EXPECT_EQ(exactText(std::nan("")), "NaN");
 }
 
 TEST(NumberText, WritesShortTextsForStatusBars)
