@@ -130,8 +130,11 @@ display::Experiment LabWindow::experiment() const
                              m_controls.voltage->isChecked()});
     for (const PlotEntry &plot : m_session.history())
         lab.plots.push_back({textsOf(plot.texts), curveNames(plot.selection)});
-    return {QLatin1String(LabExperiment::kWindow), lab.toJson(), m_session.task(),
-            measurementEntry(), {}};
+    return {QLatin1String(LabExperiment::kWindow),
+            lab.toJson(),
+            m_session.task(),
+            measurementEntry(),
+            {}};
 }
 
 display::PictureExport LabWindow::pictures() const

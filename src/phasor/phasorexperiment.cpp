@@ -35,8 +35,11 @@ void PhasorsWindow::applyExperiment(const display::Experiment &experiment)
 
 display::Experiment PhasorsWindow::experiment() const
 {
-    return {QLatin1String(PhasorExperiment::kWindow), m_session.experiment().toJson(),
-            m_session.task(), {}, {}};
+    return {QLatin1String(PhasorExperiment::kWindow),
+            m_session.experiment().toJson(),
+            m_session.task(),
+            {},
+            {}};
 }
 
 display::PictureExport PhasorsWindow::pictures() const
