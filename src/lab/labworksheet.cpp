@@ -3,6 +3,7 @@
 // and the read-outs on one page, printed or saved as PDF from the Export menu.
 #include "labwindow.h"
 
+#include "core/regimetext.h"
 #include "equationstext.h"
 
 #include "display/experimentfile.h"
@@ -35,7 +36,7 @@ constexpr ParameterRow kParameterRows[] = {
 // The status bar's text "RLC, AC source — underdamped: …" as the circuit's name and its regime.
 std::pair<QString, QString> circuitAndRegime(const QString &description)
 {
-    static const QString dash = QStringLiteral(" \u2014 ");
+    const QString dash = QString::fromUtf8(kRegimeSeparator);
     const qsizetype at = description.indexOf(dash);
     if (at < 0)
         return {QString(), description};

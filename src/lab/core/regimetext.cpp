@@ -81,7 +81,7 @@ std::string rlcRegime(int circuitKind, const solutions::CircuitParameters &p)
 
 std::string regimeText(int circuitKind, SourceKind source, const solutions::CircuitParameters &p)
 {
-    const std::string dash = " \u2014 ";
+    const std::string dash = kRegimeSeparator;
     switch (circuitKind) {
     case 1:
     case 6:

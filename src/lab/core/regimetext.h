@@ -16,5 +16,7 @@ namespace kel::lab
 // decided exactly as the solutions decide them. Numbers have four significant digits; a quantity
 // without a value (a zero divisor) reads "undefined".
 std::string regimeText(int circuitKind, SourceKind source, const solutions::CircuitParameters &p);
+// What stands between the configuration and its regime in regimeText, in UTF-8.
+inline constexpr const char *kRegimeSeparator = " \u2014 ";
 
 } // namespace kel::lab
